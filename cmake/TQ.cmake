@@ -1,0 +1,66 @@
+# Shared build helpers.
+
+# The staged program folder: both programs beside their data, since every path
+# the programs read is relative to the program folder.
+set(TQ_STAGE_DIR "${CMAKE_BINARY_DIR}/Hopz" CACHE INTERNAL "staged program folder")
+file(MAKE_DIRECTORY "${TQ_STAGE_DIR}")
+
+# Adds every subfolder of AREA that has a CMakeLists.txt, in name order.
+function(tq_add_module_dirs area)
+  if(NOT IS_DIRECTORY "${CMAKE_SOURCE_DIR}/${area}")
+    return()
+  endif()
+  file(GLOB children LIST_DIRECTORIES true RELATIVE "${CMAKE_SOURCE_DIR}/${area}" "${CMAKE_SOURCE_DIR}/${area}/*")
+  list(SORT children)
+  foreach(child ${children})
+    if(EXISTS "${CMAKE_SOURCE_DIR}/${area}/${child}/CMakeLists.txt")
+      add_subdirectory("${CMAKE_SOURCE_DIR}/${area}/${child}")
+    endif()
+  endforeach()
+endfunction()
+
+# tq_library(NAME name [SOURCES ...] [LIBS ...]): a static library of one module,
+# its sources being every .cpp of the folder unless SOURCES is given.
+function(tq_library)
+  cmake_parse_arguments(A "" "NAME" "SOURCES;LIBS" ${ARGN})
+  if(NOT A_SOURCES)
+    file(GLOB A_SOURCES CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  endif()
+  add_library(${A_NAME} STATIC ${A_SOURCES})
+  target_include_directories(${A_NAME} PUBLIC "${CMAKE_SOURCE_DIR}")
+  target_link_libraries(${A_NAME} PUBLIC ${A_LIBS})
+endfunction()
+
+# tq_program(target): places a program in the staged program folder.
+function(tq_program target)
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${TQ_STAGE_DIR}")
+endfunction()
+
+# tq_test(NAME name [SOURCES ...] LIBS ...): one GoogleTest program; every .cpp of
+# the folder unless SOURCES is given. Qt parts run on the offscreen platform.
+function(tq_test)
+  cmake_parse_arguments(A "" "NAME" "SOURCES;LIBS" ${ARGN})
+  if(NOT A_SOURCES)
+    file(GLOB A_SOURCES CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  endif()
+  add_executable(${A_NAME} ${A_SOURCES})
+  target_include_directories(${A_NAME} PRIVATE "${CMAKE_SOURCE_DIR}")
+  target_link_libraries(${A_NAME} PRIVATE ${A_LIBS} GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${A_NAME} PRIVATE
+    TQ_STAGE_DIR="${TQ_STAGE_DIR}" TQ_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  gtest_discover_tests(${A_NAME}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp")
+endfunction()
+
+# tq_bench(NAME name SOURCES ... LIBS ...): one Google Benchmark program bench_*.
+function(tq_bench)
+  cmake_parse_arguments(A "" "NAME" "SOURCES;LIBS" ${ARGN})
+  if(NOT A_SOURCES)
+    file(GLOB A_SOURCES CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  endif()
+  add_executable(${A_NAME} ${A_SOURCES})
+  target_include_directories(${A_NAME} PRIVATE "${CMAKE_SOURCE_DIR}")
+  target_link_libraries(${A_NAME} PRIVATE ${A_LIBS} benchmark::benchmark benchmark::benchmark_main)
+  target_compile_definitions(${A_NAME} PRIVATE TQ_STAGE_DIR="${TQ_STAGE_DIR}" TQ_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+endfunction()

@@ -1,0 +1,151 @@
+#include "platform/core/paths.h"
+
+#include <system_error>
+#include <vector>
+
+namespace platform {
+namespace fs = std::filesystem;
+
+namespace {
+
+bool isSeparator(char c) { return c == '\\' || c == '/'; }
+
+std::string& folderOverride() {
+  static std::string folder;
+  return folder;
+}
+
+std::string withTrailingSlash(std::string folder) {
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  return folder;
+}
+
+// The entry of dir whose name matches name case-insensitively; exact names first.
+std::optional<fs::path> findEntry(const fs::path& dir, const std::string& name) {
+  std::error_code ec;
+  fs::path exact = dir / name;
+  if (fs::exists(fs::symlink_status(exact, ec))) return exact;
+  fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec);
+  if (ec) return std::nullopt;
+  for (const auto& entry : it) {
+    std::string candidate = entry.path().filename().string();
+    if (sameText(candidate, name)) return dir / candidate;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string programFolder() {
+  if (!folderOverride().empty()) return folderOverride();
+  std::error_code ec;
+  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (ec) return withTrailingSlash(fs::current_path(ec).string());
+  return withTrailingSlash(exe.parent_path().string());
+}
+
+void setProgramFolder(std::string folder) {
+  folderOverride() = folder.empty() ? std::string() : withTrailingSlash(std::move(folder));
+}
+
+fs::path resolvePath(std::string_view stored, const fs::path& base) {
+  std::vector<std::string> parts;
+  std::string current;
+  for (char c : stored) {
+    if (isSeparator(c)) {
+      if (!current.empty()) parts.push_back(current);
+      current.clear();
+    } else {
+      current += c;
+    }
+  }
+  if (!current.empty()) parts.push_back(current);
+
+  bool absolute = !stored.empty() && isSeparator(stored.front());
+  fs::path result = absolute ? fs::path("/") : base;
+  bool found = true;
+  for (const std::string& part : parts) {
+    if (part == ".") continue;
+    if (part == "..") {
+      result = result.empty() ? fs::path("..") : result.parent_path();
+      continue;
+    }
+    if (found) {
+      if (auto entry = findEntry(result, part)) {
+        result = *entry;
+        continue;
+      }
+      found = false;
+    }
+    result /= part;
+  }
+  return result;
+}
+
+bool fileExists(std::string_view stored, const fs::path& base) {
+  if (stored.empty()) return false;
+  std::error_code ec;
+  return fs::is_regular_file(resolvePath(stored, base), ec);
+}
+
+bool directoryExists(std::string_view stored, const fs::path& base) {
+  if (stored.empty()) return false;
+  std::error_code ec;
+  return fs::is_directory(resolvePath(stored, base), ec);
+}
+
+std::string extractFileName(std::string_view path) {
+  size_t pos = path.find_last_of("\\/");
+  return std::string(pos == std::string_view::npos ? path : path.substr(pos + 1));
+}
+
+std::string extractFilePath(std::string_view path) {
+  size_t pos = path.find_last_of("\\/");
+  return pos == std::string_view::npos ? std::string() : std::string(path.substr(0, pos + 1));
+}
+
+std::string extractFileExt(std::string_view path) {
+  size_t pos = path.find_last_of(".\\/");
+  if (pos == std::string_view::npos || path[pos] != '.') return {};
+  return std::string(path.substr(pos));
+}
+
+std::string changeFileExt(std::string_view path, std::string_view ext) {
+  size_t pos = path.find_last_of(".\\/");
+  std::string_view stem = (pos != std::string_view::npos && path[pos] == '.') ? path.substr(0, pos) : path;
+  return std::string(stem) + std::string(ext);
+}
+
+std::string toStoredPath(std::string_view path) {
+  std::string out(path);
+  for (char& c : out)
+    if (c == '/') c = '\\';
+  return out;
+}
+
+std::string relativeStoredPath(std::string_view path, std::string_view base) {
+  std::string p = toStoredPath(path), b = toStoredPath(base);
+  if (!b.empty() && b.back() != '\\') b += '\\';
+  if (p.size() > b.size() && sameText(std::string_view(p).substr(0, b.size()), b)) return p.substr(b.size());
+  return std::string(path);
+}
+
+std::string lowerCase(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+  return out;
+}
+
+bool sameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'A' && x <= 'Z') x = char(x - 'A' + 'a');
+    if (y >= 'A' && y <= 'Z') y = char(y - 'A' + 'a');
+    if (x != y) return false;
+  }
+  return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,36 @@
+#pragma once
+// Paths as the programs store them (Windows style, '\' separators) and as this
+// system finds them (each component matched case-insensitively).
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// The folder of the running executable, with a trailing '/'. Tests may point it elsewhere.
+std::string programFolder();
+void setProgramFolder(std::string folder);
+
+// Resolves a stored path: '\' and '/' both separate; a path starting with '/' is
+// absolute, anything else is relative to base; each component is found
+// case-insensitively when the exact name is missing. Without a match the result is
+// the path as written (with '/' separators), so that creating a new file works.
+std::filesystem::path resolvePath(std::string_view stored, const std::filesystem::path& base = {});
+// True only for an existing regular file (a folder is not a file).
+bool fileExists(std::string_view stored, const std::filesystem::path& base = {});
+bool directoryExists(std::string_view stored, const std::filesystem::path& base = {});
+
+// String helpers in the Windows manner; both separators count.
+std::string extractFileName(std::string_view path);  // after the last separator
+std::string extractFilePath(std::string_view path);  // up to and with the last separator
+std::string extractFileExt(std::string_view path);   // ".ext" of the file name, or ""
+std::string changeFileExt(std::string_view path, std::string_view ext);
+std::string toStoredPath(std::string_view path);     // '/' becomes '\'
+// A path under base written relative to it with '\' separators, else the path as given.
+std::string relativeStoredPath(std::string_view path, std::string_view base);
+
+std::string lowerCase(std::string_view text);  // ASCII letters only, as the file keys need
+bool sameText(std::string_view a, std::string_view b);  // ASCII case-insensitive
+
+}  // namespace platform

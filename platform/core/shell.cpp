@@ -1,0 +1,36 @@
+#include "platform/core/shell.h"
+
+#include "platform/core/paths.h"
+
+namespace platform {
+
+bool isWebAddress(const std::string& url) {
+  std::string lower = lowerCase(url);
+  return lower.rfind("http://", 0) == 0 || lower.rfind("https://", 0) == 0;
+}
+
+bool RecordingShell::openWebPage(const std::string& url) {
+  if (!isWebAddress(url)) return false;
+  requests.push_back({"web", url});
+  return result;
+}
+
+bool RecordingShell::openDocument(const std::string& path) {
+  requests.push_back({"document", path});
+  return result;
+}
+
+bool RecordingShell::startProgram(const std::string& name) {
+  requests.push_back({"program", name});
+  return result;
+}
+
+namespace {
+RecordingShell gDefaultShell;
+Shell* gShell = &gDefaultShell;
+}  // namespace
+
+Shell& shell() { return *gShell; }
+void setShell(Shell* s) { gShell = s ? s : &gDefaultShell; }
+
+}  // namespace platform
