@@ -17,7 +17,7 @@ SystemClock gSystemClock;
 Clock* gClock = &gSystemClock;
 }  // namespace
 
-Clock& clock() { return *gClock; }
+Clock& activeClock() { return *gClock; }
 void setClock(Clock* c) { gClock = c ? c : &gSystemClock; }
 
 }  // namespace platform

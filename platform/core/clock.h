@@ -36,11 +36,11 @@ class FakeClock final : public Clock {
 };
 
 // The clock every caller reads; the system clock unless one is installed.
-Clock& clock();
+Clock& activeClock();
 void setClock(Clock* clock);  // nullptr restores the system clock
 
-inline uint32_t GetTickCount() { return clock().tickCount(); }
-inline uint32_t timeGetTime() { return clock().timeGetTime(); }
+inline uint32_t GetTickCount() { return activeClock().tickCount(); }
+inline uint32_t timeGetTime() { return activeClock().timeGetTime(); }
 
 // Installs a clock for the lifetime of a scope (tests).
 class ScopedClock {

@@ -25,7 +25,7 @@ bool gSeedFixed = false;
 RandomSource& randomSource() { return gRandom; }
 
 void Randomize() {
-  if (!gSeedFixed) gRandom.seed(clock().tickCount());
+  if (!gSeedFixed) gRandom.seed(activeClock().tickCount());
 }
 
 void fixRandomSeed(uint32_t seed) {

@@ -1,0 +1,76 @@
+#include "platform/core/paths.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace platform;
+
+class PathsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root = fs::temp_directory_path() / ("tq_paths_" + std::to_string(::getpid()));
+    fs::remove_all(root);
+    fs::create_directories(root / "Sprites" / "Sub Dir");
+    std::ofstream(root / "Sprites" / "Game.IML") << "x";
+    std::ofstream(root / "Sprites" / "Sub Dir" / "level 1.tql") << "x";
+    std::ofstream(root / "hopz.tqg") << "x";
+  }
+  void TearDown() override { fs::remove_all(root); }
+  fs::path root;
+};
+
+TEST_F(PathsTest, ResolvesStoredPathsCaseInsensitively) {
+  struct Case { std::string stored; fs::path expected; } cases[] = {
+      {"sprites\\game.iml", root / "Sprites" / "Game.IML"},
+      {"SPRITES/GAME.iml", root / "Sprites" / "Game.IML"},
+      {"Sprites\\sub dir\\LEVEL 1.TQL", root / "Sprites" / "Sub Dir" / "level 1.tql"},
+      {".\\sprites\\..\\HOPZ.TQG", root / "hopz.tqg"},
+      {"sprites\\missing\\x.iml", root / "Sprites" / "missing" / "x.iml"},  // unmatched tail as written
+  };
+  for (const Case& c : cases) EXPECT_EQ(resolvePath(c.stored, root), c.expected) << c.stored;
+  std::string absolute = (root / "SPRITES" / "game.iml").string();
+  EXPECT_EQ(resolvePath(absolute), root / "Sprites" / "Game.IML");
+  EXPECT_EQ(resolvePath(toStoredPath(absolute)), root / "Sprites" / "Game.IML");
+}
+
+TEST_F(PathsTest, FileExistsIsFalseForFoldersAndMissingFiles) {
+  EXPECT_TRUE(fileExists("sprites\\game.iml", root));
+  EXPECT_FALSE(fileExists("sprites", root));
+  EXPECT_TRUE(directoryExists("SPRITES", root));
+  EXPECT_FALSE(fileExists("sprites\\none.iml", root));
+  EXPECT_FALSE(fileExists("", root));
+}
+
+TEST(PathStrings, SplitInTheWindowsManner) {
+  struct Case { const char* path; const char* name; const char* folder; const char* ext; } cases[] = {
+      {"C:\\Juegos\\Hopz\\mundo 1.tqw", "mundo 1.tqw", "C:\\Juegos\\Hopz\\", ".tqw"},
+      {"/a/b.c/file", "file", "/a/b.c/", ""},
+      {"levels\\a.TQL", "a.TQL", "levels\\", ".TQL"},
+      {"plain", "plain", "", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(extractFileName(c.path), c.name);
+    EXPECT_EQ(extractFilePath(c.path), c.folder);
+    EXPECT_EQ(extractFileExt(c.path), c.ext);
+  }
+  EXPECT_EQ(changeFileExt("a\\b.tql", ".tqs"), "a\\b.tqs");
+  EXPECT_EQ(changeFileExt("a.b\\c", ".x"), "a.b\\c.x");
+  EXPECT_EQ(relativeStoredPath("/g/Hopz/sprites/a.iml", "/g/hopz/"), "sprites\\a.iml");
+  EXPECT_EQ(relativeStoredPath("/other/a.iml", "/g/hopz"), "/other/a.iml");
+  EXPECT_TRUE(sameText("Options", "OPTIONS"));
+  EXPECT_FALSE(sameText("Option", "Options"));
+}
+
+TEST(ProgramFolder, IsTheExecutablesFolderUnlessOverridden) {
+  std::string folder = programFolder();
+  ASSERT_FALSE(folder.empty());
+  EXPECT_EQ(folder.back(), '/');
+  EXPECT_TRUE(fs::exists(fs::path(folder)));
+  setProgramFolder("/tmp/elsewhere");
+  EXPECT_EQ(programFolder(), "/tmp/elsewhere/");
+  setProgramFolder("");
+  EXPECT_EQ(programFolder(), folder);
+}

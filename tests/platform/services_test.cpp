@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "platform/core/clock.h"
+#include "platform/core/keys.h"
+#include "platform/core/random.h"
+#include "platform/core/shell.h"
+#include "platform/core/text_encoding.h"
+
+using namespace platform;
+
+TEST(TextEncoding, Windows1252RoundTripsThroughUtf8) {
+  std::string all;
+  for (int b = 1; b < 256; ++b) all += char(b);
+  std::string utf8 = cp1252ToUtf8(all);
+  EXPECT_EQ(utf8ToCp1252(utf8), all);
+  EXPECT_EQ(cp1252ToUtf8("Pausa \xF1 \x80"), "Pausa \xC3\xB1 \xE2\x82\xAC");
+  EXPECT_EQ(utf8ToCp1252("\xE2\x98\x83 x"), "? x");    // not in the code page
+  EXPECT_EQ(utf8ToCp1252("a\xC3"), "a?");              // cut short
+  EXPECT_EQ(utf8ToCp1252("\xFF\xFE"), "??");           // not UTF-8 at all
+}
+
+TEST(Clock, FakeClockDrivesTheSharedClockAndWraps) {
+  FakeClock fake(0xFFFFFFF0u);
+  ScopedClock scope(fake);
+  EXPECT_EQ(GetTickCount(), 0xFFFFFFF0u);
+  activeClock().sleep(0x20);  // a fake sleep only moves time
+  EXPECT_EQ(GetTickCount(), 0x10u);
+  EXPECT_EQ(timeGetTime(), 0x10u);
+}
+
+TEST(Clock, SystemClockMoves) {
+  uint32_t start = GetTickCount();
+  activeClock().sleep(5);
+  EXPECT_GE(uint32_t(GetTickCount() - start), 4u);
+}
+
+TEST(KeyState, ReportsDownAndPressedSinceLastQuery) {
+  KeyStateTable keys;
+  EXPECT_EQ(keys.getAsyncKeyState(VK_LEFT), 0);
+  keys.keyDown(VK_LEFT);
+  EXPECT_EQ(uint16_t(keys.getAsyncKeyState(VK_LEFT)), 0x8001);
+  EXPECT_EQ(uint16_t(keys.getAsyncKeyState(VK_LEFT)), 0x8000);  // pressed bit read once
+  keys.keyUp(VK_LEFT);
+  EXPECT_EQ(keys.getAsyncKeyState(VK_LEFT), 0);
+  keys.keyDown(VK_MENU);
+  keys.keyUp(VK_MENU);
+  EXPECT_EQ(keys.getAsyncKeyState(VK_MENU), 1);  // a tap between two reads still shows
+  keys.keyDown(VK_SPACE);
+  keys.clear();  // focus lost
+  EXPECT_EQ(keys.getAsyncKeyState(VK_SPACE), 0);
+  EXPECT_FALSE(keys.isDown(VK_SPACE));
+  keys.keyDown(300);  // out of range is ignored
+  EXPECT_EQ(keys.getAsyncKeyState(300), 0);
+  EXPECT_EQ(keys.getAsyncKeyState(-1), 0);
+}
+
+TEST(RandomNumbers, SeededSequencesRepeatAndStayInRange) {
+  RandomSource a(1234), b(1234);
+  std::set<int> seen;
+  for (int i = 0; i < 1000; ++i) {
+    int x = a.next(10);
+    EXPECT_EQ(x, b.next(10));
+    ASSERT_GE(x, 0);
+    ASSERT_LT(x, 10);
+    seen.insert(x);
+  }
+  EXPECT_EQ(seen.size(), 10u);
+  EXPECT_EQ(a.next(0), 0);
+  EXPECT_EQ(a.next(-3), 0);
+  double d = a.nextDouble();
+  EXPECT_GE(d, 0.0);
+  EXPECT_LT(d, 1.0);
+}
+
+TEST(RandomNumbers, FixedSeedSurvivesRandomize) {
+  fixRandomSeed(77);
+  Randomize();
+  int first = Random(1000);
+  fixRandomSeed(77);
+  Randomize();
+  EXPECT_EQ(Random(1000), first);
+  unfixRandomSeed();
+}
+
+TEST(Shell, OnlyWebAddressesOpenAsWebPages) {
+  RecordingShell rec;
+  struct Case { const char* url; bool opens; } cases[] = {
+      {"http://example.org/", true}, {"HTTPS://example.org/x", true},
+      {"file:///etc/passwd", false}, {"javascript:alert(1)", false}, {"ftp://x", false}, {"", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(rec.openWebPage(c.url), c.opens) << c.url;
+  ASSERT_EQ(rec.requests.size(), 2u);
+  EXPECT_EQ(rec.requests[0].kind, "web");
+  setShell(&rec);
+  EXPECT_TRUE(shell().startProgram("Vuravaz.exe"));
+  EXPECT_EQ(rec.requests.back().target, "Vuravaz.exe");
+  setShell(nullptr);
+}
