@@ -1,0 +1,63 @@
+#pragma once
+// An editor document: a level, a world map or a game, with every [Options]
+// value, the object list and, for a game, its text.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A Windows colour value: red in the low byte, then green, then blue.
+using TColor = int32_t;
+
+enum TDocKind : uint8_t { DocGame = 0, DocWorldMap = 1, DocLevel = 2 };
+
+// The kind a file name's extension names (".tqg", ".tqw", ".tql", in any letter
+// case), or nothing for any other extension.
+std::optional<TDocKind> DocKindOfFileName(std::string_view fileName);
+const char* DocKindExtension(TDocKind kind);
+
+struct TDocument {
+  std::string FileName;  // empty for a document never saved
+  TDocKind DocKind = DocGame;
+  bool Modified = false;
+
+  // [Options]; the initial values are what the editor reads for a missing level key.
+  std::string Name, ShortName, AddText;
+  bool InitialInfo = true;
+  int Time = 300;
+  int Width = 128, Height = 13;  // cells
+  bool HAutoScroll = false;
+  int AutoScrollX = 0, AutoScrollY = 0;
+  int ResFactor = 16;   // cell size in pixels
+  int AnimSpeed = 150;  // ms
+  bool Rain = false;
+  int RainDensity = 3000, RainSpeed = 4;
+  TColor BgColor = 16776960;
+  std::string BgImage;
+  int BgX = 0, BgY = 0, BgWidth = 0, BgHeight = 0;
+  TColor WaterColor = 16760121, Water2Color = 16770989;
+  TColor ShipColor = 3775743, Ship2Color = 543438;
+  TColor BorderColor = 0;
+  TColor GrassColor = 3394611, Grass2Color = 39168;
+  TColor Ice1Color = 16316664, Ice2Color = 13682872;
+  TColor Pl1Color = 4906570, Pl2Color = 44288;
+  TColor SPipe1Color = 10079487, SPipe2Color = 13369548;
+  std::string ImageLib = "sprites\\game.iml", SoundLib, MIDIFile;
+  TColor FillColor = 0;
+  int PaletteFX = 0;  // 0..7
+  bool Wrap = false;
+  std::string Password;  // plain text; empty = none
+
+  // Object lines "CellKey=value" in drawing order; the first is the player's start.
+  std::vector<std::string> Objects;
+
+  // A game document's text, lines ended by CR LF (game files are edited as text).
+  std::string Text;
+};
+
+// The text a new game document starts with.
+std::string NewGameText();
+
+// The key of a grid cell: row in the high 16 bits, column in the low 16 bits.
+constexpr int CellKey(int column, int row) { return row * 65536 + column; }

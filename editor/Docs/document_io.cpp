@@ -1,0 +1,194 @@
+#include "editor/Docs/document_io.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "editor/Docs/document_keys.h"
+#include "editor/Docs/line_helpers.h"
+#include "platform/core/ini_file.h"
+
+namespace {
+
+constexpr const char* options = "Options";
+constexpr const char* sprites = "Sprites";
+
+// Each missing key, or an integer key that holds no number, keeps the field's value.
+void readKeys(const platform::IniFile& ini, TDocument& doc, std::span<const TOptionKey> keys) {
+  for (const TOptionKey& key : keys) {
+    std::visit(
+        [&](auto member) {
+          auto& field = doc.*member;
+          using T = std::decay_t<decltype(field)>;
+          if constexpr (std::is_same_v<T, std::string>)
+            field = ini.readString(options, key.name, field);
+          else if constexpr (std::is_same_v<T, bool>)
+            field = ini.readBool(options, key.name, field);
+          else
+            field = ini.readInteger(options, key.name, field);
+        },
+        key.field);
+  }
+}
+
+void writeKeys(platform::IniFile& ini, const TDocument& doc, std::span<const TOptionKey> keys) {
+  for (const TOptionKey& key : keys) {
+    std::visit(
+        [&](auto member) {
+          const auto& field = doc.*member;
+          using T = std::decay_t<decltype(field)>;
+          if constexpr (std::is_same_v<T, std::string>)
+            ini.writeString(options, key.name, field);
+          else if constexpr (std::is_same_v<T, bool>)
+            ini.writeBool(options, key.name, field);
+          else
+            ini.writeInteger(options, key.name, field);
+        },
+        key.field);
+  }
+}
+
+std::string readWholeFile(const std::filesystem::path& fileName) {
+  std::ifstream in(fileName, std::ios::binary);
+  std::ostringstream content;
+  if (in) content << in.rdbuf();
+  return content.str();
+}
+
+// A game's text as the file will hold it: every line ended by CR LF.
+std::string gameFileBytes(std::string_view text) {
+  std::string out;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    out.append(line).append("\r\n");
+    if (end == std::string_view::npos) break;
+    start = end + 1;
+  }
+  return out;
+}
+
+void writeOptionsAndObjects(platform::IniFile& ini, const TDocument& doc) {
+  ini.eraseSection(options);
+  writeKeys(ini, doc, doc.DocKind == DocLevel ? LevelOptionKeys() : WorldOptionKeys());
+  writeKeys(ini, doc, SharedOptionKeys());
+  ini.eraseSection(sprites);
+  for (const std::string& line : doc.Objects) {
+    std::string key = GetSection(line);
+    // A line without a cell key would come back as a different object.
+    if (key.empty()) continue;
+    ini.writeString(sprites, key, GetValue(line, -1));
+  }
+}
+
+}  // namespace
+
+std::string ReadDocumentPassword(const std::filesystem::path& fileName) {
+  return platform::IniFile(fileName).readString(options, "Password", "");
+}
+
+std::vector<std::string> ReadObjectList(const platform::IniFile& ini) {
+  std::vector<std::string> lines;
+  for (std::string& line : ini.readSectionValues(sprites))
+    if (!GetValue(line, -1).empty()) lines.push_back(std::move(line));
+  return lines;
+}
+
+void ReadLevelDocument(TDocument& doc, const std::filesystem::path& fileName) {
+  platform::IniFile ini(fileName);
+  TDocument defaults;  // the level defaults
+  readKeys(ini, defaults, LevelOptionKeys());
+  readKeys(ini, defaults, SharedOptionKeys());
+  defaults.FileName = doc.FileName;
+  defaults.DocKind = DocLevel;
+  defaults.Modified = doc.Modified;
+  defaults.Objects = ReadObjectList(ini);
+  doc = std::move(defaults);
+}
+
+void ReadWorldDocument(TDocument& doc, const std::filesystem::path& fileName) {
+  platform::IniFile ini(fileName);
+  TDocument world;
+  world.FileName = doc.FileName;
+  world.Modified = doc.Modified;
+  world.DocKind = DocWorldMap;
+  world.BgColor = 14741656;
+  world.Width = 20;
+  world.ImageLib = "sprites\\map.iml";
+  // World maps have no ice colours.
+  world.Ice1Color = 0;
+  world.Ice2Color = 0;
+  world.Name = ini.readString(options, "Name", "");
+  world.ShortName = ini.readString(options, "ShortName", world.Name);
+  world.InitialInfo = ini.readBool(options, "InitialInfo", true);
+  for (const TOptionKey& key : SharedOptionKeys()) {
+    std::string_view name = key.name;
+    if (name != "Ice1Color" && name != "Ice2Color") readKeys(ini, world, std::span(&key, 1));
+  }
+  world.Objects = ReadObjectList(ini);
+  doc = std::move(world);
+}
+
+void ReadGameDocument(TDocument& doc, const std::filesystem::path& fileName) {
+  doc.DocKind = DocGame;
+  doc.Text = readWholeFile(fileName);
+}
+
+TDocument LoadDocument(const std::string& fileName) {
+  std::optional<TDocKind> kind = DocKindOfFileName(fileName);
+  if (!kind) throw std::invalid_argument("\"" + fileName + "\" is not a level (.tql), world map (.tqw) or game (.tqg) file");
+  TDocument doc;
+  doc.FileName = fileName;
+  switch (*kind) {
+    case DocLevel: ReadLevelDocument(doc, fileName); break;
+    case DocWorldMap: ReadWorldDocument(doc, fileName); break;
+    case DocGame: ReadGameDocument(doc, fileName); break;
+  }
+  doc.Password = ReadDocumentPassword(fileName);
+  return doc;
+}
+
+void WriteDocument(TDocument& doc) {
+  if (doc.FileName.empty()) throw EDocumentWrite("The document has no file name");
+  std::optional<TDocKind> kind = DocKindOfFileName(doc.FileName);
+  if (kind != doc.DocKind)
+    throw EDocumentWrite("Unable to write to " + doc.FileName + ": the name must end in " +
+                         DocKindExtension(doc.DocKind));
+  try {
+    if (doc.DocKind == DocGame) {
+      platform::writeFileAtomically(doc.FileName, gameFileBytes(doc.Text));
+    } else {
+      // The file's own other sections stay where they are.
+      platform::IniFile ini(doc.FileName);
+      writeOptionsAndObjects(ini, doc);
+      ini.save();
+    }
+  } catch (const platform::IniWriteError& e) {
+    throw EDocumentWrite(e.what());
+  }
+  doc.Modified = false;
+}
+
+TDocument NewLevelDocument(const TNewLevelSettings& settings) {
+  TDocument doc;
+  doc.DocKind = DocLevel;
+  doc.BgImage = settings.BgImage;
+  doc.MIDIFile = settings.MidiFile;
+  doc.ImageLib = settings.ImageLib;
+  doc.SoundLib = settings.SoundLib;
+  return doc;
+}
+
+TDocument NewWorldDocument(const TNewLevelSettings& settings) {
+  TDocument doc;
+  doc.DocKind = DocWorldMap;
+  doc.Name = "WORLD 1";
+  doc.ShortName = "1";
+  doc.BgColor = 9886975;
+  doc.Width = 20;
+  doc.MIDIFile = "music\\map\\world 1.mid";
+  doc.ImageLib = "sprites\\map.iml";
+  doc.SoundLib = settings.SoundLib;
+  return doc;
+}

@@ -1,0 +1,146 @@
+#pragma once
+// The state of level play: one instance, `Level`, seen by level play and the game
+// shell alike; the enumerations, sound effects and music files of levels.
+#include <array>
+#include <string>
+
+#include "game/Game/level_options.h"
+
+class TGKSprite;
+class TGKJumper;
+
+// The player's power mode (the shell holds the current value).
+enum TPlayerMode : int { PlayerSmall = 0, PlayerBig = 1, PlayerFlying = 2, PlayerFire = 3 };
+
+// How the player enters a level; any non-zero mode suspends player input.
+enum TEntryMode : int {
+  EntryNormal = 0,
+  EntryFromBottom = 1,  // comes up from the bottom of the screen
+  EntryFromPipe = 2,    // comes out of a pipe or door
+  EntryFromTop = 3,     // drops from the top of the screen
+};
+
+// Side on which the player leaves the destination pipe.
+enum TEntryDirection : int { EntryUp = 0, EntryRight = 1, EntryDown = 2, EntryLeft = 3 };
+
+// The player's `State` while it travels through a pipe.
+enum TPipeDirection : int { PipeNone = 0, PipeUp = 1, PipeRight = 2, PipeDown = 3, PipeLeft = 4 };
+
+// The medium the player is in (`Param4` of the player).
+enum TMedium : int { MediumDry = 0, MediumWater = 1, MediumQuicksand = 2 };
+
+// Index of a sound buffer of the audio component.
+enum TSoundEffect : int {
+  SoundJump = 0,
+  SoundCoin = 1,
+  SoundPipe = 2,
+  SoundBrick = 3,
+  SoundPause = 4,
+  SoundBump = 5,
+  SoundOneUp = 6,
+  SoundPoison = 7,
+  SoundMapIntro = 8,
+  SoundMapMove = 9,
+  SoundEnterNode = 10,
+  SoundPowerUp = 11,
+  SoundTransform = 12,
+  SoundFly = 13,  // looped
+  SoundFireball = 14,
+};
+constexpr int SoundEffectCount = 15;
+// Coin and brick sounds play through rings of duplicated buffers so they overlap.
+constexpr int OverlappingSoundBuffers = 6;
+
+// Music of levels, relative to the program folder. The level's own tune loops
+// (player tag 1); the end and death tunes play once (tag 0).
+inline constexpr const char* MusicLevelEnd = "music\\Levelend.mid";
+inline constexpr const char* MusicDeath = "music\\death.mid";
+inline constexpr const char* MusicSwitch = "music\\casa de hongo.mid";
+constexpr int MusicTagLooping = 1;
+constexpr int MusicTagOnce = 0;
+
+// Sprite index layout of a level: the player, then the effect pools, then one
+// sprite per further object line.
+struct TEffectPool {
+  int kind;
+  int first;  // sprite index of the pool's first sprite
+  int count;
+};
+constexpr int PlayerSprite = 0;
+constexpr TEffectPool BrickFragPool{40, 1, 12};  // 3 groups of 4, ring steps 0, 4, 8
+constexpr TEffectPool DustPool{61, 13, 4};
+constexpr TEffectPool StarsPool{101, 17, 4};
+constexpr TEffectPool CoinPopPool{50, 21, 3};
+constexpr TEffectPool FireballPool{213, 24, 6};
+constexpr TEffectPool Kind286Pool{286, 30, 3};
+constexpr TEffectPool DropsPool{287, 33, 4};
+constexpr TEffectPool PlayerFireballPool{332, 37, 2};
+constexpr std::array<TEffectPool, 8> EffectPools{BrickFragPool, DustPool,     StarsPool, CoinPopPool,
+                                                 FireballPool,  Kind286Pool, DropsPool, PlayerFireballPool};
+constexpr int FirstObjectSprite = 39;
+constexpr int BrickFragGroupSize = 4;
+
+// Level play's own variables. "Reset" values are those that a level build stores.
+struct TLevelState {
+  TGKJumper* Player = nullptr;  // sprite 0 of the running level
+  int Score = 0;                // kept from level to level
+  int Lives = 5;                // kept; the game file's "Lifes"
+  int Coins = 0;                // kept; the 100th coin gives a life
+  int LevelTime = 0;            // seconds left; the one-second timer counts it down
+  int StompCombo = 0;
+  int MaxFallSpeed = 7;         // pixels per move
+  int StandingOnSprite = -1;    // sprite the player stands on, -1 none
+  int PrevStandingOnSprite = -1;
+  int EnteredPipe = -1;         // pipe or door being travelled through, -1 none
+  bool RestartLevel = false;    // rebuild at the end of the next level frame
+  bool ReturnToMap = false;     // leave for the map at the end of the next level frame
+  bool PlayerDying = false;
+  int HurtTimer = -1;           // invulnerability seconds, -1 none; the player blinks while >= 0
+  bool LevelEnded = false;
+  int EndStage = -1;            // level-end countdown in seconds, 7 at its start
+  int EndCard = 0;              // image index of the card face caught
+  TGKSprite* CarriedSprite = nullptr;
+  bool Carrying = false;
+  bool Crouching = false;
+  bool FireHeld = false;        // Fire2 held since the last fireball throw
+  int SavedKeyLeft = 0, SavedKeyRight = 0;
+  std::string LevelFileName;    // full path of the level being played
+  std::array<int, 3> CardImages{99, 100, 101};
+  bool ScrollLimits = true;     // the camera is clamped to the level
+  bool MayFly = false;          // full run meter in flying mode
+  bool UnlimitedFlight = false;
+  bool LevelLoaded = false;     // a level was built since the title
+  bool AutoScrollOn = false;
+  bool AutoScrollActive = false;
+  bool KeepTime = false;        // the next level read keeps a non-zero LevelTime
+  int EntryPipe = 0;            // object line of the next build's destination
+  int EncounterFoesLeft = -1;   // kind-335 foes still to beat, minus one; -1 none
+  bool LevelBuilt = false;      // entry and pipe travel run only while set
+
+  // Ring indexes of the pools that level play holds itself.
+  int BrickFragIndex = 0;
+  int StarsIndex = 0;
+  int CoinPopIndex = 0;
+
+  TLevelOptions Options;        // the [Options] of the level that was read last
+
+  // The per-level values a build resets once the sprites stand.
+  void ResetPlayState();
+};
+
+extern TLevelState Level;
+
+// Meanings of the game-owned fields of a level sprite, so that callers need not
+// remember which slot holds what. They work on any sprite type with these fields.
+constexpr int CannonFiresFlag = 3248;  // `State` of cannons whose field 2 is "1" and of bullets
+
+template <class Sprite> int& PipeDestination(Sprite& s) { return s.Param3; }  // object number
+template <class Sprite> int& PipeExitDirection(Sprite& s) { return s.Param4; }
+template <class Sprite> int& PlayerPipeDirection(Sprite& player) { return player.State; }
+template <class Sprite> int& PlayerPipeExitLine(Sprite& player) { return player.Param3; }
+template <class Sprite> int& PlayerMedium(Sprite& player) { return player.Param4; }
+template <class Sprite> int& PlantTurningCoordinate(Sprite& plant) { return plant.State; }
+template <class Sprite> int& FlameValue(Sprite& s) { return s.State; }       // kinds 63 and 280
+template <class Sprite> int& CoinPopShownY(Sprite& s) { return s.Param1; }
+template <class Sprite> int& BonusSourceBlock(Sprite& s) { return s.Param2; }  // bonus item's block
+template <class Sprite> int& BaseSpeed(Sprite& s) { return s.Param4; }  // kinds 67, 198, 205, 206
