@@ -1,0 +1,29 @@
+#pragma once
+// The launcher's dialog: shows a TfmInit and forwards its buttons.
+#include <QDialog>
+#include <string>
+
+#include "game/frmInit/frmInit.h"
+
+class QLabel;
+class QPushButton;
+
+// The logo beside the program, relative to the program folder; without it the
+// launcher shows no picture.
+inline const std::string kLauncherLogoFile = "bitmaps\\logo.jpg";
+
+// The launcher's services on the desktop: the blocking HTTP GET with the
+// launcher's headers and time-outs, Qt's question box, the installed shell.
+TfmInit::Services desktopInitServices();
+
+class TfmInitDialog : public QDialog {
+ public:
+  // Builds the controls from the launcher's state (after its FormCreate).
+  explicit TfmInitDialog(TfmInit& init, QWidget* parent = nullptr);
+
+ private:
+  QPushButton* addButton(TfmInit::TLabel& control, void (TfmInit::*click)());
+  QLabel* addLabel(const TfmInit::TLabel& control, bool centred);
+
+  TfmInit& init_;
+};

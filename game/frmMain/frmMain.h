@@ -1,0 +1,164 @@
+#pragma once
+// The game's main window as a plain object: its components, the shell state it
+// holds, and its handlers (creation and destruction, the frame, sprite events,
+// the one-second timer, music, keys and menu). A window class hosts it and
+// forwards its events; tests drive it directly. Level play, the title and the
+// world map reach it through `fmMain`.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/frmMain/display_choice.h"
+#include "game/frmMain/main_menu.h"
+#include "game/frmMain/pending_screens.h"
+#include "game/frmMain/settings.h"
+#include "game/frmMain/shell_state.h"
+#include "game/frmMain/timer.h"
+#include "platform/core/ini_file.h"
+
+class TGKScreen;
+class TGKSpriteMgr;
+class TGKSprite;
+class TGKImageLib;
+class TGKAudio;
+class TGKSoundLib;
+class TGKSoundBuffer;
+class TGKStarField;
+class TGKSurface;
+
+// The open-file dialog of File/Open game; the window supplies Execute.
+struct TOpenDialog {
+  std::string DefaultExt = "tqg";
+  std::string Filter = "Tobbo Quest Studio Games|*.tqg";
+  std::string FileName;
+  // Shows the dialog; true with FileName set when the user confirmed a file.
+  std::function<bool(TOpenDialog& dialog)> Execute;
+};
+
+// What the main window needs from the window that hosts it.
+struct TMainWindowHost {
+  // Yes/No question box (title, text); true for Yes.
+  std::function<bool(const std::string& title, const std::string& text)> AskYesNo;
+  // Closes the window (File/Exit, Esc); destruction follows.
+  std::function<void()> Close;
+  // Current outer position and client size, for the settings written back.
+  std::function<void(int& left, int& top, int& clientWidth, int& clientHeight)> GetBounds;
+  // The menu changed (a language file replaced captions).
+  std::function<void()> MenuChanged;
+};
+
+class TfmMain {
+ public:
+  explicit TfmMain(TMainWindowHost host = {});
+  ~TfmMain();
+  TfmMain(const TfmMain&) = delete;
+  TfmMain& operator=(const TfmMain&) = delete;
+
+  // Components, owned for the whole run.
+  TOpenDialog dlgOpen;
+  TTimer MainTimer;
+  std::unique_ptr<TGKScreen> DXScreen;
+  std::unique_ptr<TGKSpriteMgr> DXSprites;
+  std::unique_ptr<TGKImageLib> DXImages;
+  std::unique_ptr<TGKAudio> DXAudio;
+  std::unique_ptr<TGKSoundLib> DXSounds;
+  std::unique_ptr<TGKStarField> DXRain1, DXRain2;
+  std::unique_ptr<TGKImageLib> DXText;
+  std::vector<TMenuItem> mnuMain;
+
+  // Window layout chosen at creation.
+  std::string Caption;
+  TDisplayChoice Display = TDisplayChoice::FullScreen320x240x8;
+  bool WindowMode = false;
+  bool MenuVisible = false;  // full screen has no menu, so no shortcuts either
+  bool ShowCursor = false;
+  int Left = 0, Top = 0, ClientWidth = 320, ClientHeight = 240;
+
+  // Fields.
+  std::vector<std::unique_ptr<TGKSurface>> TextGlyphs;
+  std::string GameFileName;
+  int LastFrameEnd = 0;
+  int CameraX = 0, CameraY = 0;
+  int FrameTime = 0;
+  int TargetFPS = 40;
+  std::string MapShortName;
+  std::string SecretCodeText;
+  std::unique_ptr<TGKSurface> BackSurface;
+  std::unique_ptr<TGKSurface> TitleSurface2;
+  std::array<TGKSoundBuffer*, 6> CoinSounds{}, BrickSounds{};  // owned by DXAudio
+  int CoinSoundIndex = 0, BrickSoundIndex = 0;
+  std::vector<std::string> SpriteKeys;
+  std::array<TGKSprite*, 4> DustSprites{};  // owned by DXSprites
+  int DustIndex = 0;
+  std::array<TGKSprite*, 4> DropsSprites{};
+  int DropsIndex = 0;
+  std::array<int, 3> Cards{};
+  int NextCardSlot = 0;
+  int CardBonusLives = 0;
+  std::vector<std::string> EndedNodes;
+  int RunMeter = 0, RunMeterFullTime = 0, RunMeterBlinkTime = 0;
+  int ExtraLifeSoundTime = 0;
+  std::vector<std::string> WanderPositions;
+  std::vector<std::string> ScratchList;
+  std::string WebSiteURL;
+
+  // The settings file, open from creation to destruction.
+  platform::IniFile Settings;
+
+  void FormCreate();
+  void FormDestroy();
+  void InitializeDXScreen();
+  void DXScreenCleanUp();
+  void DXAudioInitialize();
+  // The application's exception handler: exceptions are dropped without a word.
+  void AppException(const std::exception& E);
+
+  void LoadLanguage(const std::string& Name);
+
+  // One frame: pacing, extra-life sounds, the screen's frame, pause text,
+  // notices and a pending saved-state load.
+  void DXScreenFlip();
+  void DXSpritesSpriteMoved(TGKSprite& Sprite);
+  void DXSpritesSpriteJump(TGKSprite& Sprite);
+  void DXSpritesAnimationEnd(TGKSprite& Sprite);
+  void MainTimerTimer();
+  void MIDIPlayerNotify();
+
+  // Lives won or lost by level play; won lives sound one by one.
+  void AddLives(int N);
+  void RemoveLives(int N);
+  // Plays a sound effect of DXAudio when PlaySound is on.
+  void PlaySoundEffect(int index);
+
+  // Keys (virtual keys) and the window's click.
+  void FormKeyDown(int Key, TShiftState Shift);
+  void FormKeyUp(int Key, TShiftState Shift);
+  void FormKeyPress(char Key);
+  void FormClick();
+  void PauseGame();
+  void ResumeGame();
+  void ToggleSecretCode();
+  // A menu item was chosen (by name, "mnuExit"...).
+  void MenuClick(const std::string& name);
+
+  // Helpers of the status bar, the effect rings, the player mode and the camera;
+  // their modules define them (the stand-ins are in pending_screens.cpp).
+  void BuildTextGlyphs();
+  void DrawBitmapText(int X, int Y, const std::string& Text);
+  void DrawStatusBar();
+  void ShowDust(int X, int Y);
+  void ShowDrops(int X, int Y);
+  void SetPlayerMode(int Mode, bool Hurt);
+  void ScrollView();
+
+ private:
+  void ChangeTargetFPS(int delta);
+  TMainWindowHost host_;
+};
+
+// The one main window.
+extern TfmMain* fmMain;

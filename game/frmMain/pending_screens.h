@@ -1,0 +1,60 @@
+#pragma once
+// The screens the main window routes frames, keys and sprite events to: the
+// title (module Splash), the world map (module Map) and level play (module Game),
+// with the title's and the map's variables that the main window reads. Their
+// bodies come with those screens; until then pending_screens.cpp (library
+// game_frmMain_pending) stands in with empty ones, and the programs link it.
+#include <cstdint>
+#include <string>
+
+class TGKSprite;
+
+// Modifier keys held with a key: the bits of platform::TShiftState (ssShift 1,
+// ssAlt 2, ssCtrl 4).
+using TShiftState = std::uint8_t;
+
+// Title screen.
+void LoadTitleResources();
+void StartTitleScreen();
+void ReturnToTitle();
+void TitleFrame();
+void TitleKeyDown(int Key);
+void TitleSpriteMoved(TGKSprite& Sprite);
+
+// World map.
+void WorldMapFrame();
+void WorldMapKeyDown(int Key);
+void WorldMapSpriteMoved(TGKSprite& Sprite);
+
+// Level play.
+void LevelFrame();
+void LevelKeyDown(int Key, TShiftState Shift);
+void LevelKeyUp(int Key);
+void LevelSpriteMoved(TGKSprite& Sprite);
+void KillPlayer();
+void FreezeSprites(int First);
+void UnfreezeSprites(int First);
+
+// Saved state (Default.tqs): written by File/Save state, loaded at the end of
+// the frame after File/Open state.
+void SaveState();
+void LoadSavedState();
+
+// Title phase: 0 or less waiting, 1 curtain rising, 2 menu.
+extern int TitlePhase;
+
+// World-map state read and written by the main window and level play.
+struct TWorldMapState {
+  int MapPosition = 13;       // node the player stands on (13: the Start node)
+  int LastPosition = -1;      // node chosen last
+  int EnteredNode = 0;        // node whose level is being played
+  int WalkDirection = -1;     // last step: 0 up, 8 right, 16 down, 24 left
+  int EnterNodeTime = -1;     // when Fire1 chose a node, -1 none
+  int ShowPlayerTime = -1;    // when the hidden player is shown again, -1 none
+  int IntroCardStart = -1;
+  bool InitialInfo = true;
+  bool WalkAnywhere = false;
+  bool EnteredFromMap = false;
+  std::string WorldFileName;
+};
+extern TWorldMapState WorldMap;

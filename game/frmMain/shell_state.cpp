@@ -1,0 +1,4 @@
+#include "game/frmMain/shell_state.h"
+
+TShellState GameShell;
+TShellTexts ShellTexts;

@@ -1,0 +1,101 @@
+#include "platform/jpeg/jpeg_decoder.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <utility>
+#include <vector>
+#include <string>
+
+#include <jpeglib.h>
+
+namespace platform {
+
+namespace {
+
+// The library reports a fatal error through error_exit and must not return to
+// it. The handler keeps the message and jumps back to decodeInto, which is plain
+// C-style code; decodeJpeg then raises the exception in C++ land, so no C++
+// exception ever unwinds through the library's C frames.
+struct ErrorManager {
+  jpeg_error_mgr pub{};
+  std::jmp_buf jump{};
+  char message[JMSG_LENGTH_MAX] = {};
+};
+
+void jumpingErrorExit(j_common_ptr cinfo) {
+  auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
+  (*cinfo->err->format_message)(cinfo, err->message);
+  std::longjmp(err->jump, 1);
+}
+
+// Warnings (a corrupt but still decodable stream) are ignored, as a viewer would.
+void silentOutputMessage(j_common_ptr) {}
+
+// Pictures larger than this are refused before any pixel memory is taken.
+constexpr unsigned long kMaxPixels = 16UL * 1024 * 1024;
+
+// Create, read header, start, read scanlines, finish, destroy. Returns false
+// with err.message set when the library failed.
+bool decodeInto(const unsigned char* data, unsigned long size, ErrorManager& err,
+                std::vector<unsigned char>& pixels, int& width, int& height) {
+  jpeg_decompress_struct info{};
+  info.err = jpeg_std_error(&err.pub);
+  err.pub.error_exit = jumpingErrorExit;
+  err.pub.output_message = silentOutputMessage;
+  if (setjmp(err.jump)) {
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, data, size);
+  jpeg_read_header(&info, TRUE);
+  info.out_color_space = JCS_RGB;
+  jpeg_start_decompress(&info);
+  const unsigned long w = info.output_width, h = info.output_height;
+  if (w == 0 || h == 0 || w > kMaxPixels / h || info.output_components != 3) {
+    std::snprintf(err.message, sizeof err.message, "unsupported picture size or format");
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
+  pixels.resize(w * h * 3);
+  while (info.output_scanline < info.output_height) {
+    JSAMPROW row = pixels.data() + static_cast<size_t>(info.output_scanline) * w * 3;
+    jpeg_read_scanlines(&info, &row, 1);
+  }
+  jpeg_finish_decompress(&info);
+  jpeg_destroy_decompress(&info);
+  width = static_cast<int>(w);
+  height = static_cast<int>(h);
+  return true;
+}
+
+}  // namespace
+
+Bitmap decodeJpeg(std::string_view bytes) {
+  if (bytes.empty()) throw JpegError("JPEG: empty input");
+  if (bytes.size() > std::numeric_limits<unsigned long>::max()) throw JpegError("JPEG: input too large");
+  ErrorManager err;
+  std::vector<unsigned char> pixels;
+  int width = 0, height = 0;
+  if (!decodeInto(reinterpret_cast<const unsigned char*>(bytes.data()),
+                  static_cast<unsigned long>(bytes.size()), err, pixels, width, height))
+    throw JpegError(std::string("JPEG: ") + err.message);
+  Bitmap bmp;
+  bmp.width = width;
+  bmp.height = height;
+  bmp.bitsPerPixel = 24;
+  bmp.pixels = std::move(pixels);
+  return bmp;
+}
+
+Bitmap readJpeg(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw JpegError("JPEG: cannot open " + path.string());
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return decodeJpeg(bytes);
+}
+
+}  // namespace platform

@@ -1,0 +1,50 @@
+#include "platform/qt/shell/desktop_shell.h"
+
+#include <QDesktopServices>
+#include <QProcess>
+#include <QString>
+#include <QUrl>
+
+#include <filesystem>
+
+#include "platform/core/paths.h"
+#include "platform/core/text_encoding.h"
+
+namespace platform {
+
+namespace {
+
+QString toQt(const std::string& cp1252) { return QString::fromStdString(cp1252ToUtf8(cp1252)); }
+
+std::filesystem::path inProgramFolder(const std::string& stored) {
+  return resolvePath(stored, std::filesystem::path(programFolder()));
+}
+
+}  // namespace
+
+bool DesktopShell::openWebPage(const std::string& url) {
+  if (!isWebAddress(url)) return false;
+  const QUrl target(toQt(url), QUrl::TolerantMode);
+  return target.isValid() && QDesktopServices::openUrl(target);
+}
+
+bool DesktopShell::openDocument(const std::string& path) {
+  if (path.empty()) return false;
+  const std::filesystem::path file = inProgramFolder(path);
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) return false;
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+}
+
+bool DesktopShell::startProgram(const std::string& name) {
+  if (name.empty()) return false;
+  std::error_code ec;
+  std::filesystem::path program = inProgramFolder(name);
+  if (!std::filesystem::is_regular_file(program, ec) && sameText(extractFileExt(name), ".exe"))
+    program = inProgramFolder(changeFileExt(name, ""));
+  if (!std::filesystem::is_regular_file(program, ec)) return false;
+  return QProcess::startDetached(QString::fromStdString(program.string()), {},
+                                 QString::fromStdString(programFolder()));
+}
+
+}  // namespace platform
