@@ -34,16 +34,18 @@ QPixmap loadLogo() {
 
 }  // namespace
 
+std::optional<std::string> fetchVersionFile(const std::string& url) {
+  platform::HttpGetOptions options;
+  options.headers = versionRequestHeaders();
+  options.readTimeoutMs = kVersionReadTimeoutMs;
+  platform::HttpGetResult r = platform::httpGet(url, options);
+  if (!r.ok) return std::nullopt;
+  return std::move(r.body);
+}
+
 TfmInit::Services desktopInitServices() {
   TfmInit::Services s;
-  s.httpGet = [](const std::string& url) -> std::optional<std::string> {
-    platform::HttpGetOptions options;
-    options.headers = versionRequestHeaders();
-    options.readTimeoutMs = kVersionReadTimeoutMs;
-    platform::HttpGetResult r = platform::httpGet(url, options);
-    if (!r.ok) return std::nullopt;
-    return std::move(r.body);
-  };
+  s.httpGet = fetchVersionFile;
   s.askYesNo = [](const std::string& title, const std::string& text) {
     return QMessageBox::question(nullptr, toQt(title), toQt(text), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;

@@ -12,6 +12,10 @@ class QPushButton;
 // launcher shows no picture.
 inline const std::string kLauncherLogoFile = "bitmaps\\logo.jpg";
 
+// GET of the version file with the launcher's headers, a 1000 ms connect and
+// read time-out and a 64 KiB cap; nothing on any failure.
+std::optional<std::string> fetchVersionFile(const std::string& url);
+
 // The launcher's services on the desktop: the blocking HTTP GET with the
 // launcher's headers and time-outs, Qt's question box, the installed shell.
 TfmInit::Services desktopInitServices();

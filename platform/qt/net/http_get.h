@@ -12,7 +12,7 @@ struct HttpGetOptions {
   std::vector<std::pair<std::string, std::string>> headers;  // sent in this order
   int connectTimeoutMs = 1000;
   int readTimeoutMs = 1000;   // longest wait for the next bytes
-  int totalTimeoutMs = 3000;  // the whole exchange
+  int totalTimeoutMs = 2000;  // the whole exchange
   size_t maxBodyBytes = 64 * 1024;
 };
 

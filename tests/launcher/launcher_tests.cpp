@@ -1,0 +1,215 @@
+// The launcher: language file, version check against a server of the test on
+// 127.0.0.1, and the buttons.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+
+#include "game/frmInit/frmInit.h"
+#include "game/frmInit/init_dialog.h"
+#include "loopback_server.h"
+#include "platform/core/paths.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void ensureQtApp() {
+  static int argc = 1;
+  static char name[] = "launcher_tests";
+  static char* argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) static QCoreApplication app(argc, argv);
+}
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+  fs::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+class Launcher : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ensureQtApp();
+    saved_ = {URL, DownloadURL, VersionURL, strMessageH, strMessageF};
+    folder_ = fs::temp_directory_path() / ("launcher_" + std::to_string(::getpid()) + "_" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    platform::setProgramFolder(folder_.string() + "/");
+  }
+  void TearDown() override {
+    URL = saved_[0], DownloadURL = saved_[1], VersionURL = saved_[2], strMessageH = saved_[3], strMessageF = saved_[4];
+    fs::remove_all(folder_);
+  }
+
+  // A launcher whose question box and browser are recorded; the HTTP client is real.
+  TfmInit makeLauncher() {
+    TfmInit::Services s;
+    s.httpGet = fetchVersionFile;
+    s.askYesNo = [this](const std::string& title, const std::string& text) {
+      questions.push_back({title, text});
+      return answerYes;
+    };
+    s.openWebPage = [this](const std::string& url) { opened.push_back(url); };
+    return TfmInit(s);
+  }
+
+  // Points the version check at a URL through a language file, as a player could.
+  void useLanguageFile(const std::string& body) {
+    writeFile(folder_ / "Hopz.ini", "[Options]\r\nLanguage=Test\r\n");
+    writeFile(folder_ / "Languages" / "Test.ini", body);
+  }
+
+  fs::path folder_;
+  std::array<std::string, 5> saved_;
+  std::vector<std::pair<std::string, std::string>> questions;
+  std::vector<std::string> opened;
+  bool answerYes = false;
+};
+
+TEST_F(Launcher, VersionFileDecidesWhetherToAsk) {
+  const struct {
+    const char* name;
+    std::string response;
+    bool asks;
+  } cases[] = {
+      {"same tag CR LF", LoopbackServer::response("BETA92\r\nuno\r\ndos\r\ntres\r\n"), false},
+      {"same tag LF", LoopbackServer::response("BETA92\nuno\n"), false},
+      {"same tag CR", LoopbackServer::response("BETA92\runo\r"), false},
+      {"same tag alone", LoopbackServer::response("BETA92"), false},
+      {"same tag chunked", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n3\r\nBET\r\n5\r\nA92\r\n\r\n0\r\n\r\n", false},
+      {"lower case", LoopbackServer::response("beta92\r\n"), true},
+      {"trailing blank", LoopbackServer::response("BETA92 \r\n"), true},
+      {"newer tag", LoopbackServer::response("BETA93\r\n"), true},
+      {"not found", LoopbackServer::response("BETA93\r\n", "404 Not Found"), false},
+      {"server error", LoopbackServer::response("BETA93", "500 Internal Server Error"), false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    questions.clear();
+    LoopbackServer server(LoopbackServer::Answer, c.response);
+    VersionURL = server.url();
+    TfmInit init = makeLauncher();
+    init.VerificarVersion();
+    EXPECT_EQ(questions.size(), c.asks ? 1u : 0u);
+  }
+}
+
+TEST_F(Launcher, QuestionCarriesTheThreeLinesBetweenTheMessages) {
+  LoopbackServer server(LoopbackServer::Answer,
+                        LoopbackServer::response("BETA93\r\nNuevos niveles\r\nM\xE1s enemigos\r\nArreglos\r\n"));
+  VersionURL = server.url();
+  TfmInit init = makeLauncher();
+  init.VerificarVersion();
+  ASSERT_EQ(questions.size(), 1u);
+  EXPECT_EQ(questions[0].first, "Information");
+  EXPECT_EQ(questions[0].second,
+            "\xA1Nueva versi\xF3n disponible!\r\n\r\nNuevos niveles\r\nM\xE1s enemigos\r\nArreglos\r\n\r\n"
+            "\xBF" "Deseas descargarla ahora?");
+}
+
+TEST_F(Launcher, OneLineFileGivesEmptyMiddleLines) {
+  LoopbackServer server(LoopbackServer::Answer, LoopbackServer::response("BETA95"));
+  VersionURL = server.url();
+  TfmInit init = makeLauncher();
+  init.VerificarVersion();
+  ASSERT_EQ(questions.size(), 1u);
+  EXPECT_EQ(questions[0].second, strMessageH + "\r\n\r\n\r\n\r\n\r\n\r\n" + strMessageF);
+}
+
+TEST_F(Launcher, YesOpensTheDownloadPageAndNoOpensNothing) {
+  LoopbackServer server(LoopbackServer::Answer, LoopbackServer::response("BETA93\r\n"));
+  VersionURL = server.url();
+  for (bool yes : {true, false}) {
+    opened.clear();
+    answerYes = yes;
+    TfmInit init = makeLauncher();
+    init.VerificarVersion();
+    EXPECT_EQ(opened, yes ? std::vector<std::string>{DownloadURL} : std::vector<std::string>{});
+  }
+}
+
+TEST_F(Launcher, RequestCarriesTheLauncherHeaders) {
+  LoopbackServer server(LoopbackServer::Answer, LoopbackServer::response("BETA92\r\n"));
+  VersionURL = server.url();
+  TfmInit init = makeLauncher();
+  init.VerificarVersion();
+  const auto requests = server.requests();
+  ASSERT_EQ(requests.size(), 1u);
+  const std::string& r = requests[0];
+  EXPECT_EQ(r.rfind("GET /recursos/version/version.txt HTTP/1.1\r\n", 0), 0u) << r;
+  for (const char* header : {"User-Agent: Mozilla/3.0 (compatible; Tobbo Quest Studio)\r\n", "Accept: text/html, */*\r\n",
+                             "Content-Type: text/html\r\n"})
+    EXPECT_NE(r.find(header), std::string::npos) << header;
+  EXPECT_NE(r.find("Host: 127.0.0.1:" + std::to_string(server.port()) + "\r\n"), std::string::npos);
+}
+
+TEST_F(Launcher, DeadServersGiveTheLauncherWithinTheTimeOutsAndNoMessage) {
+  LoopbackServer silent(LoopbackServer::Silent, "");
+  const std::string urls[] = {silent.url(), "http://127.0.0.1:" + std::to_string(refusedPort()) + "/version.txt"};
+  for (const std::string& url : urls) {
+    SCOPED_TRACE(url);
+    useLanguageFile("[MainWindow]\r\nVersionURL=" + url + "\r\n");
+    TfmInit init = makeLauncher();
+    const auto start = std::chrono::steady_clock::now();
+    init.FormCreate();
+    const auto waited = std::chrono::steady_clock::now() - start;
+    // Connect and read time-outs of one second each bound the wait.
+    EXPECT_LT(waited, std::chrono::milliseconds(4000));
+    EXPECT_TRUE(questions.empty());
+    EXPECT_TRUE(opened.empty());
+  }
+}
+
+TEST_F(Launcher, LanguageFileReplacesCaptionsAndAddresses) {
+  LoopbackServer server(LoopbackServer::Answer, LoopbackServer::response("BETA93\r\n"));
+  useLanguageFile(
+      "[Init]\r\nbtnStart=Start Tobbo Quest Studio\r\nlblWebSite=Visit the web site:\r\nbtnWebSite=\r\n"
+      "[MainWindow]\r\nURL=http://example.test/\r\nDownloadURL=http://example.test/downloads\r\n"
+      "VersionURL=" + server.url() + "\r\nstrMessageH=New version!\r\nstrMessageF=\r\n");
+  answerYes = true;
+  TfmInit init = makeLauncher();
+  init.FormCreate();
+  EXPECT_EQ(init.btnStart.Caption, "Start Tobbo Quest Studio");
+  EXPECT_EQ(init.lblWebSite.Caption, "Visit the web site:");
+  EXPECT_EQ(init.btnWebSite.Caption, "Ir a la web oficial");  // empty key keeps the text
+  EXPECT_EQ(init.lblStart.Caption, "Inicia Tobbo Quest Studio con el juego por defecto:");
+  ASSERT_EQ(questions.size(), 1u);
+  EXPECT_EQ(questions[0].second, "New version!\r\n\r\n\r\n\r\n\r\n\r\n\xBF" "Deseas descargarla ahora?");
+  EXPECT_EQ(opened, std::vector<std::string>{"http://example.test/downloads"});
+  opened.clear();
+  init.btnWebSiteClick();
+  init.btnCheckVersionClick();
+  EXPECT_EQ(opened, (std::vector<std::string>{"http://example.test/", "http://example.test/downloads"}));
+}
+
+TEST_F(Launcher, MissingLanguageFileKeepsEverything) {
+  writeFile(folder_ / "Hopz.ini", "[Options]\r\nLanguage=Klingon\r\n");
+  VersionURL = "http://127.0.0.1:" + std::to_string(refusedPort()) + "/v.txt";
+  const TfmInit reference = makeLauncher();
+  TfmInit init = makeLauncher();
+  init.FormCreate();
+  for (auto member : {&TfmInit::lbl1, &TfmInit::lblStart, &TfmInit::lblOpenGame, &TfmInit::lblWebSite,
+                      &TfmInit::lblCheckVersion, &TfmInit::btnWebSite, &TfmInit::btnCheckVersion,
+                      &TfmInit::btnOpenGame, &TfmInit::btnStart})
+    EXPECT_EQ((init.*member).Caption, (reference.*member).Caption);
+  EXPECT_EQ(URL, saved_[0]);
+  EXPECT_EQ(DownloadURL, saved_[1]);
+  EXPECT_EQ(init.Caption.rfind("Tobbo Quest (Versi\xF3n Editable Beta 9.2) - http", 0), 0u);
+}
+
+TEST_F(Launcher, OnlyTheStartButtonGivesOk) {
+  TfmInit init = makeLauncher();
+  init.btnOpenGameClick();
+  init.btnWebSiteClick();
+  EXPECT_EQ(init.ModalResult, TfmInit::mrNone);
+  init.btnStartClick();
+  EXPECT_EQ(init.ModalResult, TfmInit::mrOK);
+  EXPECT_FALSE(init.btnOpenGame.Visible);
+  EXPECT_FALSE(init.lblOpenGame.Visible);
+}
+
+}  // namespace
