@@ -1,0 +1,194 @@
+// Runs the staged tqinspect on small fixture files.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/core/bitmap.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Outcome {
+  int exitCode = -1;
+  std::string out, err;
+};
+
+std::string slurp(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class Tqinspect : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("tq_inspect_" + std::to_string(getpid()) + "_" +
+                                        testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string file(const std::string& name, const std::string& bytes) {
+    fs::path p = dir_ / name;
+    std::ofstream(p, std::ios::binary) << bytes;
+    return p.string();
+  }
+
+  Outcome run(const std::string& args) {
+    fs::path out = dir_ / "stdout.txt", err = dir_ / "stderr.txt";
+    std::string command = std::string(TQ_STAGE_DIR) + "/tqinspect " + args + " >'" + out.string() + "' 2>'" +
+                          err.string() + "'";
+    int status = std::system(command.c_str());
+    Outcome r;
+    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.out = slurp(out);
+    r.err = slurp(err);
+    return r;
+  }
+
+  // Exit 1, one line "error: ..." that holds `why`, nothing on stderr (no sanitizer report).
+  void expectError(const std::string& path, const std::string& why) {
+    Outcome r = run("'" + path + "'");
+    EXPECT_EQ(r.exitCode, 1) << path << "\n" << r.out << r.err;
+    EXPECT_EQ(r.out.rfind("error: ", 0), 0u) << r.out;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
+    EXPECT_NE(r.out.find(why), std::string::npos) << "expected \"" << why << "\" in " << r.out;
+    EXPECT_EQ(r.err, "") << path;
+  }
+
+  fs::path dir_;
+};
+
+const std::string goodLevel =
+    "[Options]\r\nAddText=Hola\r\nTime=200\r\nWidth=64\r\nHeight=13\r\nImageLib=sprites\\game.iml\r\n"
+    "[Sprites]\r\n0=0,1,\r\n65541=40,1,\r\n65542=40,1,\r\n3=46,1,62\r\n";
+const std::string goodWorld = "[Options]\r\nName=WORLD 1\r\nShortName=1\r\n[Sprites]\r\n0=0,1,\r\n5=12,1,level1.tql\r\n";
+
+TEST_F(Tqinspect, SummarizesValidFiles) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> shows;
+  };
+  platform::Bitmap bmp(5, 3, 8);
+  bmp.pixels.assign(15, 7);
+  bmp.pixels[0] = 2;
+  const Case cases[] = {
+      {"a.tql", goodLevel, {"level: ", "time: 200 s", "size: 64 x 13 cells of 16 pixels", "objects: 4",
+                            "first object: kind 0 at column 0, row 0", "kinds: 0x1 40x2 46x1"}},
+      {"UPPER.TQL", goodLevel, {"level: ", "objects: 4"}},
+      {"w.tqw", goodWorld, {"world map: ", "name: WORLD 1", "short name: 1", "size: 20 x 13", "objects: 2"}},
+      {"g.tqg", "[Options]\r\nLifes=3\r\nMapFile=maps\\w.tqw\r\n", {"game: ", "lives: 3", "first world map: maps\\w.tqw"}},
+      {"new.tqg", "[Options]\r\nLifes=\r\nMapFile=\r\n", {"lives: 5", "first world map: (none)"}},
+      {"notes.tql", "[Notes]\r\na=b\r\n" + goodLevel, {"other sections: [Notes]"}},
+      {"p.bmp", platform::encodeBmp(bmp), {"bitmap: ", "size: 5 x 3 pixels, 8 bits per pixel", "palette entries used: 2 (2..7)"}},
+  };
+  for (const Case& c : cases) {
+    Outcome r = run("'" + file(c.name, c.bytes) + "'");
+    EXPECT_EQ(r.exitCode, 0) << c.name << "\n" << r.out << r.err;
+    for (const std::string& s : c.shows) EXPECT_NE(r.out.find(s), std::string::npos) << c.name << " lacks " << s << "\n" << r.out;
+    EXPECT_EQ(r.err, "");
+  }
+}
+
+TEST_F(Tqinspect, RejectsMalformedDocuments) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    const char* why;
+  };
+  const Case cases[] = {
+      {"empty.tql", "", "empty"},
+      {"cut.tql", "[Options]\r\nTime=3\r\n[Spri", "line 3: section header without its closing ']'"},
+      {"binary.tql", std::string("[Options]\r\nTime=\0\x01\x02", 19), "line 2: binary data"},
+      {"junk.tql", "[Options]\r\nthis is not a key\r\n", "line 2: neither a section"},
+      {"orphan.tql", "Time=3\r\n[Options]\r\n", "line 1: key line outside any section"},
+      {"nokey.tql", "[Options]\r\n=5\r\n", "line 2: key line without a key"},
+      {"noopt.tql", "[Sprites]\r\n0=0,1,\r\n", "no [Options] section"},
+      {"time.tql", "[Options]\r\nTime=abc\r\n[Sprites]\r\n0=0,1,\r\n", "line 2: Time \"abc\" is not a number"},
+      {"width.tql", "[Options]\r\nWidth=0\r\n[Sprites]\r\n0=0,1,\r\n", "line 2: Width 0 is outside 1..65535"},
+      {"res.tql", "[Options]\r\nResFactor=-16\r\n[Sprites]\r\n0=0,1,\r\n", "ResFactor -16 is outside"},
+      {"fx.tql", "[Options]\r\nPaletteFX=8\r\n[Sprites]\r\n0=0,1,\r\n", "PaletteFX 8 is outside 0..7"},
+      {"colour.tql", "[Options]\r\nBgColor=blue\r\n[Sprites]\r\n0=0,1,\r\n", "BgColor \"blue\" is not a number"},
+      {"cell.tql", "[Options]\r\n[Sprites]\r\n0=0,1,\r\n1x=40,1,\r\n", "line 4: object key \"1x\" is not a cell number"},
+      {"bigcell.tql", "[Options]\r\n[Sprites]\r\n99999999999=40,1,\r\n", "is not a cell number"},
+      {"kind.tql", "[Options]\r\n[Sprites]\r\n0=364,1,\r\n", "line 3: object kind \"364\" is not a level kind (0..363)"},
+      {"negkind.tql", "[Options]\r\n[Sprites]\r\n0=-1,1,\r\n", "object kind \"-1\""},
+      {"nokind.tql", "[Options]\r\n[Sprites]\r\n0=,1,\r\n", "object kind \"\""},
+      {"noobj.tql", "[Options]\r\nTime=100\r\n", "no object lines"},
+      {"wkind.tqw", "[Options]\r\n[Sprites]\r\n0=100,1,\r\n", "not a world-map kind (0..99)"},
+      {"wcut.tqw", "[Opt", "line 1: section header"},
+      {"wnoopt.tqw", "[Sprites]\r\n0=0,1,\r\n", "no [Options] section"},
+      {"winfo.tqw", "[Options]\r\nInitialInfo=yes\r\n", "InitialInfo \"yes\" is not a number"},
+      {"lives.tqg", "[Options]\r\nLifes=many\r\n", "Lifes \"many\" is not a number"},
+      {"neglives.tqg", "[Options]\r\nLifes=-2\r\n", "Lifes -2 is outside"},
+      {"gnoopt.tqg", "Lifes=3\r\n", "key line outside any section"},
+      {"gbin.tqg", std::string("\x89PNG\r\n\x1a\n", 8), "line 2: binary data"},
+      {"unknown.xyz", "whatever", "unknown kind of file"},
+  };
+  for (const Case& c : cases) expectError(file(c.name, c.bytes), c.why);
+  expectError((dir_ / "missing.tql").string(), "cannot open");
+}
+
+TEST_F(Tqinspect, RejectsTruncatedAndMalformedBitmaps) {
+  platform::Bitmap bmp(4, 4, 8);
+  std::string good = platform::encodeBmp(bmp);
+  std::string badMagic = good;
+  badMagic[0] = 'X';
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "Not a BMP"}, {good.substr(0, 10), ""}, {good.substr(0, 60), ""}, {good.substr(0, good.size() - 1), ""},
+      {badMagic, ""},
+  };
+  int i = 0;
+  for (const auto& [bytes, why] : cases) expectError(file("b" + std::to_string(i++) + ".bmp", bytes), why);
+}
+
+TEST_F(Tqinspect, ResaveWritesTheEditorsForm) {
+  std::string in = file("in.tql", "[Options]\r\nTime=120\r\nWidth=30\r\n[Sprites]\r\n0=0,1,\r\n65541=40,1,\r\n65541=41,1\r\n");
+  std::string out = (dir_ / "out.tql").string();
+  Outcome r = run("--resave '" + in + "' '" + out + "'");
+  ASSERT_EQ(r.exitCode, 0) << r.out << r.err;
+  std::string written = slurp(out);
+  EXPECT_EQ(written.rfind("[Options]\r\nAddText=\r\nTime=120\r\n", 0), 0u) << written;
+  EXPECT_NE(written.find("Width=30\r\nHeight=13\r\n"), std::string::npos);
+  EXPECT_NE(written.find("[Sprites]\r\n0=0,1,\r\n65541=41,1\r\n"), std::string::npos) << written;
+
+  std::string game = file("g.tqg", "[Options]\nLifes=4\nMapFile=a.tqw");
+  ASSERT_EQ(run("--resave '" + game + "' '" + (dir_ / "h.tqg").string() + "'").exitCode, 0);
+  EXPECT_EQ(slurp(dir_ / "h.tqg"), "[Options]\r\nLifes=4\r\nMapFile=a.tqw\r\n");
+}
+
+TEST_F(Tqinspect, ResaveRefusesWhatItCannotWrite) {
+  std::string in = file("in.tql", goodLevel);
+  const std::pair<std::string, std::string> cases[] = {
+      {"--resave '" + in + "' '" + (dir_ / "out.txt").string() + "'", "must end in .tql"},
+      {"--resave '" + in + "' '" + (dir_ / "out.tqw").string() + "'", "must end in .tql"},
+      {"--resave '" + (dir_ / "none.tql").string() + "' '" + (dir_ / "x.tql").string() + "'", "cannot open"},
+      {"--resave '" + file("a.txt", "x") + "' '" + (dir_ / "x.tql").string() + "'", "not a level"},
+      {"--resave '" + in + "' '" + (dir_ / "no/such/x.tql").string() + "'", "Unable to write to"},
+  };
+  for (const auto& [args, why] : cases) {
+    Outcome r = run(args);
+    EXPECT_EQ(r.exitCode, 1) << args;
+    EXPECT_EQ(r.out.rfind("error: ", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find(why), std::string::npos) << r.out;
+  }
+  EXPECT_FALSE(fs::exists(dir_ / "out.txt"));
+}
+
+TEST_F(Tqinspect, UsageErrors) {
+  EXPECT_EQ(run("").exitCode, 2);
+  EXPECT_EQ(run("a b").exitCode, 2);
+  EXPECT_EQ(run("--sheet").exitCode, 2);
+}
+
+}  // namespace

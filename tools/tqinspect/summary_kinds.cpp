@@ -1,0 +1,24 @@
+#include <fstream>
+#include <sstream>
+
+#include "tools/tqinspect/inspect.h"
+
+namespace {
+const TSummaryKind kinds[] = {
+    {".bmp", "bitmap", SummarizeBitmap},
+    {".tql", "level", SummarizeLevel},
+    {".tqw", "world map", SummarizeWorld},
+    {".tqg", "game", SummarizeGame},
+};
+}  // namespace
+
+std::span<const TSummaryKind> SummaryKinds() { return kinds; }
+
+std::string ReadFileBytes(const std::string& fileName) {
+  std::ifstream in(fileName, std::ios::binary);
+  if (!in) throw TInspectError("cannot open the file");
+  std::ostringstream content;
+  content << in.rdbuf();
+  if (in.bad()) throw TInspectError("cannot read the file");
+  return content.str();
+}
