@@ -20,6 +20,9 @@
 #include "game/frmMain/timer.h"
 #include "platform/core/ini_file.h"
 
+namespace platform {
+class Form;
+}
 class TGKScreen;
 class TGKSpriteMgr;
 class TGKSprite;
@@ -53,7 +56,9 @@ struct TMainWindowHost {
 
 class TfmMain {
  public:
-  explicit TfmMain(TMainWindowHost host = {});
+  // Creates and wires the components as the window description does; form is
+  // the window that shows the screen.
+  explicit TfmMain(platform::Form& form, TMainWindowHost host = {});
   ~TfmMain();
   TfmMain(const TfmMain&) = delete;
   TfmMain& operator=(const TfmMain&) = delete;
@@ -145,6 +150,11 @@ class TfmMain {
   // A menu item was chosen (by name, "mnuExit"...).
   void MenuClick(const std::string& name);
 
+  // The screen that is up (the sprite manager keeps it): ssTitle 0,
+  // ssWorldMap 1, ssLevel 2.
+  int ScreenState() const;
+  void SetScreenState(int state);
+
   // Helpers of the status bar, the effect rings, the player mode and the camera;
   // their modules define them (the stand-ins are in pending_screens.cpp).
   void BuildTextGlyphs();
@@ -157,6 +167,11 @@ class TfmMain {
 
  private:
   void ChangeTargetFPS(int delta);
+  void DeathHop();
+  // The audio objects and the rain layers (their own file, frmMain_audio.cpp).
+  void CreateAudio();
+  void CreateRain();
+  platform::Form& form_;
   TMainWindowHost host_;
 };
 

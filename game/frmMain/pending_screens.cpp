@@ -37,3 +37,10 @@ void TfmMain::ShowDust(int, int) {}
 void TfmMain::ShowDrops(int, int) {}
 void TfmMain::SetPlayerMode(int Mode, bool) { GameShell.PlayerMode = Mode; }
 void TfmMain::ScrollView() {}
+
+// Secret-code entry (the table of codes comes with the keyboard module).
+void TfmMain::ToggleSecretCode() {
+  if (!GameShell.SecretCodes) return;
+  GameShell.SecretCodeEntry = !GameShell.SecretCodeEntry;
+  if (GameShell.SecretCodeEntry) SecretCodeText.clear();
+}

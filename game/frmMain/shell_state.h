@@ -4,6 +4,9 @@
 // sets them from the settings file. Text is Windows-1252.
 #include <string>
 
+// Which screen is up; the sprite manager keeps the value (TGKSpriteMgr::ScreenState).
+enum TScreenState : int { ssTitle = 0, ssWorldMap = 1, ssLevel = 2 };
+
 struct TShellState {
   std::string ExeDir;           // program folder with a trailing separator; prefix of every game path
   // Settings of Hopz.ini (the main window reads them at creation).
