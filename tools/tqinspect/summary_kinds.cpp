@@ -2,6 +2,7 @@
 #include <sstream>
 
 #include "tools/tqinspect/inspect.h"
+#include "tools/tqinspect/midi_summary.h"
 
 namespace {
 const TSummaryKind kinds[] = {
@@ -9,6 +10,7 @@ const TSummaryKind kinds[] = {
     {".tql", "level", SummarizeLevel},
     {".tqw", "world map", SummarizeWorld},
     {".tqg", "game", SummarizeGame},
+    {".mid", "MIDI music", SummarizeMidi},
 };
 }  // namespace
 
