@@ -79,7 +79,7 @@ class TGKSpriteMgr {
   void ForEachInDrawOrder(F&& visit) const;
 
   // The screen is removed: forget it.
-  void Notification(const TGKScreen* removed) {
+  void Notification(const void* removed) {
     if (removed == ZEZScreen) ZEZScreen = nullptr;
   }
 
