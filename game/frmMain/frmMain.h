@@ -69,8 +69,9 @@ class TfmMain {
   std::unique_ptr<TGKScreen> DXScreen;
   std::unique_ptr<TGKSpriteMgr> DXSprites;
   std::unique_ptr<TGKImageLib> DXImages;
-  std::unique_ptr<TGKAudio> DXAudio;
-  std::unique_ptr<TGKSoundLib> DXSounds;
+  // Shared so that only the file that creates the sound objects needs their types.
+  std::shared_ptr<TGKAudio> DXAudio;
+  std::shared_ptr<TGKSoundLib> DXSounds;
   std::unique_ptr<TGKStarField> DXRain1, DXRain2;
   std::unique_ptr<TGKImageLib> DXText;
   std::vector<TMenuItem> mnuMain;
