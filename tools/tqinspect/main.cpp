@@ -1,18 +1,20 @@
 // tqinspect FILE            what the file holds (exit 0), or one "error:" line (exit 1)
 // tqinspect --resave IN OUT  a level, world map or game read and written by the editor's code
+// tqinspect --sheet LIB.iml OUT.png  a contact sheet of an image library
 #include <exception>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "content/art/iml_sheet.h"
 #include "platform/core/paths.h"
 #include "tools/tqinspect/inspect.h"
 
 namespace {
 
 int usage() {
-  std::cerr << "usage: tqinspect FILE\n       tqinspect --resave IN OUT\nFILE is one of:";
+  std::cerr << "usage: tqinspect FILE\n       tqinspect --resave IN OUT\n       tqinspect --sheet LIB.iml OUT.png\nFILE is one of:";
   for (const TSummaryKind& kind : SummaryKinds()) std::cerr << ' ' << kind.extension << " (" << kind.description << ')';
   std::cerr << '\n';
   return 2;
@@ -41,6 +43,11 @@ int main(int argc, char** argv) {
     if (args.size() == 3 && args[0] == "--resave") {
       subject = args[1];
       Resave(args[1], args[2], std::cout);
+      return 0;
+    }
+    if (args.size() == 3 && args[0] == "--sheet") {
+      subject = args[1];
+      WriteLibrarySheet(args[1], args[2], std::cout);
       return 0;
     }
     if (args.size() != 1 || args[0].starts_with("--")) return usage();
