@@ -188,7 +188,11 @@ class Compiler {
   CompiledDocument finish() {
     if (rows_.empty()) fail("no [Map]");
     size_t width = 0;
-    for (const auto& r : rows_) width = std::max(width, r.text.find_last_not_of(" .") + 1);
+    for (const auto& r : rows_) {
+      const size_t last = r.text.find_last_not_of(" .");
+      if (last != std::string::npos) width = std::max(width, last + 1);
+    }
+    if (width == 0) fail("the map is empty");
     setSize("Width", static_cast<int>(width));
     setSize("Height", static_cast<int>(rows_.size()));
     const int w = std::stoi(option("Width"));
