@@ -82,11 +82,11 @@ TfmInitDialog::TfmInitDialog(TfmInit& init, QWidget* parent)
   const struct {
     TfmInit::TLabel& label;
     TfmInit::TLabel& button;
-    void (TfmInit::*click)();
-  } rows[] = {{init.lblStart, init.btnStart, &TfmInit::btnStartClick},
-              {init.lblOpenGame, init.btnOpenGame, &TfmInit::btnOpenGameClick},
-              {init.lblWebSite, init.btnWebSite, &TfmInit::btnWebSiteClick},
-              {init.lblCheckVersion, init.btnCheckVersion, &TfmInit::btnCheckVersionClick}};
+    std::function<void()> click;
+  } rows[] = {{init.lblStart, init.btnStart, [&init] { init.btnStartClick(); }},
+              {init.lblOpenGame, init.btnOpenGame, [&init] { init.btnOpenGameClick(); }},
+              {init.lblWebSite, init.btnWebSite, [&init] { init.btnWebSiteClick(); }},
+              {init.lblCheckVersion, init.btnCheckVersion, [&init] { init.btnCheckVersionClick(); }}};
   for (const auto& row : rows) {
     column->addSpacing(6);
     column->addWidget(addLabel(row.label, true));
@@ -114,10 +114,10 @@ QLabel* TfmInitDialog::addLabel(const TfmInit::TLabel& control, bool centred) {
   return label;
 }
 
-QPushButton* TfmInitDialog::addButton(TfmInit::TLabel& control, void (TfmInit::*click)()) {
+QPushButton* TfmInitDialog::addButton(const TfmInit::TLabel& control, std::function<void()> click) {
   auto* button = new QPushButton(toQt(control.Caption), this);
   button->setMinimumWidth(200);
   button->setVisible(control.Visible);
-  connect(button, &QPushButton::clicked, this, [this, click] { (init_.*click)(); });
+  connect(button, &QPushButton::clicked, this, [click = std::move(click)] { click(); });
   return button;
 }

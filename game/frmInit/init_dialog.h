@@ -1,6 +1,7 @@
 #pragma once
 // The launcher's dialog: shows a TfmInit and forwards its buttons.
 #include <QDialog>
+#include <functional>
 #include <string>
 
 #include "game/frmInit/frmInit.h"
@@ -26,7 +27,7 @@ class TfmInitDialog : public QDialog {
   explicit TfmInitDialog(TfmInit& init, QWidget* parent = nullptr);
 
  private:
-  QPushButton* addButton(TfmInit::TLabel& control, void (TfmInit::*click)());
+  QPushButton* addButton(const TfmInit::TLabel& control, std::function<void()> click);
   QLabel* addLabel(const TfmInit::TLabel& control, bool centred);
 
   TfmInit& init_;

@@ -80,6 +80,10 @@ TfmMain::TfmMain(platform::Form& form, TMainWindowHost host) : form_(form), host
 }
 
 TfmMain::~TfmMain() {
+  // The screen's clean-up event reaches this object's fields, so the screen
+  // goes first, while everything else still exists.
+  DXScreen.reset();
+  platform::application().OnException = nullptr;
   if (fmMain == this) fmMain = nullptr;
 }
 

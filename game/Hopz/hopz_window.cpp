@@ -1,0 +1,295 @@
+#include "game/Hopz/hopz_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+
+#include "game/Hopz/key_map.h"
+#include "game/frmMain/frmMain.h"
+#include "platform/app/application.h"
+#include "platform/core/keys.h"
+#include "platform/core/text_encoding.h"
+
+namespace {
+
+QString toQt(const std::string& cp1252) { return QString::fromStdString(platform::cp1252ToUtf8(cp1252)); }
+
+platform::TShiftState shiftOf(Qt::KeyboardModifiers m) {
+  platform::TShiftState s = 0;
+  if (m & Qt::ShiftModifier) s |= platform::ssShift;
+  if (m & Qt::AltModifier) s |= platform::ssAlt;
+  if (m & Qt::ControlModifier) s |= platform::ssCtrl;
+  return s;
+}
+
+// The character a key press types, as Windows-1252, or 0.
+char typedCharacter(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Return: case Qt::Key_Enter: return 13;
+    default: break;
+  }
+  const std::string text = platform::utf8ToCp1252(event.text().toStdString());
+  return text.size() == 1 && static_cast<unsigned char>(text[0]) >= 32 ? text[0] : 0;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- view
+
+THopzScreenView::THopzScreenView(THopzWindow& window) : QWidget(&window), window_(window) {
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  setMinimumSize(1, 1);
+}
+
+void THopzScreenView::present(const platform::FrameView& frame, const platform::TRect& source,
+                              const platform::TRect& dest) {
+  const int w = source.Right - source.Left, h = source.Bottom - source.Top;
+  if (w <= 0 || h <= 0) return;
+  if (frame_.width() != w || frame_.height() != h) frame_ = QImage(w, h, QImage::Format_RGB32);
+  platform::convertFrameTo32(frame, source, reinterpret_cast<uint32_t*>(frame_.bits()),
+                             static_cast<int>(frame_.bytesPerLine() / 4));
+  dest_ = QRect(dest.Left, dest.Top, dest.Right - dest.Left, dest.Bottom - dest.Top);
+  ++presents_;
+  update();
+}
+
+platform::TPoint THopzScreenView::clientOrigin() const {
+  const QPoint p = mapToGlobal(QPoint(0, 0));
+  return {p.x(), p.y()};
+}
+
+void THopzScreenView::setDisplayMode(int, int, int) { fullScreenMode_ = true; }
+void THopzScreenView::restoreDisplayMode() { fullScreenMode_ = false; }
+
+void THopzScreenView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), Qt::black);
+  if (frame_.isNull()) return;
+  QRect target = dest_;
+  if (fullScreenMode_) {
+    // The mode's picture fills the screen, keeping its proportions.
+    const QSize scaled = frame_.size().scaled(size(), Qt::KeepAspectRatio);
+    target = QRect(QPoint((width() - scaled.width()) / 2, (height() - scaled.height()) / 2), scaled);
+  }
+  p.drawImage(target, frame_);
+}
+
+void THopzScreenView::keyPressEvent(QKeyEvent* event) { window_.viewKeyPress(event); }
+void THopzScreenView::keyReleaseEvent(QKeyEvent* event) { window_.viewKeyRelease(event); }
+void THopzScreenView::mousePressEvent(QMouseEvent* event) { window_.viewMousePress(event); }
+void THopzScreenView::mouseMoveEvent(QMouseEvent* event) { window_.viewMouseMove(event); }
+
+// ---------------------------------------------------------------- window
+
+THopzWindow::THopzWindow() {
+  setObjectName("fmMain");
+  view_ = new THopzScreenView(*this);
+  setCentralWidget(view_);
+
+  TMainWindowHost host;
+  host.AskYesNo = [this](const std::string& title, const std::string& text) {
+    return QMessageBox::question(this, toQt(title), toQt(text), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+  };
+  host.Close = [this] { QTimer::singleShot(0, this, [this] { close(); }); };
+  host.GetBounds = [this](int& left, int& top, int& width, int& height) {
+    left = x();
+    top = y();
+    width = ClientWidth();
+    height = ClientHeight();
+  };
+  host.MenuChanged = [this] { buildMenu(); };
+  main_ = std::make_unique<TfmMain>(*this, host);
+  main_->dlgOpen.Execute = [this](TOpenDialog& dialog) {
+    (void)dialog;
+    return false;
+  };
+  main_->FormCreate();
+  setWindowTitle(toQt(main_->Caption));
+  buildMenu();
+
+  connect(&pump_, &QTimer::timeout, this, [this] { pump(); });
+  pump_.start(0);
+}
+
+THopzWindow::~THopzWindow() {
+  pump_.stop();
+  main_.reset();
+}
+
+void THopzWindow::showAsChosen() {
+  TfmMain& m = *main_;
+  if (m.WindowMode) {
+    menuBar()->setVisible(m.MenuVisible);
+    move(m.Left, m.Top);
+    SetClientSize(m.ClientWidth, m.ClientHeight);
+    show();
+  } else {
+    menuBar()->hide();
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    showFullScreen();
+  }
+  if (!m.ShowCursor) SetCursor(platform::crNone);
+  view_->setFocus();
+  activateWindow();
+}
+
+void THopzWindow::buildMenu() {
+  menuBar()->clear();
+  if (!main_ || !main_->MenuVisible) return;
+  for (const TMenuItem& top : main_->mnuMain) {
+    QMenu* menu = menuBar()->addMenu(toQt(top.Caption));
+    for (const TMenuItem& item : top.Items) {
+      if (item.IsSeparator()) {
+        menu->addSeparator();
+        continue;
+      }
+      QAction* action = menu->addAction(toQt(item.Caption));
+      if (item.ShortCutKey >= platform::VK_F1 && item.ShortCutKey <= platform::VK_F12) {
+        const int key = Qt::Key_F1 + (item.ShortCutKey - platform::VK_F1);
+        action->setShortcut(QKeySequence(item.ShortCutShift ? (Qt::SHIFT | key) : key));
+      }
+      const std::string name = item.Name;
+      connect(action, &QAction::triggered, this,
+              [this, name] { platform::application().Guarded([&] { main_->MenuClick(name); }); });
+    }
+  }
+}
+
+void THopzWindow::pump() {
+  platform::Application& app = platform::application();
+  app.Guarded([&] {
+    app.ProcessMessages();
+    if (app.WantsIdle() && app.Active()) app.Idle();
+    main_->MainTimer.Poll();
+  });
+  // While no frame loop runs, look in now and then instead of spinning.
+  pump_.setInterval(app.WantsIdle() && app.Active() ? 0 : 10);
+}
+
+void THopzWindow::activate() {
+  if (active_) return;
+  active_ = true;
+  platform::application().SetActive(true);
+  platform::application().Guarded([&] {
+    if (OnActivate) OnActivate(*this);
+  });
+}
+
+void THopzWindow::deactivate() {
+  if (!active_) return;
+  active_ = false;
+  platform::keyState().clear();
+  platform::application().SetActive(false);
+  if (OnDeactivate) OnDeactivate(*this);
+}
+
+void THopzWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange) {
+    if (isActiveWindow())
+      activate();
+    else if (!QApplication::activeModalWidget() && !QApplication::activePopupWidget())
+      deactivate();
+  }
+  QMainWindow::changeEvent(event);
+}
+
+void THopzWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // Without a window manager no activation may ever arrive: a shown window starts anyway.
+  QTimer::singleShot(300, this, [this] {
+    if (!active_) activate();
+  });
+}
+
+void THopzWindow::closeEvent(QCloseEvent* event) {
+  bool canClose = true;
+  if (OnCloseQuery) OnCloseQuery(*this, canClose);
+  if (!canClose) {
+    event->ignore();
+    return;
+  }
+  if (!destroyed_) {
+    destroyed_ = true;
+    pump_.stop();
+    if (OnClose) OnClose(*this);
+    platform::application().Guarded([&] { main_->FormDestroy(); });
+  }
+  event->accept();
+  QApplication::quit();
+}
+
+int THopzWindow::ClientWidth() const { return view_->width(); }
+int THopzWindow::ClientHeight() const { return view_->height(); }
+
+void THopzWindow::SetClientSize(int width, int height) {
+  const int menu = menuBar()->isVisible() || (main_ && main_->MenuVisible) ? menuBar()->sizeHint().height() : 0;
+  resize(std::max(width, 1), std::max(height, 1) + menu);
+}
+
+platform::Presenter& THopzWindow::presenter() { return *view_; }
+
+platform::TPoint THopzWindow::ClientOrigin() const { return view_->clientOrigin(); }
+
+std::optional<platform::TPoint> THopzWindow::CursorPos() const {
+  const QPoint p = QCursor::pos();
+  return platform::TPoint{p.x(), p.y()};
+}
+
+void THopzWindow::SetCursor(platform::TCursor cursor) {
+  cursor_ = cursor;
+  view_->setCursor(cursor == platform::crNone ? Qt::BlankCursor : Qt::ArrowCursor);
+}
+
+void THopzWindow::viewKeyPress(QKeyEvent* event) {
+  const int vk = virtualKeyOf(*event);
+  const char typed = typedCharacter(*event);
+  platform::application().Guarded([&] {
+    if (vk) {
+      platform::keyState().keyDown(vk);
+      uint16_t key = static_cast<uint16_t>(vk);
+      if (OnKeyDown) OnKeyDown(*this, key, shiftOf(event->modifiers()));
+      main_->FormKeyDown(vk, shiftOf(event->modifiers()));
+    }
+    if (typed) {
+      char c = typed;
+      if (OnKeyPress) OnKeyPress(*this, c);
+      main_->FormKeyPress(c);
+    }
+  });
+}
+
+void THopzWindow::viewKeyRelease(QKeyEvent* event) {
+  if (event->isAutoRepeat()) return;  // a held key stays down
+  const int vk = virtualKeyOf(*event);
+  if (!vk) return;
+  platform::application().Guarded([&] {
+    platform::keyState().keyUp(vk);
+    uint16_t key = static_cast<uint16_t>(vk);
+    if (OnKeyUp) OnKeyUp(*this, key, shiftOf(event->modifiers()));
+    main_->FormKeyUp(vk, shiftOf(event->modifiers()));
+  });
+}
+
+void THopzWindow::viewMousePress(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  platform::application().Guarded([&] {
+    const platform::TMouseButton button = event->button() == Qt::RightButton    ? platform::mbRight
+                                          : event->button() == Qt::MiddleButton ? platform::mbMiddle
+                                                                                : platform::mbLeft;
+    if (OnMouseDown) OnMouseDown(*this, button, shiftOf(event->modifiers()), p.x(), p.y());
+    if (event->button() == Qt::LeftButton) main_->FormClick();
+  });
+}
+
+void THopzWindow::viewMouseMove(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  if (OnMouseMove) OnMouseMove(*this, shiftOf(event->modifiers()), p.x(), p.y());
+}

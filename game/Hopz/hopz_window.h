@@ -1,0 +1,92 @@
+#pragma once
+// The game's window: hosts TfmMain, shows the screen's frames, forwards keys as
+// virtual keys, activation, clicks and close, shows the menu in window mode,
+// and drives the application's idle loop and the one-second timer.
+#include <QImage>
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+
+#include "platform/app/form.h"
+#include "platform/draw/presenter.h"
+
+class TfmMain;
+class THopzWindow;
+
+// The client area: paints the last frame presented and takes the keys.
+class THopzScreenView : public QWidget, public platform::Presenter {
+ public:
+  explicit THopzScreenView(THopzWindow& window);
+
+  void present(const platform::FrameView& frame, const platform::TRect& source,
+               const platform::TRect& dest) override;
+  platform::TPoint clientOrigin() const override;
+  void setDisplayMode(int width, int height, int bits) override;
+  void restoreDisplayMode() override;
+
+  size_t presentCount() const { return presents_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  bool focusNextPrevChild(bool) override { return false; }  // Tab is a game key
+
+ private:
+  THopzWindow& window_;
+  QImage frame_;
+  QRect dest_;
+  bool fullScreenMode_ = false;
+  size_t presents_ = 0;
+};
+
+class THopzWindow : public QMainWindow, public platform::Form {
+ public:
+  THopzWindow();
+  ~THopzWindow() override;
+
+  // Shows the window as TfmMain's creation chose: a window or full screen.
+  void showAsChosen();
+  TfmMain& main() { return *main_; }
+
+  // platform::Form. The outer size reads as the client size, so that the
+  // screen's start, which gives the client the outer size, changes nothing and
+  // the size in Hopz.ini stays the client size from run to run.
+  int Width() const override { return ClientWidth(); }
+  int Height() const override { return ClientHeight(); }
+  int ClientWidth() const override;
+  int ClientHeight() const override;
+  void SetClientSize(int width, int height) override;
+  void PrepareFullScreen() override {}
+  platform::Presenter& presenter() override;
+  platform::TPoint ClientOrigin() const override;
+  std::optional<platform::TPoint> CursorPos() const override;
+  void SetCursor(platform::TCursor cursor) override;
+  platform::TCursor Cursor() const override { return cursor_; }
+
+  // From the view.
+  void viewKeyPress(QKeyEvent* event);
+  void viewKeyRelease(QKeyEvent* event);
+  void viewMousePress(QMouseEvent* event);
+  void viewMouseMove(QMouseEvent* event);
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void buildMenu();
+  void pump();
+  void activate();
+  void deactivate();
+
+  THopzScreenView* view_;
+  std::unique_ptr<TfmMain> main_;
+  QTimer pump_;
+  platform::TCursor cursor_ = platform::crDefault;
+  bool active_ = false;
+  bool destroyed_ = false;
+};
