@@ -43,8 +43,9 @@ class TGKStarField {
   std::string Version = "ZEZ Beta 7.6";
 
   // Takes the back buffer's size, limits the edges to it, resolves an automatic
-  // centre, seeds the random source and places every point; then one
-  // MoveAndDraw. Nothing without a started screen.
+  // centre and places every point; then one MoveAndDraw. Nothing without a
+  // started screen. The points come from the program's shared random source
+  // (platform::Random), which this does not reseed.
   void Initialize();
   // Initialize without a screen: the surface size, the edge limits, the centre
   // and the placing of the points.

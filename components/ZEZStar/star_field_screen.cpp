@@ -1,11 +1,9 @@
 // The star field on the screen's back buffer.
 #include "components/ZEZ/TGKScreen.h"
 #include "components/ZEZStar/star_field.h"
-#include "platform/core/random.h"
 
 void TGKStarField::Initialize() {
   if (!ZEZScreen || !ZEZScreen->BackSurface) return;
-  platform::Randomize();
   Prepare(ZEZScreen->BackSurface->Width, ZEZScreen->BackSurface->Height);
   MoveAndDraw();
 }
