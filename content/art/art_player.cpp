@@ -31,30 +31,29 @@ const Build kBig{16, 26, 11, 10, 8, 6};
 void drawHead(Canvas& c, int x, int y, int w, int h, const Look& look, bool front) {
   c.fillEllipse(x, y, w, h, pal::Skin[2]);
   // cap: the upper part of the head, with a darker brim and a pompom
-  const int capRows = h / 2;
+  const int capRows = (h - 1) / 2 + 1;
   for (int yy = y; yy < y + capRows; ++yy)
-    for (int xx = x; xx < x + w; ++xx)
-      if (c.at(xx, yy) == pal::Skin[2]) c.set(xx, yy, yy == y + capRows - 1 ? look.cap[1] : look.cap[2]);
-  c.set(x + w / 2 - 1, y, look.cap[3]);
+    for (int xx = x - 1; xx <= x + w; ++xx)
+      if (c.at(xx, yy) == pal::Skin[2] || (yy == y + capRows - 1 && xx >= x && xx < x + w))
+        c.set(xx, yy, yy == y + capRows - 1 ? look.cap[1] : look.cap[2]);
+  c.hline(x + 2, x + w - 3, y + 1, look.cap[3]);
   c.fillRect(x + w / 2 - 1, y - 1, 2, 2, pal::Cream);
-  c.hline(x + 1, x + w - 2, y + 1, look.cap[3]);
-  const int eyeY = y + capRows + 1;
+  const int eyeY = y + capRows;
   if (front) {
-    c.set(x + w / 2 - 2, eyeY, pal::Ink);
-    c.set(x + w / 2 + 1, eyeY, pal::Ink);
-    c.hline(x + w / 2 - 1, x + w / 2, eyeY + 2, pal::Red[1]);
+    c.vline(x + w / 2 - 2, eyeY, eyeY + 1, pal::Ink);
+    c.vline(x + w / 2 + 1, eyeY, eyeY + 1, pal::Ink);
+    c.hline(x + w / 2 - 1, x + w / 2, y + h - 2, pal::Red[0]);
     return;
   }
-  // facing right: the eye near the front, a nose bump and a cheek
-  c.set(x + w - 4, eyeY, pal::White);
-  c.set(x + w - 3, eyeY, pal::Ink);
-  if (h >= 9) {
-    c.set(x + w - 4, eyeY + 1, pal::White);
-    c.set(x + w - 3, eyeY + 1, pal::Ink);
-  }
+  // facing right: hair at the back, the eye near the front, nose and cheek
+  c.hline(x, x + 1, eyeY, pal::Brown[1]);
+  c.set(x, eyeY + 1, pal::Brown[1]);
+  c.vline(x + w - 4, eyeY, eyeY + 1, pal::White);
+  c.vline(x + w - 3, eyeY, eyeY + 1, pal::Ink);
   c.set(x + w, eyeY + 1, pal::Skin[2]);
   c.set(x + w - 5, eyeY + 2, pal::Pink[2]);
-  c.hline(x + w - 3, x + w - 2, y + h - 2, pal::Red[1]);
+  c.set(x + w - 2, y + h - 2, pal::Red[0]);
+  if (w > 9) c.set(x + w - 3, y + h - 2, pal::Red[0]);
 }
 
 // A leg from the hip at (x, y) of length len, the foot pointing right.
@@ -123,7 +122,10 @@ Canvas drawPose(const Build& b, Pose pose, const Look& look) {
   c.fillRect(bodyX, bodyY, bodyW, bodyH, look.shirt[2]);
   c.vline(bodyX, bodyY + 1, bodyY + bodyH - 1, look.shirt[1]);
   c.hline(bodyX, bodyX + bodyW - 1, hipY - 1, look.pants[1]);
-  if (big && !crouch) c.set(bodyX + bodyW / 2, hipY - 1, pal::Gold[3]);
+  if (big && !crouch) {
+    c.set(bodyX + bodyW / 2, hipY - 1, pal::Gold[3]);
+    c.hline(bodyX, bodyX + bodyW - 1, bodyY + 2, look.cap[2]);  // the jumper's stripe
+  }
 
   // arms
   const int shoulderY = bodyY + 1;
