@@ -1,0 +1,56 @@
+#include "platform/qt/display/qt_application.h"
+
+#include <exception>
+
+#include "platform/app/application.h"
+
+namespace platform::qt {
+
+TQApplication::TQApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // A zero timer fires once the queue of window events is empty: the idle time.
+  idleTimer_.setSingleShot(true);
+  idleTimer_.setInterval(0);
+  QObject::connect(&idleTimer_, &QTimer::timeout, [this] { pass(); });
+  setTextRasterizer(&rasterizer_);
+  Application& app = application();
+  app.OnWake = [this] { schedule(); };
+  app.OnBeep = [] { QApplication::beep(); };
+  QObject::connect(this, &QGuiApplication::applicationStateChanged, [](Qt::ApplicationState state) {
+    application().SetActive(state == Qt::ApplicationActive);
+  });
+  schedule();
+}
+
+TQApplication::~TQApplication() {
+  Application& app = application();
+  app.OnWake = nullptr;
+  app.OnBeep = nullptr;
+  setTextRasterizer(nullptr);
+}
+
+void TQApplication::schedule() {
+  if (!idleTimer_.isActive()) idleTimer_.start();
+}
+
+void TQApplication::pass() {
+  Application& app = application();
+  app.ProcessMessages();
+  if (app.WantsIdle()) {
+    ++passes_;
+    if (!app.Idle()) schedule();  // Done = false: the next pass at once
+  }
+  if (app.HasMessages()) schedule();
+}
+
+bool TQApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& e) {
+    application().HandleException(e);
+  } catch (...) {
+    application().HandleException(std::runtime_error("Unknown exception"));
+  }
+  return false;
+}
+
+}  // namespace platform::qt
