@@ -161,12 +161,7 @@ Canvas plantVertical(int w, int h, const Ramp& head, bool open, bool mouthUp) {
 }
 
 Canvas plantHorizontal(int w, int h, const Ramp& head, bool open, bool mouthLeft) {
-  // Drawn as a vertical plant turned a quarter: transpose by hand.
-  const Canvas v = plantVertical(h, w, head, open, mouthLeft);
-  Canvas c(w, h);
-  for (int y = 0; y < v.height(); ++y)
-    for (int x = 0; x < v.width(); ++x) c.set(y, x, v.at(x, y));
-  return c;
+  return plantVertical(h, w, head, open, mouthLeft).transposed();
 }
 
 // A fire plant aiming diagonally: its head leans to the side it looks at.

@@ -111,13 +111,6 @@ Canvas jet(int len, int reach, int phase) {
   return c;
 }
 
-Canvas transposed(const Canvas& s) {
-  Canvas c(s.height(), s.width());
-  for (int y = 0; y < s.height(); ++y)
-    for (int x = 0; x < s.width(); ++x) c.set(y, x, s.at(x, y));
-  return c;
-}
-
 Canvas disc() {
   Canvas c(16, 16);
   shadedEllipse(c, 1, 1, 14, 14, pal::Metal);
@@ -193,7 +186,7 @@ void drawHazards(ImageSet& set) {
     const Canvas right = jet(48, reach[i], i);
     set.put(621 + i, "Jet right", right);
     set.put(625 + i, "Jet left", right.mirrored());
-    const Canvas down = transposed(right);
+    const Canvas down = right.transposed();
     set.put(629 + i, "Jet up", down.flipped());
     set.put(633 + i, "Jet down", down);
   }

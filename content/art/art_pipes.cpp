@@ -39,11 +39,7 @@ Canvas standingPipe(int width, int height, const Ramp& r, bool mouth) {
 
 // A lying pipe piece: the standing one turned; a mouth opens to the left.
 Canvas lyingPipe(int width, int height, const Ramp& r, bool mouth) {
-  const Canvas s = standingPipe(height, width, r, mouth);
-  Canvas c(width, height);
-  for (int y = 0; y < s.height(); ++y)
-    for (int x = 0; x < s.width(); ++x) c.set(y, x, s.at(x, y));
-  return c;
+  return standingPipe(height, width, r, mouth).transposed();
 }
 
 const Ramp kSmallPipe{{pal::Ink, pal::SPipe2, pal::SPipe1, pal::Cream}};

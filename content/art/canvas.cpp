@@ -85,18 +85,6 @@ void Canvas::outline(Index c) {
         set(x, y, c);
 }
 
-void Canvas::bevel(Index light, Index dark) {
-  const Canvas before = *this;
-  for (int y = 0; y < height_; ++y)
-    for (int x = 0; x < width_; ++x) {
-      if (before.at(x, y) == kClear) continue;
-      if (before.at(x + 1, y) == kClear || before.at(x, y + 1) == kClear)
-        set(x, y, dark);
-      else if (before.at(x - 1, y) == kClear || before.at(x, y - 1) == kClear)
-        set(x, y, light);
-    }
-}
-
 void Canvas::recolour(const std::map<Index, Index>& map) {
   for (Index& p : pixels_)
     if (auto it = map.find(p); it != map.end()) p = it->second;
@@ -116,9 +104,10 @@ Canvas Canvas::flipped() const {
   return out;
 }
 
-Canvas Canvas::shifted(int dx, int dy) const {
-  Canvas out(width_, height_);
-  out.stamp(*this, dx, dy);
+Canvas Canvas::transposed() const {
+  Canvas out(height_, width_);
+  for (int y = 0; y < height_; ++y)
+    for (int x = 0; x < width_; ++x) out.set(y, x, at(x, y));
   return out;
 }
 
@@ -131,22 +120,6 @@ Canvas Canvas::crop(int x, int y, int w, int h) const {
 
 int Canvas::countDrawn() const {
   return static_cast<int>(std::count_if(pixels_.begin(), pixels_.end(), [](Index p) { return p != kClear; }));
-}
-
-Canvas fromRows(const std::vector<std::string>& rows, const std::map<char, Index>& legend) {
-  size_t width = 0;
-  for (const auto& r : rows) width = std::max(width, r.size());
-  Canvas out(static_cast<int>(width), static_cast<int>(rows.size()));
-  for (size_t y = 0; y < rows.size(); ++y)
-    for (size_t x = 0; x < rows[y].size(); ++x) {
-      const char ch = rows[y][x];
-      if (ch == '.' || ch == ' ') continue;
-      auto it = legend.find(ch);
-      if (it == legend.end())
-        throw std::invalid_argument(std::string("no colour for '") + ch + "' in a picture");
-      out.set(static_cast<int>(x), static_cast<int>(y), it->second);
-    }
-  return out;
 }
 
 }  // namespace art

@@ -1,10 +1,10 @@
 #pragma once
 // A small pixel-art toolkit over 8-bit palette images: shapes, outlines,
-// shading, mirroring, recolouring and text templates. Index 0 is transparent.
+// mirroring, turning and recolouring. Index 0 is transparent.
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <map>
-#include <string>
 #include <vector>
 
 namespace art {
@@ -27,7 +27,6 @@ class Canvas {
   }
   const std::vector<Index>& pixels() const { return pixels_; }
 
-  void fill(Index c) { pixels_.assign(pixels_.size(), c); }
   void fillRect(int x, int y, int w, int h, Index c);
   void frameRect(int x, int y, int w, int h, Index c);
   void hline(int x0, int x1, int y, Index c);
@@ -42,15 +41,12 @@ class Canvas {
   void stamp(const Canvas& src, int x, int y);
   // Every transparent pixel next to (4-neighbour) a drawn pixel becomes c.
   void outline(Index c);
-  // Drawn pixels on the top/left edge of the shape become light, on the
-  // bottom/right edge dark: a one-pixel bevel.
-  void bevel(Index light, Index dark);
   // Replaces colours by the map; others stay.
   void recolour(const std::map<Index, Index>& map);
   void replace(Index from, Index to) { recolour({{from, to}}); }
   Canvas mirrored() const;  // left-right
   Canvas flipped() const;   // top-bottom
-  Canvas shifted(int dx, int dy) const;  // moved inside the same size, clipped
+  Canvas transposed() const;  // rows become columns: a quarter turn, mirrored
   // A copy of a region (w x h from x, y).
   Canvas crop(int x, int y, int w, int h) const;
   int countDrawn() const;
@@ -60,11 +56,5 @@ class Canvas {
   int width_ = 0, height_ = 0;
   std::vector<Index> pixels_;
 };
-
-// A picture written as rows of characters; each character names a colour in
-// the legend, '.' and ' ' are transparent. Rows shorter than the widest are
-// padded with transparency. Throws std::invalid_argument for a character
-// missing from the legend.
-Canvas fromRows(const std::vector<std::string>& rows, const std::map<char, Index>& legend);
 
 }  // namespace art

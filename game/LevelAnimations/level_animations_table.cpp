@@ -19,7 +19,7 @@ constexpr int A = kDelayAnimSpeed;
 
 using Frames = std::initializer_list<uint16_t>;
 
-// A frame list repeated: base once, then `middle` n times, then tail.
+// The frames of a fire jet: a, b to grow, then c, d `times` over, then b, a.
 std::vector<uint16_t> flameRun(uint16_t a, uint16_t b, uint16_t c, uint16_t d, int times) {
   std::vector<uint16_t> frames{a, b};
   for (int i = 0; i < times; ++i) {
