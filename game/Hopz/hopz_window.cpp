@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QProxyStyle>
 
 #include "game/Hopz/key_map.h"
 #include "game/frmMain/frmMain.h"
@@ -14,6 +15,16 @@
 #include "platform/core/text_encoding.h"
 
 namespace {
+
+// Alt is a game key (the first fire key): it must never take the focus to the menu bar.
+class NoAltMenuStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* data) const override {
+    if (hint == QStyle::SH_MenuBar_AltKeyNavigation) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, data);
+  }
+};
 
 QString toQt(const std::string& cp1252) { return QString::fromStdString(platform::cp1252ToUtf8(cp1252)); }
 
@@ -92,6 +103,9 @@ THopzWindow::THopzWindow() {
   setObjectName("fmMain");
   view_ = new THopzScreenView(*this);
   setCentralWidget(view_);
+  auto* menuStyle = new NoAltMenuStyle;
+  menuStyle->setParent(menuBar());
+  menuBar()->setStyle(menuStyle);
 
   TMainWindowHost host;
   host.AskYesNo = [this](const std::string& title, const std::string& text) {

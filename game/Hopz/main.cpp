@@ -1,7 +1,6 @@
 // The game program: the launcher first; only its start button leads on to the
 // game window.
 #include <QApplication>
-#include <QProxyStyle>
 
 #include "game/Hopz/hopz_window.h"
 #include "game/frmInit/app_title.h"
@@ -12,16 +11,6 @@
 #include "platform/qt/shell/desktop_shell.h"
 
 namespace {
-
-// Alt is a game key (the first fire key): it must never take the focus to the menu bar.
-class GameStyle : public QProxyStyle {
- public:
-  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                QStyleHintReturn* data) const override {
-    if (hint == QStyle::SH_MenuBar_AltKeyNavigation) return 0;
-    return QProxyStyle::styleHint(hint, option, widget, data);
-  }
-};
 
 // Exceptions from event handlers go to the application's exception handler
 // instead of ending the program.
@@ -42,7 +31,6 @@ class GameApplication : public QApplication {
 
 int main(int argc, char** argv) {
   GameApplication app(argc, argv);
-  app.setStyle(new GameStyle);
   platform::DesktopShell desktopShell;
   platform::setShell(&desktopShell);
 

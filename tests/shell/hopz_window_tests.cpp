@@ -1,0 +1,97 @@
+// The game window on Qt's offscreen platform: keys reach the game as virtual
+// keys (Alt included, which must not open the menu), menu shortcuts run their
+// command, frames are presented, and closing writes the settings back.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+
+#include "game/Hopz/hopz_window.h"
+#include "game/frmMain/frmMain.h"
+#include "platform/app/application.h"
+#include "platform/core/keys.h"
+#include "platform/core/paths.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class HopzWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform::application().Reset();
+    platform::keyState().clear();
+    folder_ = fs::temp_directory_path() / ("hopzwindow_" + std::to_string(::getpid()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    std::ofstream(folder_ / "Hopz.ini", std::ios::binary)
+        << "[DirectDraw]\r\nWindowMode=1\r\n[MainWindow]\r\nWidth=320\r\nHeight=240\r\n";
+    platform::setProgramFolder(folder_.string() + "/");
+  }
+  void TearDown() override {
+    platform::application().Reset();
+    fs::remove_all(folder_);
+  }
+  // Runs the event loop until the frame loop has presented frames.
+  static void runFrames(THopzWindow& w, QWidget* view, size_t frames) {
+    auto* v = static_cast<THopzScreenView*>(view);
+    for (int i = 0; i < 400 && v->presentCount() < frames; ++i) QTest::qWait(5);
+    (void)w;
+  }
+  fs::path folder_;
+};
+
+TEST_F(HopzWindowTest, RunsFramesAndKeysReachTheGame) {
+  THopzWindow window;
+  window.showAsChosen();
+  QWidget* view = window.centralWidget();
+  runFrames(window, view, 5);
+  EXPECT_GE(static_cast<THopzScreenView*>(view)->presentCount(), 5u);
+  EXPECT_TRUE(window.menuBar()->isVisible());
+
+  QTest::keyPress(view, Qt::Key_Alt, Qt::AltModifier);
+  EXPECT_TRUE(platform::keyState().isDown(platform::VK_MENU));
+  QTest::keyRelease(view, Qt::Key_Alt);
+  EXPECT_FALSE(platform::keyState().isDown(platform::VK_MENU));
+  EXPECT_EQ(window.menuBar()->activeAction(), nullptr);  // Alt did not open the menu
+  EXPECT_TRUE(view->hasFocus() || QApplication::focusWidget() == view);
+
+  QTest::keyClick(view, Qt::Key_Left);
+  QTest::keyClick(view, Qt::Key_Z);
+  EXPECT_EQ(platform::keyState().getAsyncKeyState('Z') & 1, 1);
+
+  // F5 is File/Open state's shortcut in window mode.
+  QTest::keyClick(view, Qt::Key_F5);
+  EXPECT_TRUE(GameShell.OpenStatePending);
+}
+
+TEST_F(HopzWindowTest, EscClosesAndTheSettingsAreWrittenBack) {
+  {
+    THopzWindow window;
+    window.showAsChosen();
+    runFrames(window, window.centralWidget(), 2);
+    GameShell.PlaySound = false;
+    QTest::keyClick(window.centralWidget(), Qt::Key_Escape);
+    for (int i = 0; i < 100 && window.isVisible(); ++i) QTest::qWait(5);
+    EXPECT_FALSE(window.isVisible());
+  }
+  std::ifstream in(folder_ / "Hopz.ini", std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("PlaySound=0\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("Width=320\r\nHeight=240\r\n"), std::string::npos) << text;
+}
+
+}  // namespace
+
+// The application object must outlive every widget and go before the
+// library's own statics, so it lives in main.
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
