@@ -36,31 +36,31 @@ function(tq_program target)
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${TQ_STAGE_DIR}")
 endfunction()
 
+# An executable of every .cpp of the folder unless SOURCES is given, with the
+# staged folder and the source tree known to its code.
+function(tq_folder_executable name sources)
+  if(NOT sources)
+    file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  endif()
+  add_executable(${name} ${sources})
+  target_include_directories(${name} PRIVATE "${CMAKE_SOURCE_DIR}")
+  target_compile_definitions(${name} PRIVATE TQ_STAGE_DIR="${TQ_STAGE_DIR}" TQ_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+endfunction()
+
 # tq_test(NAME name [SOURCES ...] LIBS ...): one GoogleTest program; every .cpp of
 # the folder unless SOURCES is given. Qt parts run on the offscreen platform.
 function(tq_test)
   cmake_parse_arguments(A "" "NAME" "SOURCES;LIBS" ${ARGN})
-  if(NOT A_SOURCES)
-    file(GLOB A_SOURCES CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
-  endif()
-  add_executable(${A_NAME} ${A_SOURCES})
-  target_include_directories(${A_NAME} PRIVATE "${CMAKE_SOURCE_DIR}")
+  tq_folder_executable(${A_NAME} "${A_SOURCES}")
   target_link_libraries(${A_NAME} PRIVATE ${A_LIBS} GTest::gmock GTest::gtest_main)
-  target_compile_definitions(${A_NAME} PRIVATE
-    TQ_STAGE_DIR="${TQ_STAGE_DIR}" TQ_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   gtest_discover_tests(${A_NAME}
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp")
 endfunction()
 
-# tq_bench(NAME name SOURCES ... LIBS ...): one Google Benchmark program bench_*.
+# tq_bench(NAME name [SOURCES ...] LIBS ...): one Google Benchmark program bench_*.
 function(tq_bench)
   cmake_parse_arguments(A "" "NAME" "SOURCES;LIBS" ${ARGN})
-  if(NOT A_SOURCES)
-    file(GLOB A_SOURCES CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
-  endif()
-  add_executable(${A_NAME} ${A_SOURCES})
-  target_include_directories(${A_NAME} PRIVATE "${CMAKE_SOURCE_DIR}")
+  tq_folder_executable(${A_NAME} "${A_SOURCES}")
   target_link_libraries(${A_NAME} PRIVATE ${A_LIBS} benchmark::benchmark benchmark::benchmark_main)
-  target_compile_definitions(${A_NAME} PRIVATE TQ_STAGE_DIR="${TQ_STAGE_DIR}" TQ_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 endfunction()
