@@ -411,20 +411,23 @@ void TGKScreen::buildSurfaces(TGKImageLib& lib, bool tiles) {
   if (lib.HasFileName()) lib.Images().Clear();
 }
 
+void TGKScreen::setLibraryPalette(const TGKImageLib& lib) {
+  if (ColorDepth != 8) return;
+  PaletteTable table;
+  for (int i = 0; i < 256; ++i) {
+    const platform::PALETTEENTRY& e = lib.Images().Palette[i];
+    table[i] = {e.peRed, e.peGreen, e.peBlue, 0};
+  }
+  SetPalette(table);
+}
+
 void TGKScreen::SetImageLibrary(TGKImageLib* lib, bool usePalette) {
   FreeImageSurfaces();
   if (!lib) return;
   lib->ColorDepth = ColorDepth;
   if (lib->GetCount() == 0) return;
   ImageLib = lib;
-  if (usePalette && ColorDepth == 8) {
-    PaletteTable table;
-    for (int i = 0; i < 256; ++i) {
-      const platform::PALETTEENTRY& e = lib->Images().Palette[i];
-      table[i] = {e.peRed, e.peGreen, e.peBlue, 0};
-    }
-    SetPalette(table);
-  }
+  if (usePalette) setLibraryPalette(*lib);
   if (!DirectDraw) return;  // the surfaces are made when the display starts
   buildSurfaces(*lib, false);
 }
@@ -435,14 +438,7 @@ void TGKScreen::SetTileLibrary(TGKImageLib* lib, bool usePalette) {
   lib->ColorDepth = ColorDepth;
   if (lib->GetCount() == 0) return;
   TileLib = lib;
-  if (usePalette && ColorDepth == 8) {
-    PaletteTable table;
-    for (int i = 0; i < 256; ++i) {
-      const platform::PALETTEENTRY& e = lib->Images().Palette[i];
-      table[i] = {e.peRed, e.peGreen, e.peBlue, 0};
-    }
-    SetPalette(table);
-  }
+  if (usePalette) setLibraryPalette(*lib);
   if (!DirectDraw) return;
   buildSurfaces(*lib, true);
 }

@@ -151,6 +151,7 @@ class TGKScreen {
   void buildSurfaces(TGKImageLib& lib, bool tiles);
   void drawCursor(int x, int y);
   void releaseDisplay();
+  void setLibraryPalette(const TGKImageLib& lib);
 
   platform::Form& owner_;
   platform::Application& app_;

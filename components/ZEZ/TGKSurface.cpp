@@ -9,7 +9,7 @@ using platform::DDSurface;
 using platform::HRESULT;
 using platform::SurfaceDesc;
 
-TGKSurface::TGKSurface(std::shared_ptr<DDSurface> surface, int width, int height, int pitch, int depth)
+TGKSurface::TGKSurface(Passkey, std::shared_ptr<DDSurface> surface, int width, int height, int pitch, int depth)
     : Surface(std::move(surface)), Width(width), Height(height), Pitch(pitch), ColorDepth(depth) {
   Canvas = std::make_unique<TGKCanvas>(Surface);
   Rect = {0, 0, Width, Height};
@@ -31,7 +31,7 @@ std::unique_ptr<TGKSurface> TGKSurface::CreateOffscreen(platform::DirectDraw& di
   if (platform::FAILED(directDraw.CreateSurface(desc, s)))
     throw EGKSurface("Could not create memory surface (" + std::to_string(width) + ", " +
                      std::to_string(height) + ")");
-  return std::unique_ptr<TGKSurface>(new TGKSurface(s, width, height, s->pitch(), depth));
+  return std::make_unique<TGKSurface>(Passkey(), s, width, height, s->pitch(), depth);
 }
 
 std::unique_ptr<TGKSurface> TGKSurface::CreatePrimary(TGKScreen& screen, int depth) {
@@ -49,15 +49,15 @@ std::unique_ptr<TGKSurface> TGKSurface::CreatePrimary(TGKScreen& screen, int dep
   if (platform::FAILED(dd.CreateSurface(desc, s))) throw EGKSurface("Create Primary Surface failed");
   int w = 0, h = 0, bits = 0, pitch = 0;
   if (platform::FAILED(dd.GetDisplayMode(w, h, bits, pitch))) throw EGKSurface("Get DisplayMode Failed");
-  if (screen.WindowMode) return std::unique_ptr<TGKSurface>(new TGKSurface(s, s->width(), s->height(), s->pitch(), depth));
-  return std::unique_ptr<TGKSurface>(new TGKSurface(s, w, h, s->pitch(), depth));
+  if (screen.WindowMode) return std::make_unique<TGKSurface>(Passkey(), s, s->width(), s->height(), s->pitch(), depth);
+  return std::make_unique<TGKSurface>(Passkey(), s, w, h, s->pitch(), depth);
 }
 
 std::unique_ptr<TGKSurface> TGKSurface::CreateBackBuffer(TGKSurface& front, int depth) {
   std::shared_ptr<DDSurface> s;
   if (!front.Surface || platform::FAILED(front.Surface->GetAttachedSurface(s)))
     throw EGKSurface("Failed to get background surface");
-  auto back = std::unique_ptr<TGKSurface>(new TGKSurface(s, front.Width, front.Height, s->pitch(), depth));
+  auto back = std::make_unique<TGKSurface>(Passkey(), s, front.Width, front.Height, s->pitch(), depth);
   back->Attached = true;
   return back;
 }
@@ -69,7 +69,7 @@ std::unique_ptr<TGKSurface> TGKSurface::CreateWindowBuffer(TGKScreen& screen, in
   std::shared_ptr<DDSurface> s;
   if (!screen.DirectDraw || platform::FAILED(screen.DirectDraw->CreateSurface(desc, s)))
     throw EGKSurface("Failed Creating BackBufferW");
-  return std::unique_ptr<TGKSurface>(new TGKSurface(s, desc.width, desc.height, s->pitch(), depth));
+  return std::make_unique<TGKSurface>(Passkey(), s, desc.width, desc.height, s->pitch(), depth);
 }
 
 uint8_t* TGKSurface::Lock() {

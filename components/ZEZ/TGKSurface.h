@@ -35,6 +35,13 @@ class TGKSurface {
   // The windowed back buffer, ScreenWidth x ScreenHeight: "Failed Creating BackBufferW".
   static std::unique_ptr<TGKSurface> CreateWindowBuffer(TGKScreen& screen, int depth);
 
+  // Made only by the factories above.
+  class Passkey {
+    friend class TGKSurface;
+    Passkey() = default;
+  };
+  TGKSurface(Passkey, std::shared_ptr<platform::DDSurface> surface, int width, int height, int pitch,
+             int depth);
   TGKSurface(const TGKSurface&) = delete;
   TGKSurface& operator=(const TGKSurface&) = delete;
   ~TGKSurface();
@@ -75,8 +82,6 @@ class TGKSurface {
   bool CollisionTest(int x1, int y1, TGKSurface& other, int x2, int y2, bool precise);
 
  private:
-  TGKSurface(std::shared_ptr<platform::DDSurface> surface, int width, int height, int pitch,
-             int depth);
   // The common result rule of the drawing operations.
   void check(platform::HRESULT hr, const char* message);
 };

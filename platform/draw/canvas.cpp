@@ -61,6 +61,16 @@ void span(const PixelView& v, int x1, int x2, int y, uint32_t value) {
   else std::fill(reinterpret_cast<uint32_t*>(v.row(y)) + x1, reinterpret_cast<uint32_t*>(v.row(y)) + x2, value);
 }
 
+// A one-pixel border just inside r.
+void frame(const PixelView& v, const TRect& r, uint32_t value) {
+  span(v, r.Left, r.Right, r.Top, value);
+  span(v, r.Left, r.Right, r.Bottom - 1, value);
+  for (int y = r.Top; y < r.Bottom; ++y) {
+    put(v, r.Left, y, value);
+    put(v, r.Right - 1, y, value);
+  }
+}
+
 // A shape as a mask over its bounding box: filled with the brush, its boundary
 // (pixels with a 4-neighbour outside) drawn with the pen.
 struct Shape {
@@ -203,15 +213,7 @@ void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
     const uint32_t b = pixelValueOf(v, Brush.Color);
     for (int y = r.Top; y < r.Bottom; ++y) span(v, r.Left, r.Right, y, b);
   }
-  if (Pen.Style != psClear) {
-    const uint32_t p = pixelValueOf(v, Pen.Color);
-    span(v, r.Left, r.Right, r.Top, p);
-    span(v, r.Left, r.Right, r.Bottom - 1, p);
-    for (int y = r.Top; y < r.Bottom; ++y) {
-      put(v, r.Left, y, p);
-      put(v, r.Right - 1, y, p);
-    }
-  }
+  if (Pen.Style != psClear) frame(v, r, pixelValueOf(v, Pen.Color));
 }
 
 void Canvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight) {
@@ -287,13 +289,7 @@ void Canvas::FillRect(const TRect& r) {
 void Canvas::FrameRect(const TRect& r) {
   const PixelView& v = handle();
   if (r.isEmpty() || Brush.Style == bsClear) return;
-  const uint32_t b = pixelValueOf(v, Brush.Color);
-  span(v, r.Left, r.Right, r.Top, b);
-  span(v, r.Left, r.Right, r.Bottom - 1, b);
-  for (int y = r.Top; y < r.Bottom; ++y) {
-    put(v, r.Left, y, b);
-    put(v, r.Right - 1, y, b);
-  }
+  frame(v, r, pixelValueOf(v, Brush.Color));
 }
 
 void Canvas::TextOut(int x, int y, std::string_view text) {
