@@ -37,8 +37,10 @@ sleep 1.5
 ticks() { awk '{print $14 + $15}' /proc/$PID/stat; }
 HZ=$(getconf CLK_TCK)
 PROBE=""
-if [ "$(id -u)" -eq 0 ] && command -v perf >/dev/null &&
-   perf probe -q -x ./Hopz --add '_ZN7TfmMain12DXScreenFlipEv' 2>/dev/null; then
+# The frame handler's address: probing by address works without debug information.
+ADDR=$(nm ./Hopz 2>/dev/null | awk '/ T _ZN7TfmMain12DXScreenFlipEv$/ {print $1; exit}')
+if [ "$(id -u)" -eq 0 ] && command -v perf >/dev/null && [ -n "$ADDR" ] &&
+   perf probe -q -x ./Hopz -a "0x$ADDR" 2>/dev/null; then
   PROBE=$(perf probe -l 2>/dev/null | awk '/DXScreenFlip/ {print $1; exit}')
 fi
 T0=$(ticks)
@@ -53,7 +55,7 @@ kill $PID; wait $PID 2>/dev/null
 CPU=$(awk -v a=$T0 -v b=$T1 -v hz=$HZ -v s=$SECS 'BEGIN {printf "%.1f", 100 * (b - a) / hz / s}')
 echo "cpu: ${CPU}% of one core over ${SECS} s"
 if [ -f "$1/perf.txt" ]; then
-  FRAMES=$(awk -F, '/DXScreenFlip/ {print $1; exit}' "$1/perf.txt")
+  FRAMES=$(awk -F, '/probe_Hopz/ {print $1; exit}' "$1/perf.txt")
   [ -n "$FRAMES" ] && awk -v f=$FRAMES -v s=$SECS 'BEGIN {printf "frames: %d (%.1f per second)\n", f, f / s}'
 fi
 INNER

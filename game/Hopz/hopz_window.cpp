@@ -8,13 +8,17 @@
 #include <QPainter>
 #include <QProxyStyle>
 
-#include "game/Hopz/key_map.h"
+#include "platform/qt/display/qt_keys.h"
 #include "game/frmMain/frmMain.h"
 #include "platform/app/application.h"
 #include "platform/core/keys.h"
 #include "platform/core/text_encoding.h"
 
 namespace {
+
+int virtualKeyOf(const QKeyEvent& event) {
+  return platform::qt::virtualKeyFromQt(event.key(), event.modifiers() & Qt::KeypadModifier);
+}
 
 // Alt is a game key (the first fire key): it must never take the focus to the menu bar.
 class NoAltMenuStyle : public QProxyStyle {
@@ -129,8 +133,10 @@ THopzWindow::THopzWindow() {
   setWindowTitle(toQt(main_->Caption));
   buildMenu();
 
+  // The frame loop runs in the application's idle time; the one-second timer
+  // is looked at often enough to tick on time.
   connect(&pump_, &QTimer::timeout, this, [this] { pump(); });
-  pump_.start(0);
+  pump_.start(10);
 }
 
 THopzWindow::~THopzWindow() {
@@ -178,14 +184,7 @@ void THopzWindow::buildMenu() {
 }
 
 void THopzWindow::pump() {
-  platform::Application& app = platform::application();
-  app.Guarded([&] {
-    app.ProcessMessages();
-    if (app.WantsIdle() && app.Active()) app.Idle();
-    main_->MainTimer.Poll();
-  });
-  // While no frame loop runs, look in now and then instead of spinning.
-  pump_.setInterval(app.WantsIdle() && app.Active() ? 0 : 10);
+  platform::application().Guarded([&] { main_->MainTimer.Poll(); });
 }
 
 void THopzWindow::activate() {

@@ -1,7 +1,8 @@
 #pragma once
 // The game's window: hosts TfmMain, shows the screen's frames, forwards keys as
 // virtual keys, activation, clicks and close, shows the menu in window mode,
-// and drives the application's idle loop and the one-second timer.
+// and drives the one-second timer. The frame loop runs in the idle time of
+// platform::qt::TQApplication, which the program must use.
 #include <QImage>
 #include <QMainWindow>
 #include <QTimer>

@@ -1,6 +1,6 @@
 // The game program: the launcher first; only its start button leads on to the
 // game window.
-#include <QApplication>
+#include "platform/qt/display/qt_application.h"
 
 #include "game/Hopz/hopz_window.h"
 #include "game/frmInit/app_title.h"
@@ -10,27 +10,10 @@
 #include "platform/core/text_encoding.h"
 #include "platform/qt/shell/desktop_shell.h"
 
-namespace {
-
-// Exceptions from event handlers go to the application's exception handler
-// instead of ending the program.
-class GameApplication : public QApplication {
- public:
-  using QApplication::QApplication;
-  bool notify(QObject* receiver, QEvent* event) override {
-    try {
-      return QApplication::notify(receiver, event);
-    } catch (const std::exception& e) {
-      platform::application().HandleException(e);
-      return false;
-    }
-  }
-};
-
-}  // namespace
-
 int main(int argc, char** argv) {
-  GameApplication app(argc, argv);
+  // Runs the frame loop in the event loop and hands exceptions from event
+  // handlers to the application's exception handler.
+  platform::qt::TQApplication app(argc, argv);
   platform::DesktopShell desktopShell;
   platform::setShell(&desktopShell);
 

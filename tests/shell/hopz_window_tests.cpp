@@ -15,6 +15,7 @@
 #include "platform/app/application.h"
 #include "platform/core/keys.h"
 #include "platform/core/paths.h"
+#include "platform/qt/display/qt_application.h"
 
 namespace fs = std::filesystem;
 
@@ -91,7 +92,7 @@ TEST_F(HopzWindowTest, EscClosesAndTheSettingsAreWrittenBack) {
 // library's own statics, so it lives in main.
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
+  platform::qt::TQApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
