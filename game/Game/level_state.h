@@ -2,9 +2,11 @@
 // The state of level play: one instance, `Level`, seen by level play and the game
 // shell alike; the enumerations, sound effects and music files of levels.
 #include <array>
+#include <memory>
 #include <string>
 
 #include "game/Game/level_options.h"
+#include "platform/core/ini_file.h"
 
 class TGKSprite;
 class TGKJumper;
@@ -123,6 +125,10 @@ struct TLevelState {
   int CoinPopIndex = 0;
 
   TLevelOptions Options;        // the [Options] of the level that was read last
+  // The open level (or world-map) file, kept until the next level start frees it,
+  // and the open game file.
+  std::unique_ptr<platform::IniFile> LevelIni;
+  std::unique_ptr<platform::IniFile> GameIni;
 
   // The per-level values a build resets once the sprites stand.
   void ResetPlayState();
