@@ -5,7 +5,9 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPolygon>
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <string>
 
@@ -69,6 +71,61 @@ void picture(const platform::Bitmap& bmp, const std::string& path, int scale) {
   toQImage(bmp).scaled(bmp.width * scale, bmp.height * scale).save(QString::fromStdString(path));
 }
 
+// Draws text as the game does: 8 px a character, digits one pixel lower.
+void bitmapText(QPainter& p, const mapart::ArtLibrary& font, int x, int y, const std::string& text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = char(std::toupper(static_cast<unsigned char>(text[i])));
+    int glyph = -1;
+    if (c >= '0' && c <= '9') glyph = c - '0';
+    else if (c >= 'A' && c <= 'Z') glyph = c - 55;
+    else if (c == '!') glyph = 36;
+    else if (c == '>') glyph = 38;
+    if (glyph < 0) continue;
+    QImage g = toQImage(font.images[size_t(glyph)].image, font.palette, false);
+    for (int yy = 0; yy < g.height(); ++yy)
+      for (int xx = 0; xx < g.width(); ++xx)
+        if (g.pixelColor(xx, yy) == QColor(240, 244, 248)) g.setPixelColor(xx, yy, QColor(0, 0, 0, 0));
+    p.drawImage(x + 8 * int(i), y + (glyph < 10 ? 1 : 0), g);
+  }
+}
+
+// The title with its menu and the curtain up, and a map status bar, as a player sees them.
+void composite(const std::string& path) {
+  const auto font = mapart::buildFontLibrary();
+  const auto splash = mapart::buildSplashLibrary();
+  QImage screen(320, 240 + 32, QImage::Format_ARGB32);
+  screen.fill(Qt::black);
+  QPainter p(&screen);
+  p.drawImage(0, 0, toQImage(mapart::buildTitleBackground()));
+  p.drawImage(148, 120, toQImage(splash.images[0].image, splash.palette, true));
+  p.drawImage(40, 70, toQImage(splash.images[4].image, splash.palette, true));
+  bitmapText(p, font, 130, 150, "JUGAR");
+  bitmapText(p, font, 130, 163, "OPCIONES");
+  bitmapText(p, font, 120, 150, ">");
+  const QImage curtain = toQImage(mapart::buildCurtainPicture());
+  QImage keyed = curtain.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < keyed.height(); ++y)
+    for (int x = 0; x < keyed.width(); ++x)
+      if (keyed.pixelColor(x, y) == QColor(0, 0, 0)) keyed.setPixelColor(x, y, QColor(0, 0, 0, 0));
+  p.drawImage(0, 19 - keyed.height(), keyed);
+  const int t = 240;
+  p.fillRect(0, t, 320, 32, QColor(60, 60, 60));
+  p.drawImage(0, t + 2, toQImage(mapart::buildStatusPicture()));
+  bitmapText(p, font, 36, t + 7, "1");
+  bitmapText(p, font, 70, t + 15, "0000420");
+  bitmapText(p, font, 26, t + 15, " 4");
+  bitmapText(p, font, 150, t + 7, "12");
+  bitmapText(p, font, 142, t + 15, "300");
+  bitmapText(p, font, 262, t + 6, "57");
+  for (int k = 0; k < 4; ++k)
+    p.setBrush(Qt::white), p.setPen(Qt::NoPen),
+        p.drawPolygon(QPolygon({QPoint(70 + 8 * k, t + 8), QPoint(70 + 8 * k, t + 14), QPoint(77 + 8 * k, t + 11)}));
+  const auto map = mapart::buildMapLibrary();
+  p.drawImage(177, t + 2, toQImage(map.images[59].image, map.palette, true));
+  p.end();
+  screen.scaled(screen.width() * 3, screen.height() * 3).save(QString::fromStdString(path));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -85,5 +142,6 @@ int main(int argc, char** argv) {
   picture(mapart::buildTitleBackground(), dir + "/splash1.png", 2);
   picture(mapart::buildStatusPicture(), dir + "/status.png", 3);
   picture(mapart::buildLogo().toBitmap(), dir + "/logo.png", 1);
+  composite(dir + "/composite.png");
   return 0;
 }

@@ -62,8 +62,8 @@ platform::Bitmap buildStatusPicture() {
     recess(img, x, 0, 24, kStatusHeight, kPanelDark);
     img.frameRect(x + 4, 5, 16, 16, kPanel);
   }
-  // A light box for the object count and frame rate, written in black.
-  recess(img, 254, 2, 64, 22, kLightGrey);
+  // A lighter box for the object count and frame rate, whose labels are black.
+  recess(img, 254, 2, 64, 22, kPanelLight);
 
   platform::Bitmap bmp(kStatusWidth, kStatusHeight, 8);
   Palette palette;

@@ -5,6 +5,7 @@
 
 #include "content/mapart/logo_art.h"
 #include "content/mapart/title_art.h"
+#include "content/mapart/ui_palette.h"
 #include "platform/core/bitmap.h"
 #include "platform/jpeg/jpeg_decoder.h"
 #include "staged_files.h"
@@ -39,6 +40,22 @@ TEST(StagedFolder, TitlePicturesUseOnlyTheColoursTheGameCopies) {
     ASSERT_EQ(bmp.bitsPerPixel, 8) << f;
     for (uint8_t c : bmp.pixels) ASSERT_LT(c, mapart::kTitlePictureColours) << f;
   }
+}
+
+TEST(StagedFolder, StatusBarUsesOnlySharedColours) {
+  // At 8 bits the picture is matched to the nearest entry of the library on
+  // show; with only the shared colours it looks the same on every screen.
+  const platform::Bitmap bmp = platform::readBmp(stagedFile("bitmaps/status.bmp"));
+  mapart::Palette shared;
+  mapart::ui::addUiColours(shared);
+  std::set<int> missing;
+  for (int y = 0; y < bmp.height; ++y)
+    for (int x = 0; x < bmp.width; ++x) {
+      bool found = false;
+      for (int i = 1; i < 256; ++i) found |= (i <= 10 || i >= 246) && shared[i].rgb == bmp.color(x, y);
+      if (!found) missing.insert(y * bmp.width + x);
+    }
+  EXPECT_TRUE(missing.empty()) << missing.size() << " pixels of other colours";
 }
 
 TEST(StagedFolder, CurtainIsTransparentOnlyThroughBlack) {
