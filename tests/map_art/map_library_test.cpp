@@ -1,7 +1,7 @@
 // The world-map library against the frames of the 100 world kinds.
 #include <gtest/gtest.h>
 
-#include <set>
+#include <memory>
 #include <vector>
 
 #include "content/mapart/map_art.h"
@@ -57,11 +57,11 @@ std::vector<std::vector<int>> worldKindFrames() {
 
 class MapLibrary : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { lib = new TGKImages(loadStagedLibrary("sprites/map.iml")); }
-  static void TearDownTestSuite() { delete lib; }
-  static TGKImages* lib;
+  static void SetUpTestSuite() { held = std::make_unique<TGKImages>(loadStagedLibrary("sprites/map.iml")); }
+  static void TearDownTestSuite() { held.reset(); }
+  static inline std::unique_ptr<TGKImages> held;
+  TGKImages* lib = held.get();
 };
-TGKImages* MapLibrary::lib = nullptr;
 
 TEST_F(MapLibrary, EveryFrameOfEveryKindExistsAndOneKindHasOneSize) {
   ASSERT_GE(lib->GetCount(), mapart::kMapImageCount);
