@@ -1,5 +1,6 @@
 #include "game/frmMain/frmMain.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 
