@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "components/GKILib/TGKImages.h"
 #include "platform/core/bitmap.h"
 
 namespace fs = std::filesystem;
@@ -150,6 +151,60 @@ TEST_F(Tqinspect, RejectsTruncatedAndMalformedBitmaps) {
   };
   int i = 0;
   for (const auto& [bytes, why] : cases) expectError(file("b" + std::to_string(i++) + ".bmp", bytes), why);
+}
+
+std::string imageLibraryBytes() {
+  TGKImages lib;
+  lib.Palette[1] = {10, 20, 30, 1};
+  lib.Palette[2] = {40, 50, 60, 1};
+  lib.AddImage(5, 2, "coin", std::vector<uint8_t>(10, 1));
+  lib.AddImage(16, 16, "", std::vector<uint8_t>(256, 2));
+  std::ostringstream out;
+  lib.WriteToStream(out);
+  return out.str();
+}
+
+void putInt32(std::string& bytes, size_t at, int32_t value) {
+  for (int i = 0; i < 4; ++i) bytes[at + size_t(i)] = char((uint32_t(value) >> (8 * i)) & 0xFF);
+}
+
+TEST_F(Tqinspect, SummarizesAnImageLibrary) {
+  std::string good = imageLibraryBytes();
+  good[0] = 'i';  // the signature in any case
+  Outcome r = run("'" + file("game.iml", good) + "'");
+  ASSERT_EQ(r.exitCode, 0) << r.out << r.err;
+  for (const char* s : {"image library: ", "images: 2", "palette entries in use: 2 of 256", "0: 5 x 2 \"coin\"",
+                        "1: 16 x 16\n"})
+    EXPECT_NE(r.out.find(s), std::string::npos) << s << "\n" << r.out;
+}
+
+TEST_F(Tqinspect, RejectsTruncatedAndMalformedImageLibraries) {
+  const std::string good = imageLibraryBytes();  // header 1036, image 0 at 1036 (20 + 16), image 1 at 1072
+  auto with = [&](size_t at, int32_t value) {
+    std::string b = good;
+    putInt32(b, at, value);
+    return b;
+  };
+  std::string longName = good;
+  longName[1036 + 8] = 12;
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "Not a valid Image Library File"},
+      {good.substr(0, 500), "Not a valid Image Library File"},
+      {"XL10" + good.substr(4), "Not a valid Image Library File"},
+      {with(4, 0), "GemMem Failed for FImages"},
+      {with(4, -3), "GemMem Failed for FImages"},
+      {with(4, 2000000000), "truncated"},
+      {with(1036, 0), "GemMem Failed for ImgHdr.Bits"},
+      {with(1036 + 4, -1), "GemMem Failed for ImgHdr.Bits"},
+      {with(1036, 0x7FFFFFFF), "truncated"},
+      {with(1072 + 4, 100000), "truncated"},
+      {longName, "longer than 11"},
+      {good.substr(0, 1040), "truncated"},
+      {good.substr(0, good.size() - 1), "truncated"},
+      {good + "xyz", "3 bytes after the last image"},
+  };
+  int i = 0;
+  for (const auto& [bytes, why] : cases) expectError(file("l" + std::to_string(i++) + ".iml", bytes), why);
 }
 
 TEST_F(Tqinspect, ResaveWritesTheEditorsForm) {

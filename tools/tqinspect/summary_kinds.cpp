@@ -6,6 +6,7 @@
 
 namespace {
 const TSummaryKind kinds[] = {
+    {".iml", "image library", SummarizeImageLibrary},
     {".bmp", "bitmap", SummarizeBitmap},
     {".tql", "level", SummarizeLevel},
     {".tqw", "world map", SummarizeWorld},
