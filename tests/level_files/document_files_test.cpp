@@ -11,6 +11,7 @@
 #include "editor/Docs/editor_settings.h"
 #include "editor/Docs/line_helpers.h"
 #include "platform/core/ini_file.h"
+#include "tests/level_files/scratch_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -18,16 +19,7 @@ namespace {
 
 class DocumentFiles : public testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("tq_docs_" + std::to_string(getpid()) + "_" +
-                                        testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    makeWritable();
-    fs::remove_all(dir_);
-  }
+  void TearDown() override { makeWritable(); }
   // Root writes through permission bits, so the folder is made immutable instead.
   bool makeReadOnly() {
     if (geteuid() == 0) return std::system(("chattr +i '" + dir_.string() + "' 2>/dev/null").c_str()) == 0;
@@ -40,13 +32,9 @@ class DocumentFiles : public testing::Test {
   }
   std::string path(const std::string& name) const { return (dir_ / name).string(); }
   static void put(const std::string& file, const std::string& text) { std::ofstream(file, std::ios::binary) << text; }
-  static std::string get(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  fs::path dir_;
+  static std::string get(const std::string& file) { return ScratchFolder::read(file); }
+  ScratchFolder scratch_{"tq_docs_"};
+  const fs::path& dir_ = scratch_.path();
 };
 
 // A level with a value different from the default in every field.

@@ -11,6 +11,7 @@
 #include "components/ZEZStar/star_field.h"
 #include "components/gkspts/animations.h"
 #include "game/Game/level_state.h"
+#include "tests/level_files/scratch_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -19,10 +20,6 @@ namespace {
 class LevelReader : public testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("tq_reader_" + std::to_string(getpid()) + "_" +
-                                        testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
     Level = TLevelState{};
     target.ExeDir = dir_.string() + "/";
     target.Images = &images;
@@ -32,14 +29,8 @@ class LevelReader : public testing::Test {
     target.SpriteKeys = &keys;
     target.LoadSoundLibrary = [this](const std::string& path) { soundLoads.push_back(path); };
   }
-  void TearDown() override {
-    Level = TLevelState{};
-    fs::remove_all(dir_);
-  }
-  std::string put(const std::string& name, const std::string& text) {
-    std::ofstream((dir_ / name), std::ios::binary) << text;
-    return (dir_ / name).string();
-  }
+  void TearDown() override { Level = TLevelState{}; }
+  std::string put(const std::string& name, const std::string& text) { return scratch_.put(name, text); }
   const TLevelOptions& read(const std::string& levelText) {
     Level.LevelFileName = put("level.tql", levelText);
     ReadLevelFile(target);
@@ -47,7 +38,8 @@ class LevelReader : public testing::Test {
   }
   std::string exe() const { return target.ExeDir; }
 
-  fs::path dir_;
+  ScratchFolder scratch_{"tq_reader_"};
+  const fs::path& dir_ = scratch_.path();
   TGKImageLib images;
   TGKAnimations animations;
   TGKStarField rain1, rain2;

@@ -11,6 +11,7 @@
 
 #include "components/GKILib/TGKImages.h"
 #include "platform/core/bitmap.h"
+#include "tests/level_files/scratch_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -21,28 +22,11 @@ struct Outcome {
   std::string out, err;
 };
 
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+std::string slurp(const fs::path& p) { return ScratchFolder::read(p); }
 
 class Tqinspect : public testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("tq_inspect_" + std::to_string(getpid()) + "_" +
-                                        testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string file(const std::string& name, const std::string& bytes) {
-    fs::path p = dir_ / name;
-    std::ofstream(p, std::ios::binary) << bytes;
-    return p.string();
-  }
+  std::string file(const std::string& name, const std::string& bytes) { return scratch_.put(name, bytes); }
 
   Outcome run(const std::string& args) {
     fs::path out = dir_ / "stdout.txt", err = dir_ / "stderr.txt";
@@ -66,7 +50,8 @@ class Tqinspect : public testing::Test {
     EXPECT_EQ(r.err, "") << path;
   }
 
-  fs::path dir_;
+  ScratchFolder scratch_{"tq_inspect_"};
+  const fs::path& dir_ = scratch_.path();
 };
 
 const std::string goodLevel =

@@ -1,0 +1,44 @@
+#pragma once
+// A fresh folder for one test, removed with everything in it afterwards, and
+// whole-file helpers for the fixture files written into it.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+class ScratchFolder {
+ public:
+  explicit ScratchFolder(const std::string& prefix)
+      : path_(std::filesystem::temp_directory_path() /
+              (prefix + std::to_string(getpid()) + "_" +
+               testing::UnitTest::GetInstance()->current_test_info()->name())) {
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+  }
+  ~ScratchFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  // Writes the file and returns its full path.
+  std::string put(const std::string& name, const std::string& bytes) const {
+    std::filesystem::path p = path_ / name;
+    std::ofstream(p, std::ios::binary) << bytes;
+    return p.string();
+  }
+  static std::string read(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+
+ private:
+  std::filesystem::path path_;
+};
