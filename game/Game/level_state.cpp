@@ -22,3 +22,14 @@ void TLevelState::ResetPlayState() {
   LevelTime = Options.Time;
   if (EncounterFoesLeft >= 0) --EncounterFoesLeft;
 }
+
+int32_t TLevelState::AddSpriteText(std::string_view text) {
+  if (text.empty()) return 0;
+  SpriteTexts.emplace_back(text.substr(0, MaxSpriteText));
+  return int32_t(SpriteTexts.size());
+}
+
+const std::string* TLevelState::SpriteText(int32_t data) const {
+  if (data <= 0 || size_t(data) > SpriteTexts.size()) return nullptr;
+  return &SpriteTexts[size_t(data) - 1];
+}

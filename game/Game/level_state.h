@@ -2,14 +2,15 @@
 // The state of level play: one instance, `Level`, seen by level play and the game
 // shell alike; the enumerations, sound effects and music files of levels.
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "components/gkspts/sprite.h"
 #include "game/Game/level_options.h"
 #include "platform/core/ini_file.h"
-
-class TGKSprite;
-class TGKJumper;
 
 // The player's power mode (the shell holds the current value).
 enum TPlayerMode : int { PlayerSmall = 0, PlayerBig = 1, PlayerFlying = 2, PlayerFire = 3 };
@@ -124,6 +125,15 @@ struct TLevelState {
   int StarsIndex = 0;
   int CoinPopIndex = 0;
 
+  // Text of object lines kept for their sprites (bonus contents, the target file
+  // of a pipe or door). A sprite's `Data` names one as 1 + its index; 0 is none.
+  std::vector<std::string> SpriteTexts;
+  static constexpr size_t MaxSpriteText = 255;  // the game keeps 256-byte zero-terminated copies
+  // Keeps a copy (cut to MaxSpriteText bytes) and returns the Data value; an empty text gives 0.
+  int32_t AddSpriteText(std::string_view text);
+  // The text a Data value names, or nullptr for 0 or a value naming none.
+  const std::string* SpriteText(int32_t data) const;
+
   TLevelOptions Options;        // the [Options] of the level that was read last
   // The open level (or world-map) file, kept until the next level start frees it,
   // and the open game file.
@@ -137,16 +147,18 @@ struct TLevelState {
 extern TLevelState Level;
 
 // Meanings of the game-owned fields of a level sprite, so that callers need not
-// remember which slot holds what. They work on any sprite type with these fields.
+// remember which slot holds what.
 constexpr int CannonFiresFlag = 3248;  // `State` of cannons whose field 2 is "1" and of bullets
 
-template <class Sprite> int& PipeDestination(Sprite& s) { return s.Param3; }  // object number
-template <class Sprite> int& PipeExitDirection(Sprite& s) { return s.Param4; }
-template <class Sprite> int& PlayerPipeDirection(Sprite& player) { return player.State; }
-template <class Sprite> int& PlayerPipeExitLine(Sprite& player) { return player.Param3; }
-template <class Sprite> int& PlayerMedium(Sprite& player) { return player.Param4; }
-template <class Sprite> int& PlantTurningCoordinate(Sprite& plant) { return plant.State; }
-template <class Sprite> int& FlameValue(Sprite& s) { return s.State; }       // kinds 63 and 280
-template <class Sprite> int& CoinPopShownY(Sprite& s) { return s.Param1; }
-template <class Sprite> int& BonusSourceBlock(Sprite& s) { return s.Param2; }  // bonus item's block
-template <class Sprite> int& BaseSpeed(Sprite& s) { return s.Param4; }  // kinds 67, 198, 205, 206
+// Bonus contents or a pipe's target file: the text of field 2 of the object line.
+inline const std::string* SpriteTextOf(const TGKSprite& s) { return Level.SpriteText(s.Data); }
+inline int32_t& PipeDestination(TGKSprite& s) { return s.Param3; }  // object number
+inline int32_t& PipeExitDirection(TGKSprite& s) { return s.Param4; }
+inline int32_t& PlayerPipeDirection(TGKSprite& player) { return player.State; }
+inline int32_t& PlayerPipeExitLine(TGKSprite& player) { return player.Param3; }
+inline int32_t& PlayerMedium(TGKSprite& player) { return player.Param4; }
+inline int32_t& PlantTurningCoordinate(TGKSprite& plant) { return plant.State; }
+inline int32_t& FlameValue(TGKSprite& s) { return s.State; }       // kinds 63 and 280
+inline int32_t& CoinPopShownY(TGKSprite& s) { return s.Param1; }
+inline int32_t& BonusSourceBlock(TGKSprite& s) { return s.Param2; }  // bonus item's block
+inline int32_t& BaseSpeed(TGKSprite& s) { return s.Param4; }  // kinds 67, 198, 205, 206

@@ -277,4 +277,15 @@ TEST(LevelState, ResetForANewBuild) {
   EXPECT_EQ(s.EncounterFoesLeft, -1);
 }
 
+TEST(LevelState, SpriteTextsAreNamedByData) {
+  TLevelState s;
+  EXPECT_EQ(s.AddSpriteText(""), 0);
+  const int32_t pipe = s.AddSpriteText("levels\\cave.tql");
+  const int32_t long_ = s.AddSpriteText(std::string(300, 'x'));
+  ASSERT_NE(s.SpriteText(pipe), nullptr);
+  EXPECT_EQ(*s.SpriteText(pipe), "levels\\cave.tql");
+  EXPECT_EQ(s.SpriteText(long_)->size(), TLevelState::MaxSpriteText);
+  for (int32_t bad : {0, -1, 3, 1000, INT32_MIN}) EXPECT_EQ(s.SpriteText(bad), nullptr) << bad;
+}
+
 }  // namespace

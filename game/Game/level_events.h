@@ -1,0 +1,79 @@
+#pragma once
+// What happens in a level when something happens: the end of the level and its
+// card bonus, the player's death and hurt, broken bricks, bonus blocks, coins,
+// carrying, freezing the sprites, the pooled effects and the level's message box.
+// They work on the running level (Level, the main window fmMain and its sprites).
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+class TGKSprite;
+
+// --- Level end
+// Starts the end sequence once: nearby enemies turn into rising coins, the player
+// stops and the end tune plays. The one-second timer counts EndStage down.
+void StartLevelEnd();
+// Each frame while LevelEnded: the "level complete" texts, the card bonus, the card.
+void DrawLevelEndOverlay();
+// Lives the three cards give (2, 3 or 5 for three equal faces, else 1); 0 until
+// all three slots are taken (the next slot is 0 again and slot 0 holds a card).
+int CardBonusFor(const std::array<int, 3>& cards, int nextCardSlot, const std::array<int, 3>& faces);
+// Adds the entered node to the main window's finished nodes, once.
+void MarkEnteredNodeEnded();
+
+// --- The player's fate
+void KillPlayer();
+void HurtPlayer();
+// Ends the death sequence as the end of the death tune does: the title when no
+// lives are left, else back to the map.
+void FinishDeathSequence();
+// Called each level frame: ends the death sequence when the death tune could not
+// be heard (music off, tune missing) once the tune's time has passed.
+void CheckDeathSequenceEnd();
+// How long the death sequence lasts without its tune (the tune's own length).
+constexpr int DeathTuneMs = 4800;
+
+// Picks up (true, sprite) or drops (false, nullptr) a shell or a bomb.
+void SetCarrying(bool Flag, TGKSprite* Sprite);
+
+// --- Effects
+void ShowStars(int X, int Y);
+void ShowCoinPop(int X, int Y);
+void BreakBrick(int Index);
+void HitBonusBlock(int Index);
+void CollectCoin();
+// Plays the coin or brick sound through the next buffer of its ring of duplicates.
+void PlayCoinSound();
+void PlayBrickSound();
+
+// Speed of an item released by a bonus block; the kind is the block's contents.
+double BonusItemSpeed(int kind);
+// The contents kind of a bonus block: -1 for none (a coin), else the kind in
+// 0..363. Contents that are not a level kind give a coin as well.
+int BonusContents(const TGKSprite& block);
+
+// --- Freezing. Freezes nest: every FreezeSprites is undone by one
+// UnfreezeSprites, which restores exactly the sprites that freeze stopped.
+void FreezeSprites(int First);
+void UnfreezeSprites(int First);
+// Kinds that keep moving while the others are frozen.
+bool KeepsMovingWhenFrozen(int kind);
+// Forgets every freeze (a level is built anew).
+void ResetLevelEvents();
+
+// --- Message box of the level's AddText
+void DrawMessageBox();
+// The text cut into the box's lines of 13 characters, a leading space dropped.
+std::vector<std::string> MessageBoxLines(const std::string& text);
+
+// --- The parts of the running game that level events reach outside level play.
+struct TLevelEventHooks {
+  // Plays a tune of the program folder once (player tag 0); false when it cannot
+  // be played. Unset: no music player.
+  std::function<bool(const std::string& storedPath)> PlayTuneOnce;
+  // The text a sprite carries from its object line (contents, target file);
+  // empty for none.
+  std::function<std::string(const TGKSprite& sprite)> ObjectText;
+};
+extern TLevelEventHooks LevelEventHooks;
