@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <fstream>
 #include <sstream>
 
@@ -190,6 +191,86 @@ TEST_F(Tqinspect, RejectsTruncatedAndMalformedImageLibraries) {
   };
   int i = 0;
   for (const auto& [bytes, why] : cases) expectError(file("l" + std::to_string(i++) + ".iml", bytes), why);
+}
+
+// One sound record of a sound library: 16-bit mono 22050 Hz unless changed.
+struct SoundRecord {
+  uint16_t tag = 1, channels = 1;
+  uint32_t rate = 22050, avg = 44100;
+  uint16_t align = 2, bits = 16;
+  std::string name = "jump";
+  int32_t pan = 0, volume = 0;
+  int32_t size = 8;
+  std::string samples = std::string(8, '\x10');
+};
+
+std::string soundLibraryBytes(const std::vector<SoundRecord>& sounds, std::optional<int32_t> count = {}) {
+  auto u16 = [](std::string& b, uint16_t v) { b += char(v & 0xFF), b += char(v >> 8); };
+  auto i32 = [](std::string& b, uint32_t v) {
+    for (int i = 0; i < 4; ++i) b += char((v >> (8 * i)) & 0xFF);
+  };
+  std::string b = "SL10";
+  i32(b, uint32_t(count.value_or(int32_t(sounds.size()))));
+  for (const SoundRecord& s : sounds) {
+    u16(b, s.tag), u16(b, s.channels), i32(b, s.rate), i32(b, s.avg), u16(b, s.align), u16(b, s.bits);
+    u16(b, 0), u16(b, 0);
+    std::string name(12, '\0');
+    name[0] = char(s.name.size());
+    name.replace(1, std::min<size_t>(s.name.size(), 11), s.name.substr(0, 11));
+    b += name;
+    i32(b, uint32_t(s.pan)), i32(b, uint32_t(s.volume)), i32(b, uint32_t(s.size));
+    b += s.samples;
+  }
+  return b;
+}
+
+TEST_F(Tqinspect, SummarizesASoundLibrary) {
+  SoundRecord stereo;
+  stereo.name = "coin";
+  stereo.channels = 2, stereo.align = 4, stereo.rate = 11025, stereo.avg = 44100, stereo.pan = -500, stereo.volume = -300;
+  stereo.size = 4412, stereo.samples = std::string(4412, 'a');
+  std::string bytes = soundLibraryBytes({SoundRecord{}, stereo});
+  bytes[0] = 's';
+  Outcome r = run("'" + file("game.sdl", bytes) + "'");
+  ASSERT_EQ(r.exitCode, 0) << r.out << r.err;
+  for (const char* s : {"sound library: ", "sounds: 2", "0: \"jump\" 22050 Hz, 16 bits, mono, 0 ms",
+                        "1: \"coin\" 11025 Hz, 16 bits, stereo, 100 ms, pan -500, volume -300"})
+    EXPECT_NE(r.out.find(s), std::string::npos) << s << "\n" << r.out;
+}
+
+TEST_F(Tqinspect, RejectsTruncatedAndMalformedSoundLibraries) {
+  auto one = [](auto change) {
+    SoundRecord s;
+    change(s);
+    return soundLibraryBytes({s});
+  };
+  const std::string good = soundLibraryBytes({SoundRecord{}, SoundRecord{}});
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "Not a valid Sound Library File"},
+      {"SL1", "Not a valid Sound Library File"},
+      {"WAVE" + good.substr(4), "Not a valid Sound Library File"},
+      {soundLibraryBytes({}), "GemMem Failed for FSounds"},
+      {soundLibraryBytes({SoundRecord{}}, -4), "GemMem Failed for FSounds"},
+      {soundLibraryBytes({SoundRecord{}}, 2000000000), "truncated: sound 1 of 2000000000 is missing"},
+      {one([](SoundRecord& s) { s.size = 0, s.samples = ""; }), "GemMem Failed for Sound.Data"},
+      {one([](SoundRecord& s) { s.size = -8; }), "GemMem Failed for Sound.Data"},
+      {one([](SoundRecord& s) { s.size = 0x7FFFFFFF; }), "truncated: sound 0 has 8 of its 2147483647 sample bytes"},
+      {good.substr(0, good.size() - 1), "truncated: sound 1"},
+      {good.substr(0, 60), "truncated: sound 1 of 2 is missing"},
+      {good + "x", "1 bytes after the last sound"},
+      {one([](SoundRecord& s) { s.tag = 2; }), "sound 0: format tag 2, not PCM"},
+      {one([](SoundRecord& s) { s.channels = 3; }), "3 channels"},
+      {one([](SoundRecord& s) { s.bits = 12; }), "12 bits per sample"},
+      {one([](SoundRecord& s) { s.rate = 0; }), "sample rate 0 Hz"},
+      {one([](SoundRecord& s) { s.align = 1; }), "block align 1, 2 expected"},
+      {one([](SoundRecord& s) { s.avg = 1; }), "bytes per second 1, 44100 expected"},
+      {one([](SoundRecord& s) { s.size = 7, s.samples = std::string(7, 'a'); }), "no whole number of frames"},
+      {one([](SoundRecord& s) { s.pan = 20000; }), "pan 20000"},
+      {one([](SoundRecord& s) { s.volume = 5; }), "volume 5"},
+      {one([](SoundRecord& s) { s.name = std::string(11, 'n'); }) .replace(28, 1, 1, char(40)), "name longer than 11"},
+  };
+  int i = 0;
+  for (const auto& [bytes, why] : cases) expectError(file("s" + std::to_string(i++) + ".sdl", bytes), why);
 }
 
 TEST_F(Tqinspect, ResaveWritesTheEditorsForm) {

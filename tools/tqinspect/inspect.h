@@ -27,6 +27,7 @@ void SummarizeLevel(const std::string& fileName, std::ostream& out);
 void SummarizeWorld(const std::string& fileName, std::ostream& out);
 void SummarizeGame(const std::string& fileName, std::ostream& out);
 void SummarizeImageLibrary(const std::string& fileName, std::ostream& out);
+void SummarizeSoundLibrary(const std::string& fileName, std::ostream& out);
 void SummarizeBitmap(const std::string& fileName, std::ostream& out);
 
 // --resave IN OUT: reads a level, world map or game with the editor's reader and

@@ -7,6 +7,7 @@
 namespace {
 const TSummaryKind kinds[] = {
     {".iml", "image library", SummarizeImageLibrary},
+    {".sdl", "sound library", SummarizeSoundLibrary},
     {".bmp", "bitmap", SummarizeBitmap},
     {".tql", "level", SummarizeLevel},
     {".tqw", "world map", SummarizeWorld},
