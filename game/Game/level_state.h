@@ -82,6 +82,15 @@ constexpr std::array<TEffectPool, 8> EffectPools{BrickFragPool, DustPool,     St
                                                  FireballPool,  Kind286Pool, DropsPool, PlayerFireballPool};
 constexpr int FirstObjectSprite = 39;
 constexpr int BrickFragGroupSize = 4;
+constexpr bool EffectPoolsFollowEachOther() {
+  int next = PlayerSprite + 1;
+  for (const TEffectPool& pool : EffectPools) {
+    if (pool.first != next) return false;
+    next += pool.count;
+  }
+  return next == FirstObjectSprite;
+}
+static_assert(EffectPoolsFollowEachOther(), "the effect pools fill sprites 1..38 in order");
 
 // Level play's own variables. "Reset" values are those that a level build stores.
 struct TLevelState {
