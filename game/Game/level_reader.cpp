@@ -78,12 +78,14 @@ void readOptions(const platform::IniFile& ini, const std::string& exeDir, TLevel
 void loadImages(TLevelReadTarget& target, const std::string& file) {
   if (target.Screen) target.Screen->FreeImageSurfaces();
   if (!target.Images) return;
-  try {
-    if (file.empty()) throw EGKImages("no image library");
-    target.Images->LoadFromFile(file);
-  } catch (const EGKImages&) {
-    // The level goes on without images.
-    target.Images->Images().Clear();
+  // A level without a readable library goes on without images.
+  target.Images->Images().Clear();
+  target.Images->FileName.clear();
+  if (!file.empty()) {
+    try {
+      target.Images->LoadFromFile(file);
+    } catch (const EGKImages&) {
+    }
   }
   if (target.Screen) target.Screen->SetImageLibrary(target.Images, true);
 }
