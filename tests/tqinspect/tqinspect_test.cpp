@@ -124,6 +124,8 @@ TEST_F(Tqinspect, RejectsMalformedDocuments) {
   };
   for (const Case& c : cases) expectError(file(c.name, c.bytes), c.why);
   expectError((dir_ / "missing.tql").string(), "cannot open");
+  fs::create_directories(dir_ / "folder.tql");
+  expectError((dir_ / "folder.tql").string(), "a folder, not a file");
 }
 
 TEST_F(Tqinspect, RejectsTruncatedAndMalformedBitmaps) {

@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -19,6 +20,8 @@ const TSummaryKind kinds[] = {
 std::span<const TSummaryKind> SummaryKinds() { return kinds; }
 
 std::string ReadFileBytes(const std::string& fileName) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(fileName, ec)) throw TInspectError("a folder, not a file");
   std::ifstream in(fileName, std::ios::binary);
   if (!in) throw TInspectError("cannot open the file");
   std::ostringstream content;
