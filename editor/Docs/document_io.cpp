@@ -30,6 +30,14 @@ void readKeys(const platform::IniFile& ini, TDocument& doc, std::span<const TOpt
   }
 }
 
+// A line break inside a value would end its line and start a key of its own.
+std::string oneLine(std::string_view value) {
+  std::string out(value);
+  for (char& c : out)
+    if (c == '\r' || c == '\n') c = ' ';
+  return out;
+}
+
 void writeKeys(platform::IniFile& ini, const TDocument& doc, std::span<const TOptionKey> keys) {
   for (const TOptionKey& key : keys) {
     std::visit(
@@ -37,7 +45,7 @@ void writeKeys(platform::IniFile& ini, const TDocument& doc, std::span<const TOp
           const auto& field = doc.*member;
           using T = std::decay_t<decltype(field)>;
           if constexpr (std::is_same_v<T, std::string>)
-            ini.writeString(options, key.name, field);
+            ini.writeString(options, key.name, oneLine(field));
           else if constexpr (std::is_same_v<T, bool>)
             ini.writeBool(options, key.name, field);
           else
@@ -78,7 +86,7 @@ void writeOptionsAndObjects(platform::IniFile& ini, const TDocument& doc) {
     std::string key = GetSection(line);
     // A line without a cell key would come back as a different object.
     if (key.empty()) continue;
-    ini.writeString(sprites, key, GetValue(line, -1));
+    ini.writeString(sprites, oneLine(key), oneLine(GetValue(line, -1)));
   }
 }
 

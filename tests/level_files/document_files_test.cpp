@@ -214,6 +214,19 @@ TEST_F(DocumentFiles, MissingFileOpensAsAnEmptyDocumentOfItsKind) {
   EXPECT_EQ(game.Text, "");
 }
 
+TEST_F(DocumentFiles, LineBreaksInValuesCannotStartKeysOfTheirOwn) {
+  TDocument level;
+  level.DocKind = DocLevel;
+  level.FileName = path("breaks.tql");
+  level.AddText = "one\r\nTime=1";
+  level.Objects = {"0=0,1,", "5=39,1,\n[Options]"};
+  WriteDocument(level);
+  TDocument back = LoadDocument(level.FileName);
+  EXPECT_EQ(back.AddText, "one  Time=1");
+  EXPECT_EQ(back.Time, 300);
+  EXPECT_EQ(back.Objects, (std::vector<std::string>{"0=0,1,", "5=39,1, [Options]"}));
+}
+
 TEST_F(DocumentFiles, OwnSectionsAreKeptBeforeOptionsAndSprites) {
   put(path("notes.tql"), "[Options]\r\nTime=99\r\n[Notes]\r\nauthor=yo\r\n[Sprites]\r\n0=0,1,\r\n");
   TDocument level = LoadDocument(path("notes.tql"));
