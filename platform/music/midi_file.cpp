@@ -1,0 +1,190 @@
+#include "platform/music/midi_file.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace platform {
+namespace {
+
+class Reader {
+ public:
+  Reader(std::span<const uint8_t> bytes, const char* what) : bytes_(bytes), what_(what) {}
+  size_t left() const { return bytes_.size() - at_; }
+  bool done() const { return at_ >= bytes_.size(); }
+  uint8_t byte() {
+    need(1);
+    return bytes_[at_++];
+  }
+  uint8_t peek() {
+    need(1);
+    return bytes_[at_];
+  }
+  uint32_t be(int n) {
+    need(size_t(n));
+    uint32_t v = 0;
+    for (int i = 0; i < n; ++i) v = (v << 8) | bytes_[at_++];
+    return v;
+  }
+  // A variable-length quantity: at most four bytes.
+  uint32_t varlen() {
+    uint32_t v = 0;
+    for (int i = 0; i < 4; ++i) {
+      const uint8_t b = byte();
+      v = (v << 7) | (b & 0x7F);
+      if (!(b & 0x80)) return v;
+    }
+    throw MidiFileError(std::string(what_) + ": a variable-length number is longer than four bytes");
+  }
+  std::span<const uint8_t> take(size_t n) {
+    need(n);
+    auto part = bytes_.subspan(at_, n);
+    at_ += n;
+    return part;
+  }
+
+ private:
+  void need(size_t n) {
+    if (left() < n) throw MidiFileError(std::string(what_) + " ends early");
+  }
+  std::span<const uint8_t> bytes_;
+  size_t at_ = 0;
+  const char* what_;
+};
+
+// Data bytes that follow each kind of channel message.
+int dataBytes(uint8_t status) {
+  const uint8_t type = status & 0xF0;
+  return type == 0xC0 || type == 0xD0 ? 1 : 2;
+}
+
+struct Tagged {
+  MidiEvent event;
+  int track;
+};
+
+void readTrack(std::span<const uint8_t> data, int track, std::vector<Tagged>& events,
+               std::vector<MidiTempo>& tempos, uint32_t& endTick) {
+  Reader r(data, "a MIDI track");
+  uint64_t tick = 0;
+  uint8_t running = 0;
+  while (!r.done()) {
+    tick += r.varlen();
+    if (tick > 0xFFFFFFF) throw MidiFileError("a MIDI track is longer than the format allows");
+    uint8_t status = r.peek();
+    if (status & 0x80) {
+      r.byte();
+    } else if (running) {
+      status = running;  // running status: the data byte is read below
+    } else {
+      throw MidiFileError("a MIDI track has data without a status byte");
+    }
+    if (status == 0xFF) {
+      const uint8_t type = r.byte();
+      const auto body = r.take(r.varlen());
+      if (type == 0x2F) break;  // end of track
+      if (type == 0x51 && body.size() == 3) {
+        const uint32_t us = uint32_t(body[0]) << 16 | uint32_t(body[1]) << 8 | body[2];
+        if (us > 0) tempos.push_back({uint32_t(tick), us});
+      }
+      running = 0;
+    } else if (status == 0xF0 || status == 0xF7) {
+      r.take(r.varlen());  // system exclusive: not passed on
+      running = 0;
+    } else if (status >= 0xF0) {
+      throw MidiFileError("a MIDI track holds the system message " + std::to_string(status));
+    } else {
+      running = status;
+      MidiEvent e;
+      e.tick = uint32_t(tick);
+      e.status = status;
+      e.data1 = r.byte() & 0x7F;
+      if (dataBytes(status) == 2) e.data2 = r.byte() & 0x7F;
+      events.push_back({e, track});
+    }
+  }
+  endTick = std::max(endTick, uint32_t(tick));
+}
+
+}  // namespace
+
+double MidiSong::secondsAt(double tick) const {
+  double seconds = 0.0;
+  double from = 0.0;
+  uint32_t us = 500000;
+  for (const MidiTempo& t : tempos) {
+    if (t.tick >= tick) break;
+    seconds += (t.tick - from) * us / (1e6 * division);
+    from = t.tick;
+    us = t.microsecondsPerQuarter;
+  }
+  return seconds + (tick - from) * us / (1e6 * division);
+}
+
+double MidiSong::tickAt(double seconds) const {
+  double at = 0.0;  // seconds at tick `from`
+  double from = 0.0;
+  uint32_t us = 500000;
+  for (const MidiTempo& t : tempos) {
+    const double next = at + (t.tick - from) * us / (1e6 * division);
+    if (next >= seconds) break;
+    at = next;
+    from = t.tick;
+    us = t.microsecondsPerQuarter;
+  }
+  return from + (seconds - at) * 1e6 * division / us;
+}
+
+MidiSong parseMidi(std::span<const uint8_t> bytes) {
+  Reader r(bytes, "the MIDI file");
+  if (r.left() < 14 || r.be(4) != 0x4D546864)  // "MThd"
+    throw MidiFileError("not a MIDI file (no MThd header)");
+  const uint32_t headerLength = r.be(4);
+  if (headerLength < 6) throw MidiFileError("the MIDI header is too short");
+  MidiSong song;
+  song.format = int(r.be(2));
+  const int tracks = int(r.be(2));
+  const uint32_t division = r.be(2);
+  r.take(headerLength - 6);
+  if (song.format > 2) throw MidiFileError("unknown MIDI file format " + std::to_string(song.format));
+  if (division & 0x8000) throw MidiFileError("SMPTE time division is not supported");
+  if (division == 0) throw MidiFileError("the MIDI file's division is 0");
+  song.division = int(division);
+
+  std::vector<Tagged> events;
+  int found = 0;
+  while (found < tracks && r.left() >= 8) {
+    const uint32_t id = r.be(4);
+    const uint32_t length = r.be(4);
+    if (length > r.left()) throw MidiFileError("a MIDI track is longer than the file");
+    const auto data = r.take(length);
+    if (id != 0x4D54726B) continue;  // not "MTrk": skipped, as the format allows
+    readTrack(data, found, events, song.tempos, song.endTick);
+    ++found;
+  }
+  if (found < tracks)
+    throw MidiFileError("the MIDI file holds " + std::to_string(found) + " of its " + std::to_string(tracks) +
+                        " tracks");
+  song.tracks = found;
+
+  std::stable_sort(events.begin(), events.end(), [](const Tagged& a, const Tagged& b) {
+    if (a.event.tick != b.event.tick) return a.event.tick < b.event.tick;
+    return a.track < b.track;
+  });
+  song.events.reserve(events.size());
+  for (const Tagged& t : events) song.events.push_back(t.event);
+  std::stable_sort(song.tempos.begin(), song.tempos.end(),
+                   [](const MidiTempo& a, const MidiTempo& b) { return a.tick < b.tick; });
+  if (song.tempos.empty() || song.tempos.front().tick != 0) song.tempos.insert(song.tempos.begin(), {0, 500000});
+  return song;
+}
+
+MidiSong readMidiFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw MidiFileError("cannot open " + path.string());
+  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return parseMidi(bytes);
+}
+
+}  // namespace platform

@@ -1,0 +1,50 @@
+#pragma once
+// Standard MIDI Files (formats 0, 1 and 2, ticks-per-quarter division) read
+// into one time-ordered list of channel events and a tempo map.
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <stdexcept>
+#include <vector>
+
+namespace platform {
+
+class MidiFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct MidiEvent {
+  uint32_t tick = 0;
+  uint8_t status = 0;  // 0x80 .. 0xEF: a channel message with its channel
+  uint8_t data1 = 0;
+  uint8_t data2 = 0;
+  uint8_t channel() const { return status & 0x0F; }
+  uint8_t type() const { return status & 0xF0; }
+};
+
+struct MidiTempo {
+  uint32_t tick = 0;
+  uint32_t microsecondsPerQuarter = 500000;
+};
+
+struct MidiSong {
+  int format = 0;
+  int tracks = 0;
+  int division = 96;  // ticks per quarter note
+  std::vector<MidiEvent> events;  // by tick; equal ticks in file order, track by track
+  std::vector<MidiTempo> tempos;  // by tick; the first at tick 0 (120 bpm unless given)
+  uint32_t endTick = 0;           // the last end of track
+
+  // A sixteenth note, the song-pointer unit of positions, in ticks.
+  double ticksPerSixteenth() const { return division / 4.0; }
+  // Seconds from the start to tick (tempo map applied), and back.
+  double secondsAt(double tick) const;
+  double tickAt(double seconds) const;
+};
+
+// Throws MidiFileError naming what is wrong.
+MidiSong parseMidi(std::span<const uint8_t> bytes);
+MidiSong readMidiFile(const std::filesystem::path& path);
+
+}  // namespace platform

@@ -1,0 +1,70 @@
+#include "platform/music/midi_sequencer.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/sound/sound_mixer.h"
+
+namespace platform {
+namespace {
+
+// Song-pointer units may be a hair below a whole number after the round trip
+// through frames; this much is taken as whole.
+constexpr double kPositionTolerance = 1e-6;
+
+}  // namespace
+
+MidiSequencer::MidiSequencer(MidiSong song) : song_(std::move(song)) {
+  eventFrames_.reserve(song_.events.size());
+  for (const MidiEvent& e : song_.events) eventFrames_.push_back(frameAtTick(e.tick));
+  endFrame_ = frameAtTick(song_.endTick);
+}
+
+uint64_t MidiSequencer::frameAtTick(double tick) const {
+  // Rounded up, so that the frame's tick is never before the tick asked for.
+  return uint64_t(std::ceil(song_.secondsAt(tick) * kMixRate - kPositionTolerance));
+}
+
+int MidiSequencer::length() const {
+  return int(std::floor(song_.endTick / song_.ticksPerSixteenth() + kPositionTolerance));
+}
+
+int MidiSequencer::position() const {
+  if (frame_ >= endFrame_) return length();
+  const double tick = song_.tickAt(double(frame_) / kMixRate);
+  return std::min(length(), int(std::floor(tick / song_.ticksPerSixteenth() + kPositionTolerance)));
+}
+
+void MidiSequencer::seek(int position, MidiSynth& synth) {
+  position = std::clamp(position, 0, length());
+  frame_ = position == length() ? endFrame_ : frameAtTick(position * song_.ticksPerSixteenth());
+  next_ = size_t(std::lower_bound(eventFrames_.begin(), eventFrames_.end(), frame_) - eventFrames_.begin());
+  synth.allNotesOff();
+  synth.reset();
+  // What is in force at the new position: programs, controllers and bends.
+  for (size_t i = 0; i < next_; ++i) {
+    const uint8_t type = song_.events[i].type();
+    if (type == 0xB0 || type == 0xC0 || type == 0xE0) synth.midiEvent(song_.events[i]);
+  }
+}
+
+size_t MidiSequencer::advance(size_t frames, MidiSynth& synth, const std::function<void(size_t)>& render) {
+  const uint64_t target = std::min(frame_ + frames, endFrame_);
+  const bool reachesEnd = target == endFrame_;
+  uint64_t rendered = frame_;
+  while (next_ < song_.events.size() &&
+         (eventFrames_[next_] < target || (reachesEnd && eventFrames_[next_] <= target))) {
+    const uint64_t at = std::max(eventFrames_[next_], frame_);
+    if (at > rendered) {
+      render(size_t(at - rendered));
+      rendered = at;
+    }
+    synth.midiEvent(song_.events[next_++]);
+  }
+  if (target > rendered) render(size_t(target - rendered));
+  const size_t moved = size_t(target - frame_);
+  frame_ = target;
+  return moved;
+}
+
+}  // namespace platform
