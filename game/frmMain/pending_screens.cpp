@@ -4,20 +4,6 @@
 
 #include "game/frmMain/frmMain.h"
 
-int TitlePhase = -1;
-TWorldMapState WorldMap;
-
-void LoadTitleResources() {}
-void StartTitleScreen() {}
-void ReturnToTitle() {}
-void TitleFrame() {}
-void TitleKeyDown(int) {}
-void TitleSpriteMoved(TGKSprite&) {}
-
-void WorldMapFrame() {}
-void WorldMapKeyDown(int) {}
-void WorldMapSpriteMoved(TGKSprite&) {}
-
 void LevelFrame() {}
 void LevelKeyDown(int, TShiftState) {}
 void LevelKeyUp(int) {}
@@ -25,6 +11,8 @@ void LevelSpriteMoved(TGKSprite&) {}
 void KillPlayer() {}
 void FreezeSprites(int) {}
 void UnfreezeSprites(int) {}
+void StartLevel() {}
+void SetLevelPlayArea() {}
 
 void SaveState() {}
 void LoadSavedState() {}
@@ -38,9 +26,3 @@ void TfmMain::ShowDrops(int, int) {}
 void TfmMain::SetPlayerMode(int Mode, bool) { GameShell.PlayerMode = Mode; }
 void TfmMain::ScrollView() {}
 
-// Secret-code entry (the table of codes comes with the keyboard module).
-void TfmMain::ToggleSecretCode() {
-  if (!GameShell.SecretCodes) return;
-  GameShell.SecretCodeEntry = !GameShell.SecretCodeEntry;
-  if (GameShell.SecretCodeEntry) SecretCodeText.clear();
-}

@@ -34,6 +34,10 @@ void LevelSpriteMoved(TGKSprite& Sprite);
 void KillPlayer();
 void FreezeSprites(int First);
 void UnfreezeSprites(int First);
+// The level named by Level.LevelFileName is read, built and started; the play
+// area is the screen less the status bar unless FullScreen.
+void StartLevel();
+void SetLevelPlayArea();
 
 // Saved state (Default.tqs): written by File/Save state, loaded at the end of
 // the frame after File/Open state.
@@ -55,6 +59,9 @@ struct TWorldMapState {
   bool InitialInfo = true;
   bool WalkAnywhere = false;
   bool EnteredFromMap = false;
+  bool OpenLocks = false;     // every lock of the next map counts as won
+  int NodeToggle = 0;         // flips on each build; Brid2 nodes alternate with it
   std::string WorldFileName;
+  std::string RunningGameFile;  // the game file that was opened last
 };
 extern TWorldMapState WorldMap;

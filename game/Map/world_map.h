@@ -1,0 +1,32 @@
+#pragma once
+// The world map: reading a world-map file, building its sprites, and playing it
+// (walking, entering nodes, the intro card, the stars and the wandering enemies).
+// The frame, key and sprite-moved entry points are declared in
+// game/frmMain/pending_screens.h; the map's variables are `WorldMap` there.
+// The world's [Options] go to Level.Options, the options of the screen on show.
+#include <string>
+
+#include "game/frmMain/pending_screens.h"
+
+class TGKSprite;
+
+// Reads WorldFileName (kept open as Level.LevelIni), loads the map's libraries
+// and defines the 100 world animations; the screen state becomes the map.
+void ReadWorldFile();
+// The play area: the whole screen height when FullScreen, else less the status bar.
+void SetMapPlayArea();
+// Builds the map's sprites from the file read last and shows the map.
+void BuildWorldMap();
+// Fades out, reads WorldFileName and builds the map when something was shown before.
+void LoadWorld();
+void OpenWorldFile(const std::string& Path);
+void DrawWorldBackground();
+void DrawWorldIntroCard();
+
+// Texts of the map's sprites (links of nodes, levels of wandering enemies), kept
+// in Level.SpriteTexts and named by the sprite's Data.
+const std::string* MapSpriteText(const TGKSprite& sprite);
+void SetMapSpriteText(TGKSprite& sprite, const std::string& text);
+
+// Height of the status-bar picture ("bitmaps\status.bmp"), 0 when missing.
+int StatusBarPictureHeight();

@@ -1,0 +1,174 @@
+// Reading a world-map file, opening a game, and loading a world.
+#include <memory>
+
+#include "components/GKILib/TGKImageLib.h"
+#include "components/ZEZ/TGKScreen.h"
+#include "components/gkspts/sprite_mgr.h"
+#include "game/Game/level_reader.h"
+#include "game/Game/level_state.h"
+#include "game/Game/palette_effects.h"
+#include "game/Map/world_kinds.h"
+#include "game/Map/world_map.h"
+#include "game/Splash/screen_services.h"
+#include "game/Splash/title_screen.h"
+#include "game/frmMain/frmMain.h"
+#include "platform/core/bitmap.h"
+#include "platform/core/clock.h"
+#include "platform/core/paths.h"
+
+TWorldMapState WorldMap;
+
+namespace {
+
+constexpr const char* kOptions = "Options";
+
+std::string programPath(const std::string& value) { return value.empty() ? std::string() : GameShell.ExeDir + value; }
+
+// A background given as an absolute path that exists is taken as it is;
+// anything else lies in the program folder.
+std::string backgroundPath(const std::string& value) {
+  if (!value.empty() && value.front() == '/' && platform::fileExists(value)) return value;
+  return programPath(value);
+}
+
+void readWorldOptions(const platform::IniFile& ini) {
+  TLevelOptions& o = Level.Options;
+  const TLevelOptions d;
+  o.ImageLib = programPath(ini.readString(kOptions, "ImageLib", ""));
+  o.Width = ini.readInteger(kOptions, "Width", 0);
+  o.Height = ini.readInteger(kOptions, "Height", 0);
+  o.FillColor = ini.readInteger(kOptions, "FillColor", 0);
+  if (WorldMap.InitialInfo) {
+    WorldMap.InitialInfo = ini.readBool(kOptions, "InitialInfo", true);
+    if (!WorldMap.InitialInfo) WorldMap.ShowPlayerTime = int(platform::GetTickCount() + 500);
+  }
+  o.Name = ini.readString(kOptions, "Name", "");
+  o.ShortName = ini.readString(kOptions, "ShortName", o.Name);
+  o.BgColor = ini.readInteger(kOptions, "BgColor", 0);
+  o.WaterColor = ini.readInteger(kOptions, "WaterColor", d.WaterColor);
+  o.Water2Color = ini.readInteger(kOptions, "Water2Color", d.Water2Color);
+  o.ShipColor = ini.readInteger(kOptions, "ShipColor", d.ShipColor);
+  o.Ship2Color = ini.readInteger(kOptions, "Ship2Color", d.Ship2Color);
+  o.BgImage = backgroundPath(ini.readString(kOptions, "BgImage", ""));
+  o.MIDIFile = programPath(ini.readString(kOptions, "MIDIFile", ""));
+  o.ResFactor = ini.readInteger(kOptions, "ResFactor", 16);
+  o.PaletteFX = ini.readInteger(kOptions, "PaletteFX", 0);
+  o.AnimSpeed = ini.readInteger(kOptions, "AnimSpeed", 200);
+}
+
+void loadMapImages(const std::string& file) {
+  TGKImageLib& lib = *fmMain->DXImages;
+  try {
+    if (file.empty()) throw EGKImages("no image library");
+    lib.LoadFromFile(platform::resolvePath(file).string());
+  } catch (const std::exception&) {
+    // The map goes on without images.
+    lib.Images().Clear();
+  }
+}
+
+bool anythingLoaded() { return Title.TitleLoaded || Title.WorldLoaded || Level.LevelLoaded; }
+
+// The node the player stands on names another world.
+bool standingOnWorldLink() {
+  if (fmMain->ScreenState() != ssWorldMap) return false;
+  const TGKSprites& list = fmMain->DXSprites->Sprites;
+  if (WorldMap.MapPosition < 0 || WorldMap.MapPosition >= list.Count()) return false;
+  const std::string* link = MapSpriteText(list.GetSprite(WorldMap.MapPosition));
+  return link && platform::sameText(platform::extractFileExt(*link), ".tqw");
+}
+
+}  // namespace
+
+void ReadWorldFile() {
+  Level.LevelIni = std::make_unique<platform::IniFile>(platform::resolvePath(WorldMap.WorldFileName));
+  const platform::IniFile& ini = *Level.LevelIni;
+  fmMain->SetScreenState(ssWorldMap);
+  readWorldOptions(ini);
+
+  TGKScreen& screen = *fmMain->DXScreen;
+  TGKSpriteMgr& sprites = *fmMain->DXSprites;
+  if (anythingLoaded()) {
+    sprites.Sprites.Clear();
+    screen.FreeImageSurfaces();
+    loadMapImages(Level.Options.ImageLib);
+    screen.SetImageLibrary(fmMain->DXImages.get(), true);
+    sprites.Animations.Clear();
+  } else {
+    loadMapImages(Level.Options.ImageLib);
+    screenAudio().LoadSoundLibrary(GameShell.ExeDir + "sounds\\game.sdl");
+  }
+  Title.WorldLoaded = true;
+  sprites.PlayerBehind = false;
+
+  fmMain->SpriteKeys = ini.readSection("Sprites");
+  DefineWorldAnimations(sprites.Animations, Level.Options.AnimSpeed);
+  Level.CardImages = WorldCardImages;
+}
+
+void LoadWorld() {
+  // Whatever was paused stays behind with the level.
+  GameShell.Paused = false;
+  if (DisplayRunning()) {
+    if (!standingOnWorldLink()) FadeOutPalette(*fmMain->DXScreen, Level.Options.PaletteFX, 20);
+    ClearDisplay();
+  }
+  const bool shownBefore = anythingLoaded();
+  ReadWorldFile();
+  if (shownBefore) {
+    SetMapPlayArea();
+    BuildWorldMap();
+  }
+}
+
+void OpenWorldFile(const std::string& Path) {
+  WorldMap.WorldFileName = Path;
+  LoadWorld();
+}
+
+void OpenGame() {
+  if (fmMain->GameFileName.empty()) return;
+  GameShell.Paused = false;
+  TGameShellFields shell{fmMain->Cards, fmMain->NextCardSlot, WorldMap.RunningGameFile, WorldMap.WorldFileName};
+  TLevelReadTarget target;
+  target.ExeDir = GameShell.ExeDir;
+  target.Screen = fmMain->DXScreen.get();
+  target.Images = fmMain->DXImages.get();
+  target.LoadSoundLibrary = [](const std::string& path) { screenAudio().LoadSoundLibrary(path); };
+  target.Animations = &fmMain->DXSprites->Animations;
+  target.Rain1 = fmMain->DXRain1.get();
+  target.Rain2 = fmMain->DXRain2.get();
+  target.SpriteKeys = &fmMain->SpriteKeys;
+  target.PlayerMode = GameShell.PlayerMode;
+  OpenGameFiles(fmMain->GameFileName, shell, target);
+  ClearDisplay();
+  const bool shownBefore = anythingLoaded();
+  ReadWorldFile();
+  if (shownBefore) {
+    SetMapPlayArea();
+    BuildWorldMap();
+  }
+}
+
+void SetMapPlayArea() {
+  TGKScreen& s = *fmMain->DXScreen;
+  const TRect clip = s.GetClipRect();
+  const int bottom = GameShell.FullScreen ? s.ScreenHeight : s.ScreenHeight - StatusBarPictureHeight() - 6;
+  s.SetClipRect({0, 0, clip.Right, bottom});
+}
+
+int StatusBarPictureHeight() {
+  static std::string readFrom;
+  static int height = 0;
+  const std::string file = GameShell.ExeDir + "bitmaps\\status.bmp";
+  if (file != readFrom) {
+    readFrom = file;
+    height = 0;
+    try {
+      if (platform::fileExists(file)) height = platform::readBmp(platform::resolvePath(file)).height;
+    } catch (const platform::BmpError&) {
+      height = 0;
+    }
+  }
+  return height;
+}

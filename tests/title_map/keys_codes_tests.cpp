@@ -1,0 +1,168 @@
+// Keys by screen, pause, lives and the secret codes.
+#include "fixture.h"
+
+#include "game/frmMain/secret_codes.h"
+
+namespace {
+
+class KeysAndCodes : public ShellFixture {
+ protected:
+  void SetUp() override {
+    ShellFixture::SetUp();
+    writeWorld("worlds/w1.tqw", "Name=Uno\r\nImageLib=sprites\\map.iml\r\nWidth=20\r\nHeight=13\r\n",
+               {cellKey(2, 3) + "=0", cellKey(2, 4) + "=22"});
+    start();
+    Title.TitleLoaded = true;
+  }
+  void mapUp() { buildWorld("worlds/w1.tqw"); }
+  // A level's screen: the map's sprites stand in for the level's, sprite 0 the
+  // player as a jumper.
+  void levelUp() {
+    mapUp();
+    window->SetScreenState(ssLevel);
+  }
+  void type(const std::string& code) {
+    window->ToggleSecretCode();
+    for (char c : code) window->FormKeyPress(c);
+    window->ToggleSecretCode();
+  }
+};
+
+TEST_F(KeysAndCodes, KeysGoToTheScreenThatIsUpAndF3F4ChangeTheRateEverywhere) {
+  // Title: Start shows the menu; map: Right walks; both: F3 and F4.
+  TitlePhase = 1;
+  press(GameShell.KeyStart);
+  EXPECT_EQ(TitlePhase, 2);
+  mapUp();
+  WorldMap.IntroCardStart = WorldMap.ShowPlayerTime = -1;
+  press(window->DXSprites->KeyRight);
+  EXPECT_EQ(sprite(0).GetVelocityX(), 2.5);
+  const int fps = window->TargetFPS;
+  press(platform::VK_F3);
+  EXPECT_EQ(window->TargetFPS, fps + 5);
+  press(platform::VK_F4);
+  EXPECT_EQ(window->TargetFPS, fps);
+}
+
+TEST_F(KeysAndCodes, PauseActsOnlyInALevelAndLeavingForTheMapClearsIt) {
+  mapUp();
+  press(platform::VK_PAUSE);
+  EXPECT_FALSE(GameShell.Paused);
+  window->SetScreenState(ssLevel);
+  window->FormClick();
+  EXPECT_TRUE(GameShell.Paused);
+  EXPECT_FALSE(window->MainTimer.Enabled());
+  window->FormClick();
+  EXPECT_FALSE(GameShell.Paused);
+  EXPECT_TRUE(window->MainTimer.Enabled());
+  window->PauseGame();
+  Level.ReturnToMap = true;
+  LoadWorld();
+  EXPECT_FALSE(GameShell.Paused);
+  EXPECT_EQ(window->ScreenState(), ssWorldMap);
+}
+
+TEST_F(KeysAndCodes, AddLivesStopsAtTheCapButPlaysEverySound) {
+  struct Case {
+    int lives, n, after, pending;
+  };
+  for (const Case& c : {Case{5, 1, 6, 0}, Case{98, 1, 99, 0}, Case{99, 1, 99, 0}, Case{98, 3, 98, 2}}) {
+    Level.Lives = c.lives;
+    window->AddLives(c.n);
+    EXPECT_EQ(Level.Lives, c.after) << c.lives << "+" << c.n;
+    EXPECT_EQ(GameShell.PendingExtraLives, c.pending);
+  }
+}
+
+TEST_F(KeysAndCodes, CodesChangeTheLevelAndTheMap) {
+  struct Case {
+    const char* code;
+    int screen;
+    std::function<bool()> applied;
+  };
+  TfmMain& w = *window;
+  const Case cases[] = {
+      {"ROCKLATCH", ssLevel, [&] { return w.DXSprites->PlayerBehind; }},
+      {"BRIGHTCASCADE", ssLevel, [] { return !Level.ScrollLimits; }},
+      {"MOONRIVER", ssLevel, [] { return Level.UnlimitedFlight; }},
+      {"KESTREL", ssWorldMap, [] { return !GameShell.ShowInfo; }},
+      {"GLASSHOUSE", ssLevel, [] { return Level.Options.Rain; }},
+      {"ORCHARDS", ssLevel, [] { return GameShell.PlayerMode == PlayerFlying; }},
+      {"BLUEFINCH", ssWorldMap, [] { return GameShell.PlayerMode == PlayerFire; }},
+      {"MARBLE", ssLevel, [] { return GameShell.PlayerMode == PlayerBig; }},
+      {"WINDLESSBAYS", ssWorldMap, [&] { return GameShell.FullScreen && w.DXScreen->GetClipRect().Bottom == 240; }},
+      {"HAZELNUT", ssWorldMap, [&] { return w.DXSprites->Sprites.GetSprite(0).Enabled; }},
+      {"WILLOWBED", ssWorldMap, [&] { return w.DXSprites->Sprites.GetSprite(5).Visible; }},
+      {"PEBBLE", ssLevel, [] { return Level.Lives == 99 && Level.Score == 9999999 && Level.Coins == 99 && Level.LevelTime == 999; }},
+      {"OTTERS", ssWorldMap, [] { return WorldMap.WalkAnywhere; }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.code);
+    Level = TLevelState{};
+    GameShell.PlayerMode = PlayerSmall;
+    GameShell.FullScreen = false;
+    GameShell.ShowInfo = true;
+    WorldMap.WalkAnywhere = false;
+    c.screen == ssLevel ? levelUp() : mapUp();
+    ASSERT_FALSE(c.applied());
+    type(c.code);
+    EXPECT_TRUE(c.applied());
+  }
+
+  // JUNO scatters the sprites over the map's cells and resets the camera.
+  mapUp();
+  w.CameraX = 7;
+  type("JUNO");
+  EXPECT_EQ(w.CameraX, 0);
+  for (int i = 1; i < spriteCount(); ++i) {
+    const TGKSprite& s = sprite(i);
+    EXPECT_EQ((s.GetX() + s.Width) % 16, 0) << i;
+    EXPECT_LT(s.GetX() + s.Width, 20 * 16) << i;
+  }
+}
+
+TEST_F(KeysAndCodes, EntryCollectsLettersOnlyAndMatchesWhenItEnds) {
+  mapUp();
+  window->ToggleSecretCode();
+  EXPECT_TRUE(GameShell.SecretCodeEntry);
+  for (char c : std::string("ot ters")) window->FormKeyPress(c);
+  EXPECT_EQ(window->SecretCodeText, "OTTERS");
+  EXPECT_FALSE(WorldMap.WalkAnywhere);
+  press(platform::VK_BACK);  // Backspace ends entry on the map
+  EXPECT_FALSE(GameShell.SecretCodeEntry);
+  EXPECT_TRUE(WorldMap.WalkAnywhere);
+  type("");  // started and ended with nothing typed
+  EXPECT_TRUE(WorldMap.WalkAnywhere);
+}
+
+TEST_F(KeysAndCodes, LevelOnlyCodesDoNothingOnTheMapAndNothingWorksWhenCodesAreOff) {
+  mapUp();
+  const int anim = sprite(0).Animation;
+  type("AMBERTELESCOPE");
+  type("DRIFTING");
+  EXPECT_EQ(sprite(0).Animation, anim);
+  for (int i = 0; i < spriteCount(); ++i) EXPECT_EQ(sprite(i).State == 1 && !sprite(i).Enabled, false) << i;
+  type("PURPLEMOUNTAIN");  // picks among the map's 100 animations only
+  for (int i = 1; i < spriteCount(); ++i) EXPECT_LT(sprite(i).Animation, 100);
+
+  GameShell.SecretCodes = false;
+  window->ToggleSecretCode();
+  EXPECT_FALSE(GameShell.SecretCodeEntry);
+  window->SecretCodeText = "OTTERS";
+  window->ToggleSecretCode();
+  EXPECT_FALSE(WorldMap.WalkAnywhere);
+}
+
+TEST_F(KeysAndCodes, EscEndsTheProgramEvenDuringEntry) {
+  int closes = 0;
+  window.reset();
+  TMainWindowHost host;
+  host.Close = [&] { ++closes; };
+  window = std::make_unique<TfmMain>(form, host);
+  window->FormCreate();
+  window->ToggleSecretCode();
+  window->FormKeyPress(27);
+  EXPECT_EQ(closes, 1);
+}
+
+}  // namespace

@@ -1,0 +1,253 @@
+// The world map: building its sprites, walking, entering nodes, the wandering enemy.
+#include "fixture.h"
+
+#include "game/Map/world_kinds.h"
+
+namespace {
+
+class WorldMapPlay : public ShellFixture {
+ protected:
+  void SetUp() override {
+    ShellFixture::SetUp();
+    writeFile("levels/1-1.tql", "[Options]\r\nName=Uno\r\n");
+    writeFile("levels/foe.tql", "[Options]\r\n");
+    writeWorld("worlds/w2.tqw", "Name=Dos\r\nImageLib=sprites\\map.iml\r\n", {cellKey(1, 1) + "=0"});
+    start();
+    Title.TitleLoaded = true;
+  }
+  // Row 2: start at col 3, a path, a Level1a node, a path with a wandering enemy,
+  // a Castle2 and a node linking another world; a lock under the path.
+  void writeMainWorld(const std::string& extra = "") {
+    writeWorld("worlds/w1.tqw", "Name=Uno\r\nShortName=w1\r\nImageLib=sprites\\map.iml\r\nWidth=20\r\nHeight=13\r\n" + extra,
+               {cellKey(2, 3) + "=0", cellKey(2, 4) + "=22", cellKey(2, 5) + "=4,1,levels\\1-1.tql,0,0",
+                cellKey(2, 6) + "=23,1,1,levels\\foe.tql", cellKey(2, 7) + "=45,1,levels\\1-1.tql",
+                cellKey(2, 8) + "=29,1,worlds\\w2.tqw", cellKey(3, 4) + "=43,1,44", cellKey(4, 4) + "=400,1"});
+  }
+  void build() {
+    writeMainWorld();
+    buildWorld("worlds/w1.tqw");
+  }
+  // The player stands on node i, the intro card and its return behind it.
+  void standOn(int i) {
+    TGKSprite& p = sprite(0);
+    p.SetX(sprite(i).GetX() + 1);
+    p.SetY(sprite(i).GetY());
+    p.Enable();
+    p.Show();
+    WorldMap.MapPosition = i;
+    WorldMap.IntroCardStart = WorldMap.ShowPlayerTime = -1;
+    WorldMap.InitialInfo = false;
+    audio.sounds.clear();
+  }
+  TGKSpriteMgr& mgr() { return *window->DXSprites; }
+};
+
+TEST_F(WorldMapPlay, SpriteLayoutPlayerStarsDustStartThenNodesEachWithItsExtra) {
+  build();
+  const std::vector<int> kinds = {wkPlayerS, 42, 42, 42, 42, 42, 42, 42, 42, wkDust, wkDust, wkDust, wkDust,
+                                  wkStart,   22, 4,  23, wkHammer, wkCastle2, wkHelp, 29, wkLock};
+  ASSERT_EQ(spriteCount(), int(kinds.size()));  // the kind 400 line is not a world kind
+  for (int i = 0; i < spriteCount(); ++i) EXPECT_EQ(sprite(i).Animation, kinds[size_t(i)]) << i;
+  EXPECT_EQ(sprite(0).GetX(), 49);  // row 2, col 3, ResFactor 16
+  EXPECT_EQ(sprite(0).GetY(), 32);
+  EXPECT_EQ(sprite(13).GetX(), 48);
+  EXPECT_FALSE(sprite(0).Visible);
+  EXPECT_FALSE(sprite(0).Enabled);
+  EXPECT_EQ(WorldMap.MapPosition, 13);
+  EXPECT_EQ(window->MapShortName, "W1");
+  EXPECT_EQ(sprite(18).GetY(), 40);  // Castle2 8 px down, its sign beside it
+  EXPECT_EQ(sprite(19).GetX(), sprite(18).GetX() + sprite(18).Width);
+  EXPECT_EQ(sprite(17).Param3, 16);
+  EXPECT_EQ(sprite(17).Param4, 3);
+  ASSERT_TRUE(MapSpriteText(sprite(15)));
+  EXPECT_EQ(*MapSpriteText(sprite(15)), "levels\\1-1.tql");
+  EXPECT_EQ(*MapSpriteText(sprite(17)), "levels\\foe.tql");
+  EXPECT_FALSE(MapSpriteText(sprite(14)));  // a path has no link
+  EXPECT_EQ(window->CameraX, 0);  // a map no wider than the screen
+}
+
+TEST_F(WorldMapPlay, PlayerStartsOnTheLastNodeByMode) {
+  struct Case {
+    int mode, node, x, y;
+  };
+  writeMainWorld();
+  for (const Case& c : {Case{0, 15, 81, 32}, Case{1, 15, 80, 29}, Case{2, 15, 80, 26}, Case{0, 18, 113, 48},
+                        Case{2, 18, 112, 42}}) {
+    SCOPED_TRACE(c.node * 10 + c.mode);
+    GameShell.PlayerMode = c.mode;
+    WorldMap.LastPosition = c.node;
+    buildWorld("worlds/w1.tqw");
+    EXPECT_EQ(sprite(0).GetX(), c.x);
+    EXPECT_EQ(sprite(0).GetY(), c.y);
+    EXPECT_EQ(WorldMap.MapPosition, c.node);
+  }
+}
+
+TEST_F(WorldMapPlay, WonNodesShowTheirLooksOnceJustWonThenSettled) {
+  struct Case {
+    int node;
+    bool justWon;
+    int kind;
+    std::vector<int> sounds;
+  };
+  const Case cases[] = {
+      {15, true, wkM3, {SoundMapMove}}, {15, false, wkM1, {}},
+      {20, true, wkM4, {SoundTransform}},  // a won "Game" node
+      {21, false, 44, {}},                 // a won lock turns into its field 2
+  };
+  writeMainWorld();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.node);
+    window->EndedNodes = {std::to_string(c.node)};
+    WorldMap.LastPosition = c.justWon ? c.node : 13;
+    audio.sounds.clear();
+    buildWorld("worlds/w1.tqw");
+    EXPECT_EQ(sprite(c.node).Animation, c.kind);
+    EXPECT_EQ(audio.sounds, c.sounds);
+  }
+}
+
+TEST_F(WorldMapPlay, OpenLocksOpenTheLockOnceAndRecordItOnce) {
+  writeMainWorld();
+  WorldMap.OpenLocks = true;
+  buildWorld("worlds/w1.tqw");
+  EXPECT_EQ(sprite(21).Animation, 44);
+  EXPECT_FALSE(WorldMap.OpenLocks);
+  EXPECT_EQ(audio.sounds, std::vector<int>{SoundTransform});
+  WorldMap.OpenLocks = true;
+  buildWorld("worlds/w1.tqw");
+  EXPECT_EQ(std::count(window->EndedNodes.begin(), window->EndedNodes.end(), "21"), 1);
+}
+
+TEST_F(WorldMapPlay, WalkingLeavesAnUnwonLevelOnlyTheWayItCame) {
+  build();
+  TGKSpriteMgr& m = mgr();
+  struct Case {
+    bool walkAnywhere;
+    int key;
+    bool walks;
+  };
+  const Case cases[] = {{false, m.KeyLeft, true},  {false, m.KeyRight, false}, {false, m.KeyUp, false},
+                        {false, m.KeyDown, false}, {true, m.KeyRight, true},   {true, m.KeyUp, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.key) + (c.walkAnywhere ? " anywhere" : ""));
+    standOn(15);
+    WorldMap.WalkDirection = 8;  // came from the left
+    WorldMap.WalkAnywhere = c.walkAnywhere;
+    sprite(0).SetVelocityX(0);
+    sprite(0).SetVelocityY(0);
+    press(c.key);
+    EXPECT_EQ(audio.sounds, std::vector<int>{c.walks ? SoundMapMove : SoundBump});
+    EXPECT_EQ(sprite(0).GetVelocityX() != 0, c.walks);
+  }
+}
+
+TEST_F(WorldMapPlay, AKeyWhileWalkingTurnsTheDirectionWithoutASecondSound) {
+  build();
+  standOn(13);
+  press(mgr().KeyRight);
+  EXPECT_EQ(sprite(0).GetVelocityX(), 2.5);
+  EXPECT_EQ(WorldMap.WalkDirection, 8);
+  press(mgr().KeyRight);
+  EXPECT_EQ(audio.sounds, std::vector<int>{SoundMapMove});
+  EXPECT_EQ(sprite(0).GetVelocityX(), 2.5);
+}
+
+TEST_F(WorldMapPlay, WalkingStopsOnTheNextStopPoint) {
+  build();
+  standOn(13);
+  press(mgr().KeyRight);
+  for (int i = 0; i < 40 && WorldMap.MapPosition == 13; ++i) frame();
+  EXPECT_EQ(WorldMap.MapPosition, 15);  // the plain path between them is no stop point
+  EXPECT_EQ(sprite(0).GetVelocityX(), 0);
+  EXPECT_EQ(sprite(0).GetX(), sprite(15).GetX() + 1);
+}
+
+TEST_F(WorldMapPlay, FireOnALevelNodeEntersItsLevelAfterTheFade) {
+  build();
+  standOn(15);
+  press(mgr().KeyFire1);
+  EXPECT_EQ(audio.sounds, std::vector<int>{SoundEnterNode});
+  EXPECT_EQ(audio.stops, 1);
+  EXPECT_EQ(WorldMap.LastPosition, 15);
+  EXPECT_EQ(WorldMap.EnteredNode, 15);
+  press(mgr().KeyFire1);  // an entry is pending already
+  EXPECT_EQ(audio.sounds.size(), 1u);
+  frame();
+  EXPECT_EQ(window->ScreenState(), ssWorldMap);
+  clock.advance(501);
+  frame();
+  EXPECT_EQ(window->ScreenState(), ssLevel);
+  EXPECT_EQ(Level.LevelFileName, GameShell.ExeDir + "levels\\1-1.tql");
+  EXPECT_TRUE(WorldMap.EnteredFromMap);
+  EXPECT_EQ(WorldMap.EnterNodeTime, -1);
+}
+
+TEST_F(WorldMapPlay, FireOnTheStartNodeDoesNothing) {
+  build();
+  standOn(13);
+  press(mgr().KeyFire1);
+  EXPECT_EQ(WorldMap.EnterNodeTime, -1);
+  EXPECT_TRUE(audio.sounds.empty());
+}
+
+TEST_F(WorldMapPlay, AWorldNodeLoadsTheOtherWorldFromItsStart) {
+  build();
+  window->EndedNodes = {"15"};
+  standOn(20);
+  press(mgr().KeyFire1);
+  clock.advance(501);
+  frame();
+  EXPECT_EQ(window->ScreenState(), ssWorldMap);
+  EXPECT_EQ(WorldMap.WorldFileName, GameShell.ExeDir + "worlds\\w2.tqw");
+  EXPECT_TRUE(window->EndedNodes.empty());
+  EXPECT_EQ(WorldMap.MapPosition, 13);
+  EXPECT_TRUE(WorldMap.InitialInfo);
+  EXPECT_EQ(spriteCount(), 14);  // the new world: only its start node
+  EXPECT_EQ(Level.Options.Name, "Dos");
+}
+
+TEST_F(WorldMapPlay, IntroCardClosesAfterItsTimeAndReleasesTheStars) {
+  build();
+  ASSERT_TRUE(WorldMap.InitialInfo);
+  frame();
+  EXPECT_TRUE(WorldMap.InitialInfo);
+  clock.advance(2501);
+  frame();
+  EXPECT_FALSE(WorldMap.InitialInfo);
+  for (int i = 1; i <= 8; ++i) EXPECT_TRUE(sprite(i).Enabled && sprite(i).Visible) << i;
+  EXPECT_EQ(std::count(audio.sounds.begin(), audio.sounds.end(), SoundMapIntro), 1);
+}
+
+TEST_F(WorldMapPlay, AWanderingEnemyAtRestMeetsTheStillPlayerOnItsPath) {
+  build();
+  TGKSprite& hammer = sprite(17);
+  hammer.Param1 = 2;
+  hammer.Show();
+  standOn(16);
+  sprite(0).SetX(hammer.GetX());
+  window->DXSpritesSpriteMoved(hammer);
+  EXPECT_EQ(audio.sounds, std::vector<int>{SoundEnterNode});
+  EXPECT_EQ(WorldMap.EnteredNode, 16);
+  EXPECT_EQ(WorldMap.LastPosition, 16);
+  ASSERT_TRUE(MapSpriteText(sprite(16)));
+  EXPECT_EQ(*MapSpriteText(sprite(16)), "levels\\foe.tql");
+  clock.advance(501);
+  frame();
+  EXPECT_EQ(Level.LevelFileName, GameShell.ExeDir + "levels\\foe.tql");
+}
+
+TEST_F(WorldMapPlay, AWanderingEnemyWithNoOtherPathInReachStaysPut) {
+  build();
+  TGKSprite& hammer = sprite(17);
+  hammer.Param1 = 0;
+  hammer.Show();
+  WorldMap.EnteredFromMap = true;
+  WorldMap.InitialInfo = false;
+  WorldMap.ShowPlayerTime = -1;
+  window->DXSpritesSpriteMoved(hammer);
+  EXPECT_EQ(hammer.Param1, 0);  // its row has no other enemy path
+  EXPECT_TRUE(window->WanderPositions.empty());
+}
+
+}  // namespace
