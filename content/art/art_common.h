@@ -2,9 +2,8 @@
 // Shapes shared by several families: faces, beveled tiles, shaded bodies.
 #include <string>
 
-#include "content/art/canvas.h"
-#include "content/art/image_set.h"
 #include "content/art/palette.h"
+#include "content/art/toolkit.h"
 
 namespace art {
 

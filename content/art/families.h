@@ -1,7 +1,9 @@
 #pragma once
 // The drawing of each family of the level image library. Every function puts
 // its images into the set at the indices the level animations use.
-#include "content/art/image_set.h"
+#include <vector>
+
+#include "content/art/toolkit.h"
 
 namespace art {
 

@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "content/pixelart/ui_palette.h"
+
 namespace art {
 namespace {
 
@@ -42,8 +44,9 @@ constexpr std::initializer_list<Named> kColours = {
 };
 
 Palette build() {
-  Palette p{};
-  for (const Named& c : kColours) p[c.index] = {c.r, c.g, c.b, 1};
+  Palette p;
+  pixelart::ui::addSharedColours(p);
+  for (const Named& c : kColours) p.set(c.index, {c.r, c.g, c.b});
   return p;
 }
 

@@ -1,21 +1,13 @@
 #pragma once
 // The palette of the level image library. Entry 0 is the transparent colour.
 // Only entries 10..129 are drawn with: 130..229 take a level's background
-// picture, 240..244 the rain, and 1..9 and 246..255 may be the system's
-// colours in a shared palette. A few entries are the slots that a level file
-// recolours at 8 bits per pixel (water, ships, grass, ice, plants, small pipes,
-// borders); they hold the level defaults so that every depth looks alike.
-#include <array>
-#include <cstdint>
-
-#include "content/art/canvas.h"
+// picture, 240..244 the rain, and 1..9 and 246..255 hold the interface colours
+// every library of the game shares. A few entries are the slots that a level
+// file recolours at 8 bits per pixel (water, ships, grass, ice, plants, small
+// pipes, borders); they hold the level defaults so that every depth looks alike.
+#include "content/art/toolkit.h"
 
 namespace art {
-
-struct PaletteEntry {
-  uint8_t r = 0, g = 0, b = 0, flags = 0;  // flags non-zero: entry in use
-};
-using Palette = std::array<PaletteEntry, 256>;
 
 const Palette& gamePalette();
 

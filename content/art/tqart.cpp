@@ -1,10 +1,9 @@
 // tqart OUT.iml: draws the level image library of the default game and writes it.
 #include <exception>
 #include <iostream>
-#include <sstream>
 
 #include "content/art/game_library.h"
-#include "platform/core/ini_file.h"
+#include "content/pixelart/image_library.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -12,9 +11,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    std::ostringstream bytes;
-    art::makeGameLibrary().WriteToStream(bytes);
-    platform::writeFileAtomically(argv[1], bytes.str());
+    pixelart::writeImageLibrary(argv[1], art::makeGameLibrary());
   } catch (const std::exception& e) {
     std::cerr << "tqart: " << e.what() << '\n';
     return 1;

@@ -3,15 +3,15 @@
 #include <string>
 
 #include "content/mapart/text_art.h"
-#include "content/mapart/ui_palette.h"
+#include "content/mapart/toolkit.h"
 
 namespace mapart {
 namespace {
 
 // Glyph pixels that are not part of the character hold the font's key colour,
 // which the game makes transparent at every display depth.
-Image8 glyphImage(char c) {
-  Image8 img(kGlyphCell, kGlyphCell);
+Canvas glyphImage(char c) {
+  Canvas img(kGlyphCell, kGlyphCell);
   if (const GlyphShape* shape = glyphShape(c)) drawShape(img, *shape, 0, 0, 1, fontShading());
   img.dropShadow(ui::kInk);
   img.replace(0, ui::kFontKey);
@@ -20,20 +20,20 @@ Image8 glyphImage(char c) {
 
 // The pause badge: the word on a dark rounded plate, centred on the screen
 // where the game draws it.
-Image8 pauseImage() {
+Canvas pauseImage() {
   constexpr int w = 68, h = 17;
-  Image8 img(w, h);
+  Canvas img(w, h);
   img.fillRect(2, 0, w - 4, h, ui::kInk);
   img.fillRect(0, 2, w, h - 4, ui::kInk);
   img.fillRect(1, 1, w - 2, h - 2, ui::kInk);
   img.fillRect(2, 2, w - 4, h - 4, ui::kPanelLight);
   img.fillRect(3, 3, w - 6, h - 6, ui::kPanelDark);
   img.hline(3, w - 4, 3, ui::kPanel);
-  Image8 word(w, h);
+  Canvas word(w, h);
   const std::string text = "PAUSA";
   drawText(word, (w - textWidth(text, 1, 8)) / 2, 5, text, 1, 8, fontShading());
   word.dropShadow(ui::kInk);
-  img.blit(word, 0, 0);
+  img.stamp(word, 0, 0);
   img.replace(0, ui::kFontKey);
   return img;
 }

@@ -2,7 +2,7 @@
 // The bitmap font library: glyph i is the picture the game draws for
 // character index i ('0'-'9' 0-9, 'A'-'Z' 10-35, then 36 '!', 37 the whole
 // word "PAUSA", 38 '>', 39 '^', 40 '_', 41 '`').
-#include "content/mapart/art_library.h"
+#include "content/mapart/toolkit.h"
 
 namespace mapart {
 

@@ -27,26 +27,26 @@ Rgb colourOf(uint8_t c) {
 
 ImageRgb buildLogo() {
   constexpr int w = 380, h = 112;
-  Image8 art(w, h);
+  Canvas art(w, h);
   const std::string title = "TOBBO QUEST";
   const int scale = 4, pitch = 8 * scale;
   const int tx = (w - textWidth(title, scale, pitch)) / 2, ty = 14;
-  Image8 face(w, h);
+  Canvas face(w, h);
   drawText(face, tx, ty, title, scale, pitch,
            [](int row, int hh) { return uint8_t(Face + std::min(FaceLast - Face, row * (FaceLast - Face + 1) / hh)); });
   for (int d = 5; d >= 1; --d)
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x)
         if (face.at(x - d, y - d)) art.set(x, y, d > 3 ? SideDark : Side);
-  art.blit(face, 0, 0);
+  art.stamp(face, 0, 0);
   art.outline(Ink);
   art.outline(Ink);
 
   const std::string studio = "STUDIO";
-  Image8 sub(w, h);
+  Canvas sub(w, h);
   drawText(sub, w - 28 - textWidth(studio, 3, 24), 66, studio, 3, 24, Sub);
   sub.outline(SubInk);
-  art.blit(sub, 0, 0);
+  art.stamp(sub, 0, 0);
 
   // A soft shadow under everything, then the art itself.
   ImageRgb out(w, h, {255, 255, 255});

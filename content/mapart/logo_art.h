@@ -3,7 +3,7 @@
 // as a JPEG.
 #include <filesystem>
 
-#include "content/mapart/pixels.h"
+#include "content/mapart/toolkit.h"
 
 namespace mapart {
 

@@ -1,14 +1,11 @@
 #include "content/mapart/map_art.h"
 
-#include <stdexcept>
-#include <string>
-
 #include "content/mapart/map_art_parts.h"
 
 namespace mapart {
 namespace map {
 
-Image8 cell() { return Image8(16, 16); }
+Canvas cell() { return Canvas(16, 16); }
 
 void setMapPalette(Palette& p) {
   ui::addUiColours(p);
@@ -72,21 +69,12 @@ void setMapPalette(Palette& p) {
 ArtLibrary buildMapLibrary() {
   ArtLibrary lib;
   map::setMapPalette(lib.palette);
-  std::vector<NamedImage> slots(kMapImageCount);
-  std::vector<bool> filled(kMapImageCount, false);
-  const map::Put put = [&](int index, const char* name, Image8 image) {
-    if (index < 0 || index >= kMapImageCount || filled[size_t(index)])
-      throw std::logic_error("map image " + std::to_string(index) + " placed twice or out of range");
-    slots[size_t(index)] = {name, std::move(image)};
-    filled[size_t(index)] = true;
-  };
+  ImageSet set(kMapImageCount);
+  const map::Put put = [&](int index, const char* name, Canvas image) { set.put(index, name, std::move(image)); };
   map::drawFigures(put);
   map::drawNodes(put);
   map::drawTerrain(put);
-  for (int i = 0; i < kMapImageCount; ++i) {
-    if (!filled[size_t(i)]) throw std::logic_error("map image " + std::to_string(i) + " not drawn");
-    lib.add(std::move(slots[size_t(i)].name), std::move(slots[size_t(i)].image));
-  }
+  lib.images = std::move(set).finish();
   return lib;
 }
 

@@ -2,7 +2,7 @@
 // The world-map image library: 160 images whose indices are the frames of
 // the 100 world kinds (players, nodes, paths, scenery, water, markers, the
 // wandering enemy), with the three card faces at 59-61.
-#include "content/mapart/art_library.h"
+#include "content/mapart/toolkit.h"
 
 namespace mapart {
 

@@ -3,9 +3,8 @@
 // family of images.
 #include <functional>
 
-#include "content/mapart/art_library.h"
 #include "content/mapart/map_art.h"
-#include "content/mapart/ui_palette.h"
+#include "content/mapart/toolkit.h"
 
 namespace mapart::map {
 
@@ -36,12 +35,12 @@ enum Colour : uint8_t {
 void setMapPalette(Palette& palette);
 
 // Each family puts its images at their fixed indices.
-using Put = std::function<void(int index, const char* name, Image8 image)>;
+using Put = std::function<void(int index, const char* name, Canvas image)>;
 void drawFigures(const Put& put);   // players, enemy, stars, dust, cards
 void drawNodes(const Put& put);     // level nodes, houses, castles, markers
 void drawTerrain(const Put& put);   // paths, lakes, rivers, bridges, scenery
 
 // A 16x16 image with nothing drawn.
-Image8 cell();
+Canvas cell();
 
 }  // namespace mapart::map

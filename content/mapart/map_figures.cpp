@@ -19,16 +19,16 @@ constexpr Outfit kFire{ui::kRed, ui::kRedDark, ui::kWhite, ui::kLightGrey, ui::k
 
 constexpr std::string_view kKeys = "bBsSrRwoke";
 
-void drawWithOutline(Image8& img, int x, int y, std::initializer_list<std::string_view> rows, const Outfit& o) {
-  Image8 layer(img.width(), img.height());
+void drawWithOutline(Canvas& img, int x, int y, std::initializer_list<std::string_view> rows, const Outfit& o) {
+  Canvas layer(img.width(), img.height());
   layer.pattern(x, y, rows, kKeys,
                 {o.cap, o.brim, ui::kSkin, ui::kSkinDark, o.shirt, o.shirtDark, o.emblem, WoodDark, kInk, kInk});
   layer.outline(kInk);
-  img.blit(layer, 0, 0);
+  img.stamp(layer, 0, 0);
 }
 
-Image8 smallTobbo(bool step) {
-  Image8 img(14, 16);
+Canvas smallTobbo(bool step) {
+  Canvas img(14, 16);
   if (!step)
     drawWithOutline(img, 1, 1,
                     {"...bbbbbb...", "..bbbwwbbbb.", ".bbbbwwbbbbb", "BBBBBBBBBBBB", ".ssssssssss.",
@@ -44,7 +44,7 @@ Image8 smallTobbo(bool step) {
   return img;
 }
 
-void bigBody(Image8& img, int y, bool step, const Outfit& o) {
+void bigBody(Canvas& img, int y, bool step, const Outfit& o) {
   if (!step)
     drawWithOutline(img, 1, y,
                     {"....bbbbbb....", "...bbbbwwbbb..", "..bbbbbwwbbbb.", ".BBBBBBBBBBBBB", "..ssssssssss..",
@@ -61,16 +61,16 @@ void bigBody(Image8& img, int y, bool step, const Outfit& o) {
                     o);
 }
 
-Image8 bigTobbo(bool step, const Outfit& o) {
-  Image8 img(16, 19);
+Canvas bigTobbo(bool step, const Outfit& o) {
+  Canvas img(16, 19);
   bigBody(img, 1, step, o);
   return img;
 }
 
 // The flying Tobbo wears a cape that flutters behind him and a feather.
-Image8 flyingTobbo(bool step) {
-  Image8 img(16, 22);
-  Image8 cape(16, 22);
+Canvas flyingTobbo(bool step) {
+  Canvas img(16, 22);
+  Canvas cape(16, 22);
   const uint8_t c = ui::kGold, d = ui::kGoldDark;
   cape.fillRect(2, 12, 12, 7, d);
   cape.fillRect(3, 12, 10, 6, c);
@@ -81,7 +81,7 @@ Image8 flyingTobbo(bool step) {
     cape.fillRect(1, 17, 3, 3, c);
     cape.fillRect(12, 17, 3, 3, c);
   }
-  img.blit(cape, 0, 0);
+  img.stamp(cape, 0, 0);
   bigBody(img, 4, step, kNormal);
   img.pattern(6, 0, {"..gg", ".gGg", "gGg.", "Gk.."}, "gGk", {c, d, kInk});
   return img;
@@ -89,9 +89,9 @@ Image8 flyingTobbo(bool step) {
 
 // The wandering brute: a horned, grumpy creature swinging a mallet; drawn
 // facing right and mirrored for the left.
-Image8 brute(bool swing) {
-  Image8 img(16, 16);
-  Image8 layer(16, 16);
+Canvas brute(bool swing) {
+  Canvas img(16, 16);
+  Canvas layer(16, 16);
   const std::string_view keys = "fFhwkmMor";
   const std::initializer_list<uint8_t> cols = {Foe, FoeDark, Bone, ui::kWhite, kInk, StoneLight, Stone, Wood, ui::kRed};
   layer.pattern(1, 3, {"h......h..", "hffffffh..", ".ffffffff.", ".ffwkfwkf.", ".ffffffff.", ".fFrrrrFf.",
@@ -102,12 +102,12 @@ Image8 brute(bool swing) {
   else
     layer.pattern(9, 6, {"o....", ".o...", "..oMM", "..mmM", "..mmM"}, keys, cols);
   layer.outline(kInk);
-  img.blit(layer, 0, 0);
+  img.stamp(layer, 0, 0);
   return img;
 }
 
-Image8 star(bool bright) {
-  Image8 img(9, 9);
+Canvas star(bool bright) {
+  Canvas img(9, 9);
   const uint8_t c = bright ? ui::kWhite : ui::kGold;
   const uint8_t rim = bright ? ui::kGold : ui::kGoldDark;
   img.pattern(0, 0, {"....a....", "....a....", "...aba...", "aaabbbaaa", ".aabbbaa.", "..abbba..", "..aa.aa..",
@@ -117,8 +117,8 @@ Image8 star(bool bright) {
 }
 
 // A puff that grows and thins out.
-Image8 dust(int stage) {
-  Image8 img(16, 16);
+Canvas dust(int stage) {
+  Canvas img(16, 16);
   struct Puff {
     int x, y, r;
   };
@@ -135,8 +135,8 @@ Image8 dust(int stage) {
 
 // The three card faces, as the status bar shows them for the cards taken
 // at the ends of levels: a heart, a moon and a star.
-Image8 card(int face) {
-  Image8 img(22, 24);
+Canvas card(int face) {
+  Canvas img(22, 24);
   img.fillRect(1, 0, 20, 24, kInk);
   img.fillRect(0, 1, 22, 22, kInk);
   img.fillRect(1, 1, 20, 22, ui::kGold);
@@ -151,8 +151,8 @@ Image8 card(int face) {
       img.fillEllipse(9, 4, 11, 13, ui::kWhite);
       break;
     default: {
-      Image8 s = star(false);
-      img.blit(s, 7, 8);
+      Canvas s = star(false);
+      img.stamp(s, 7, 8);
       img.fillRect(10, 10, 3, 3, ui::kGold);
     }
   }

@@ -10,14 +10,14 @@ namespace {
 
 using ui::kInk;
 
-void digit(Image8& img, char d, int x, int y, uint8_t colour) {
+void digit(Canvas& img, char d, int x, int y, uint8_t colour) {
   if (const GlyphShape* s = glyphShape(d)) drawShape(img, *s, x, y, 1, [colour](int, int) { return colour; });
 }
 
 // Style a: a round stone plate; style b: a square wooden panel. `squeeze`
 // narrows the plate for the flip of a freshly won node (0 none .. 3 edge-on).
-Image8 plate(bool round, int squeeze = 0) {
-  Image8 img = cell();
+Canvas plate(bool round, int squeeze = 0) {
+  Canvas img = cell();
   const int inset = squeeze * 2;
   const int w = 16 - 2 * inset;
   if (round) {
@@ -36,8 +36,8 @@ Image8 plate(bool round, int squeeze = 0) {
   return img;
 }
 
-Image8 levelNode(int number, bool round) {
-  Image8 img = plate(round);
+Canvas levelNode(int number, bool round) {
+  Canvas img = plate(round);
   const char d = char('0' + number);
   const uint8_t colour = round ? ui::kBlueDark : ui::kTextHi;
   digit(img, d, 6, round ? 4 : 5, round ? ui::kWhite : kInk);
@@ -45,8 +45,8 @@ Image8 levelNode(int number, bool round) {
   return img;
 }
 
-Image8 startNode() {
-  Image8 img = cell();
+Canvas startNode() {
+  Canvas img = cell();
   img.fillEllipse(0, 2, 16, 14, kInk);
   img.fillEllipse(1, 3, 14, 12, ui::kRedDark);
   img.fillEllipse(1, 2, 14, 12, ui::kRed);
@@ -56,8 +56,8 @@ Image8 startNode() {
 }
 
 // A won plate: style a shows a tick, style b a little flag.
-Image8 wonMarker(bool round) {
-  Image8 img = plate(round);
+Canvas wonMarker(bool round) {
+  Canvas img = plate(round);
   if (round)
     img.pattern(3, 4, {".........gg", "........ggk", ".gg....ggk.", ".kgg..ggk..", "..kggggk...", "...kggk....",
                        "....kk....."},
@@ -69,14 +69,14 @@ Image8 wonMarker(bool round) {
   return img;
 }
 
-Image8 sparkleOver(Image8 img) {
+Canvas sparkleOver(Canvas img) {
   img.pattern(0, 0, {".....w..........", "....www.........", ".....w.........."}, "w", {ui::kWhite});
   img.pattern(11, 10, {".w.", "www", ".w."}, "w", {ui::kWhite});
   return img;
 }
 
-Image8 house(uint8_t roof, uint8_t roofDark, bool spots) {
-  Image8 img = cell();
+Canvas house(uint8_t roof, uint8_t roofDark, bool spots) {
+  Canvas img = cell();
   img.fillRect(3, 8, 10, 7, kInk);
   img.fillRect(4, 8, 8, 6, Cream);
   img.fillRect(7, 10, 3, 4, Wood);
@@ -91,8 +91,8 @@ Image8 house(uint8_t roof, uint8_t roofDark, bool spots) {
   return img;
 }
 
-Image8 gameNode() {
-  Image8 img = cell();
+Canvas gameNode() {
+  Canvas img = cell();
   img.fillRect(1, 1, 14, 14, kInk);
   img.fillRect(2, 2, 12, 12, ui::kWhite);
   img.fillRect(2, 12, 12, 2, ui::kLightGrey);
@@ -100,8 +100,8 @@ Image8 gameNode() {
   return img;
 }
 
-Image8 fort(bool won) {
-  Image8 img = cell();
+Canvas fort(bool won) {
+  Canvas img = cell();
   img.fillRect(1, 5, 14, 11, kInk);
   img.fillRect(2, 6, 12, 9, StoneLight);
   for (int x = 1; x < 15; x += 4) {
@@ -125,8 +125,8 @@ Image8 fort(bool won) {
   return img;
 }
 
-Image8 pipeNode() {
-  Image8 img = cell();
+Canvas pipeNode() {
+  Canvas img = cell();
   img.fillRect(2, 7, 12, 9, kInk);
   img.fillRect(3, 7, 10, 8, Pipe);
   img.fillRect(4, 7, 2, 8, PipeLight);
@@ -139,8 +139,8 @@ Image8 pipeNode() {
 }
 
 // A quicksand whirl: four turns of the spiral.
-Image8 quicksand(int turn) {
-  Image8 img = cell();
+Canvas quicksand(int turn) {
+  Canvas img = cell();
   img.fillEllipse(0, 2, 16, 14, SandDark);
   img.fillEllipse(1, 3, 14, 12, Sand);
   static const int arms[4][8] = {{4, 5, 8, 4, 11, 7, 10, 11}, {11, 5, 12, 9, 9, 12, 5, 11},
@@ -155,20 +155,20 @@ Image8 quicksand(int turn) {
   return img;
 }
 
-Image8 tower() {
-  Image8 img = cell();
+Canvas tower() {
+  Canvas img = cell();
   img.fillRect(4, 4, 8, 12, kInk);
   img.fillRect(5, 5, 6, 10, StoneLight);
   img.vline(5, 5, 14, StoneBright);
   img.fillRect(7, 7, 2, 3, kInk);
   img.fillRect(7, 11, 2, 4, WoodDark);
-  img.fillPolygon({{3, 5}, {8, 0}, {13, 5}}, kInk);
-  img.fillPolygon({{4, 5}, {8, 1}, {12, 5}}, Slate);
+  img.fillPolygon({{3, 5}, {8, 0}, {13, 5}}, kInk, PolygonSpans::Closed);
+  img.fillPolygon({{4, 5}, {8, 1}, {12, 5}}, Slate, PolygonSpans::Closed);
   return img;
 }
 
-Image8 lockNode() {
-  Image8 img = cell();
+Canvas lockNode() {
+  Canvas img = cell();
   img.fillRect(3, 1, 10, 9, kInk);
   img.fillRect(5, 3, 6, 7, 0);
   img.fillRect(4, 2, 8, 1, StoneLight);
@@ -183,16 +183,16 @@ Image8 lockNode() {
 }
 
 // The big castle stands half a cell lower than its cell, so it is taller.
-Image8 bigCastle() {
-  Image8 img(16, 24);
+Canvas bigCastle() {
+  Canvas img(16, 24);
   img.fillRect(0, 8, 16, 16, kInk);
   img.fillRect(1, 9, 14, 14, StoneLight);
   img.fillRect(0, 2, 5, 9, kInk);
   img.fillRect(11, 2, 5, 9, kInk);
   img.fillRect(1, 3, 3, 8, StoneLight);
   img.fillRect(12, 3, 3, 8, StoneLight);
-  img.fillPolygon({{0, 3}, {2, -1}, {5, 3}}, RoofDark);
-  img.fillPolygon({{11, 3}, {13, -1}, {16, 3}}, RoofDark);
+  img.fillPolygon({{0, 3}, {2, -1}, {5, 3}}, RoofDark, PolygonSpans::Closed);
+  img.fillPolygon({{11, 3}, {13, -1}, {16, 3}}, RoofDark, PolygonSpans::Closed);
   img.fillRect(5, 6, 6, 4, kInk);
   img.fillRect(6, 7, 4, 3, Stone);
   for (int y = 13; y < 23; y += 4) img.hline(1, 14, y, Stone);
@@ -203,29 +203,29 @@ Image8 bigCastle() {
   return img;
 }
 
-Image8 pyramid() {
-  Image8 img = cell();
-  img.fillPolygon({{0, 16}, {8, 1}, {16, 16}}, kInk);
-  img.fillPolygon({{2, 15}, {8, 3}, {8, 15}}, Sand);
-  img.fillPolygon({{8, 3}, {14, 15}, {8, 15}}, SandMid);
+Canvas pyramid() {
+  Canvas img = cell();
+  img.fillPolygon({{0, 16}, {8, 1}, {16, 16}}, kInk, PolygonSpans::Closed);
+  img.fillPolygon({{2, 15}, {8, 3}, {8, 15}}, Sand, PolygonSpans::Closed);
+  img.fillPolygon({{8, 3}, {14, 15}, {8, 15}}, SandMid, PolygonSpans::Closed);
   for (int y = 6; y < 15; y += 3) img.hline(3, 13, y, SandDark);
   img.fillRect(7, 11, 3, 4, kInk);
   return img;
 }
 
-Image8 helpSign() {
-  Image8 img(16, 11);
+Canvas helpSign() {
+  Canvas img(16, 11);
   img.fillRect(1, 0, 14, 9, kInk);
   img.fillRect(0, 1, 16, 7, kInk);
   img.fillRect(1, 1, 14, 7, ui::kWhite);
-  img.fillPolygon({{3, 8}, {7, 8}, {2, 11}}, kInk);
+  img.fillPolygon({{3, 8}, {7, 8}, {2, 11}}, kInk, PolygonSpans::Closed);
   img.pattern(3, 2, {"r..r..r..r", "r..r..r..r", "r..r..r..r", "..........", "r..r..r..r"}, "r",
               {ui::kRed});
   return img;
 }
 
-Image8 emptyMarker() {
-  Image8 img = cell();
+Canvas emptyMarker() {
+  Canvas img = cell();
   img.fillEllipse(1, 4, 14, 11, kInk);
   img.fillEllipse(2, 5, 12, 9, StoneDark);
   img.fillEllipse(2, 4, 12, 9, Stone);
@@ -234,12 +234,12 @@ Image8 emptyMarker() {
 }
 
 // A special level: an hourglass whose sand runs and turns over.
-Image8 hourglass(int phase) {
-  Image8 img = cell();
+Canvas hourglass(int phase) {
+  Canvas img = cell();
   img.fillRect(2, 0, 12, 2, WoodDark);
   img.fillRect(2, 14, 12, 2, WoodDark);
-  img.fillPolygon({{3, 2}, {13, 2}, {9, 8}, {13, 14}, {3, 14}, {7, 8}}, kInk);
-  img.fillPolygon({{4, 3}, {12, 3}, {8, 8}, {12, 13}, {4, 13}, {8, 8}}, IceMid);
+  img.fillPolygon({{3, 2}, {13, 2}, {9, 8}, {13, 14}, {3, 14}, {7, 8}}, kInk, PolygonSpans::Closed);
+  img.fillPolygon({{4, 3}, {12, 3}, {8, 8}, {12, 13}, {4, 13}, {8, 8}}, IceMid, PolygonSpans::Closed);
   const int top = 3 + phase, bottom = 4 - phase;
   for (int i = 0; i < top; ++i) img.hline(8 - (5 - i) + 1, 8 + (5 - i) - 1, 3 + 5 - top + i + 0, Sand);
   for (int i = 0; i < bottom + 1; ++i) img.hline(4 + i, 12 - i, 13 - i, Sand);
@@ -248,8 +248,8 @@ Image8 hourglass(int phase) {
   return img;
 }
 
-Image8 tank(bool up) {
-  Image8 img = cell();
+Canvas tank(bool up) {
+  Canvas img = cell();
   img.fillRect(1, 10, 14, 5, kInk);
   img.fillRect(2, 11, 12, 3, StoneDark);
   for (int x = 3; x < 14; x += 3) img.fillRect(x, 12, 2, 2, up ? Stone : StoneLight);
@@ -261,20 +261,20 @@ Image8 tank(bool up) {
   return img;
 }
 
-Image8 ship(bool up) {
-  Image8 img = cell();
+Canvas ship(bool up) {
+  Canvas img = cell();
   const int dy = up ? 0 : 1;
   img.vline(7, 0 + dy, 9 + dy, kInk);
-  img.fillPolygon({{8, 1 + dy}, {14, 8 + dy}, {8, 8 + dy}}, ui::kWhite);
-  img.fillPolygon({{0, 9 + dy}, {16, 9 + dy}, {13, 15}, {3, 15}}, kInk);
-  img.fillPolygon({{1, 10 + dy}, {15, 10 + dy}, {12, 14}, {4, 14}}, Ship);
+  img.fillPolygon({{8, 1 + dy}, {14, 8 + dy}, {8, 8 + dy}}, ui::kWhite, PolygonSpans::Closed);
+  img.fillPolygon({{0, 9 + dy}, {16, 9 + dy}, {13, 15}, {3, 15}}, kInk, PolygonSpans::Closed);
+  img.fillPolygon({{1, 10 + dy}, {15, 10 + dy}, {12, 14}, {4, 14}}, Ship, PolygonSpans::Closed);
   img.hline(3, 12, 13, Ship2);
   img.hline(2, 13, 10 + dy, ui::kTextHi);
   return img;
 }
 
-Image8 table(bool glow) {
-  Image8 img = cell();
+Canvas table(bool glow) {
+  Canvas img = cell();
   img.fillEllipse(0, 5, 16, 7, kInk);
   img.fillEllipse(1, 6, 14, 5, WoodLight);
   img.fillRect(3, 10, 2, 6, WoodDark);
@@ -286,13 +286,13 @@ Image8 table(bool glow) {
 }
 
 // The last fortress: a dark keep with glowing windows.
-Image8 darkKeep() {
-  Image8 img = cell();
+Canvas darkKeep() {
+  Canvas img = cell();
   img.fillRect(1, 4, 14, 12, kInk);
   img.fillRect(2, 5, 12, 10, Dusk);
-  img.fillPolygon({{0, 5}, {3, 0}, {6, 5}}, kInk);
-  img.fillPolygon({{10, 5}, {13, 0}, {16, 5}}, kInk);
-  img.fillPolygon({{5, 5}, {8, 1}, {11, 5}}, DuskMid);
+  img.fillPolygon({{0, 5}, {3, 0}, {6, 5}}, kInk, PolygonSpans::Closed);
+  img.fillPolygon({{10, 5}, {13, 0}, {16, 5}}, kInk, PolygonSpans::Closed);
+  img.fillPolygon({{5, 5}, {8, 1}, {11, 5}}, DuskMid, PolygonSpans::Closed);
   img.fillRect(4, 7, 2, 2, FlameMid);
   img.fillRect(10, 7, 2, 2, FlameMid);
   img.fillRect(6, 10, 4, 5, kInk);

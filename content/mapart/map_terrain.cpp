@@ -14,8 +14,8 @@ enum Side { N = 1, E = 2, S = 4, W = 8 };
 
 // A junction: a round sandy plaza touching all four sides, so paths may join
 // it from any of them (corners, forks and crossings alike).
-Image8 junction(int style) {
-  Image8 img = cell();
+Canvas junction(int style) {
+  Canvas img = cell();
   img.fillEllipse(0, 0, 16, 16, PathEdge);
   img.fillEllipse(1, 1, 14, 14, Path);
   img.fillRect(0, 6, 16, 4, Path);
@@ -34,8 +34,8 @@ Image8 junction(int style) {
 
 // A path: a sandy band four pixels wide from the centre to each joined side,
 // with an optional stone where the walker stops.
-Image8 path(int sides, int stop) {
-  Image8 img = cell();
+Canvas path(int sides, int stop) {
+  Canvas img = cell();
   if (sides == (N | E | S | W)) return junction(stop);
   auto band = [&](int x, int y, int w, int h) {
     img.fillRect(x - 1, y - 1, w + 2, h + 2, PathEdge);
@@ -63,7 +63,7 @@ Image8 path(int sides, int stop) {
 }
 
 // Light ripples across water, moved by the animation frame.
-void ripples(Image8& img, int frame, int ox, int oy) {
+void ripples(Canvas& img, int frame, int ox, int oy) {
   for (int y = 0; y < img.height(); ++y)
     for (int x = 0; x < img.width(); ++x) {
       if (img.at(x, y) != Water) continue;
@@ -74,8 +74,8 @@ void ripples(Image8& img, int frame, int ox, int oy) {
 }
 
 // A river tile: a water band eight pixels wide with sandy banks.
-Image8 river(int sides, int frame) {
-  Image8 img = cell();
+Canvas river(int sides, int frame) {
+  Canvas img = cell();
   auto arm = [&](uint8_t c, int grow) {
     const int a = 4 - grow, w = 8 + 2 * grow;
     img.fillRect(a, a, w, w, c);
@@ -90,16 +90,16 @@ Image8 river(int sides, int frame) {
   return img;
 }
 
-Image8 openWater(int frame) {
-  Image8 img(16, 16, Water);
+Canvas openWater(int frame) {
+  Canvas img(16, 16, Water);
   ripples(img, frame, 3, 1);
   return img;
 }
 
 // The lake is one rounded shape over three by three cells; each tile is one
 // ninth of it.
-Image8 lakePart(int tx, int ty) {
-  Image8 whole(48, 48);
+Canvas lakePart(int tx, int ty) {
+  Canvas whole(48, 48);
   auto inside = [](int x, int y, int inset, double radius) {
     const double lo = inset + radius, hi = 47 - inset - radius;
     const double cx = std::clamp(x + 0.5, lo, hi + 1), cy = std::clamp(y + 0.5, lo, hi + 1);
@@ -111,11 +111,11 @@ Image8 lakePart(int tx, int ty) {
       else if (inside(x, y, 2, 12)) whole.set(x, y, Sand);
     }
   ripples(whole, 0, 0, 0);
-  return whole.cropped(tx * 16, ty * 16, 16, 16);
+  return whole.crop(tx * 16, ty * 16, 16, 16);
 }
 
-Image8 rock() {
-  Image8 img = cell();
+Canvas rock() {
+  Canvas img = cell();
   img.fillEllipse(1, 5, 14, 11, kInk);
   img.fillEllipse(2, 6, 12, 9, StoneDark);
   img.fillEllipse(2, 5, 11, 8, Stone);
@@ -123,8 +123,8 @@ Image8 rock() {
   return img;
 }
 
-Image8 bush(int sway) {
-  Image8 img = cell();
+Canvas bush(int sway) {
+  Canvas img = cell();
   const int dx = sway - 1;
   img.fillEllipse(1 + dx, 3, 14, 13, kInk);
   img.fillEllipse(2 + dx, 4, 12, 11, GreenDark);
@@ -134,22 +134,22 @@ Image8 bush(int sway) {
   return img;
 }
 
-Image8 palm(int lean) {
-  Image8 img = cell();
+Canvas palm(int lean) {
+  Canvas img = cell();
   const int top = 7 + lean;
   img.line(8, 15, top, 4, kInk);
   img.line(7, 15, top - 1, 4, Wood);
   img.line(9, 15, top + 1, 4, WoodLight);
-  img.fillPolygon({{top, 3}, {top - 8, 6}, {top - 6, 2}}, GreenDark);
-  img.fillPolygon({{top, 3}, {top + 8, 6}, {top + 6, 2}}, GreenDark);
-  img.fillPolygon({{top, 3}, {top - 5, 0}, {top + 1, 0}}, Green);
-  img.fillPolygon({{top, 3}, {top + 6, 0}, {top + 1, 0}}, GreenLight);
+  img.fillPolygon({{top, 3}, {top - 8, 6}, {top - 6, 2}}, GreenDark, PolygonSpans::Closed);
+  img.fillPolygon({{top, 3}, {top + 8, 6}, {top + 6, 2}}, GreenDark, PolygonSpans::Closed);
+  img.fillPolygon({{top, 3}, {top - 5, 0}, {top + 1, 0}}, Green, PolygonSpans::Closed);
+  img.fillPolygon({{top, 3}, {top + 6, 0}, {top + 1, 0}}, GreenLight, PolygonSpans::Closed);
   img.fillRect(top - 1, 3, 3, 2, Wood);
   return img;
 }
 
-Image8 dunes() {
-  Image8 img(16, 16, Sand);
+Canvas dunes() {
+  Canvas img(16, 16, Sand);
   for (int x = 0; x < 16; ++x) {
     const int y1 = 4 + int(std::lround(1.5 * std::sin(x * 0.7)));
     const int y2 = 11 + int(std::lround(1.5 * std::sin(x * 0.7 + 2)));
@@ -160,8 +160,8 @@ Image8 dunes() {
   return img;
 }
 
-Image8 bridge(bool chains) {
-  Image8 img = river(N | S, 0);
+Canvas bridge(bool chains) {
+  Canvas img = river(N | S, 0);
   img.fillRect(0, 5, 16, 6, kInk);
   img.fillRect(0, 6, 16, 4, WoodLight);
   for (int x = 1; x < 16; x += 3) img.vline(x, 6, 9, Wood);
@@ -172,8 +172,8 @@ Image8 bridge(bool chains) {
   return img;
 }
 
-Image8 raisedBridge() {
-  Image8 img = river(N | S, 1);
+Canvas raisedBridge() {
+  Canvas img = river(N | S, 1);
   img.fillRect(0, 2, 3, 12, kInk);
   img.fillRect(1, 3, 1, 10, WoodDark);
   img.fillRect(13, 2, 3, 12, kInk);
@@ -183,8 +183,8 @@ Image8 raisedBridge() {
   return img;
 }
 
-Image8 dock() {
-  Image8 img = openWater(0);
+Canvas dock() {
+  Canvas img = openWater(0);
   img.fillRect(2, 0, 12, 12, kInk);
   img.fillRect(3, 0, 10, 11, WoodLight);
   for (int y = 2; y < 11; y += 3) img.hline(3, 12, y, Wood);
@@ -193,19 +193,19 @@ Image8 dock() {
   return img;
 }
 
-Image8 crystal(int glint) {
-  Image8 img = cell();
-  img.fillPolygon({{3, 15}, {5, 4}, {8, 0}, {11, 4}, {13, 15}}, IceDark);
-  img.fillPolygon({{5, 14}, {6, 5}, {8, 2}, {8, 14}}, Ice);
-  img.fillPolygon({{8, 2}, {10, 5}, {11, 14}, {8, 14}}, IceMid);
+Canvas crystal(int glint) {
+  Canvas img = cell();
+  img.fillPolygon({{3, 15}, {5, 4}, {8, 0}, {11, 4}, {13, 15}}, IceDark, PolygonSpans::Closed);
+  img.fillPolygon({{5, 14}, {6, 5}, {8, 2}, {8, 14}}, Ice, PolygonSpans::Closed);
+  img.fillPolygon({{8, 2}, {10, 5}, {11, 14}, {8, 14}}, IceMid, PolygonSpans::Closed);
   const int gy[4] = {3, 6, 9, 12};
   img.set(6, gy[glint], ui::kWhite);
   img.set(7, gy[glint], ui::kWhite);
   return img;
 }
 
-Image8 flowers(int sway) {
-  Image8 img = cell();
+Canvas flowers(int sway) {
+  Canvas img = cell();
   const int heads[3][2] = {{3, 6}, {8, 3}, {12, 7}};
   for (int i = 0; i < 3; ++i) {
     const int x = heads[i][0] + ((sway + i) % 4 == 0 ? 1 : (sway + i) % 4 == 2 ? -1 : 0), y = heads[i][1];
@@ -217,8 +217,8 @@ Image8 flowers(int sway) {
   return img;
 }
 
-Image8 bulbPlant(int open) {
-  Image8 img = cell();
+Canvas bulbPlant(int open) {
+  Canvas img = cell();
   img.fillRect(7, 9, 2, 7, GreenDark);
   img.fillEllipse(2, 11, 6, 4, Green);
   img.fillEllipse(8, 11, 6, 4, Green);
@@ -233,19 +233,20 @@ Image8 bulbPlant(int open) {
   return img;
 }
 
-Image8 flames(int frame) {
-  Image8 img = cell();
+Canvas flames(int frame) {
+  Canvas img = cell();
   const int lean = frame % 2 == 0 ? -1 : 1;
   const int h = frame < 2 ? 0 : 2;
   img.fillPolygon({{1, 16}, {3 + lean, 4 + h}, {6, 9}, {8 + lean, 1 + h}, {11, 8}, {13 - lean, 3 + h}, {15, 16}},
-                  Flame);
-  img.fillPolygon({{4, 16}, {6 + lean, 8 + h}, {8, 11}, {10 - lean, 6 + h}, {12, 16}}, FlameMid);
-  img.fillPolygon({{6, 16}, {8 + lean, 11 + h / 2}, {10, 16}}, FlameHi);
+                  Flame, PolygonSpans::Closed);
+  img.fillPolygon({{4, 16}, {6 + lean, 8 + h}, {8, 11}, {10 - lean, 6 + h}, {12, 16}}, FlameMid,
+                  PolygonSpans::Closed);
+  img.fillPolygon({{6, 16}, {8 + lean, 11 + h / 2}, {10, 16}}, FlameHi, PolygonSpans::Closed);
   return img;
 }
 
-Image8 skull(int glow) {
-  Image8 img = cell();
+Canvas skull(int glow) {
+  Canvas img = cell();
   img.fillEllipse(1, 1, 14, 12, kInk);
   img.fillEllipse(2, 2, 12, 10, Bone);
   img.fillRect(4, 10, 8, 5, kInk);
@@ -259,8 +260,8 @@ Image8 skull(int glow) {
   return img;
 }
 
-Image8 steppingStones(int frame) {
-  Image8 img = river(N | S, frame);
+Canvas steppingStones(int frame) {
+  Canvas img = river(N | S, frame);
   for (int y : {1, 6, 11}) {
     const int x = y == 6 ? 7 : 5;
     img.fillEllipse(x, y, 5, 4, kInk);
@@ -270,8 +271,8 @@ Image8 steppingStones(int frame) {
 }
 
 // Scenery of a general kind the map author can use freely.
-Image8 generic(int which) {
-  Image8 img = cell();
+Canvas generic(int which) {
+  Canvas img = cell();
   switch (which) {
     case 0:  // stairs
       for (int i = 0; i < 4; ++i) {
@@ -290,10 +291,10 @@ Image8 generic(int which) {
       img.fillRect(0, 2, 16, 1, StoneLight);
       break;
     case 3:  // mountain
-      img.fillPolygon({{0, 16}, {8, 1}, {16, 16}}, kInk);
-      img.fillPolygon({{1, 15}, {8, 2}, {15, 15}}, StoneLight);
-      img.fillPolygon({{8, 2}, {15, 15}, {8, 15}}, Stone);
-      img.fillPolygon({{5, 7}, {8, 2}, {11, 7}, {8, 6}}, ui::kWhite);
+      img.fillPolygon({{0, 16}, {8, 1}, {16, 16}}, kInk, PolygonSpans::Closed);
+      img.fillPolygon({{1, 15}, {8, 2}, {15, 15}}, StoneLight, PolygonSpans::Closed);
+      img.fillPolygon({{8, 2}, {15, 15}, {8, 15}}, Stone, PolygonSpans::Closed);
+      img.fillPolygon({{5, 7}, {8, 2}, {11, 7}, {8, 6}}, ui::kWhite, PolygonSpans::Closed);
       break;
     case 4:  // hill
       img.fillEllipse(0, 5, 16, 22, kInk);
@@ -310,12 +311,12 @@ Image8 generic(int which) {
       img.fillRect(2, 7, 12, 9, kInk);
       img.fillRect(3, 8, 10, 7, Cream);
       img.fillRect(7, 11, 3, 4, Wood);
-      img.fillPolygon({{0, 8}, {8, 1}, {16, 8}}, RoofDark);
-      img.fillPolygon({{2, 7}, {8, 2}, {14, 7}}, Roof);
+      img.fillPolygon({{0, 8}, {8, 1}, {16, 8}}, RoofDark, PolygonSpans::Closed);
+      img.fillPolygon({{2, 7}, {8, 2}, {14, 7}}, Roof, PolygonSpans::Closed);
       break;
     default:  // windmill
-      img.fillPolygon({{4, 16}, {6, 6}, {10, 6}, {12, 16}}, kInk);
-      img.fillPolygon({{5, 15}, {7, 7}, {9, 7}, {11, 15}}, Cream);
+      img.fillPolygon({{4, 16}, {6, 6}, {10, 6}, {12, 16}}, kInk, PolygonSpans::Closed);
+      img.fillPolygon({{5, 15}, {7, 7}, {9, 7}, {11, 15}}, Cream, PolygonSpans::Closed);
       img.line(2, 1, 14, 11, WoodDark);
       img.line(14, 1, 2, 11, WoodDark);
       img.fillRect(7, 5, 2, 2, kInk);

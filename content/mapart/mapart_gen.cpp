@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "content/mapart/font_art.h"
-#include "content/mapart/iml_writer.h"
 #include "content/mapart/logo_art.h"
 #include "content/mapart/map_art.h"
 #include "content/mapart/status_art.h"
@@ -20,9 +19,10 @@ int main(int argc, char** argv) {
   try {
     const std::filesystem::path root = argv[1];
     for (const char* dir : {"sprites", "bitmaps"}) std::filesystem::create_directories(root / dir);
-    mapart::writeImageLibrary(root / "sprites" / "map.iml", mapart::buildMapLibrary());
-    mapart::writeImageLibrary(root / "sprites" / "text.iml", mapart::buildFontLibrary());
-    mapart::writeImageLibrary(root / "sprites" / "splash.iml", mapart::buildSplashLibrary());
+    using pixelart::toImages, pixelart::writeImageLibrary;
+    writeImageLibrary(root / "sprites" / "map.iml", toImages(mapart::buildMapLibrary()));
+    writeImageLibrary(root / "sprites" / "text.iml", toImages(mapart::buildFontLibrary()));
+    writeImageLibrary(root / "sprites" / "splash.iml", toImages(mapart::buildSplashLibrary()));
     platform::writeBmp(root / "bitmaps" / "splash0.bmp", mapart::buildCurtainPicture());
     platform::writeBmp(root / "bitmaps" / "splash1.bmp", mapart::buildTitleBackground());
     platform::writeBmp(root / "bitmaps" / "status.bmp", mapart::buildStatusPicture());

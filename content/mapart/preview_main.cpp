@@ -19,7 +19,7 @@
 
 namespace {
 
-QImage toQImage(const mapart::Image8& img, const mapart::Palette& pal, bool transparent) {
+QImage toQImage(const mapart::Canvas& img, const mapart::Palette& pal, bool transparent) {
   QImage out(img.width(), img.height(), QImage::Format_ARGB32);
   for (int y = 0; y < img.height(); ++y)
     for (int x = 0; x < img.width(); ++x) {
@@ -43,8 +43,8 @@ QImage toQImage(const platform::Bitmap& bmp) {
 void sheet(const mapart::ArtLibrary& lib, const std::string& path, int scale, QColor back) {
   int cw = 8, ch = 8;
   for (auto& n : lib.images) {
-    cw = std::max(cw, n.image.width());
-    ch = std::max(ch, n.image.height());
+    cw = std::max(cw, n.pixels.width());
+    ch = std::max(ch, n.pixels.height());
   }
   cw = cw * scale + 6;
   ch = ch * scale + 16;
@@ -60,7 +60,7 @@ void sheet(const mapart::ArtLibrary& lib, const std::string& path, int scale, QC
     const int x = int(i % cols) * cw + 3, y = int(i / cols) * ch + 12;
     p.setPen(Qt::white);
     p.drawText(x, y - 2, QString::number(i) + " " + QString::fromStdString(lib.images[i].name));
-    const QImage img = toQImage(lib.images[i].image, lib.palette, true);
+    const QImage img = toQImage(lib.images[i].pixels, lib.palette, true);
     p.drawImage(QRect(x, y, img.width() * scale, img.height() * scale), img);
   }
   p.end();
@@ -81,7 +81,7 @@ void bitmapText(QPainter& p, const mapart::ArtLibrary& font, int x, int y, const
     else if (c == '!') glyph = 36;
     else if (c == '>') glyph = 38;
     if (glyph < 0) continue;
-    QImage g = toQImage(font.images[size_t(glyph)].image, font.palette, false);
+    QImage g = toQImage(font.images[size_t(glyph)].pixels, font.palette, false);
     for (int yy = 0; yy < g.height(); ++yy)
       for (int xx = 0; xx < g.width(); ++xx)
         if (g.pixelColor(xx, yy) == QColor(240, 244, 248)) g.setPixelColor(xx, yy, QColor(0, 0, 0, 0));
@@ -97,8 +97,8 @@ void composite(const std::string& path) {
   screen.fill(Qt::black);
   QPainter p(&screen);
   p.drawImage(0, 0, toQImage(mapart::buildTitleBackground()));
-  p.drawImage(148, 120, toQImage(splash.images[0].image, splash.palette, true));
-  p.drawImage(40, 70, toQImage(splash.images[4].image, splash.palette, true));
+  p.drawImage(148, 120, toQImage(splash.images[0].pixels, splash.palette, true));
+  p.drawImage(40, 70, toQImage(splash.images[4].pixels, splash.palette, true));
   bitmapText(p, font, 130, 150, "JUGAR");
   bitmapText(p, font, 130, 163, "OPCIONES");
   bitmapText(p, font, 120, 150, ">");
@@ -121,7 +121,7 @@ void composite(const std::string& path) {
     p.setBrush(Qt::white), p.setPen(Qt::NoPen),
         p.drawPolygon(QPolygon({QPoint(70 + 8 * k, t + 8), QPoint(70 + 8 * k, t + 14), QPoint(77 + 8 * k, t + 11)}));
   const auto map = mapart::buildMapLibrary();
-  p.drawImage(177, t + 2, toQImage(map.images[59].image, map.palette, true));
+  p.drawImage(177, t + 2, toQImage(map.images[59].pixels, map.palette, true));
   p.end();
   screen.scaled(screen.width() * 3, screen.height() * 3).save(QString::fromStdString(path));
 }

@@ -1,7 +1,6 @@
 #include "content/mapart/status_art.h"
 
-#include "content/mapart/pixels.h"
-#include "content/mapart/ui_palette.h"
+#include "content/mapart/toolkit.h"
 
 namespace mapart {
 namespace {
@@ -12,7 +11,7 @@ using namespace ui;
 // writes at bar offset dy lies at picture row dy - 2.
 constexpr int row(int barOffset) { return barOffset - 2; }
 
-void recess(Image8& img, int x, int y, int w, int h, uint8_t inside) {
+void recess(Canvas& img, int x, int y, int w, int h, uint8_t inside) {
   img.fillRect(x, y, w, h, kInk);
   img.fillRect(x + 1, y + 1, w - 2, h - 2, inside);
   img.hline(x + 1, x + w - 2, y + h - 1, kPanelEdge);
@@ -21,7 +20,7 @@ void recess(Image8& img, int x, int y, int w, int h, uint8_t inside) {
 }  // namespace
 
 platform::Bitmap buildStatusPicture() {
-  Image8 img(kStatusWidth, kStatusHeight, kPanel);
+  Canvas img(kStatusWidth, kStatusHeight, kPanel);
   img.hline(0, kStatusWidth - 1, 0, kPanelEdge);
   img.hline(0, kStatusWidth - 1, 1, kPanelLight);
   img.hline(0, kStatusWidth - 1, kStatusHeight - 1, kPanelDark);

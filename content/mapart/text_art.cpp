@@ -1,10 +1,10 @@
 #include "content/mapart/text_art.h"
 
-#include "content/mapart/ui_palette.h"
+#include "content/mapart/toolkit.h"
 
 namespace mapart {
 
-void drawShape(Image8& img, const GlyphShape& shape, int x, int y, int scale, const RowColour& colour) {
+void drawShape(Canvas& img, const GlyphShape& shape, int x, int y, int scale, const RowColour& colour) {
   const int height = kGlyphRows * scale;
   for (int r = 0; r < kGlyphRows; ++r)
     for (size_t c = 0; c < shape[size_t(r)].size(); ++c) {
@@ -17,14 +17,14 @@ void drawShape(Image8& img, const GlyphShape& shape, int x, int y, int scale, co
     }
 }
 
-void drawText(Image8& img, int x, int y, std::string_view text, int scale, int pitch, const RowColour& colour) {
+void drawText(Canvas& img, int x, int y, std::string_view text, int scale, int pitch, const RowColour& colour) {
   for (char ch : text) {
     if (const GlyphShape* shape = glyphShape(ch)) drawShape(img, *shape, x, y, scale, colour);
     x += pitch;
   }
 }
 
-void drawText(Image8& img, int x, int y, std::string_view text, int scale, int pitch, uint8_t colour) {
+void drawText(Canvas& img, int x, int y, std::string_view text, int scale, int pitch, uint8_t colour) {
   drawText(img, x, y, text, scale, pitch, [colour](int, int) { return colour; });
 }
 

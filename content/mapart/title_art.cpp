@@ -5,14 +5,14 @@
 #include <string>
 
 #include "content/mapart/text_art.h"
-#include "content/mapart/ui_palette.h"
+#include "content/mapart/toolkit.h"
 
 namespace mapart {
 namespace {
 
 using ui::kInk;
 
-platform::Bitmap toBitmap(const Image8& img, const Palette& pal) {
+platform::Bitmap toBitmap(const Canvas& img, const Palette& pal) {
   platform::Bitmap bmp(img.width(), img.height(), 8);
   for (int i = 0; i < 256; ++i) bmp.colors[size_t(i)] = pal[i].rgb;
   bmp.pixels = img.pixels();
@@ -20,8 +20,8 @@ platform::Bitmap toBitmap(const Image8& img, const Palette& pal) {
 }
 
 // Nearest-neighbour squeeze of an image to `width` columns, centred.
-Image8 squeezed(const Image8& src, int width) {
-  Image8 out(src.width(), src.height());
+Canvas squeezed(const Canvas& src, int width) {
+  Canvas out(src.width(), src.height());
   const int left = (src.width() - width) / 2;
   for (int y = 0; y < src.height(); ++y)
     for (int x = 0; x < width; ++x) out.set(left + x, y, src.at(x * src.width() / width, y));
@@ -32,8 +32,8 @@ Image8 squeezed(const Image8& src, int width) {
 enum : uint8_t { MedalDark = 160, Medal = 161, MedalLight = 162, MedalShine = 163, CometTail = 170, CometMid = 171,
                  CometHead = 172 };
 
-Image8 medallion(int frame) {
-  Image8 face(24, 24);
+Canvas medallion(int frame) {
+  Canvas face(24, 24);
   face.fillEllipse(0, 0, 24, 24, kInk);
   face.fillEllipse(1, 1, 22, 22, MedalDark);
   face.fillEllipse(2, 2, 20, 19, Medal);
@@ -44,7 +44,7 @@ Image8 medallion(int frame) {
   face.set(6, 5, MedalShine);
   face.set(7, 4, MedalShine);
   static const int widths[4] = {24, 17, 10, 4};
-  Image8 img = squeezed(face, widths[frame]);
+  Canvas img = squeezed(face, widths[frame]);
   if (frame == 3) {
     img.vline(10, 1, 22, kInk);
     img.vline(13, 1, 22, kInk);
@@ -52,8 +52,8 @@ Image8 medallion(int frame) {
   return img;
 }
 
-Image8 comet() {
-  Image8 img(16, 8);
+Canvas comet() {
+  Canvas img(16, 8);
   for (int x = 0; x < 12; ++x) {
     const int level = x * 16 / 12;
     for (int y = 3 - x / 4; y <= 4 + x / 4; ++y)
@@ -84,16 +84,16 @@ uint8_t velvet(int x, int y, double light) {
   return uint8_t(VelvetFirst + std::min(VelvetCount - 1, base + (ditherOn(x, y, level) ? 1 : 0)));
 }
 
-void goldText(Image8& img, int y, const std::string& text, int scale) {
+void goldText(Canvas& img, int y, const std::string& text, int scale) {
   const int pitch = 8 * scale;
   const int x = (img.width() - textWidth(text, scale, pitch)) / 2;
-  Image8 layer(img.width(), img.height());
+  Canvas layer(img.width(), img.height());
   drawText(layer, x, y, text, scale, pitch, [](int row, int h) {
     return uint8_t(GoldFirst + GoldCount - 1 - std::min(GoldCount - 1, row * GoldCount / h));
   });
   layer.outline(CurtainInk);
   layer.dropShadow(CurtainInk);
-  img.blit(layer, 0, 0);
+  img.stamp(layer, 0, 0);
 }
 
 // --- the background ------------------------------------------------------
@@ -151,7 +151,7 @@ int hillHeight(double x, double base, double amp, double freq, double phase) {
   return int(base - amp * (0.6 * std::sin(x * freq + phase) + 0.4 * std::sin(x * freq * 2.3 + phase * 1.7)));
 }
 
-void drawSky(Image8& img) {
+void drawSky(Canvas& img) {
   for (int y = 0; y < img.height(); ++y) {
     const double v = std::clamp((y - 10) / 190.0, 0.0, 1.0) * (SkyCount - 1);
     const int base = int(v);
@@ -181,7 +181,7 @@ void drawSky(Image8& img) {
   img.fillEllipse(30, 132, 5, 4, MoonDark);
 }
 
-void drawLand(Image8& img) {
+void drawLand(Canvas& img) {
   for (int x = 0; x < 320; ++x) {
     const int far = hillHeight(x, 186, 16, 0.021, 1.0);
     img.vline(x, far, 239, FarHill);
@@ -195,7 +195,8 @@ void drawLand(Image8& img) {
     img.fillRect(tx, cy, 12, 50, CastleDark);
     img.fillRect(tx + 1, cy + 2, 10, 48, Castle);
     img.vline(tx + 2, cy + 2, cy + 49, CastleLight);
-    img.fillPolygon({{tx - 2, cy + 1}, {tx + 6, cy - 14}, {tx + 14, cy + 1}}, CastleDark);
+    img.fillPolygon({{tx - 2, cy + 1}, {tx + 6, cy - 14}, {tx + 14, cy + 1}}, CastleDark,
+                    PolygonSpans::Closed);
     img.fillRect(tx + 4, cy + 10, 3, 5, Window);
   }
   for (int bx = cx + 4; bx < cx + 42; bx += 8) img.fillRect(bx, cy + 6, 5, 5, CastleDark);
@@ -230,11 +231,11 @@ void drawLand(Image8& img) {
   }
 }
 
-void drawLogo(Image8& img) {
+void drawLogo(Canvas& img) {
   const std::string word = "HOPZ";
   const int scale = 7, pitch = 8 * scale;
   const int x = (img.width() - textWidth(word, scale, pitch)) / 2, y = 28;
-  Image8 face(img.width(), img.height());
+  Canvas face(img.width(), img.height());
   drawText(face, x, y, word, scale, pitch, [](int row, int h) {
     return uint8_t(LogoFirst + std::min(LogoCount - 1, row * LogoCount / h));
   });
@@ -242,22 +243,22 @@ void drawLogo(Image8& img) {
   for (int j = y + 3; j < y + 5; ++j)
     for (int i = 0; i < img.width(); ++i)
       if (face.at(i, j) && face.at(i, j - 3)) face.set(i, j, LogoFirst);
-  Image8 logo(img.width(), img.height());
+  Canvas logo(img.width(), img.height());
   for (int d = 4; d >= 1; --d)
     for (int j = 0; j < img.height(); ++j)
       for (int i = 0; i < img.width(); ++i)
         if (face.at(i - d, j - d)) logo.set(i, j, d > 2 ? LogoSideDark : LogoSide);
-  logo.blit(face, 0, 0);
+  logo.stamp(face, 0, 0);
   logo.outline(LogoInk);
-  img.blit(logo, 0, 0);
+  img.stamp(logo, 0, 0);
 
   const std::string sub = "TOBBO QUEST";
-  Image8 line(img.width(), img.height());
+  Canvas line(img.width(), img.height());
   drawText(line, (img.width() - textWidth(sub, 2, 16)) / 2, 96, sub, 2, 16,
            [](int row, int) { return row < 6 ? SubtitleHi : Subtitle; });
   line.outline(LogoInk);
   line.dropShadow(LogoInk);
-  img.blit(line, 0, 0);
+  img.stamp(line, 0, 0);
 }
 
 }  // namespace
@@ -279,7 +280,7 @@ ArtLibrary buildSplashLibrary() {
 }
 
 platform::Bitmap buildCurtainPicture() {
-  Image8 img(kTitleWidth, kCurtainHeight);
+  Canvas img(kTitleWidth, kCurtainHeight);
   const int valance = kCurtainHeight - 19;
   for (int y = 0; y < valance; ++y)
     for (int x = 0; x < kTitleWidth; ++x) img.set(x, y, velvet(x, y, 0.55 + 0.45 * y / valance));
@@ -308,7 +309,7 @@ platform::Bitmap buildCurtainPicture() {
 }
 
 platform::Bitmap buildTitleBackground() {
-  Image8 img(kTitleWidth, kTitleHeight);
+  Canvas img(kTitleWidth, kTitleHeight);
   drawSky(img);
   drawLand(img);
   drawLogo(img);

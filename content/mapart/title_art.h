@@ -3,7 +3,7 @@
 // in front of the menu and the comets that cross behind it) and its two
 // pictures, the curtain (bitmaps\splash0.bmp) and the background
 // (bitmaps\splash1.bmp, also shown by the editor's about box).
-#include "content/mapart/art_library.h"
+#include "content/mapart/toolkit.h"
 #include "platform/core/bitmap.h"
 
 namespace mapart {

@@ -134,11 +134,11 @@ TEST(GamePalette, KeepsReservedEntriesFreeAndShowsNoKeyColours) {
     SCOPED_TRACE("palette entry " + std::to_string(i));
     EXPECT_GE(i, 10);
     EXPECT_LT(i, 130) << "130..229 take the background's colours, 240..244 the rain";
-    EXPECT_NE(p[i].flags, 0);
-    EXPECT_FALSE(p[i].r == 0 && p[i].g == 0 && p[i].b == 0) << "pure black is the colour key";
-    EXPECT_FALSE(p[i].r == 255 && p[i].g == 0 && p[i].b == 255);
+    EXPECT_TRUE(p[i].used);
+    EXPECT_FALSE(p[i].rgb.r == 0 && p[i].rgb.g == 0 && p[i].rgb.b == 0) << "pure black is the colour key";
+    EXPECT_FALSE(p[i].rgb.r == 255 && p[i].rgb.g == 0 && p[i].rgb.b == 255);
   }
-  EXPECT_EQ(p[0].flags, 0);
+  EXPECT_FALSE(p[0].used);
 }
 
 TEST(GamePalette, RecolouredSlotsHoldTheLevelDefaults) {
@@ -149,9 +149,9 @@ TEST(GamePalette, RecolouredSlotsHoldTheLevelDefaults) {
       {66, 13369548}};
   const art::Palette& p = art::gamePalette();
   for (auto [slot, colour] : defaults) {
-    EXPECT_EQ(p[slot].r, colour & 0xFF) << slot;
-    EXPECT_EQ(p[slot].g, (colour >> 8) & 0xFF) << slot;
-    EXPECT_EQ(p[slot].b, (colour >> 16) & 0xFF) << slot;
+    EXPECT_EQ(p[slot].rgb.r, colour & 0xFF) << slot;
+    EXPECT_EQ(p[slot].rgb.g, (colour >> 8) & 0xFF) << slot;
+    EXPECT_EQ(p[slot].rgb.b, (colour >> 16) & 0xFF) << slot;
   }
 }
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "content/mapart/font_art.h"
-#include "content/mapart/ui_palette.h"
+#include "content/pixelart/ui_palette.h"
 #include "staged_files.h"
 
 namespace {
@@ -17,7 +17,7 @@ TEST(Font, HasEveryGlyphInItsCell) {
     EXPECT_LE(e.Width, mapart::kGlyphCell) << "glyph " << i;
     EXPECT_LE(e.Height, mapart::kGlyphCell) << "glyph " << i;
     int drawn = 0;
-    forEachPixel(e, [&](int, int, uint8_t c) { drawn += c != mapart::ui::kFontKey; });
+    forEachPixel(e, [&](int, int, uint8_t c) { drawn += c != pixelart::ui::kFontKey; });
     EXPECT_GT(drawn, 3) << "glyph " << i << " is empty";
   }
   // "PAUSA" is one picture, wider than the five cells it replaces.
@@ -28,7 +28,7 @@ TEST(Font, GlyphsUseOnlyTheKeyAndSharedColours) {
   // The glyphs are copied unchanged into 8-bit screens keyed on entry 10; at
   // other depths the key's colour (240, 244, 248) is what turns transparent.
   const TGKImages font = loadStagedLibrary("sprites/text.iml");
-  const auto& key = font.Palette[mapart::ui::kFontKey];
+  const auto& key = font.Palette[pixelart::ui::kFontKey];
   EXPECT_EQ((platform::Rgb{key.peRed, key.peGreen, key.peBlue}), (platform::Rgb{240, 244, 248}));
   for (int i = 0; i < font.GetCount(); ++i) {
     forEachPixel(font.GetImageHeader(i), [&](int, int, uint8_t c) {

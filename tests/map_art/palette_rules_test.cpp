@@ -1,9 +1,10 @@
-// Palette rules every library of the title, map and font follows.
+// Palette rules every library of the title, map and font follows, and the
+// interface colours the level library shares with them.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "content/mapart/ui_palette.h"
+#include "content/pixelart/ui_palette.h"
 #include "staged_files.h"
 
 namespace {
@@ -28,8 +29,8 @@ TEST_P(EveryLibrary, KeepsTheSharedInterfaceColours) {
   // At 8 bits the font and the status bar picture are shown through whatever
   // library is loaded, so the shared entries must agree everywhere.
   const TGKImages lib = loadStagedLibrary(GetParam());
-  mapart::Palette shared;
-  mapart::ui::addUiColours(shared);
+  pixelart::Palette shared;
+  pixelart::ui::addUiColours(shared);
   for (int i = 1; i < 256; ++i) {
     if (!(i <= 10 || i >= 246)) continue;
     const auto& e = lib.Palette[size_t(i)];
@@ -39,6 +40,21 @@ TEST_P(EveryLibrary, KeepsTheSharedInterfaceColours) {
 
 INSTANTIATE_TEST_SUITE_P(Staged, EveryLibrary,
                          ::testing::Values("sprites/map.iml", "sprites/text.iml", "sprites/splash.iml"));
+
+TEST(SharedColours, AllFourLibrariesHoldThemAtTheSameEntries) {
+  // The level library too: the font and the status bar are drawn over levels.
+  pixelart::Palette shared;
+  pixelart::ui::addSharedColours(shared);
+  for (const char* file : {"sprites/game.iml", "sprites/map.iml", "sprites/text.iml", "sprites/splash.iml"}) {
+    const TGKImages lib = loadStagedLibrary(file);
+    for (int i = 0; i < 256; ++i) {
+      if (!pixelart::ui::isSharedEntry(i)) continue;
+      const auto& e = lib.Palette[size_t(i)];
+      EXPECT_EQ((platform::Rgb{e.peRed, e.peGreen, e.peBlue}), shared[i].rgb) << file << " entry " << i;
+      EXPECT_NE(e.peFlags, 0) << file << " entry " << i;
+    }
+  }
+}
 
 TEST(SplashLibrary, AnimationsFitAndStayOutOfTheTitlePictureEntries) {
   const TGKImages lib = loadStagedLibrary("sprites/splash.iml");

@@ -5,7 +5,7 @@
 
 #include "content/mapart/logo_art.h"
 #include "content/mapart/title_art.h"
-#include "content/mapart/ui_palette.h"
+#include "content/pixelart/ui_palette.h"
 #include "platform/core/bitmap.h"
 #include "platform/jpeg/jpeg_decoder.h"
 #include "staged_files.h"
@@ -46,8 +46,8 @@ TEST(StagedFolder, StatusBarUsesOnlySharedColours) {
   // At 8 bits the picture is matched to the nearest entry of the library on
   // show; with only the shared colours it looks the same on every screen.
   const platform::Bitmap bmp = platform::readBmp(stagedFile("bitmaps/status.bmp"));
-  mapart::Palette shared;
-  mapart::ui::addUiColours(shared);
+  pixelart::Palette shared;
+  pixelart::ui::addUiColours(shared);
   std::set<int> missing;
   for (int y = 0; y < bmp.height; ++y)
     for (int x = 0; x < bmp.width; ++x) {
@@ -83,7 +83,7 @@ TEST(StagedFolder, LogoIsAJpegTheLauncherDecodes) {
 }
 
 TEST(JpegWriter, ReportsAFolderThatDoesNotExist) {
-  const mapart::ImageRgb img(4, 4, {1, 2, 3});
+  const pixelart::ImageRgb img(4, 4, {1, 2, 3});
   EXPECT_THROW(mapart::writeJpeg(std::filesystem::path(TQ_STAGE_DIR) / "no such folder" / "x.jpg", img, 90),
                std::runtime_error);
 }

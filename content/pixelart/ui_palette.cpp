@@ -1,8 +1,8 @@
-#include "content/mapart/ui_palette.h"
+#include "content/pixelart/ui_palette.h"
 
-namespace mapart::ui {
+namespace pixelart::ui {
 
-void addUiColours(Palette& p) {
+void addSharedColours(Palette& p) {
   p.set(kInk, {24, 20, 44});
   p.set(kWhite, {255, 255, 255});
   p.set(kTextHi, {255, 246, 190});
@@ -12,7 +12,6 @@ void addUiColours(Palette& p) {
   p.set(kPanel, {58, 82, 150});
   p.set(kPanelLight, {120, 150, 214});
   p.set(kGrey, {128, 130, 144});
-  p.set(kFontKey, {240, 244, 248});
   p.set(kRed, {220, 44, 40});
   p.set(kRedDark, {136, 20, 30});
   p.set(kGold, {250, 204, 44});
@@ -25,4 +24,9 @@ void addUiColours(Palette& p) {
   p.set(kPanelEdge, {170, 196, 240});
 }
 
-}  // namespace mapart::ui
+void addUiColours(Palette& p) {
+  addSharedColours(p);
+  p.set(kFontKey, {240, 244, 248});
+}
+
+}  // namespace pixelart::ui

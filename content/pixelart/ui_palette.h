@@ -3,11 +3,12 @@
 // entries. At 8 bits per pixel the font glyphs are copied into the screen
 // unchanged and the status-bar picture is matched to the nearest entry of
 // whatever library is on show, so these entries must mean the same colour in
-// the title, map and level libraries. Entries 1-9 and 246-255 are free of the
-// ranges the game rewrites (backgrounds, water, ships, rain, title pictures).
-#include "content/mapart/art_library.h"
+// the title, map, font and level libraries. Entries 1-9 and 246-255 are free
+// of the ranges the game rewrites (backgrounds, water, ships, rain, title
+// pictures).
+#include "content/pixelart/palette.h"
 
-namespace mapart::ui {
+namespace pixelart::ui {
 
 inline constexpr int kInk = 1;         // outlines and text shadow
 inline constexpr int kWhite = 2;       // (255, 255, 255): run meter, intro card
@@ -30,7 +31,14 @@ inline constexpr int kBlueDark = 253;
 inline constexpr int kLightGrey = 254;
 inline constexpr int kPanelEdge = 255;
 
-// Writes the shared entries (1-10 and 246-255) into a palette.
+constexpr bool isSharedEntry(int index) {
+  return (index >= kInk && index <= kGrey) || (index >= kRed && index <= kPanelEdge);
+}
+
+// Writes the shared entries (1-9 and 246-255), which every library keeps.
+void addSharedColours(Palette& palette);
+// The shared entries and the font's key colour at 10: the entries the title,
+// map and font libraries have in common. The level library draws with 10.
 void addUiColours(Palette& palette);
 
-}  // namespace mapart::ui
+}  // namespace pixelart::ui
