@@ -75,7 +75,8 @@ bool SilentMusicDevice::takeCompletion() {
 
 void SilentMusicDevice::catchUp() {
   if (!playing_) return;
-  const uint64_t due = uint64_t(GetTickCount() - playStart_) * kMixRate / 1000;
+  // Rounded up: a position that begins within this millisecond has begun.
+  const uint64_t due = (uint64_t(GetTickCount() - playStart_) * kMixRate + 999) / 1000;
   if (due > framesPlayed_) framesPlayed_ += sequencer_.advance(size_t(due - framesPlayed_), noSynth, [](size_t) {});
   if (sequencer_.atEnd()) {
     playing_ = false;
