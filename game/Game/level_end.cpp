@@ -52,7 +52,7 @@ void StartLevelEnd() {
     player->SetSpeed(0);
     player->SetVelocityY(player->GetMaxFall() / 2);
   }
-  if (GameShell.PlayMusic && LevelEventHooks.PlayTuneOnce) LevelEventHooks.PlayTuneOnce(MusicLevelEnd);
+  PlayTuneOnce(MusicLevelEnd);
 }
 
 int CardBonusFor(const std::array<int, 3>& cards, int nextCardSlot, const std::array<int, 3>& faces) {

@@ -4,7 +4,6 @@
 // carrying, freezing the sprites, the pooled effects and the level's message box.
 // They work on the running level (Level, the main window fmMain and its sprites).
 #include <array>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -67,13 +66,19 @@ void DrawMessageBox();
 // The text cut into the box's lines of 13 characters, a leading space dropped.
 std::vector<std::string> MessageBoxLines(const std::string& text);
 
-// --- The parts of the running game that level events reach outside level play.
-struct TLevelEventHooks {
-  // Plays a tune of the program folder once (player tag 0); false when it cannot
-  // be played. Unset: no music player.
-  std::function<bool(const std::string& storedPath)> PlayTuneOnce;
-  // The text a sprite carries from its object line (contents, target file);
-  // empty for none.
-  std::function<std::string(const TGKSprite& sprite)> ObjectText;
-};
-extern TLevelEventHooks LevelEventHooks;
+// --- Tunes that play once (the end, death and switch tunes)
+// Plays a tune of the program folder once on the level's music player; false
+// when music is off or the tune cannot be played.
+bool PlayTuneOnce(const char* storedPath);
+
+// --- The switch effect of kind-52 switches: it runs from the press until the
+// level frame ends it at the end of the switch tune, or, when the tune cannot be
+// heard, once the tune's time has passed.
+bool SwitchEffectRunning();
+void StartSwitchEffect();
+bool SwitchEffectTimeUp();
+void EndSwitchEffect();
+constexpr int SwitchTuneMs = 6300;  // the switch tune up to position 63
+
+// Target of the end card taken (program folder + the card's text).
+extern std::string LevelEndLink;

@@ -4,11 +4,11 @@
 
 #include "components/gkspts/sprite_mgr.h"
 #include "game/Game/level_events.h"
+#include "game/Game/level_music.h"
 #include "game/Game/level_state.h"
 #include "game/frmMain/frmMain.h"
 #include "platform/core/clock.h"
 
-TLevelEventHooks LevelEventHooks;
 
 namespace {
 
@@ -40,9 +40,14 @@ void KillPlayer() {
   player->Controlled = false;
   player->SetSpeed(0);
 
-  const bool tunePlays =
-      GameShell.PlayMusic && LevelEventHooks.PlayTuneOnce && LevelEventHooks.PlayTuneOnce(MusicDeath);
-  deathEndTime = tunePlays ? -1 : static_cast<int>(platform::GetTickCount() + DeathTuneMs);
+  deathEndTime = PlayTuneOnce(MusicDeath) ? -1 : static_cast<int>(platform::GetTickCount() + DeathTuneMs);
+}
+
+bool PlayTuneOnce(const char* storedPath) {
+  if (!GameShell.PlayMusic || !LevelMusic.Open) return false;
+  LevelMusic.Open(GameShell.ExeDir + storedPath, MusicTagOnce);
+  if (LevelMusic.Play) LevelMusic.Play();
+  return LevelMusic.playing();
 }
 
 void HurtPlayer() {

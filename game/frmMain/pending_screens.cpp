@@ -4,25 +4,6 @@
 
 #include "game/frmMain/frmMain.h"
 
-void LevelFrame() {}
-void LevelKeyDown(int, TShiftState) {}
-void LevelKeyUp(int) {}
-void LevelSpriteMoved(TGKSprite&) {}
-void KillPlayer() {}
-void FreezeSprites(int) {}
-void UnfreezeSprites(int) {}
-void StartLevel() {}
-void SetLevelPlayArea() {}
-
 void SaveState() {}
 void LoadSavedState() {}
-
-// Status bar and bitmap text, effect rings, player mode and camera.
-void TfmMain::BuildTextGlyphs() {}
-void TfmMain::DrawBitmapText(int, int, const std::string&) {}
-void TfmMain::DrawStatusBar() {}
-void TfmMain::ShowDust(int, int) {}
-void TfmMain::ShowDrops(int, int) {}
-void TfmMain::SetPlayerMode(int Mode, bool) { GameShell.PlayerMode = Mode; }
-void TfmMain::ScrollView() {}
 
