@@ -93,6 +93,7 @@ void SoundMixer::mixVoice(Voice& voice, float* acc, size_t frames) {
 }
 
 void SoundMixer::mix(int16_t* out, size_t frames) {
+  std::lock_guard<std::mutex> consumer(mixMutex_);
   acc_.assign(frames * kMixChannels, 0.0f);
   {
     std::lock_guard<std::mutex> lock(voiceMutex_);

@@ -82,6 +82,7 @@ class SoundMixer {
   std::vector<std::shared_ptr<Voice>> voices_;
   std::mutex sourceMutex_;
   std::vector<MixerSource*> sources_;
+  std::mutex mixMutex_;      // one consumer at a time
   std::vector<float> acc_;  // used by mix() only
   std::atomic<uint64_t> framesMixed_{0};
 };
