@@ -176,6 +176,8 @@ void FluidMusicDevice::render(float* mix, size_t frames) {
     if (sequencer_.atEnd()) {
       playing_ = false;
       completed_ = true;  // the main loop's poll delivers the notice
+      // Notes the file left on are released at the end of the piece.
+      for (uint8_t channel = 0; channel < 16; ++channel) synth_->midiEvent({0, uint8_t(0xB0 | channel), 123, 0});
     }
   }
   // Release tails, and silence while stopped.

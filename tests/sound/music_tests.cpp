@@ -303,6 +303,21 @@ TEST_F(FluidMusicTest, StopSilencesTheMusicAndKeepsThePosition) {
   EXPECT_EQ(player.GetPosition(), 2);
 }
 
+TEST_F(FluidMusicTest, NotesLeftOnAreReleasedAtTheEnd) {
+  // A church organ (it sustains for ever) whose note is never switched off.
+  const auto hanging = writeTemp("hanging.mid", midiFile(0, 96, {trackChunk({{0, {0xC0, 19}}, {0, {0x90, 60, 100}}}, 96)}));
+  TMediaPlayer player(std::make_unique<FluidMusicDevice>(mixer));
+  player.FileName = hanging.string();
+  ASSERT_TRUE(player.Open());
+  player.Play();
+  sink.pullSeconds(0.5);
+  EXPECT_GT(sink.rms(0), 100.0);
+  sink.clear();
+  sink.pullSeconds(3.0);
+  EXPECT_LT(sink.peak(0, 2 * kMixRate), 50);
+  std::filesystem::remove(hanging);
+}
+
 // The real device path: SDL's audio thread pulls the mixer (the dummy driver
 // in tests); the notice still reaches the thread that polls.
 TEST(SdlAudioOutput, FeedsTheMixerFromItsThreadAndTheNoticeArrivesOnTheMainThread) {
