@@ -25,7 +25,7 @@ void TLevelState::ResetPlayState() {
 
 int32_t TLevelState::AddSpriteText(std::string_view text) {
   if (text.empty()) return 0;
-  SpriteTexts.emplace_back(text.substr(0, MaxSpriteText));
+  SpriteTexts.emplace_back(text);
   return int32_t(SpriteTexts.size());
 }
 

@@ -137,8 +137,8 @@ struct TLevelState {
   // Text of object lines kept for their sprites (bonus contents, the target file
   // of a pipe or door). A sprite's `Data` names one as 1 + its index; 0 is none.
   std::vector<std::string> SpriteTexts;
-  static constexpr size_t MaxSpriteText = 255;  // the game keeps 256-byte zero-terminated copies
-  // Keeps a copy (cut to MaxSpriteText bytes) and returns the Data value; an empty text gives 0.
+  // Keeps a whole copy (a long target path stays whole) and returns the Data
+  // value; an empty text gives 0.
   int32_t AddSpriteText(std::string_view text);
   // The text a Data value names, or nullptr for 0 or a value naming none.
   const std::string* SpriteText(int32_t data) const;

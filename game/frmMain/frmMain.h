@@ -22,6 +22,7 @@
 
 namespace platform {
 class Form;
+class GdiBitmap;
 }
 class TGKScreen;
 class TGKSpriteMgr;
@@ -74,6 +75,8 @@ class TfmMain {
   std::shared_ptr<TGKSoundLib> DXSounds;
   std::unique_ptr<TGKStarField> DXRain1, DXRain2;
   std::unique_ptr<TGKImageLib> DXText;
+  // The status bar's background picture; StatusPicture loads it on first use.
+  std::shared_ptr<platform::GdiBitmap> StatusBmp;
   std::vector<TMenuItem> mnuMain;
 
   // Window layout chosen at creation.
@@ -165,6 +168,8 @@ class TfmMain {
   void ShowDrops(int X, int Y);
   void SetPlayerMode(int Mode, bool Hurt);
   void ScrollView();
+  // The status bar's picture ("bitmaps\\status.bmp"; 320 x 26 black when missing).
+  const platform::GdiBitmap& StatusPicture();
 
  private:
   void ChangeTargetFPS(int delta);

@@ -284,7 +284,7 @@ TEST(LevelState, SpriteTextsAreNamedByData) {
   const int32_t long_ = s.AddSpriteText(std::string(300, 'x'));
   ASSERT_NE(s.SpriteText(pipe), nullptr);
   EXPECT_EQ(*s.SpriteText(pipe), "levels\\cave.tql");
-  EXPECT_EQ(s.SpriteText(long_)->size(), TLevelState::MaxSpriteText);
+  EXPECT_EQ(s.SpriteText(long_)->size(), 300u);
   for (int32_t bad : {0, -1, 3, 1000, INT32_MIN}) EXPECT_EQ(s.SpriteText(bad), nullptr) << bad;
 }
 

@@ -1,0 +1,3 @@
+#include "game/Game/level_music.h"
+
+TLevelMusic LevelMusic;

@@ -1,0 +1,132 @@
+#include "tools/tqrun/level_run.h"
+
+#include <QImage>
+#include <charconv>
+#include <sstream>
+
+#include "components/ZEZ/TGKScreen.h"
+#include "components/gkspts/sprite_mgr.h"
+#include "game/Game/level_state.h"
+#include "game/frmMain/frmMain.h"
+#include "game/frmMain/pending_screens.h"
+#include "platform/app/application.h"
+#include "platform/core/keys.h"
+#include "platform/core/paths.h"
+#include "platform/core/random.h"
+
+TLevelRun::TLevelRun(const std::string& gameDir) {
+  if (!std::filesystem::is_directory(gameDir)) throw ERunArgument("no program folder \"" + gameDir + "\"");
+  std::string folder = std::filesystem::absolute(gameDir).string();
+  if (folder.back() != '/') folder += '/';
+  platform::setProgramFolder(folder);
+  platform::setClock(&clock_);
+  platform::fixRandomSeed(1);
+  platform::keyState().clear();
+  main_ = std::make_unique<TfmMain>(form_);
+  main_->FormCreate();
+  // Frames are paced by the clock alone, 40 a second.
+  GameShell.AutoAdjustFrameDelay = true;
+  form_.activate();
+  main_->TargetFPS = 40;
+}
+
+TLevelRun::~TLevelRun() {
+  main_.reset();
+  platform::application().Reset();
+  platform::setClock(nullptr);
+  platform::unfixRandomSeed();
+}
+
+void TLevelRun::StartLevel(const std::string& levelFile) {
+  if (!std::filesystem::is_regular_file(levelFile)) throw ERunArgument("no level file \"" + levelFile + "\"");
+  Level.LevelFileName = std::filesystem::absolute(platform::resolvePath(levelFile)).string();
+  Level.KeepTime = false;
+  Level.RestartLevel = false;
+  Level.ReturnToMap = false;
+  GameShell.EntryMode = EntryNormal;
+  Level.EntryPipe = 0;
+  main_->SetScreenState(ssLevel);
+  SetLevelPlayArea();
+  ::StartLevel();
+  main_->LastFrameEnd = int(platform::timeGetTime());
+  if (!Level.Player) throw ERunArgument("\"" + levelFile + "\" builds no level");
+}
+
+bool TLevelRun::InLevel() const { return main_->ScreenState() == ssLevel && Level.Player; }
+
+int TLevelRun::keyCode(const std::string& key) const {
+  const TGKSpriteMgr& m = *main_->DXSprites;
+  const std::pair<const char*, int> names[] = {
+      {"left", m.KeyLeft},   {"right", m.KeyRight},   {"up", m.KeyUp},
+      {"down", m.KeyDown},   {"fire1", m.KeyFire1},   {"fire2", m.KeyFire2},
+      {"start", GameShell.KeyStart}, {"select", GameShell.KeySelect},
+  };
+  for (const auto& [name, code] : names)
+    if (platform::sameText(key, name)) return code;
+  int code = 0;
+  const auto [end, ec] = std::from_chars(key.data(), key.data() + key.size(), code);
+  if (ec != std::errc() || end != key.data() + key.size() || code < 1 || code > 255)
+    throw ERunArgument("unknown key \"" + key + "\"");
+  return code;
+}
+
+void TLevelRun::RunFrame(const std::vector<TKeyEvent>& script) {
+  ++frame_;
+  for (const TKeyEvent& e : script) {
+    if (e.frame != frame_) continue;
+    const int vk = keyCode(e.key);
+    if (e.down) {
+      platform::keyState().keyDown(vk);
+      main_->FormKeyDown(vk, 0);
+    } else {
+      platform::keyState().keyUp(vk);
+      main_->FormKeyUp(vk, 0);
+    }
+  }
+  bool done = false;
+  main_->DXScreen->AppIdle(done);
+  main_->MainTimer.Poll();
+}
+
+TFrameState TLevelRun::State() const {
+  TFrameState s;
+  s.frame = frame_;
+  if (Level.Player && main_->ScreenState() == ssLevel) {
+    s.x = Level.Player->GetX() + main_->CameraX;
+    s.y = Level.Player->GetY() + main_->CameraY;
+  }
+  s.playerMode = GameShell.PlayerMode;
+  s.score = Level.Score;
+  s.coins = Level.Coins;
+  s.lives = Level.Lives;
+  s.levelTime = Level.LevelTime;
+  s.levelEnded = Level.LevelEnded;
+  s.playerDying = Level.PlayerDying;
+  s.returnToMap = Level.ReturnToMap;
+  return s;
+}
+
+std::string FrameStatesJson(const std::vector<TFrameState>& states) {
+  std::ostringstream out;
+  auto flag = [](bool b) { return b ? "true" : "false"; };
+  out << "[";
+  for (size_t i = 0; i < states.size(); ++i) {
+    const TFrameState& s = states[i];
+    out << (i ? ",\n " : "\n ") << "{\"frame\": " << s.frame << ", \"x\": " << s.x << ", \"y\": " << s.y
+        << ", \"PlayerMode\": " << s.playerMode << ", \"Score\": " << s.score << ", \"Coins\": " << s.coins
+        << ", \"Lives\": " << s.lives << ", \"LevelTime\": " << s.levelTime << ", \"LevelEnded\": "
+        << flag(s.levelEnded) << ", \"PlayerDying\": " << flag(s.playerDying) << ", \"ReturnToMap\": "
+        << flag(s.returnToMap) << "}";
+  }
+  out << "\n]\n";
+  return out.str();
+}
+
+void WritePng(const std::string& file, const std::vector<uint32_t>& pixels, int width, int height) {
+  if (width <= 0 || height <= 0 || pixels.size() < size_t(width) * size_t(height))
+    throw ERunArgument("no picture to write to \"" + file + "\"");
+  QImage image(width, height, QImage::Format_RGB32);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) image.setPixel(x, y, 0xFF000000u | pixels[size_t(y) * size_t(width) + size_t(x)]);
+  if (!image.save(QString::fromStdString(file), "PNG")) throw ERunArgument("cannot write \"" + file + "\"");
+}

@@ -1,0 +1,59 @@
+#pragma once
+// A level played without a display: the main window on a headless form, the
+// program folder of a game, a fake clock that advances 25 ms a frame and a key
+// script. Each frame's state is kept for the JSON report.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/app/form.h"
+#include "platform/core/clock.h"
+#include "tools/tqrun/run_options.h"
+
+class TfmMain;
+
+struct TFrameState {
+  int frame = 0;
+  int x = 0, y = 0;  // the player's level position
+  int playerMode = 0, score = 0, coins = 0, lives = 0, levelTime = 0;
+  bool levelEnded = false, playerDying = false, returnToMap = false;
+};
+
+class TLevelRun {
+ public:
+  // Opens the program folder gameDir (its Hopz.ini, libraries and music) and
+  // starts the screen. Throws ERunArgument when the folder does not exist.
+  explicit TLevelRun(const std::string& gameDir);
+  ~TLevelRun();
+  TLevelRun(const TLevelRun&) = delete;
+  TLevelRun& operator=(const TLevelRun&) = delete;
+
+  // Reads and builds a level as a map node would. Throws ERunArgument when the
+  // file does not exist or builds no level.
+  void StartLevel(const std::string& levelFile);
+  // One frame: the key events of this frame, the screen's idle frame, the
+  // one-second timer. Frames count from 1.
+  void RunFrame(const std::vector<TKeyEvent>& script);
+  TFrameState State() const;
+  // The last frame shown, as 0x00RRGGBB pixels.
+  const std::vector<uint32_t>& Picture() const { return form_.display.frame; }
+  int PictureWidth() const { return form_.display.frameWidth; }
+  int PictureHeight() const { return form_.display.frameHeight; }
+  bool InLevel() const;
+
+  TfmMain& Main() { return *main_; }
+  int Frame() const { return frame_; }
+
+ private:
+  int keyCode(const std::string& key) const;
+
+  platform::FakeClock clock_{1000};
+  platform::HeadlessForm form_{640, 480};
+  std::unique_ptr<TfmMain> main_;
+  int frame_ = 0;
+};
+
+// Writes the frames' states as a JSON array.
+std::string FrameStatesJson(const std::vector<TFrameState>& states);
+// Writes 0x00RRGGBB pixels as a PNG file; throws ERunArgument when it cannot.
+void WritePng(const std::string& file, const std::vector<uint32_t>& pixels, int width, int height);

@@ -1,0 +1,52 @@
+// tqrun --game DIR --level FILE [--frames N] [--keys SCRIPT] [--state OUT.json] [--png FRAME:OUT.png]...
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "tools/tqrun/level_run.h"
+
+namespace {
+
+std::string readText(const std::string& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) throw ERunArgument("cannot read \"" + file + "\"");
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+int run(const std::vector<std::string>& args) {
+  const TRunOptions options = ParseRunOptions(args);
+  const std::vector<TKeyEvent> script =
+      options.keysFile.empty() ? std::vector<TKeyEvent>{} : ParseKeyScript(readText(options.keysFile));
+  TLevelRun run(options.gameDir);
+  run.StartLevel(options.levelFile);
+  std::vector<TFrameState> states;
+  for (int frame = 1; frame <= options.frames; ++frame) {
+    run.RunFrame(script);
+    states.push_back(run.State());
+    for (const TPngRequest& png : options.pngs)
+      if (png.frame == frame) WritePng(png.file, run.Picture(), run.PictureWidth(), run.PictureHeight());
+    // Once the level has handed over to the map there is no level left to play.
+    if (!run.InLevel()) break;
+  }
+  const std::string json = FrameStatesJson(states);
+  if (options.stateFile.empty()) {
+    std::fputs(json.c_str(), stdout);
+  } else {
+    std::ofstream out(options.stateFile, std::ios::binary);
+    if (!(out << json)) throw ERunArgument("cannot write \"" + options.stateFile + "\"");
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return run(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "error: %s\n", e.what());
+    return 1;
+  }
+}
