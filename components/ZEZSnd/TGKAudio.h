@@ -65,7 +65,7 @@ class TGKAudio : public TGKScreenAudio {
   void RestoreBuffers();
   // True between a buffer reporting its loss and the rebuild, which waits until
   // the call that found the loss has returned (the next GetSound or
-  // DuplicateSound, or RestorePending).
+  // DuplicateSound, or RunPendingRestore).
   bool RestorePending() const { return restorePending_; }
   void RunPendingRestore();
 

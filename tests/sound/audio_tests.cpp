@@ -22,7 +22,9 @@ TGKSounds makeSounds(const std::vector<int>& frames, int32_t pan = 0, int32_t vo
       data[2 * f] = uint8_t(value);
       data[2 * f + 1] = uint8_t(value >> 8);
     }
-    sounds.AddSound(TGKWaveFormat::Pcm(44100, 1, 16), "s" + std::to_string(i), pan, volume, std::move(data));
+    std::string name = "s";
+    name += std::to_string(i);
+    sounds.AddSound(TGKWaveFormat::Pcm(44100, 1, 16), name, pan, volume, std::move(data));
   }
   return sounds;
 }
