@@ -9,7 +9,9 @@
 #include <QProxyStyle>
 
 #include "platform/qt/display/qt_keys.h"
+#include "components/MIDIPlayer/TMediaPlayer.h"
 #include "game/frmMain/frmMain.h"
+#include "game/frmMain/screen_audio_binding.h"
 #include "platform/app/application.h"
 #include "platform/core/keys.h"
 #include "platform/core/text_encoding.h"
@@ -125,6 +127,8 @@ THopzWindow::THopzWindow() {
   };
   host.MenuChanged = [this] { buildMenu(); };
   main_ = std::make_unique<TfmMain>(*this, host);
+  // Before the creation, which loads the title's sound library.
+  BindScreenAudio(*main_);
   main_->dlgOpen.Execute = [this](TOpenDialog& dialog) {
     (void)dialog;
     return false;
@@ -141,6 +145,7 @@ THopzWindow::THopzWindow() {
 
 THopzWindow::~THopzWindow() {
   pump_.stop();
+  UnbindScreenAudio();
   main_.reset();
 }
 
@@ -185,6 +190,8 @@ void THopzWindow::buildMenu() {
 
 void THopzWindow::pump() {
   platform::application().Guarded([&] { main_->MainTimer.Poll(); });
+  // The music player's end-of-piece notice reaches the window here, on this thread.
+  platform::application().Guarded([&] { main_->MIDIPlayer->Poll(); });
 }
 
 void THopzWindow::activate() {

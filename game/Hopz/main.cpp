@@ -8,6 +8,9 @@
 #include "game/frmInit/init_dialog.h"
 #include "platform/app/application.h"
 #include "platform/core/text_encoding.h"
+#include "platform/fluidsynth/fluid_music_device.h"
+#include "platform/sdl/sdl_audio_output.h"
+#include "platform/sound/sound_mixer.h"
 #include "platform/qt/shell/desktop_shell.h"
 
 int main(int argc, char** argv) {
@@ -29,6 +32,12 @@ int main(int argc, char** argv) {
     start = init.ModalResult == TfmInit::mrOK;
   }
   if (!start) return 0;
+
+  // Sound effects and music are mixed into the one mixer that the sound device
+  // plays; without a device the game runs silently.
+  platform::SdlAudioOutput audioOutput(platform::defaultMixer());
+  audioOutput.open();
+  platform::useFluidSynthMusic(platform::defaultMixer());
 
   THopzWindow window;
   window.showAsChosen();

@@ -31,6 +31,7 @@ class TGKImageLib;
 class TGKAudio;
 class TGKSoundLib;
 class TGKSoundBuffer;
+class TMediaPlayer;
 class TGKStarField;
 class TGKSurface;
 
@@ -73,6 +74,7 @@ class TfmMain {
   // Shared so that only the file that creates the sound objects needs their types.
   std::shared_ptr<TGKAudio> DXAudio;
   std::shared_ptr<TGKSoundLib> DXSounds;
+  std::shared_ptr<TMediaPlayer> MIDIPlayer;  // Tag 1: loop the piece (MIDIPlayerNotify)
   std::unique_ptr<TGKStarField> DXRain1, DXRain2;
   std::unique_ptr<TGKImageLib> DXText;
   // The status bar's background picture; StatusPicture loads it on first use.
