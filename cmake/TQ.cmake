@@ -53,9 +53,11 @@ function(tq_test)
   cmake_parse_arguments(A "" "NAME" "SOURCES;LIBS" ${ARGN})
   tq_folder_executable(${A_NAME} "${A_SOURCES}")
   target_link_libraries(${A_NAME} PRIVATE ${A_LIBS} GTest::gmock GTest::gtest_main)
-  gtest_discover_tests(${A_NAME}
-    DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp")
+  # Test programs run through env, so that every variable reaches discovery and
+  # every test (a list of variables cannot pass through discovery's properties).
+  set_target_properties(${A_NAME} PROPERTIES CROSSCOMPILING_EMULATOR
+    "env;QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp")
+  gtest_discover_tests(${A_NAME} DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # tq_bench(NAME name [SOURCES ...] LIBS ...): one Google Benchmark program bench_*.
