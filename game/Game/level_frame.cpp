@@ -116,11 +116,15 @@ void StartLevel() {
 }
 
 void CheckSwitchMusicEnd() {
-  const std::string tune = LevelMusic.fileName();
-  if (platform::lowerCase(platform::extractFileName(tune)) != "casa de hongo.mid") return;
-  if (platform::sameText(tune, Level.Options.MIDIFile)) return;
-  // Past the end, or stopped (music switched off, a skipped frame): the switch is over.
-  if (LevelMusic.position() < kSwitchTuneEnd && LevelMusic.playing()) return;
+  // Without its tune (music off, tune missing) the switch lasts the tune's time.
+  if (!SwitchEffectTimeUp()) {
+    const std::string tune = LevelMusic.fileName();
+    if (platform::lowerCase(platform::extractFileName(tune)) != "casa de hongo.mid") return;
+    if (platform::sameText(tune, Level.Options.MIDIFile)) return;
+    // Past the end, or stopped (music switched off, a skipped frame): the switch is over.
+    if (LevelMusic.position() < kSwitchTuneEnd && LevelMusic.playing()) return;
+  }
+  EndSwitchEffect();
 
   TGKAnimations& animations = fmMain->DXSprites->Animations;
   static constexpr int kSwitchKinds[] = {39, 41, 46, 48, 49, 63, 202, 280, 281, 282};
@@ -330,4 +334,6 @@ void LevelFrame() {
     StartLevel();
   }
   if (Level.ReturnToMap) LoadWorld();
+  // Last: at game over the title takes the sprites away.
+  CheckDeathSequenceEnd();
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "game/Game/level_frame.h"
 #include "game/LevelAnimations/level_animations.h"
 #include "level_fixture.h"
 #include "platform/core/paths.h"
@@ -317,11 +318,15 @@ TEST_F(Contact, SwitchesTradeBricksAndCoinsButASecondTimedSwitchDoesNotTradeBack
   EXPECT_FALSE(SwitchEffectTimeUp());
   clock_.advance(1);
   EXPECT_TRUE(SwitchEffectTimeUp()) << "music is off: the effect ends after the tune's time";
+  CheckSwitchMusicEnd();  // the level frame ends it
+  EXPECT_FALSE(SwitchEffectRunning());
+  EXPECT_EQ(sprite(brick).Animation, Block);
+  EXPECT_EQ(sprite(coin).Animation, Coin);
 
   const int plain = add(Switch, 200, 100);
   placePlayer(200, 90);
   contact(plain);
-  EXPECT_EQ(sprite(brick).Animation, Block) << "the plain switch trades every time";
+  EXPECT_EQ(sprite(brick).Animation, Coin) << "the plain switch trades every time";
 }
 
 }  // namespace
