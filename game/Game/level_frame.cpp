@@ -1,6 +1,7 @@
 #include "game/Game/level_frame.h"
 
 #include "components/ZEZ/TGKScreen.h"
+#include "components/ZEZSnd/TGKAudio.h"
 #include "components/ZEZStar/star_field.h"
 #include "components/gkspts/sprite_mgr.h"
 #include "game/Game/build_level.h"
@@ -14,6 +15,7 @@
 #include "game/LevelAnimations/level_animations.h"
 #include "game/Map/world_map.h"
 #include "game/frmMain/frmMain.h"
+#include "game/frmMain/status_bar.h"
 #include "platform/core/clock.h"
 #include "platform/core/paths.h"
 #include "platform/draw/gdi_bitmap.h"
@@ -25,9 +27,6 @@ constexpr int kSwitchTuneEnd = 63;   // song position where the switch tune ends
 constexpr int kFirstMapNode = 13;    // the Start node of a world map
 
 TGKSprites& sprites() { return fmMain->DXSprites->Sprites; }
-
-// The sound of the time bonus plays on every second frame.
-int timeBonusSoundTag = 0;
 
 void giveBackControl(TGKJumper& p) {
   p.Controlled = true;
@@ -92,6 +91,7 @@ void StartLevel() {
   Level.Player = nullptr;
   Level.LevelBuilt = false;
   sprites().Clear();
+  ClearEffectRings(*fmMain);
   TGKScreen& screen = *fmMain->DXScreen;
   if (screen.DirectDraw && screen.BackSurface) {
     if (Level.RestartLevel) FadeOutPalette(screen, Level.Options.PaletteFX, 20);
@@ -202,8 +202,10 @@ void CountTimeBonus() {
   }
   Level.LevelTime -= 10;
   Level.Score += 500;
-  if (timeBonusSoundTag == 0) fmMain->PlaySoundEffect(SoundCoin);
-  timeBonusSoundTag = 1 - timeBonusSoundTag;
+  // The audio component's Tag makes the sound play on every second step.
+  int& tag = fmMain->DXAudio->Tag;
+  if (tag == 0) fmMain->PlaySoundEffect(SoundCoin);
+  tag = tag == 0 ? 1 : 0;
 }
 
 void StepPlayerEntry() {

@@ -12,7 +12,7 @@
 #include "game/Splash/screen_services.h"
 #include "game/Splash/title_screen.h"
 #include "game/frmMain/frmMain.h"
-#include "platform/core/bitmap.h"
+#include "game/frmMain/status_bar.h"
 #include "platform/core/clock.h"
 #include "platform/core/paths.h"
 
@@ -74,7 +74,7 @@ bool standingOnWorldLink() {
   if (fmMain->ScreenState() != ssWorldMap) return false;
   const TGKSprites& list = fmMain->DXSprites->Sprites;
   if (WorldMap.MapPosition < 0 || WorldMap.MapPosition >= list.Count()) return false;
-  const std::string* link = MapSpriteText(list.GetSprite(WorldMap.MapPosition));
+  const std::string* link = SpriteTextOf(list.GetSprite(WorldMap.MapPosition));
   return link && platform::sameText(platform::extractFileExt(*link), ".tqw");
 }
 
@@ -90,6 +90,7 @@ void ReadWorldFile() {
   TGKSpriteMgr& sprites = *fmMain->DXSprites;
   if (anythingLoaded()) {
     sprites.Sprites.Clear();
+    ClearEffectRings(*fmMain);
     screen.FreeImageSurfaces();
     loadMapImages(Level.Options.ImageLib);
     screen.SetImageLibrary(fmMain->DXImages.get(), true);
@@ -157,18 +158,4 @@ void SetMapPlayArea() {
   s.SetClipRect({0, 0, clip.Right, bottom});
 }
 
-int StatusBarPictureHeight() {
-  static std::string readFrom;
-  static int height = 0;
-  const std::string file = GameShell.ExeDir + "bitmaps\\status.bmp";
-  if (file != readFrom) {
-    readFrom = file;
-    height = 0;
-    try {
-      if (platform::fileExists(file)) height = platform::readBmp(platform::resolvePath(file)).height;
-    } catch (const platform::BmpError&) {
-      height = 0;
-    }
-  }
-  return height;
-}
+int StatusBarPictureHeight() { return fmMain->StatusPicture().Height(); }

@@ -7,6 +7,7 @@
 #include "game/Game/palette_effects.h"
 #include "game/Splash/screen_services.h"
 #include "game/frmMain/frmMain.h"
+#include "game/frmMain/status_bar.h"
 #include "platform/core/keys.h"
 #include "platform/core/paths.h"
 #include "platform/core/random.h"
@@ -101,6 +102,7 @@ void LoadTitleResources() {
   const bool loadedBefore = Title.TitleLoaded || Title.WorldLoaded || Level.LevelLoaded;
   if (loadedBefore) {
     sprites().Sprites.Clear();
+    ClearEffectRings(*fmMain);
     screen().FreeImageSurfaces();
   }
   loadImageLibrary("sprites\\splash.iml");

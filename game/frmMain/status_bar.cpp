@@ -234,3 +234,10 @@ void TfmMain::ShowDust(int X, int Y) {
 }
 
 void TfmMain::ShowDrops(int X, int Y) { showRingSprite(DropsSprites, DropsIndex, X, Y, 287); }
+
+void ClearEffectRings(TfmMain& window) {
+  window.DustSprites.fill(nullptr);
+  window.DropsSprites.fill(nullptr);
+  window.DustIndex = 0;
+  window.DropsIndex = 0;
+}

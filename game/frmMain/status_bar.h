@@ -21,3 +21,8 @@ constexpr int PauseGlyph = 37;
 std::string ScoreText(int score);  // 7 digits with leading zeros (score already capped)
 std::string LivesText(int lives);  // one leading blank below 10, "XX" when negative
 std::string TimeText(int time);    // at least 3 digits with leading zeros; negative unpadded
+
+class TfmMain;
+// The dust and drops rings point into the sprite list: whoever clears the list
+// empties them too, so that ShowDust and ShowDrops never reach a freed sprite.
+void ClearEffectRings(TfmMain& window);

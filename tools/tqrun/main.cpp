@@ -1,8 +1,11 @@
 // tqrun --game DIR --level FILE [--frames N] [--keys SCRIPT] [--state OUT.json] [--png FRAME:OUT.png]...
+#include <QGuiApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
+#include "platform/qt/display/qt_text_rasterizer.h"
 #include "tools/tqrun/level_run.h"
 
 namespace {
@@ -14,6 +17,15 @@ std::string readText(const std::string& file) {
   text << in.rdbuf();
   return text.str();
 }
+
+// Qt draws the canvas texts while it lives.
+struct ScopedQtText {
+  platform::qt::QtTextRasterizer rasterizer;
+  ScopedQtText() { platform::setTextRasterizer(&rasterizer); }
+  ~ScopedQtText() { platform::setTextRasterizer(nullptr); }
+  ScopedQtText(const ScopedQtText&) = delete;
+  ScopedQtText& operator=(const ScopedQtText&) = delete;
+};
 
 int run(const std::vector<std::string>& args) {
   const TRunOptions options = ParseRunOptions(args);
@@ -43,6 +55,15 @@ int run(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Canvas texts are drawn by Qt as in the game; no display is needed for that.
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  // Qt's notes about the headless platform would mix with the report on stderr.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+  });
+  int qtArgc = 1;
+  QGuiApplication app(qtArgc, argv);
+  const ScopedQtText text;
   try {
     return run(std::vector<std::string>(argv + 1, argv + argc));
   } catch (const std::exception& e) {

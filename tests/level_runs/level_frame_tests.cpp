@@ -1,0 +1,297 @@
+// The steps of one level frame: the time bonus, auto-scroll, falling out of the
+// level, pipe and door targets, and the background's source rectangle.
+#include "game/Game/level_frame.h"
+
+#include "components/ZEZSnd/TGKAudio.h"
+#include "game/Game/build_level.h"
+#include "game/Game/draw_background.h"
+#include "game/Game/sprite_moved.h"
+#include "level_fixture.h"
+#include "platform/core/paths.h"
+
+namespace {
+
+using LevelFrameTest = LevelFixture;
+
+TEST_F(LevelFrameTest, TheTimeLeftTurnsIntoScoreWhileTheEndCountdownRuns) {
+  struct Case {
+    int time, endStage;
+    int steps;      // calls until nothing changes any more
+    int scoreGain;  // after those calls
+  };
+  const Case cases[] = {
+      {95, 0, 10, 9 * 500 + 5 * 50},  // 500 nine times, then the last 5 seconds at 50
+      {10, 2, 1, 500},
+      {11, 1, 2, 500 + 50},
+      {1, 0, 1, 50},
+      {0, 0, 0, 0},
+      {95, 3, 0, 0},   // the countdown has not reached the bonus yet
+      {95, -1, 0, 0},  // the level runs
+  };
+  start({{0, 0, "0,1"}});
+  for (const Case& c : cases) {
+    SCOPED_TRACE("time " + std::to_string(c.time) + " stage " + std::to_string(c.endStage));
+    Level.Score = 1000;
+    Level.LevelTime = c.time;
+    Level.EndStage = c.endStage;
+    for (int i = 0; i < c.steps; ++i) CountTimeBonus();
+    EXPECT_EQ(Level.Score, 1000 + c.scoreGain);
+    const int timeAfter = c.steps > 0 ? 0 : c.time;
+    EXPECT_EQ(Level.LevelTime, timeAfter);
+    CountTimeBonus();
+    EXPECT_EQ(Level.Score, 1000 + c.scoreGain);
+  }
+}
+
+TEST_F(LevelFrameTest, TheTimeBonusSoundPlaysOnEverySecondStep) {
+  start({{0, 0, "0,1"}});
+  TGKAudio& audio = *main().DXAudio;
+  audio.Tag = 0;
+  Level.EndStage = 0;
+  Level.LevelTime = 100;
+  std::vector<int> tags;
+  for (int i = 0; i < 4; ++i) {
+    CountTimeBonus();
+    tags.push_back(audio.Tag);
+  }
+  EXPECT_EQ(tags, (std::vector<int>{1, 0, 1, 0}));
+}
+
+TEST_F(LevelFrameTest, AutoScrollRunsToTheLevelsEndAndStopsForGood) {
+  struct Case {
+    const char* options;
+    bool limits, paused;
+    int frames;
+    int cameraX;   // after the frames
+    bool active;   // AutoScrollActive after the frames
+  };
+  // A level of 40 cells (640 px) in a view 320 wide: the camera may reach 320.
+  const Case cases[] = {
+      {"AutoScrollX=-1\r\n", true, false, 10, 10, true},
+      {"AutoScrollX=-1\r\n", true, false, 400, 321, false},  // passes the end by one, then stops
+      {"AutoScrollX=-1\r\nHAutoScroll=1\r\n", true, false, 10, 5, true},
+      {"AutoScrollX=-1\r\nHAutoScroll=1\r\n", true, false, 1000, 321, false},
+      {"AutoScrollX=-1\r\n", true, true, 10, 0, true},  // paused: nothing moves
+      {"AutoScrollX=-2\r\n", false, false, 400, 800, true},  // without limits it never stops
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.options) + (c.limits ? "" : " no limits") + (c.paused ? " paused" : ""));
+    start({{0, 5, "0,1"}, {10, 5, "39,1"}}, c.options);
+    Level.ScrollLimits = c.limits;
+    GameShell.Paused = c.paused;
+    for (int i = 0; i < c.frames; ++i) UpdateView();
+    EXPECT_EQ(main().CameraX, c.cameraX);
+    EXPECT_EQ(sprite(39).GetX(), 160 - c.cameraX);
+    EXPECT_EQ(Level.AutoScrollActive, c.active);
+    GameShell.Paused = false;
+  }
+}
+
+TEST_F(LevelFrameTest, APlayerWalkingAgainstTheAutoScrollKeepsItsPlace) {
+  start({{2, 5, "0,1"}}, "AutoScrollX=-1\r\n");
+  TGKJumper& p = player();
+  struct Case { int direction; double speed; int dx; };
+  for (const Case& c : {Case{8, 1.0, 0}, {24, 1.0, -1}, {8, 0.0, -1}}) {
+    SCOPED_TRACE(c.direction);
+    p.SetDirection(c.direction);
+    p.SetSpeed(c.speed);
+    const int x = p.GetX();
+    UpdateView();
+    EXPECT_EQ(p.GetX(), x + c.dx);
+  }
+}
+
+TEST_F(LevelFrameTest, FallingOutKillsThePlayerBelowTheViewOrTwiceItWithoutLimits) {
+  struct Case {
+    const char* options;
+    bool limits;
+    int y;
+    bool dies;
+  };
+  // The view is 208 high; a level of 20 rows is 320 high, one of 10 rows 160.
+  const Case cases[] = {
+      {"", true, 208, false},
+      {"", true, 209, true},
+      {"Height=10\r\n", true, 161, true},
+      {"Height=10\r\n", true, 160, false},
+      {"", false, 400, false},
+      {"", false, 417, true},
+      {"Height=10\r\n", false, 320, false},
+      {"Height=10\r\n", false, 321, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.options) + (c.limits ? "" : "no limits ") + std::to_string(c.y));
+    start({{0, 0, "0,1"}}, c.options);
+    Level.ScrollLimits = c.limits;
+    player().SetY(c.y);
+    CheckFallingOut();
+    EXPECT_EQ(Level.PlayerDying, c.dies);
+  }
+  // Once the level has ended nothing kills the player.
+  start({{0, 0, "0,1"}});
+  Level.LevelEnded = true;
+  player().SetY(1000);
+  CheckFallingOut();
+  EXPECT_FALSE(Level.PlayerDying);
+}
+
+// Pipes and doors of the default game's first level, pointing at files of the program folder.
+class PipeTargetTest : public LevelFixture {
+ protected:
+  void SetUp() override {
+    LevelFixture::SetUp();
+    run_->StartLevel(std::string(TQ_STAGE_DIR) + "/levels/1-1.tql");
+    WorldMap.WorldFileName = GameShell.ExeDir + "worlds\\world1.tqw";
+  }
+  // Adds an object with a target text and sends the player through it.
+  TGKSprite& enter(const std::string& line) {
+    AddLevelObject(5, 5, "1=" + line);
+    Level.EnteredPipe = count() - 1;
+    player().State = 0;
+    return sprite(count() - 1);
+  }
+};
+
+TEST_F(PipeTargetTest, APipeToAnotherLevelRestartsWithItsEntry) {
+  // Kind 330 takes no destination number from its line.
+  struct Case { const char* line; int entryMode, entryPipe; };
+  for (const Case& c : {Case{"16,1,levels\\1-2.tql,,4,1", EntryFromPipe, 4}, {"330,1,LEVELS\\1-2.TQL,,4,1", EntryFromTop, 0},
+                        {"59,1,levels\\1-2.tql,,4,1", EntryFromPipe, 4}}) {
+    SCOPED_TRACE(c.line);
+    const std::string running = Level.LevelFileName;
+    enter(c.line);
+    FollowPipeTarget();
+    EXPECT_TRUE(Level.RestartLevel);
+    EXPECT_TRUE(platform::sameText(platform::extractFileName(Level.LevelFileName), "1-2.tql"));
+    EXPECT_EQ(GameShell.EntryMode, c.entryMode);
+    EXPECT_EQ(Level.EntryPipe, c.entryPipe);
+    EXPECT_EQ(GameShell.EntryDirection, 1);
+    EXPECT_EQ(Level.EnteredPipe, -1);
+    Level.LevelFileName = running;
+    Level.RestartLevel = false;
+  }
+}
+
+TEST_F(PipeTargetTest, APipeToTheRunningLevelWarpsInsideIt) {
+  // Object 1 of the file is sprite 39: the warp's destination.
+  const TGKSprite& d = sprite(39);
+  struct Case { int direction; int exitLine; };
+  const int camX = main().CameraX, camY = main().CameraY;
+  const int w = player().Width, h = player().Height;
+  for (const Case& c : {Case{1, d.GetX() + d.Width + camX}, {2, d.GetY() + camY + d.Height},
+                        {3, d.GetX() + camX - w}, {0, d.GetY() + camY - h}}) {
+    SCOPED_TRACE(c.direction);
+    enter("16,1,levels\\1-1.tql,,1," + std::to_string(c.direction));
+    FollowPipeTarget();
+    EXPECT_FALSE(Level.RestartLevel);
+    EXPECT_EQ(GameShell.EntryMode, EntryFromPipe);
+    EXPECT_EQ(player().Param3, c.exitLine);
+    EXPECT_EQ(Level.EntryPipe, 0);
+    GameShell.EntryMode = EntryNormal;
+  }
+  // A destination past the sprites leaves the player where it is.
+  player().Param3 = 0;
+  enter("16,1,levels\\1-1.tql,,100000,1");
+  FollowPipeTarget();
+  EXPECT_EQ(GameShell.EntryMode, EntryNormal);
+  EXPECT_EQ(player().Param3, 0);
+}
+
+TEST_F(PipeTargetTest, ADoorToAWorldReturnsToTheMap) {
+  struct Case {
+    const char* line;
+    std::string world;  // the world shown before
+    bool newWorld;
+    int lastPosition;
+  };
+  const std::string world1 = GameShell.ExeDir + "worlds\\world1.tqw";
+  const Case cases[] = {
+      {"59,1,worlds\\world1.tqw,,0", world1, false, 7},
+      {"59,1,worlds\\WORLD1.TQW,,3", world1, false, 16},
+      {"59,1,worlds\\world1.tqw,,2", GameShell.ExeDir + "worlds\\other.tqw", true, 15},
+      {"59,1,worlds\\world1.tqw,,0", GameShell.ExeDir + "worlds\\other.tqw", true, 13},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    WorldMap = TWorldMapState{};
+    WorldMap.WorldFileName = c.world;
+    WorldMap.LastPosition = 7;
+    WorldMap.InitialInfo = false;
+    WorldMap.MapPosition = 20;
+    main().EndedNodes = {"14"};
+    Level.ReturnToMap = false;
+    GameShell.EntryMode = EntryFromPipe;
+    enter(c.line);
+    FollowPipeTarget();
+    EXPECT_TRUE(Level.ReturnToMap);
+    EXPECT_EQ(GameShell.EntryMode, EntryNormal);
+    EXPECT_EQ(WorldMap.MapPosition, 13);
+    EXPECT_EQ(WorldMap.LastPosition, c.lastPosition);
+    EXPECT_EQ(WorldMap.InitialInfo, c.newWorld);
+    EXPECT_EQ(main().EndedNodes.empty(), c.newWorld);
+    EXPECT_EQ(WorldMap.ShowPlayerTime != -1, !c.newWorld);
+    if (c.newWorld) { EXPECT_EQ(WorldMap.WorldFileName, world1); }
+  }
+}
+
+TEST_F(PipeTargetTest, AMissingTargetOnlyEndsTheTravel) {
+  const std::string running = Level.LevelFileName;
+  for (const char* line : {"16,1,levels\\missing.tql,,4,1", "59,1,worlds\\missing.tqw", "16,1"}) {
+    SCOPED_TRACE(line);
+    enter(line);
+    const int x = player().GetX();
+    FollowPipeTarget();
+    EXPECT_EQ(Level.EnteredPipe, -1);
+    EXPECT_FALSE(Level.RestartLevel || Level.ReturnToMap);
+    EXPECT_EQ(Level.LevelFileName, running);
+    EXPECT_EQ(player().GetX(), x);
+  }
+  // While the entry animation runs (State > 0) the target waits.
+  enter("16,1,levels\\1-2.tql");
+  player().State = PipeDown;
+  FollowPipeTarget();
+  EXPECT_EQ(Level.EnteredPipe, count() - 1);
+}
+
+TEST(BackgroundSource, TheCameraPicksThePartOfTheSurfaceThatShows) {
+  struct Case {
+    const char* what;
+    TBackgroundView view;
+    platform::TRect source;
+  };
+  // View 320 x 208.
+  const Case cases[] = {
+      {"camera at 0", {0, 0, 320, 208, 640, 320, 480, 300, 0, 0}, {0, 0, 320, 208}},
+      {"parallax", {100, 56, 320, 208, 640, 320, 480, 300, 0, 0}, {50, 46, 370, 254}},
+      {"at the level's end", {320, 112, 320, 208, 640, 320, 480, 300, 0, 0}, {160, 92, 480, 300}},
+      {"past the level's end", {400, 200, 320, 208, 640, 320, 480, 300, 0, 0}, {160, 92, 480, 300}},
+      {"level narrower than the view", {0, 0, 320, 208, 200, 150, 330, 218, 0, 0}, {0, 0, 200, 150}},
+      {"level narrower, camera moved", {-8, 4, 320, 208, 200, 150, 330, 218, 0, 0}, {10, 10, 200, 150}},
+      {"surface exactly as large as the view", {100, 50, 320, 208, 640, 320, 320, 208, 0, 0}, {0, 0, 320, 208}},
+      {"parallax margins", {0, 0, 320, 208, 640, 320, 480, 300, 20, 8}, {0, 0, 300, 200}},
+      {"margins no smaller than the source", {0, 0, 320, 208, 640, 320, 480, 300, 320, 300}, {0, 0, 320, 208}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const platform::TRect r = BackgroundSource(c.view);
+    EXPECT_EQ(r.Left, c.source.Left);
+    EXPECT_EQ(r.Top, c.source.Top);
+    EXPECT_EQ(r.Right, c.source.Right);
+    EXPECT_EQ(r.Bottom, c.source.Bottom);
+  }
+}
+
+TEST_F(LevelFrameTest, ALevelStartAfterALevelLeavesNoEffectRingOnFreedSprites) {
+  start({{0, 0, "0,1"}});
+  Level.LevelFileName = (scratch_ / "missing.tql").string();
+  StartLevel();
+  for (TGKSprite* s : main().DustSprites) EXPECT_EQ(s, nullptr);
+  for (TGKSprite* s : main().DropsSprites) EXPECT_EQ(s, nullptr);
+  // Under the address sanitizer a stale ring would fail here.
+  main().ShowDust(10, 10);
+  main().ShowDrops(10, 10);
+  start({{0, 0, "0,1"}});
+  EXPECT_NE(main().DustSprites[0], nullptr);
+}
+
+}  // namespace

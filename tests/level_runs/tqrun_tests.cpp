@@ -1,0 +1,165 @@
+// tqrun: its command line and key script, its error lines, and a level of the
+// default game played headless into a picture.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <QColor>
+#include <QImage>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "tools/tqrun/run_options.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+TEST(RunOptions, AWholeCommandLine) {
+  const TRunOptions o = ParseRunOptions({"--game", "g", "--level", "l.tql", "--frames", "200", "--keys", "k.txt",
+                                         "--state", "s.json", "--png", "1:a.png", "--png", "200:b.png"});
+  EXPECT_EQ(o.gameDir, "g");
+  EXPECT_EQ(o.levelFile, "l.tql");
+  EXPECT_EQ(o.frames, 200);
+  EXPECT_EQ(o.keysFile, "k.txt");
+  EXPECT_EQ(o.stateFile, "s.json");
+  ASSERT_EQ(o.pngs.size(), 2u);
+  EXPECT_EQ(o.pngs[1].frame, 200);
+  EXPECT_EQ(o.pngs[1].file, "b.png");
+  EXPECT_EQ(ParseRunOptions({"--level", "l", "--game", "g"}).frames, 1);
+}
+
+TEST(RunOptions, BadArgumentsAreRefused) {
+  const std::vector<std::vector<std::string>> cases = {
+      {},
+      {"--game", "g"},
+      {"--level", "l"},
+      {"--game", "g", "--level"},
+      {"--game", "g", "--level", "l", "--frames", "0"},
+      {"--game", "g", "--level", "l", "--frames", "12x"},
+      {"--game", "g", "--level", "l", "--frames", "-3"},
+      {"--game", "g", "--level", "l", "--frames", "99999999999"},
+      {"--game", "g", "--level", "l", "--png", "a.png"},
+      {"--game", "g", "--level", "l", "--png", "1:"},
+      {"--game", "g", "--level", "l", "--png", "0:a.png"},
+      {"--game", "g", "--level", "l", "--png", "2:a.png"},  // past the one frame
+      {"--game", "g", "--level", "l", "--speed", "2"},
+  };
+  for (const auto& args : cases) {
+    std::string line;
+    for (const std::string& a : args) line += a + " ";
+    SCOPED_TRACE(line);
+    EXPECT_THROW(ParseRunOptions(args), ERunArgument);
+  }
+}
+
+TEST(KeyScript, OneEventALine) {
+  const std::vector<TKeyEvent> events = ParseKeyScript("# walk right, then jump\r\n1 down right\n\n10 down 32\r\n12 up right\n");
+  ASSERT_EQ(events.size(), 3u);
+  EXPECT_EQ(events[0].frame, 1);
+  EXPECT_TRUE(events[0].down);
+  EXPECT_EQ(events[0].key, "right");
+  EXPECT_EQ(events[1].key, "32");
+  EXPECT_FALSE(events[2].down);
+  for (const char* bad : {"1 down", "1 press right", "x down right", "0 down right", "1 down right extra"}) {
+    SCOPED_TRACE(bad);
+    EXPECT_THROW(ParseKeyScript(bad), ERunArgument);
+  }
+}
+
+// tqrun as a level author runs it.
+class TqrunProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    scratch_ = fs::temp_directory_path() / ("tqrun_tests_" + std::to_string(::getpid()) + "_" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(scratch_);
+    fs::create_directories(scratch_);
+  }
+  void TearDown() override { fs::remove_all(scratch_); }
+
+  struct Result {
+    int exitCode;
+    std::string err;
+  };
+  Result run(const std::string& args) {
+    const fs::path err = scratch_ / "stderr.txt";
+    const std::string command =
+        std::string(TQ_STAGE_DIR) + "/tqrun " + args + " > " + (scratch_ / "stdout.txt").string() + " 2> " + err.string();
+    const int status = std::system(command.c_str());
+    std::ifstream in(err);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text.str()};
+  }
+  std::string file(const std::string& name) { return (scratch_ / name).string(); }
+  static std::string stage() { return TQ_STAGE_DIR; }
+
+  fs::path scratch_;
+};
+
+TEST_F(TqrunProgram, ABadArgumentOrFileGivesAnErrorLine) {
+  std::ofstream(file("bad_keys.txt")) << "1 down nokey\n";
+  std::ofstream(file("broken_keys.txt")) << "1 hold right\n";
+  const std::string level = " --level " + stage() + "/levels/1-1.tql";
+  const std::string cases[] = {
+      "",
+      "--frames 3",
+      "--game " + file("nowhere") + level,
+      "--game " + stage() + " --level " + file("missing.tql"),
+      "--game " + stage() + level + " --keys " + file("missing.txt"),
+      "--game " + stage() + level + " --keys " + file("broken_keys.txt"),
+      "--game " + stage() + level + " --keys " + file("bad_keys.txt"),
+      "--game " + stage() + level + " --png 1:" + file("no/such/folder/a.png"),
+      "--game " + stage() + level + " --state " + file("no/such/folder/s.json"),
+  };
+  for (const std::string& args : cases) {
+    SCOPED_TRACE(args);
+    const Result r = run(args);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.rfind("error: ", 0), 0u) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+  }
+}
+
+TEST_F(TqrunProgram, TheFirstLevelPlays200FramesIntoAPicture) {
+  const Result r = run("--game " + stage() + " --level " + stage() + "/levels/1-1.tql --frames 200 --state " +
+                       file("state.json") + " --png 200:" + file("frame200.png"));
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+
+  std::ifstream in(file("state.json"));
+  std::ostringstream json;
+  json << in.rdbuf();
+  const std::string text = json.str();
+  size_t frames = 0;
+  for (size_t at = text.find("{\"frame\": "); at != std::string::npos; at = text.find("{\"frame\": ", at + 1)) ++frames;
+  EXPECT_EQ(frames, 200u);
+  EXPECT_NE(text.find("{\"frame\": 200, "), std::string::npos);
+  for (const char* key : {"\"x\"", "\"y\"", "\"PlayerMode\"", "\"Score\"", "\"Coins\"", "\"Lives\"", "\"LevelTime\"",
+                          "\"LevelEnded\": false", "\"PlayerDying\": false", "\"ReturnToMap\": false"})
+    EXPECT_NE(text.find(key), std::string::npos) << key;
+
+  const QImage image(QString::fromStdString(file("frame200.png")));
+  ASSERT_FALSE(image.isNull());
+  ASSERT_EQ(image.width(), 320);
+  ASSERT_EQ(image.height(), 240);
+  auto colours = [&](int x0, int y0, int x1, int y1) {
+    std::set<QRgb> seen;
+    for (int y = y0; y < y1; ++y)
+      for (int x = x0; x < x1; ++x) seen.insert(image.pixel(x, y));
+    return seen.size();
+  };
+  // The sky of the background (not the black of an empty buffer), the ground and the objects on it...
+  const QRgb sky = image.pixel(5, 5);
+  EXPECT_NE(sky & 0xFFFFFFu, 0u);
+  EXPECT_EQ(image.pixel(300, 50), sky);
+  EXPECT_GT(colours(0, 150, 320, 208), 4u);
+  EXPECT_GT(colours(0, 0, 320, 208), 10u);
+  // ...and the status bar with its texts.
+  EXPECT_GT(colours(0, 208, 320, 240), 4u);
+  EXPECT_GT(colours(60, 220, 130, 232), 1u);  // the score's digits
+}
+
+}  // namespace
