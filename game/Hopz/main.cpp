@@ -2,6 +2,8 @@
 // game window.
 #include "platform/qt/display/qt_application.h"
 
+#include <cstdlib>
+
 #include "game/Hopz/hopz_window.h"
 #include "game/frmInit/app_title.h"
 #include "game/frmInit/frmInit.h"
@@ -34,7 +36,9 @@ int main(int argc, char** argv) {
   if (!start) return 0;
 
   // Sound effects and music are mixed into the one mixer that the sound device
-  // plays; without a device the game runs silently.
+  // plays; without a device the game runs silently. SDL would otherwise take
+  // over SIGINT and SIGTERM, and the game could not be stopped from outside.
+  setenv("SDL_NO_SIGNAL_HANDLERS", "1", 0);
   platform::SdlAudioOutput audioOutput(platform::defaultMixer());
   audioOutput.open();
   platform::useFluidSynthMusic(platform::defaultMixer());
