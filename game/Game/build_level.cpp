@@ -374,6 +374,7 @@ void PlaceEnteringPlayer() {
       }
       p.Controlled = false;
       fmMain->DXSprites->PlayerBehind = true;
+      Level.PipeTravel = true;
       FreezeSprites(1);
       break;
     }

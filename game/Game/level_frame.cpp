@@ -223,6 +223,7 @@ void StepPlayerEntry() {
     if (out) {
       giveBackControl(p);
       fmMain->DXSprites->PlayerBehind = false;
+      Level.PipeTravel = false;
       p.StandAnimation = 0;
       GameShell.EntryMode = EntryNormal;
       UnfreezeSprites(1);
@@ -238,6 +239,7 @@ void StepPlayerEntry() {
       // A direction the file does not know: the exit ends where the player stands.
       giveBackControl(p);
       fmMain->DXSprites->PlayerBehind = false;
+      Level.PipeTravel = false;
       p.StandAnimation = 0;
       GameShell.EntryMode = EntryNormal;
       UnfreezeSprites(1);
@@ -257,6 +259,7 @@ void FollowPipeTarget() {
   if (Level.EnteredPipe < 0 || Level.Player->State != 0) return;
   const int index = Level.EnteredPipe;
   Level.EnteredPipe = -1;
+  Level.PipeTravel = false;  // set again below when the player comes out of a pipe here
   if (index >= sprites().Count()) return;
   const TGKSprite& pipe = sprites().GetSprite(index);
   const std::string* text = Level.SpriteText(pipe.Data);
@@ -288,6 +291,7 @@ void FollowPipeTarget() {
       default: return;
     }
     GameShell.EntryMode = EntryFromPipe;
+    Level.PipeTravel = true;
     return;
   }
 

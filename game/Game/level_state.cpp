@@ -15,6 +15,7 @@ void TLevelState::ResetPlayState() {
   StandingOnSprite = -1;
   PrevStandingOnSprite = -1;
   EnteredPipe = -1;
+  PipeTravel = false;
   RestartLevel = false;
   ReturnToMap = false;
   PlayerDying = false;

@@ -104,6 +104,10 @@ struct TLevelState {
   int StandingOnSprite = -1;    // sprite the player stands on, -1 none
   int PrevStandingOnSprite = -1;
   int EnteredPipe = -1;         // pipe or door being travelled through, -1 none
+  // The player travels through a pipe or door: nothing kills him meanwhile. Kept
+  // apart from the manager's PlayerBehind, which a drop through a white panel or
+  // quicksand also sets without making the player immortal.
+  bool PipeTravel = false;
   bool RestartLevel = false;    // rebuild at the end of the next level frame
   bool ReturnToMap = false;     // leave for the map at the end of the next level frame
   bool PlayerDying = false;

@@ -90,7 +90,9 @@ TEST(PlayerPhysics, GlidingAndFlightInTheFlyingForm) {
     Physics(world, false);
     EXPECT_DOUBLE_EQ(p.GetMaxFall(), c.maxFall);
     EXPECT_DOUBLE_EQ(p.GetVelocityY(), c.velocityY);
-    if (c.mayFly && !c.ended) EXPECT_EQ(world.mgr().Animations.GetAnimation(2).GetFrame(8, 1), 261);
+    if (c.mayFly && !c.ended) {
+      EXPECT_EQ(world.mgr().Animations.GetAnimation(2).GetFrame(8, 1), 261);
+    }
   }
 }
 
