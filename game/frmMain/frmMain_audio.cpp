@@ -4,10 +4,10 @@
 #include "components/ZEZ/TGKScreen.h"
 #include "components/ZEZSnd/TGKAudio.h"
 #include "components/gkslib/TGKSoundLib.h"
+#include "game/Game/level_events.h"
 #include "game/Game/level_state.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/music_rules.h"
-#include "platform/core/clock.h"
 
 namespace {
 
@@ -26,10 +26,6 @@ class TMediaPlayerControl final : public TMusicControl {
  private:
   TMediaPlayer& player_;
 };
-
-// Sound 1 (coin) and sound 3 (brick) have rings of duplicates.
-constexpr int kCoinSound = 1;
-constexpr int kBrickSound = 3;
 
 }  // namespace
 
@@ -50,11 +46,11 @@ void TfmMain::CreateAudio() {
 void TfmMain::DXAudioInitialize() {
   CoinSounds.fill(nullptr);
   BrickSounds.fill(nullptr);
-  // A library without the coin and brick sounds leaves the rings empty (silent).
-  if (DXAudio->BufferCount() <= kBrickSound) return;
+  // Without the coin and brick sounds the rings stay empty.
+  if (DXAudio->BufferCount() <= SoundBrick) return;
   for (size_t i = 0; i < CoinSounds.size(); ++i) {
-    CoinSounds[i] = DXAudio->DuplicateSound(kCoinSound);
-    BrickSounds[i] = DXAudio->DuplicateSound(kBrickSound);
+    CoinSounds[i] = DXAudio->DuplicateSound(SoundCoin);
+    BrickSounds[i] = DXAudio->DuplicateSound(SoundBrick);
   }
 }
 
@@ -68,16 +64,6 @@ void TfmMain::PlaySoundEffect(int index) {
 
 void TfmMain::MIDIPlayerNotify() {
   TMediaPlayerControl control(*MIDIPlayer);
-  switch (handleMusicNotify(control, GameShell.PlayMusic, Level.Lives)) {
-    case TMusicEndAction::ReturnToTitle:
-      ReturnToTitle();
-      break;
-    case TMusicEndAction::ReturnToMap:
-      WorldMap.ShowPlayerTime = static_cast<int>(platform::GetTickCount() + 500);
-      WorldMap.MapPosition = 13;
-      Level.ReturnToMap = true;
-      break;
-    case TMusicEndAction::None:
-      break;
-  }
+  // The end of the death tune: the title when no lives are left, else the map.
+  if (handleMusicNotify(control, GameShell.PlayMusic, Level.Lives) != TMusicEndAction::None) FinishDeathSequence();
 }
