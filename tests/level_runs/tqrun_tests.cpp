@@ -162,4 +162,18 @@ TEST_F(TqrunProgram, TheFirstLevelPlays200FramesIntoAPicture) {
   EXPECT_GT(colours(60, 220, 130, 232), 1u);  // the score's digits
 }
 
+TEST_F(TqrunProgram, ADeathHandsTheLevelOverToItsMapAndTheRunEnds) {
+  // The first level's walk ends in its pit; the run stops once the level is left.
+  const Result r = run("--game " + stage() + " --level " + stage() + "/levels/1-1.tql --frames 2000 --keys " +
+                       std::string(TQ_SOURCE_DIR) + "/tests/player_runs/first_level.keys --state " + file("state.json"));
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  std::ifstream in(file("state.json"));
+  std::ostringstream json;
+  json << in.rdbuf();
+  const std::string text = json.str();
+  EXPECT_NE(text.find("\"PlayerDying\": true"), std::string::npos);
+  EXPECT_NE(text.find("\"Lives\": 4"), std::string::npos);
+  EXPECT_EQ(text.find("{\"frame\": 2000, "), std::string::npos);  // ended before the last frame
+}
+
 }  // namespace

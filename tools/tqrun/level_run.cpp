@@ -40,6 +40,9 @@ TLevelRun::~TLevelRun() {
 void TLevelRun::StartLevel(const std::string& levelFile) {
   if (!std::filesystem::is_regular_file(levelFile)) throw ERunArgument("no level file \"" + levelFile + "\"");
   Level.LevelFileName = std::filesystem::absolute(platform::resolvePath(levelFile)).string();
+  // Played on its own, as the game plays a level opened as a game: the level is
+  // also the world it returns to.
+  WorldMap.WorldFileName = Level.LevelFileName;
   Level.KeepTime = false;
   Level.RestartLevel = false;
   Level.ReturnToMap = false;
