@@ -2,7 +2,6 @@
 // game window.
 #include "platform/qt/display/qt_application.h"
 
-#include <cstdlib>
 
 #include "game/Hopz/hopz_window.h"
 #include "game/frmInit/app_title.h"
@@ -36,9 +35,7 @@ int main(int argc, char** argv) {
   if (!start) return 0;
 
   // Sound effects and music are mixed into the one mixer that the sound device
-  // plays; without a device the game runs silently. SDL would otherwise take
-  // over SIGINT and SIGTERM, and the game could not be stopped from outside.
-  setenv("SDL_NO_SIGNAL_HANDLERS", "1", 0);
+  // plays; without a device the game runs silently.
   platform::SdlAudioOutput audioOutput(platform::defaultMixer());
   audioOutput.open();
   platform::useFluidSynthMusic(platform::defaultMixer());

@@ -13,6 +13,8 @@ SdlAudioOutput::~SdlAudioOutput() { close(); }
 bool SdlAudioOutput::open() {
   if (device_) return true;
   if (!subsystem_) {
+    // The program keeps its own SIGINT and SIGTERM: it must stay stoppable from outside.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
       std::fprintf(stderr, "Hopz: no sound (%s)\n", SDL_GetError());
       return false;
