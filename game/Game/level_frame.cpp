@@ -14,6 +14,7 @@
 #include "game/Game/player_input.h"
 #include "game/LevelAnimations/level_animations.h"
 #include "game/Map/world_map.h"
+#include "game/Splash/screen_services.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/status_bar.h"
 #include "platform/core/clock.h"
@@ -39,6 +40,7 @@ TLevelReadTarget readTarget() {
   t.ExeDir = GameShell.ExeDir;
   t.Screen = fmMain->DXScreen->DirectDraw ? fmMain->DXScreen.get() : nullptr;
   t.Images = fmMain->DXImages.get();
+  t.LoadSoundLibrary = [](const std::string& path) { screenAudio().LoadSoundLibrary(path); };
   t.Animations = &fmMain->DXSprites->Animations;
   t.Rain1 = fmMain->DXRain1.get();
   t.Rain2 = fmMain->DXRain2.get();
