@@ -30,6 +30,7 @@ void KillPlayer() {
   ++KillPlayerCalls;
   Level.PlayerDying = true;
 }
+void FinishDeathSequence() { record("FinishDeathSequence"); }
 void FreezeSprites(int first) { record("FreezeSprites " + std::to_string(first)); }
 void UnfreezeSprites(int first) { record("UnfreezeSprites " + std::to_string(first)); }
 void SaveState() { record("SaveState"); }
