@@ -180,7 +180,7 @@ void addWanderingEnemy(TGKSprites& list, const TGKSprite& path, int s, int n, co
   hammer.Param4 = n;
   hammer.Hide();
   const std::string level = GetValue(line, 3);
-  if (!level.empty() && platform::fileExists(GameShell.ExeDir + level)) SetMapSpriteText(hammer, level);
+  if (!level.empty() && platform::fileExists(GameShell.ExeDir + level)) hammer.Data = Level.AddSpriteText(level);
 }
 
 void placePlayer(TGKSprite& player, const TGKSprites& list) {
@@ -206,10 +206,6 @@ void placeCamera(const TGKSprite& player, const TRect& clip) {
 }
 
 }  // namespace
-
-const std::string* MapSpriteText(const TGKSprite& sprite) { return Level.SpriteText(sprite.Data); }
-
-void SetMapSpriteText(TGKSprite& sprite, const std::string& text) { sprite.Data = Level.AddSpriteText(text); }
 
 void BuildWorldMap() {
   TGKScreen& screen = *fmMain->DXScreen;
@@ -285,7 +281,7 @@ void BuildWorldMap() {
     }
     const std::string link = GetValue(line, 2);
     if (!link.empty() && !path && node.Animation != wkM4 && platform::fileExists(GameShell.ExeDir + link))
-      SetMapSpriteText(node, link);
+      node.Data = Level.AddSpriteText(link);
   }
 
   placePlayer(player, list);

@@ -8,8 +8,6 @@
 
 #include "game/frmMain/pending_screens.h"
 
-class TGKSprite;
-
 // Reads WorldFileName (kept open as Level.LevelIni), loads the map's libraries
 // and defines the 100 world animations; the screen state becomes the map.
 void ReadWorldFile();
@@ -22,11 +20,6 @@ void LoadWorld();
 void OpenWorldFile(const std::string& Path);
 void DrawWorldBackground();
 void DrawWorldIntroCard();
-
-// Texts of the map's sprites (links of nodes, levels of wandering enemies), kept
-// in Level.SpriteTexts and named by the sprite's Data.
-const std::string* MapSpriteText(const TGKSprite& sprite);
-void SetMapSpriteText(TGKSprite& sprite, const std::string& text);
 
 // Height of the status-bar picture ("bitmaps\status.bmp"), 0 when missing.
 int StatusBarPictureHeight();

@@ -95,7 +95,7 @@ void walk(int key) {
 void enterChosenNode() {
   TWorldMapState& w = WorldMap;
   const TGKSprite* node = spriteAt(w.MapPosition);
-  const std::string* link = node ? MapSpriteText(*node) : nullptr;
+  const std::string* link = node ? SpriteTextOf(*node) : nullptr;
   w.EnterNodeTime = -1;
   if (!link) return;
   if (!isWorldLink(*link)) {
@@ -236,11 +236,11 @@ void hammerMoved(TGKSprite& hammer) {
   const int hcx = hammer.GetX() + hammer.Width / 2, hcy = hammer.GetY() + hammer.Height / 2;
   const TRect square{hcx - 2, hcy - 2, hcx + 2, hcy + 2};
   const TGKSprite* here = spriteAt(w.MapPosition);
-  const std::string* level = MapSpriteText(hammer);
+  const std::string* level = SpriteTextOf(hammer);
   if (!intersects(rectOf(p), square) || !here || !inSet(EnemyPaths, here->Animation) || w.EnterNodeTime != -1 ||
       !standsStill(p) || hammer.Param1 != 2 || !level || !platform::fileExists(GameShell.ExeDir + *level))
     return;
-  SetMapSpriteText(*spriteAt(w.MapPosition), *level);
+  spriteAt(w.MapPosition)->Data = hammer.Data;  // the node now leads to the enemy's level
   chooseNode(hammer.Param3);
 }
 
@@ -366,7 +366,7 @@ void WorldMapKeyDown(int Key) {
   }
   if (sprites().Count() == 0) return;
   const TGKSprite* here = spriteAt(w.MapPosition);
-  if (Key == fmMain->DXSprites->KeyFire1 && here && w.EnterNodeTime == -1 && MapSpriteText(*here)) {
+  if (Key == fmMain->DXSprites->KeyFire1 && here && w.EnterNodeTime == -1 && SpriteTextOf(*here)) {
     chooseNode(w.MapPosition);
     return;
   }

@@ -104,6 +104,9 @@ TEST_F(KeysAndCodes, CodesChangeTheLevelAndTheMap) {
     GameShell.ShowInfo = true;
     WorldMap.WalkAnywhere = false;
     c.screen == ssLevel ? levelUp() : mapUp();
+    // A level's player, or the map's once the stars have reached it: the player's
+    // mode changes only while it is player-controlled.
+    sprite(0).Controlled = true;
     ASSERT_FALSE(c.applied());
     type(c.code);
     EXPECT_TRUE(c.applied());

@@ -9,8 +9,10 @@ class WorldMapPlay : public ShellFixture {
  protected:
   void SetUp() override {
     ShellFixture::SetUp();
-    writeFile("levels/1-1.tql", "[Options]\r\nName=Uno\r\n");
-    writeFile("levels/foe.tql", "[Options]\r\n");
+    // The levels behind the nodes are built for real, so they need their images.
+    writeImageLibrary("sprites/game.iml", 600, 16);
+    writeFile("levels/1-1.tql", "[Options]\r\nName=Uno\r\nImageLib=sprites\\game.iml\r\n");
+    writeFile("levels/foe.tql", "[Options]\r\nImageLib=sprites\\game.iml\r\n");
     writeWorld("worlds/w2.tqw", "Name=Dos\r\nImageLib=sprites\\map.iml\r\n", {cellKey(1, 1) + "=0"});
     start();
     Title.TitleLoaded = true;
@@ -59,10 +61,10 @@ TEST_F(WorldMapPlay, SpriteLayoutPlayerStarsDustStartThenNodesEachWithItsExtra) 
   EXPECT_EQ(sprite(19).GetX(), sprite(18).GetX() + sprite(18).Width);
   EXPECT_EQ(sprite(17).Param3, 16);
   EXPECT_EQ(sprite(17).Param4, 3);
-  ASSERT_TRUE(MapSpriteText(sprite(15)));
-  EXPECT_EQ(*MapSpriteText(sprite(15)), "levels\\1-1.tql");
-  EXPECT_EQ(*MapSpriteText(sprite(17)), "levels\\foe.tql");
-  EXPECT_FALSE(MapSpriteText(sprite(14)));  // a path has no link
+  ASSERT_TRUE(SpriteTextOf(sprite(15)));
+  EXPECT_EQ(*SpriteTextOf(sprite(15)), "levels\\1-1.tql");
+  EXPECT_EQ(*SpriteTextOf(sprite(17)), "levels\\foe.tql");
+  EXPECT_FALSE(SpriteTextOf(sprite(14)));  // a path has no link
   EXPECT_EQ(window->CameraX, 0);  // a map no wider than the screen
 }
 
@@ -230,8 +232,8 @@ TEST_F(WorldMapPlay, AWanderingEnemyAtRestMeetsTheStillPlayerOnItsPath) {
   EXPECT_EQ(audio.sounds, std::vector<int>{SoundEnterNode});
   EXPECT_EQ(WorldMap.EnteredNode, 16);
   EXPECT_EQ(WorldMap.LastPosition, 16);
-  ASSERT_TRUE(MapSpriteText(sprite(16)));
-  EXPECT_EQ(*MapSpriteText(sprite(16)), "levels\\foe.tql");
+  ASSERT_TRUE(SpriteTextOf(sprite(16)));
+  EXPECT_EQ(*SpriteTextOf(sprite(16)), "levels\\foe.tql");
   clock.advance(501);
   frame();
   EXPECT_EQ(Level.LevelFileName, GameShell.ExeDir + "levels\\foe.tql");
