@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include "game/frmMain/screen_audio_binding.h"
 #include "platform/app/application.h"
 #include "platform/core/keys.h"
+#include "platform/core/paths.h"
 #include "platform/core/text_encoding.h"
 
 namespace {
@@ -33,6 +35,13 @@ class NoAltMenuStyle : public QProxyStyle {
 };
 
 QString toQt(const std::string& cp1252) { return QString::fromStdString(platform::cp1252ToUtf8(cp1252)); }
+
+// "Description|*.ext" as the dialog's filter, "Description (*.ext)".
+QString qtFilter(const std::string& filter) {
+  const size_t bar = filter.find('|');
+  if (bar == std::string::npos) return toQt(filter);
+  return toQt(filter.substr(0, bar)) + " (" + toQt(filter.substr(bar + 1)) + ")";
+}
 
 platform::TShiftState shiftOf(Qt::KeyboardModifiers m) {
   platform::TShiftState s = 0;
@@ -129,10 +138,7 @@ THopzWindow::THopzWindow() {
   main_ = std::make_unique<TfmMain>(*this, host);
   // Before the creation, which loads the title's sound library.
   BindScreenAudio(*main_);
-  main_->dlgOpen.Execute = [this](TOpenDialog& dialog) {
-    (void)dialog;
-    return false;
-  };
+  main_->dlgOpen.Execute = [this](TOpenDialog& dialog) { return runOpenDialog(dialog); };
   main_->FormCreate();
   setWindowTitle(toQt(main_->Caption));
   buildMenu();
@@ -141,6 +147,14 @@ THopzWindow::THopzWindow() {
   // is looked at often enough to tick on time.
   connect(&pump_, &QTimer::timeout, this, [this] { pump(); });
   pump_.start(10);
+}
+
+bool THopzWindow::runOpenDialog(TOpenDialog& dialog) {
+  const QString chosen = QFileDialog::getOpenFileName(this, QString(), toQt(platform::programFolder()),
+                                                      qtFilter(dialog.Filter));
+  if (chosen.isEmpty()) return false;
+  dialog.FileName = platform::utf8ToCp1252(chosen.toStdString());
+  return true;
 }
 
 THopzWindow::~THopzWindow() {

@@ -12,6 +12,7 @@
 #include "platform/draw/presenter.h"
 
 class TfmMain;
+struct TOpenDialog;
 class THopzWindow;
 
 // The client area: paints the last frame presented and takes the keys.
@@ -80,6 +81,8 @@ class THopzWindow : public QMainWindow, public platform::Form {
 
  private:
   void buildMenu();
+  // File/Open game: a game file of the program folder or elsewhere.
+  bool runOpenDialog(TOpenDialog& dialog);
   void pump();
   void activate();
   void deactivate();
