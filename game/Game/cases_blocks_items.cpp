@@ -19,13 +19,7 @@ std::string LevelEndLink;
 
 namespace {
 
-int now() { return static_cast<int>(platform::GetTickCount()); }
-// Milliseconds since a tick stamp, wrap-safe.
-int32_t since(int32_t stamp) { return static_cast<int32_t>(platform::GetTickCount() - static_cast<uint32_t>(stamp)); }
-
-TGKSprite& spriteAt(int i) { return LevelSprites().Sprites.GetSprite(i); }
-TGKJumper& player() { return *Level.Player; }
-bool fire1Held() { return LevelKeyHeld(LevelSprites().KeyFire1); }
+using namespace contact;
 
 // The existing level file a link of the level names, or empty: links to files
 // that are not there are not followed.
@@ -130,7 +124,7 @@ void springContact(TGKSprite& o, bool showWhileRising, Launch&& launch) {
   if (!underBlock(p, b)) return;
   if (p.bottom() < b.bottom() && b.y < p.bottom() + 1 && o.Visible) {
     PlayLevelSound(SoundBump);
-    if (!(fire1Held() && launch())) player().SetVelocityY(fire1Held() ? -7 : -3);
+    if (!(keyHeld(&TGKSpriteMgr::KeyFire1) && launch())) player().SetVelocityY(keyHeld(&TGKSpriteMgr::KeyFire1) ? -7 : -3);
     o.Timer = 7;
     o.State = 0;
   } else if (p.y < b.bottom() && b.y < p.y + 4) {

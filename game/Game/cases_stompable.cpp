@@ -15,12 +15,8 @@
 
 namespace {
 
-int32_t since(int32_t stamp) { return static_cast<int32_t>(platform::GetTickCount() - static_cast<uint32_t>(stamp)); }
-int now() { return static_cast<int>(platform::GetTickCount()); }
+using namespace contact;
 
-TGKSprite& spriteAt(int i) { return LevelSprites().Sprites.GetSprite(i); }
-TGKJumper& player() { return *Level.Player; }
-bool keyHeld(uint16_t TGKSpriteMgr::*key) { return LevelKeyHeld(LevelSprites().*key); }
 bool playerFacesRight() { return player().Direction == 8; }
 
 bool touchesAcross(const TContactBox& p, const TContactBox& o) { return p.right() - 1 >= o.x && o.right() >= p.x; }

@@ -1,7 +1,13 @@
 #pragma once
-// The rectangles that the contact cases compare: a sprite's rounded screen
-// position with the size of its current frame.
-#include "components/gkspts/sprite.h"
+// What the player's contact cases share: the rectangles they compare (a
+// sprite's rounded screen position with the size of its current frame), the
+// running level's sprites and keys, and tick stamps.
+#include <cstdint>
+
+#include "components/gkspts/sprite_mgr.h"
+#include "game/Game/level_state.h"
+#include "game/Game/sprite_moved.h"
+#include "platform/core/clock.h"
 
 struct TContactBox {
   int x, y, w, h;
@@ -13,3 +19,17 @@ struct TContactBox {
     return x < o.right() && o.x < right() && y < o.bottom() && o.y < bottom();
   }
 };
+
+namespace contact {
+
+inline int now() { return static_cast<int>(platform::GetTickCount()); }
+// Milliseconds since a tick stamp, across the wrap of the tick count.
+inline int32_t since(int32_t stamp) {
+  return static_cast<int32_t>(platform::GetTickCount() - static_cast<uint32_t>(stamp));
+}
+inline TGKSprite& spriteAt(int i) { return LevelSprites().Sprites.GetSprite(i); }
+inline TGKJumper& player() { return *Level.Player; }
+// One of the sprite manager's keys (KeyFire1, KeyDown...) is held.
+inline bool keyHeld(uint16_t TGKSpriteMgr::*key) { return LevelKeyHeld(LevelSprites().*key); }
+
+}  // namespace contact

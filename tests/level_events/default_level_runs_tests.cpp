@@ -75,4 +75,49 @@ TEST_F(DefaultLevelRun, RunningIntoTheFirstEnemyKillsThePlayerThenTheMapOrTheTit
   }
 }
 
+// Right all the way, with a jump over each gap, enemy and wall; the last one
+// reaches the card floating at the end.
+const char* const kWinningScript =
+    "1 down right\n"
+    "51 down fire1\n"
+    "59 up fire1\n"
+    "129 down fire1\n"
+    "137 up fire1\n"
+    "202 down fire1\n"
+    "210 up fire1\n"
+    "298 down fire1\n"
+    "306 up fire1\n"
+    "402 down fire1\n"
+    "410 up fire1\n"
+    "458 down fire1\n"
+    "466 up fire1\n"
+    "515 down fire1\n"
+    "539 up fire1\n"
+    "587 down fire1\n"
+    "611 up fire1\n"
+    "659 down fire1\n"
+    "667 up fire1\n"
+    "748 down fire1\n"
+    "756 up fire1\n";
+
+TEST_F(DefaultLevelRun, TheEndCardWinsTheLevelAndTheMapMarksTheNodeFinished) {
+  const std::vector<TKeyEvent> script = parse(kWinningScript);
+  TfmMain& w = run_->Main();
+  const int end = runUntil(script, 30 * kFramesPerSecond, [] { return Level.LevelEnded; });
+  ASSERT_NE(end, -1) << "the card was not reached";
+  EXPECT_FALSE(Level.PlayerDying);
+  EXPECT_NE(Level.EndCard, 0);
+  EXPECT_EQ(w.Cards[0], Level.EndCard) << "the card goes to the first slot";
+  EXPECT_EQ(w.NextCardSlot, 1);
+  EXPECT_GT(Level.Coins, 0) << "coins on the way";
+  EXPECT_GE(Level.Score, 100 * Level.Coins);
+  EXPECT_TRUE(w.EndedNodes.empty()) << "not before the countdown";
+
+  const int back = runUntil(script, 10 * kFramesPerSecond, [&] { return w.ScreenState() == ssWorldMap; });
+  ASSERT_NE(back, -1) << "the countdown never returned to the map";
+  EXPECT_NEAR(back - end, 7 * kFramesPerSecond, 2 * kFramesPerSecond);
+  EXPECT_EQ(w.EndedNodes, std::vector<std::string>{"14"});
+  EXPECT_EQ(w.Cards[0], Level.EndCard) << "one card is no bonus: it stays for the next level";
+}
+
 }  // namespace
