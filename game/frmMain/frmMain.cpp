@@ -8,6 +8,7 @@
 #include "components/ZEZ/TGKScreen.h"
 #include "components/ZEZStar/star_field.h"
 #include "components/gkspts/sprite_mgr.h"
+#include "game/Game/level_events.h"
 #include "game/Game/level_state.h"
 #include "game/frmInit/app_title.h"
 #include "game/frmMain/frame_pacer.h"
@@ -339,7 +340,7 @@ void TfmMain::MainTimerTimer() {
     } else {
       Level.EndStage = -CardBonusLives;
       Level.UnlimitedFlight = false;
-      EndedNodes.push_back(std::to_string(WorldMap.EnteredNode));
+      MarkEnteredNodeEnded();  // once, even for a level won again
       WorldMap.MapPosition = 13;
       Level.ReturnToMap = true;
     }
