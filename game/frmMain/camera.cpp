@@ -72,11 +72,15 @@ void TfmMain::SetPlayerMode(int Mode, bool Hurt) {
   if (!p.Controlled) return;
   if (Hurt) Level.HurtTimer = 2;
 
-  const TModeFrames& f = modeFrames(Mode);
-  const bool inMedium = p.Param4 == MediumWater || p.Param4 == MediumQuicksand;
-  define(m.Animations, 0, kStandDelay, f.standing);
-  define(m.Animations, 1, kWalkDelay, f.walking);
-  define(m.Animations, 2, inMedium ? kMediumJumpDelay : f.dryJumpDelay, inMedium ? f.jumpingInMedium : f.jumpingDry);
+  // Animations 0-2 are the player's only in a level; on the map they are the
+  // map player's own looks, whose images the level frames do not name.
+  if (ScreenState() == ssLevel) {
+    const TModeFrames& f = modeFrames(Mode);
+    const bool inMedium = p.Param4 == MediumWater || p.Param4 == MediumQuicksand;
+    define(m.Animations, 0, kStandDelay, f.standing);
+    define(m.Animations, 1, kWalkDelay, f.walking);
+    define(m.Animations, 2, inMedium ? kMediumJumpDelay : f.dryJumpDelay, inMedium ? f.jumpingInMedium : f.jumpingDry);
+  }
 
   const int from = GameShell.PlayerMode;
   if (Mode != from) {

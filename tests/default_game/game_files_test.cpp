@@ -98,7 +98,8 @@ TEST(DefaultGame, WorldMapHasFiveLinkedNodesReachableAlongPaths) {
       const int k = it->second.kind();
       if (!isPathKind(k) && it->second.field(2).empty()) continue;  // scenery
       seen.insert(next);
-      if (!it->second.field(2).empty()) reached.insert(it->second.field(2));
+      // A path's field 2 is its wandering-enemy flag, not a link.
+      if (!isPathKind(k) && !it->second.field(2).empty()) reached.insert(it->second.field(2));
       todo.push(next);  // nodes are walked through once won
     }
   }
@@ -108,6 +109,20 @@ TEST(DefaultGame, WorldMapHasFiveLinkedNodesReachableAlongPaths) {
   EXPECT_GE(linked.size(), 5u);
   EXPECT_EQ(reached, linked) << "every node is on the path from the start";
   for (const auto& file : linked) EXPECT_TRUE(stagedExists(file)) << file;
+}
+
+TEST(DefaultGame, WorldMapHasAWanderingEnemyWithItsLevel) {
+  // A path with "1" in field 2 starts a wandering enemy; field 3 is the level it
+  // challenges the player to. Only the paths a player can stop on can meet it.
+  int enemies = 0;
+  for (const auto& o : objectsOf(load(worldFile()))) {
+    if (!isPathKind(o.kind()) || o.field(2) != "1") continue;
+    ++enemies;
+    const int k = o.kind();
+    EXPECT_TRUE(k == 23 || k == 25 || k == 26 || k == 27) << o.value;
+    EXPECT_TRUE(stagedExists(o.field(3))) << o.value;
+  }
+  EXPECT_GE(enemies, 1);
 }
 
 class LevelFile : public testing::TestWithParam<std::string> {};

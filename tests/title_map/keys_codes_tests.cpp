@@ -156,6 +156,22 @@ TEST_F(KeysAndCodes, LevelOnlyCodesDoNothingOnTheMapAndNothingWorksWhenCodesAreO
   EXPECT_FALSE(WorldMap.WalkAnywhere);
 }
 
+TEST_F(KeysAndCodes, AModeCodeOnTheMapKeepsTheMapPlayersLooks) {
+  mapUp();
+  TGKSprite& p = sprite(0);
+  p.Controlled = true;
+  p.Enable();
+  p.Show();
+  WorldMap.InitialInfo = false;
+  WorldMap.IntroCardStart = WorldMap.ShowPlayerTime = -1;
+  type("BLUEFINCH");
+  EXPECT_EQ(GameShell.PlayerMode, PlayerFire);
+  // The level's fire frames lie beyond the map's images: drawing them would fail.
+  ASSERT_TRUE(window->DXSprites->Animations.GetAnimation(0).Sequence(8));
+  EXPECT_EQ(window->DXSprites->Animations.GetAnimation(0).Sequence(8)->Frames[0], 0);
+  EXPECT_NO_THROW(frame());
+}
+
 TEST_F(KeysAndCodes, EscEndsTheProgramEvenDuringEntry) {
   int closes = 0;
   window.reset();
