@@ -1,0 +1,71 @@
+#include "game/Game/contact_tests.h"
+
+#include "components/gkspts/sprite_mgr.h"
+#include "game/Game/level_events.h"
+#include "game/Game/level_state.h"
+#include "game/Game/sprite_moved.h"
+#include "game/frmMain/frmMain.h"
+#include "platform/core/clock.h"
+#include "platform/core/random.h"
+
+namespace contact {
+
+int Now() { return static_cast<int>(platform::GetTickCount()); }
+
+bool MoreThanSince(int ms, int32_t stamp) {
+  return static_cast<int32_t>(platform::GetTickCount() - static_cast<uint32_t>(stamp)) > ms;
+}
+
+bool PastStamp(int32_t stamp) { return MoreThanSince(0, stamp); }
+
+TGKSprite& SpriteAt(int i) { return LevelSprites().Sprites.GetSprite(i); }
+
+bool Touch(const TContactBox& s, int l, int t, int r, int b) {
+  return l < s.right() && s.x < r && t < s.bottom() && s.y < b;
+}
+
+bool TouchesPlayer(const TContactBox& p, const TContactBox& s) { return Touch(s, p.x, p.y, p.right(), p.bottom()); }
+
+bool Over(const TContactBox& p, const TContactBox& s) { return p.right() - 1 >= s.x && s.right() >= p.x; }
+
+bool FeetIn(const TContactBox& p, const TContactBox& s) { return s.bottom() > p.bottom() && p.bottom() >= s.y; }
+
+bool BottomWithinPlayer(const TContactBox& p, const TContactBox& s) {
+  return p.y <= s.bottom() && s.bottom() <= p.bottom();
+}
+
+TCaseEnd Hurt() {
+  if (Level.HurtTimer != -1) return TCaseEnd::Solid;
+  HurtPlayer();
+  return TCaseEnd::Leave;
+}
+
+void HurtOnTouch(const TContactBox& p, const TContactBox& s) {
+  if (Level.HurtTimer == -1 && TouchesPlayer(p, s)) HurtPlayer();
+}
+
+void StompBounce() { Level.Player->SetVelocityY(LevelKeyHeld(LevelSprites().KeyFire1) ? -7.0 : -3.0); }
+
+void StompReward(int points) {
+  StompBounce();
+  if (Level.StompCombo < 1) Level.StompCombo = 1;  // a series starts at 1
+  Level.Score += points * Level.StompCombo;
+  if (Level.StompCombo >= 8) fmMain->AddLives(1);
+  ++Level.StompCombo;
+}
+
+void MakeLavaFlame(int i) {
+  TGKSprites& sprites = LevelSprites().Sprites;
+  const TContactBox s(sprites.GetSprite(i));
+  const int j = sprites.AddBouncer(0, s.x, s.y - s.h, 0, FlameValue(sprites.GetSprite(i)), 337);
+  sprites.GetSprite(i).Param1 = j;
+  TGKSprite& flame = sprites.GetSprite(j);
+  flame.State = i;
+  flame.SetEdgeActions(0);
+  platform::Randomize();
+  flame.Timer = Now() + platform::Random(4000);
+  flame.Disable();
+  flame.Hide();
+}
+
+}  // namespace contact
