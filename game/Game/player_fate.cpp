@@ -9,7 +9,6 @@
 #include "game/frmMain/frmMain.h"
 #include "platform/core/clock.h"
 
-
 namespace {
 
 // When the death sequence ends without its tune; -1 while the tune plays (its
@@ -62,7 +61,7 @@ void HurtPlayer() {
 
 void FinishDeathSequence() {
   deathEndTime = -1;
-  if (Level.Lives == 0) {
+  if (Level.Lives <= 0) {
     ReturnToTitle();
     return;
   }
