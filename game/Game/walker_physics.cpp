@@ -55,19 +55,6 @@ int SlopeSnap(const TGKSprite& a, const TGKSprite& b) {
   return d;
 }
 
-bool WalkerLands(TGKSprite& w, TGKSprite& o) {
-  const int x = w.GetX(), y = w.GetY(), ww = w.Width, h = w.Height;
-  const int ox = o.GetX(), oy = o.GetY(), ow = o.Width, oh = o.Height;
-  const bool slope = SlopeKinds.contains(o.Animation);
-  const bool hit = slope ? FramesTouch(w, x, y + 4, o)
-                         : y + h + 4 > oy && y + h + 4 < oy + oh && ox < x + ww - 2 && x + 2 < ox + ow;
-  if (!hit) return false;
-  if (o.Animation == KindBridge) w.SetY(oy - h + 8);
-  else if (slope) w.SetY(y + SlopeSnap(w, o));
-  else w.SetY(oy - h);
-  return true;
-}
-
 void WalkerFalls(TPlayerMove& move, TGKSprite& w) {
   const int kind = w.Animation;
   const int y = w.GetY();
@@ -90,6 +77,24 @@ void WalkerFalls(TPlayerMove& move, TGKSprite& w) {
 
 }  // namespace
 
+bool UpperHalfInWater(const TGKSprite& mover, const TGKSprite& o) {
+  return Intersect(o.GetX(), o.GetY(), o.GetX() + o.Width, o.GetY() + o.Height, mover.GetX(), mover.GetY(),
+                   mover.GetX() + mover.Width, mover.GetY() + mover.Height / 2);
+}
+
+bool WalkerLands(TGKSprite& w, TGKSprite& o) {
+  const int x = w.GetX(), y = w.GetY(), ww = w.Width, h = w.Height;
+  const int ox = o.GetX(), oy = o.GetY(), ow = o.Width, oh = o.Height;
+  const bool slope = SlopeKinds.contains(o.Animation);
+  const bool hit = slope ? FramesTouch(w, x, y + 4, o)
+                         : y + h + 4 > oy && y + h + 4 < oy + oh && ox < x + ww - 2 && x + 2 < ox + ow;
+  if (!hit) return false;
+  if (o.Animation == KindBridge) w.SetY(oy - h + 8);
+  else if (slope) w.SetY(y + SlopeSnap(w, o));
+  else w.SetY(oy - h);
+  return true;
+}
+
 void WalkerTerrain(TPlayerMove& move) {
   TGKSprite& w = move.Sprite;
   TGKSprites& sprites = LevelSprites().Sprites;
@@ -97,10 +102,7 @@ void WalkerTerrain(TPlayerMove& move) {
     TGKSprite& o = sprites.GetSprite(i);
     if (&o == &w) continue;
     const int kind = o.Animation;
-    if (WaterKinds.contains(kind) &&
-        Intersect(o.GetX(), o.GetY(), o.GetX() + o.Width, o.GetY() + o.Height, w.GetX(), w.GetY(),
-                  w.GetX() + w.Width, w.GetY() + w.Height / 2))
-      move.WalkerInWater = true;
+    if (WaterKinds.contains(kind) && UpperHalfInWater(w, o)) move.WalkerInWater = true;
     if (!o.Enabled || NonSolidKinds.contains(kind)) continue;
     if (o.Visible && !OneWayKinds.contains(kind) && kind != KindShipFitting && kind != KindBridge)
       WalkerSide(w, o);
