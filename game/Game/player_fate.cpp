@@ -22,8 +22,8 @@ constexpr int kDeathImage = 6;
 void KillPlayer() {
   TfmMain& w = *fmMain;
   TGKJumper* player = Level.Player;
-  if (!player || Level.LevelEnded || w.DXSprites->PlayerBehind || Level.PlayerDying || !player->Controlled)
-    return;
+  // Behind the scenery (a white panel, quicksand) the player is mortal; in a pipe not.
+  if (!player || Level.LevelEnded || Level.PipeTravel || Level.PlayerDying || !player->Controlled) return;
   // A fresh second, so the death hop starts a whole tick after the death.
   w.MainTimer.SetEnabled(false);
   w.MainTimer.SetEnabled(true);

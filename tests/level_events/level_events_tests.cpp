@@ -81,13 +81,12 @@ TEST_F(LevelEvents, KillPlayerDoesNothingWhileGuarded) {
     void (*arrange)(TfmMain&);
   } cases[] = {
       {"level ended", [](TfmMain&) { Level.LevelEnded = true; }},
-      {"pipe travel", [](TfmMain& m) { m.DXSprites->PlayerBehind = true; }},
+      {"pipe travel", [](TfmMain&) { Level.PipeTravel = true; }},
       {"already dying", [](TfmMain&) { Level.PlayerDying = true; }},
       {"not controlled", [](TfmMain&) { Level.Player->Controlled = false; }},
   };
   for (const auto& c : cases) {
-    Level.LevelEnded = Level.PlayerDying = false;
-    w().DXSprites->PlayerBehind = false;
+    Level.LevelEnded = Level.PlayerDying = Level.PipeTravel = false;
     player().Controlled = true;
     Level.Lives = 4;
     c.arrange(w());
@@ -96,6 +95,12 @@ TEST_F(LevelEvents, KillPlayerDoesNothingWhileGuarded) {
     EXPECT_EQ(Level.Lives, 4) << c.why;
     EXPECT_EQ(Level.PlayerDying, dying) << c.why;
   }
+  // Behind the scenery, out of a pipe, the player is mortal.
+  Level.LevelEnded = Level.PlayerDying = Level.PipeTravel = false;
+  player().Controlled = true;
+  w().DXSprites->PlayerBehind = true;
+  KillPlayer();
+  EXPECT_TRUE(Level.PlayerDying);
 }
 
 TEST_F(LevelEvents, KillPlayerMakesThePlayerSmallFreezesTheLevelAndShowsTheDeathFrame) {
