@@ -162,7 +162,7 @@ class TfmMain {
   void SetScreenState(int state);
 
   // Helpers of the status bar, the effect rings, the player mode and the camera;
-  // their modules define them (the stand-ins are in pending_screens.cpp).
+  // their modules define them.
   void BuildTextGlyphs();
   void DrawBitmapText(int X, int Y, const std::string& Text);
   void DrawStatusBar();

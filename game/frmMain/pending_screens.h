@@ -1,9 +1,9 @@
 #pragma once
 // The screens the main window routes frames, keys and sprite events to: the
 // title (module Splash), the world map (module Map) and level play (module Game),
-// with the title's and the map's variables that the main window reads. Their
-// bodies come with those screens; until then pending_screens.cpp (library
-// game_frmMain_pending) stands in with empty ones, and the programs link it.
+// with the title's and the map's variables that the main window reads, and the
+// saved state the menu writes and opens (module saved_state). Each is defined by
+// its own module; the main-window tests record the calls instead.
 #include <cstdint>
 #include <string>
 
