@@ -112,8 +112,10 @@ void SoundMixer::mix(int16_t* out, size_t frames) {
 }
 
 SoundMixer& defaultMixer() {
-  static SoundMixer mixer;
-  return mixer;
+  // Never destroyed: the sound device's thread may still be mixing while the
+  // program exits (Qt can end it with exit() when the display goes away).
+  static SoundMixer* const mixer = new SoundMixer;
+  return *mixer;
 }
 
 }  // namespace platform
