@@ -49,7 +49,9 @@ TEST_F(Contact, ASmallPlayerBumpsABrickAndABigOneBreaksIt) {
     EXPECT_EQ(player().JumpState, jsFalling);
     EXPECT_EQ(!sprite(brick).Enabled, c.broken) << c.mode;
     EXPECT_EQ(sprite(brick).Animation, c.animation) << c.mode;
-    if (!c.broken) EXPECT_EQ(sprite(brick).Timer, 7) << c.mode;
+    if (!c.broken) {
+      EXPECT_EQ(sprite(brick).Timer, 7) << c.mode;
+    }
     sprite(brick).Disable();
     sprite(brick).Hide();
   }
@@ -135,7 +137,9 @@ TEST_F(Contact, DoorsLeadOnlyToLevelsThatExist) {
     EXPECT_EQ(contact(door) == TCaseEnd::Leave, c.leaves) << (c.target ? c.target : "none");
     EXPECT_EQ(Level.RestartLevel, c.leaves);
     EXPECT_EQ(Level.EntryPipe, c.leaves ? 4 : 0);
-    if (c.leaves) EXPECT_EQ(Level.LevelFileName, (folder_ / "levels" / "house.tql").string());
+    if (c.leaves) {
+      EXPECT_EQ(Level.LevelFileName, (folder_ / "levels" / "house.tql").string());
+    }
     sprite(door).Disable();
     sprite(door).Hide();
     sprite(door).SetX(-100);
