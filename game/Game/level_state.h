@@ -137,6 +137,7 @@ struct TLevelState {
   int BrickFragIndex = 0;
   int StarsIndex = 0;
   int CoinPopIndex = 0;
+  int FireballIndex = 0;  // the fire plants' pool, 0..5
 
   // Text of object lines kept for their sprites (bonus contents, the target file
   // of a pipe or door). A sprite's `Data` names one as 1 + its index; 0 is none.
