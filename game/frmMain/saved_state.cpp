@@ -8,6 +8,7 @@
 #include "game/Game/level_state.h"
 #include "game/Map/world_map.h"
 #include "game/frmMain/frmMain.h"
+#include "platform/core/clock.h"
 #include "platform/core/ini_file.h"
 #include "platform/core/paths.h"
 
@@ -21,6 +22,7 @@ constexpr int kFirstMapNode = 13;  // sprites below are the map's player, stars 
 // list to read key by key.
 constexpr int kMaxEndedNodes = 65536;
 constexpr int kMaxCoins = 99;  // the hundredth coin turns into a life
+constexpr int kShowPlayerDelayMs = 500;
 
 std::filesystem::path stateFile(const std::string& exeDir) {
   return platform::resolvePath(exeDir + SavedStateFileName);
@@ -167,6 +169,11 @@ void ApplySavedState(const TSavedState& state) {
       break;
     case ssWorldMap:
       restoreMapPosition(state);
+      // Nothing of the screen that was up may hold the player back: no pending
+      // entry, no intro card left half shown; he appears as after a return.
+      WorldMap.EnterNodeTime = -1;
+      WorldMap.IntroCardStart = -1;
+      WorldMap.ShowPlayerTime = static_cast<int>(platform::GetTickCount() + kShowPlayerDelayMs);
       OpenWorldFile(SavedStatePath(state.MapFile, exeDir));
       break;
     case ssLevel:

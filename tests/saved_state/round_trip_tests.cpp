@@ -17,6 +17,7 @@
 #include "game/Splash/title_screen.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/saved_state.h"
+#include "platform/core/clock.h"
 #include "tools/tqrun/level_run.h"
 
 namespace fs = std::filesystem;
@@ -131,23 +132,27 @@ TEST_F(SavedStateRun, MapStateReturnsToItsNodeWithItsCounters) {
   WorldMap.LastPosition = node;
   WorldMap.InitialInfo = false;
   WorldMap.WalkDirection = 8;
-  main().EndedNodes = {std::to_string(nodeOf("levels\\1-1.tql"))};
   setCounters(2, 42, 1234, PlayerBig);
   save();
 
-  // A life lost and the title since: the state brings both back.
+  // A life lost and an entry chosen on the map since: the state brings both back.
   main().EndedNodes.clear();
   setCounters(1, 3, 2000, PlayerSmall);
-  ReturnToTitle();
+  WorldMap.EnterNodeTime = int(platform::GetTickCount());
   open();
   ASSERT_EQ(main().ScreenState(), ssWorldMap);
   expectCounters(2, 42, 1234, PlayerBig);
-  EXPECT_EQ(main().EndedNodes, std::vector<std::string>{std::to_string(nodeOf("levels\\1-1.tql"))});
+  EXPECT_TRUE(main().EndedNodes.empty());
+  EXPECT_EQ(WorldMap.EnterNodeTime, -1);
   EXPECT_EQ(WorldMap.MapPosition, node);
   EXPECT_FALSE(WorldMap.InitialInfo);
   EXPECT_EQ(WorldMap.WalkDirection, 8);
   const TGKSprite& at = main().DXSprites->Sprites.GetSprite(node);
   EXPECT_EQ(main().DXSprites->Sprites.GetSprite(0).GetX(), at.GetX());  // PlayerBig stands on its x
+  // Without won nodes and the card he comes back as after a level, and can walk.
+  frames(25);
+  EXPECT_TRUE(main().DXSprites->Sprites.GetSprite(0).Visible);
+  EXPECT_TRUE(main().DXSprites->Sprites.GetSprite(0).Enabled);
 }
 
 TEST_F(SavedStateRun, LevelStateReentersTheLevelFromItsStart) {
@@ -161,6 +166,7 @@ TEST_F(SavedStateRun, LevelStateReentersTheLevelFromItsStart) {
   ASSERT_NE(Level.Player, nullptr);
   const int startX = Level.Player->GetX() + main().CameraX;
   setCounters(4, 17, 800, PlayerFire);
+  main().EndedNodes = {"20", "14"};
   frames(2);
   save();
   EXPECT_NE(stateText().find("Level=levels\\1-1.tql\r\nLocation=2\r\n"), std::string::npos);
@@ -174,6 +180,7 @@ TEST_F(SavedStateRun, LevelStateReentersTheLevelFromItsStart) {
   Level.LevelTime = 12;
   setCounters(3, 18, 900, PlayerSmall);
   WorldMap.EnteredNode = 0;
+  main().EndedNodes.clear();
   open();
   ASSERT_TRUE(run->InLevel());
   EXPECT_EQ(Level.LevelFileName, exeDir() + "levels\\1-1.tql");
@@ -181,6 +188,7 @@ TEST_F(SavedStateRun, LevelStateReentersTheLevelFromItsStart) {
   EXPECT_EQ(Level.Player->GetX() + main().CameraX, startX);
   EXPECT_EQ(Level.LevelTime, 300);
   EXPECT_EQ(GameShell.EntryMode, EntryNormal);
+  EXPECT_EQ(main().EndedNodes, (std::vector<std::string>{"20", "14"}));
   // Winning it marks the node it was chosen from.
   EXPECT_EQ(WorldMap.EnteredNode, node);
   EXPECT_EQ(WorldMap.WorldFileName, exeDir() + "worlds\\world1.tqw");
