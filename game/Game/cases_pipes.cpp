@@ -13,7 +13,6 @@
 #include "game/Game/sprite_moved.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/shell_state.h"
-#include "platform/core/clock.h"
 #include "platform/core/paths.h"
 
 bool PipeHasTarget(const TGKSprite& pipe) {
@@ -24,15 +23,13 @@ bool PipeHasTarget(const TGKSprite& pipe) {
 
 namespace {
 
+using contact::keyHeld;
+using contact::now;
+using contact::player;
+using contact::since;
+using contact::spriteAt;
+
 constexpr int KindShootingPipe = 25;
-
-int32_t now() { return static_cast<int32_t>(platform::GetTickCount()); }
-// Milliseconds since a tick stamp, wrap-safe.
-int32_t since(int32_t stamp) { return static_cast<int32_t>(platform::GetTickCount() - static_cast<uint32_t>(stamp)); }
-
-TGKSprite& spriteAt(int i) { return LevelSprites().Sprites.GetSprite(i); }
-TGKJumper& player() { return *Level.Player; }
-bool keyHeld(uint16_t TGKSpriteMgr::*key) { return LevelKeyHeld(LevelSprites().*key); }
 
 // The player starts into pipe i; he is drawn behind it, and nothing can kill
 // him until the level frame has brought him out somewhere.

@@ -49,6 +49,12 @@ class Pipes : public Q1Level {
     for (uint16_t k : {mgr().KeyUp, mgr().KeyDown, mgr().KeyLeft, mgr().KeyRight}) release(k);
     if (key) hold(key);
   }
+  // The level state of a new case: only the player stays.
+  void freshLevelState() {
+    TGKJumper* p = Level.Player;
+    Level = TLevelState{};
+    Level.Player = p;
+  }
   TGKSpriteMgr& mgr() { return *w().DXSprites; }
   int enemy_ = 0;
 };
@@ -75,7 +81,7 @@ TEST_F(Pipes, ASidePipeIsEnteredByWalkingIntoItOnTheGround) {
     SCOPED_TRACE(c.what);
     clearStage();
     enemy_ = add(Wumpet1, 10, 10);
-    Level = TLevelState{.Player = Level.Player};
+    freshLevelState();
     GameShell.EntryMode = c.entryMode;
     Level.StandingOnSprite = c.standing ? 0 : -1;
     w().DXSprites->PlayerBehind = false;
@@ -123,7 +129,7 @@ TEST_F(Pipes, AVerticalPipeIsEnteredWithinItsEdgesStandingOrNot) {
     SCOPED_TRACE(c.what);
     clearStage();
     enemy_ = add(Wumpet1, 10, 10);
-    Level = TLevelState{.Player = Level.Player};
+    freshLevelState();
     Level.StandingOnSprite = c.standing ? 0 : -1;
     w().DXSprites->PlayerBehind = false;
     player().Controlled = true;
