@@ -2,6 +2,7 @@
 // One application object for every toolbar test.
 #include <QApplication>
 #include <QMouseEvent>
+#include <QWidget>
 
 inline QApplication& testApp() {
   static int argc = 1;

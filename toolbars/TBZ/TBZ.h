@@ -267,7 +267,7 @@ class TCustomToolWindowZ : public QWidget, protected HookClient {
   QPoint floatingPos_;
   DockSlot slot_;
   int lastDockType_ = -1;
-  int updatingBounds_ = 0, disableOrder_ = 0, hideSuspend_ = 0;
+  int updatingBounds_ = 0, disableOrder_ = 0, hideSuspend_ = 0, reparenting_ = 0;
   bool arrangePending_ = false;
   bool closePressed_ = false, closeTracking_ = false;
 

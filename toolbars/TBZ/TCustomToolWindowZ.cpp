@@ -160,6 +160,7 @@ void TCustomToolWindowZ::dockTo(TDockZ* dock) {
     old->ChangeVisibleList(this, false, true);
   }
   dockedTo_ = dock;
+  ++reparenting_;  // Qt hides the widget while it changes parent: not the owner's Visible
   if (dock) {
     setParent(dock, Qt::Widget);
   } else {
@@ -167,6 +168,7 @@ void TCustomToolWindowZ::dockTo(TDockZ* dock) {
     if (floatingMode_ == fmOnTopOfAllForms) flags |= Qt::WindowStaysOnTopHint;
     setParent(ownerForm_, flags);
   }
+  --reparenting_;
   // Size for the new place.
   const int type = DockTypeOf(dock);
   QSize c = ArrangeClient(true, placed ? lastDockType_ : type, dock);
@@ -254,7 +256,9 @@ void TCustomToolWindowZ::SetFloatingMode(TToolWindowFloatingMode m) {
   if (!Docked() && lastDockType_ >= 0) {
     Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint;
     if (m == fmOnTopOfAllForms) flags |= Qt::WindowStaysOnTopHint;
+    ++reparenting_;
     setWindowFlags(flags);
+    --reparenting_;
     updateFloatingVisibility();
   }
 }
@@ -295,6 +299,7 @@ void TCustomToolWindowZ::SetUseLastDock(bool v) {
 }
 
 void TCustomToolWindowZ::setVisible(bool visible) {
+  if (reparenting_ > 0) return QWidget::setVisible(visible);
   bool changed = userVisible_ != visible;
   userVisible_ = visible;
   if (Docked()) {

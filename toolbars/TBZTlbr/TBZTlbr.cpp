@@ -196,6 +196,7 @@ TToolbarSepZ::TToolbarSepZ(QWidget* toolbar) : QWidget(checkedSepParent(toolbar)
   // A press on a separator reaches the toolbar, so dragging starts there.
   setAttribute(Qt::WA_TransparentForMouseEvents);
   resize(sizeHorz_, sizeVert_);
+  show();  // visible like any new control, also on a toolbar already shown
   static_cast<TCustomToolbarZ*>(toolbar)->Rearrange();
 }
 
