@@ -151,15 +151,19 @@ TCaseEnd CannonballCannon(TPlayerMove&, int i) {
   return TCaseEnd::Solid;
 }
 
+constexpr int kStomped = 1;  // a cannonball's `Param1` once stomped
+
 TCaseEnd Cannonball(TPlayerMove&, int i) {
   TGKSprite& s = contact::SpriteAt(i);
-  if (!s.Enabled) return TCaseEnd::Solid;
+  // A stomped ball falls away harmless: the player, bounced only 3 pixels a move
+  // clear of it, must not stomp it again (and score again) on the next moves.
+  if (!s.Enabled || s.Param1 == kStomped) return TCaseEnd::Solid;
   const TContactBox p(contact::player()), b(s);
   if (!contact::Over(p, b)) return TCaseEnd::Solid;
   if (contact::FeetIn(p, b)) {
     contact::StompReward(200);
     s.SetDirection(16);  // it drops away
-    s.Param1 = 1;
+    s.Param1 = kStomped;
     s.SetSpeed(0.5);
     s.SetAcceleration(0.2);
     return TCaseEnd::Next;

@@ -126,6 +126,25 @@ TEST_F(CannonballCases, CannonballsAndTheShelledWalkerAreStompedFromAboveAndHurt
   }
 }
 
+TEST_F(CannonballCases, AStompedBallFallsAwayWithoutAnotherStompOrAHurt) {
+  const int ball = add(Bullet2, 100, 100, 4, 1.25);
+  placePlayer(100, 92);  // feet 8 pixels deep, as after a fast fall
+  player().SetVelocityY(7);
+  ASSERT_EQ(contact(ball), TCaseEnd::Next);
+  const int score = Level.Score, combo = Level.StompCombo;
+  // The next moves: he rises 3 pixels a move, the ball drops half a pixel and more.
+  for (int move = 0; move < 3; ++move) {
+    placePlayer(100, player().GetY() - 3);
+    step(ball);
+    EXPECT_EQ(contact(ball), TCaseEnd::Solid) << move;
+    EXPECT_EQ(Level.Score, score) << move;
+    EXPECT_EQ(Level.StompCombo, combo) << move;
+  }
+  placePlayer(100, 101);  // beside it, its bottom inside his height
+  EXPECT_EQ(contact(ball), TCaseEnd::Solid);
+  EXPECT_FALSE(Level.PlayerDying);
+}
+
 TEST_F(CannonballCases, AnInvulnerablePlayerIsNotHurtByABallFromTheSide) {
   Level.HurtTimer = 1;
   const int ball = add(Bullet2, 100, 100);
