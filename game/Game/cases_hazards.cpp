@@ -9,6 +9,7 @@
 
 #include "components/gkspts/sprite_mgr.h"
 #include "game/Game/contact_box.h"
+#include "game/Game/contact_tests.h"
 #include "game/Game/kind_cases.h"
 #include "game/Game/kind_sets.h"
 #include "game/Game/level_events.h"
@@ -22,60 +23,12 @@ namespace {
 
 using namespace contact;
 
-// The rectangle (l, t, r, b) of the player shares a pixel with the object's.
-bool touch(const TContactBox& o, int l, int t, int r, int b) {
-  return l < o.right() && o.x < r && t < o.bottom() && o.y < b;
-}
-bool touchesPlayer(const TContactBox& p, const TContactBox& o) { return touch(o, p.x, p.y, p.right(), p.bottom()); }
-// The player is across the object's width.
-bool over(const TContactBox& p, const TContactBox& o) { return p.right() - 1 >= o.x && o.right() >= p.x; }
-// The player's feet are within the object's height.
-bool feetIn(const TContactBox& p, const TContactBox& o) { return o.bottom() > p.bottom() && p.bottom() >= o.y; }
-bool bottomWithinPlayer(const TContactBox& p, const TContactBox& o) {
-  return p.y <= o.bottom() && o.bottom() <= p.bottom();
-}
-bool moreThanSince(int ms, int32_t stamp) { return since(stamp) > ms; }
-
-// Hurts the player unless he is invulnerable; a hurt ends the handler.
-TCaseEnd hurt() {
-  if (Level.HurtTimer != -1) return TCaseEnd::Solid;
-  HurtPlayer();
-  return TCaseEnd::Leave;
-}
-
-// The player bounces off a stomped object; a series of stomps scores more each
-// time and from the eighth on gives a life.
-void stompReward(int points) {
-  player().SetVelocityY(keyHeld(&TGKSpriteMgr::KeyFire1) ? -7.0 : -3.0);
-  if (Level.StompCombo < 1) Level.StompCombo = 1;  // a series starts at 1
-  Level.Score += points * Level.StompCombo;
-  if (Level.StompCombo >= 8) fmMain->AddLives(1);
-  ++Level.StompCombo;
-}
-
-// A lava object with a flame value makes its jumping flame once, waiting hidden
-// above it until a random time in the next 4 seconds; the flame's own case
-// drives it from then on.
-void makeLavaFlame(int i) {
-  TGKSprite& lava = spriteAt(i);
-  const TContactBox l(lava);
-  const int j = LevelSprites().Sprites.AddBouncer(0, l.x, l.y - l.h, 0, FlameValue(lava), 337);
-  spriteAt(i).Param1 = j;
-  TGKSprite& flame = spriteAt(j);
-  flame.State = i;
-  flame.SetEdgeActions(eaNone);
-  platform::Randomize();
-  flame.Timer = now() + platform::Random(4000);
-  flame.Disable();
-  flame.Hide();
-}
-
 bool playerFacesRight() { return player().Direction == 8; }
 bool playerFacesLeft() { return player().Direction == 24; }
 
 // The player stands on the object: across it, feet within 3 pixels above its top.
 bool standsOn(const TContactBox& p, const TContactBox& o) {
-  return over(p, o) && p.bottom() - 3 <= o.y && o.y <= p.bottom();
+  return Over(p, o) && p.bottom() - 3 <= o.y && o.y <= p.bottom();
 }
 
 void storeLevelPosition(TGKSprite& s) {
@@ -90,17 +43,17 @@ TCaseEnd deadlyGround(TPlayerMove&, int i) {  // 63, 201, 168, 276, 342, 350, 35
   TGKSprite& s = spriteAt(i);
   if (!s.Enabled) return TCaseEnd::Solid;
   const TContactBox p(player()), o(s);
-  if (s.Animation == 63 && FlameValue(s) > 0 && s.Param1 == 0) makeLavaFlame(i);
+  if (s.Animation == 63 && FlameValue(s) > 0 && s.Param1 == 0) MakeLavaFlame(i);
   // Flames reach the player less his bottom row; the ground one pixel below his
   // feet, so that standing on spikes hurts.
   const bool flame = s.Animation == 350 || s.Animation == 351;
-  if (!touch(o, p.x, p.y, p.right(), p.bottom() + (flame ? -1 : 1))) return TCaseEnd::Solid;
+  if (!Touch(o, p.x, p.y, p.right(), p.bottom() + (flame ? -1 : 1))) return TCaseEnd::Solid;
   if (s.Animation == 63 || s.Animation == 201) {
     fmMain->SetPlayerMode(PlayerSmall, false);
     KillPlayer();
     return TCaseEnd::Leave;
   }
-  return hurt();
+  return Hurt();
 }
 
 // --- Case 27: donut block
@@ -121,7 +74,7 @@ TCaseEnd donutBlock(TPlayerMove&, int i) {  // 73
     }
     if (!counting) {
       s.Timer = now();
-    } else if (moreThanSince(DonutFallDelayMs, s.Timer)) {
+    } else if (MoreThanSince(DonutFallDelayMs, s.Timer)) {
       s.SetDirection(16);
       s.SetMaxSpeed(10.0);
       s.SetSpeed(3.0);
@@ -163,16 +116,16 @@ TCaseEnd bomb(TPlayerMove&, int i) {  // 94
   TGKSprite& s = spriteAt(i);
   if (!s.Enabled) return TCaseEnd::Solid;
   const TContactBox p(player()), o(s);
-  if (!over(p, o)) return TCaseEnd::Solid;
-  if (feetIn(p, o)) {
-    stompReward(100);
+  if (!Over(p, o)) return TCaseEnd::Solid;
+  if (FeetIn(p, o)) {
+    StompReward(100);
     s.SetAnimation(LitBombKind);
     s.SetSpeed(0);
     s.SetY(o.y + 1);
     s.Timer = now();
     return TCaseEnd::Next;
   }
-  if (bottomWithinPlayer(p, o)) return hurt();
+  if (BottomWithinPlayer(p, o)) return Hurt();
   return TCaseEnd::Solid;
 }
 
@@ -266,13 +219,13 @@ TCaseEnd litOrExplodingBomb(TPlayerMove&, int i) {  // 95, 96
   TGKSprite& s = spriteAt(i);
   if (!s.Enabled) return TCaseEnd::Solid;
   const TContactBox p(player()), o(s);
-  if (s.Animation == ExplodingBombKind && moreThanSince(ExplosionMs, s.Timer)) {
+  if (s.Animation == ExplodingBombKind && MoreThanSince(ExplosionMs, s.Timer)) {
     endExplosion(s, o);
     return TCaseEnd::Solid;
   }
   carryBomb(s, p, o);
   slowDown(s);
-  if (s.Animation == LitBombKind && moreThanSince(LitBombMs, s.Timer)) {
+  if (s.Animation == LitBombKind && MoreThanSince(LitBombMs, s.Timer)) {
     s.SetAnimation(ExplodingBombKind);
     s.Timer = now();
   }
@@ -285,7 +238,7 @@ TCaseEnd explosionStars(TPlayerMove&, int i) {  // 101
   TGKSprite& s = spriteAt(i);
   if (!s.Enabled || !s.Visible) return TCaseEnd::Solid;
   const TContactBox p(player()), o(s);
-  return touchesPlayer(p, o) ? hurt() : TCaseEnd::Solid;
+  return TouchesPlayer(p, o) ? Hurt() : TCaseEnd::Solid;
 }
 
 // --- Cases 33 and 34: cannons and bullets
@@ -316,7 +269,7 @@ void fireBullet(const TGKSprite& cannon, const TContactBox& c, bool left) {
 TCaseEnd cannon(TPlayerMove&, int i) {  // 97, 331
   TGKSprite& s = spriteAt(i);
   if (!s.Enabled) return TCaseEnd::Solid;
-  if (!moreThanSince(CannonIntervalMs, s.Timer)) return TCaseEnd::Solid;
+  if (!MoreThanSince(CannonIntervalMs, s.Timer)) return TCaseEnd::Solid;
   s.Timer = now();
   const TContactBox c(s);
   if (s.Animation == 331 && s.Param1 == 1)
@@ -332,9 +285,9 @@ TCaseEnd bullet(TPlayerMove&, int i) {  // 100
   // A stomped bullet (State 1) falls away and harms nobody any more.
   if (s.Param1 == 1 || s.State == 1) return TCaseEnd::Solid;
   const TContactBox p(player()), o(s);
-  if (!over(p, o)) return TCaseEnd::Solid;
-  if (feetIn(p, o)) {
-    stompReward(200);
+  if (!Over(p, o)) return TCaseEnd::Solid;
+  if (FeetIn(p, o)) {
+    StompReward(200);
     s.SetDirection(16);
     s.State = 1;
     s.SetSpeed(0.5);
@@ -342,7 +295,7 @@ TCaseEnd bullet(TPlayerMove&, int i) {  // 100
     fmMain->ShowDust(o.x, o.y);
     return TCaseEnd::Next;
   }
-  if (p.y < o.bottom() && o.bottom() < p.bottom()) return hurt();
+  if (p.y < o.bottom() && o.bottom() < p.bottom()) return Hurt();
   return TCaseEnd::Solid;
 }
 
@@ -372,7 +325,7 @@ TCaseEnd ghost(TPlayerMove&, int i) {  // 102, 103
     if (s.GetSpeed() < GhostTopSpeed) s.SetSpeed(s.GetSpeed() + GhostSpeedUp);
     s.PointTo(p.x, p.y);
   }
-  return touchesPlayer(p, TContactBox(s)) ? hurt() : TCaseEnd::Solid;
+  return TouchesPlayer(p, TContactBox(s)) ? Hurt() : TCaseEnd::Solid;
 }
 
 constexpr int FlameStill = 105, FlameFollowing = 106;
@@ -390,7 +343,7 @@ TCaseEnd followingFlame(TPlayerMove&, int i) {  // 105, 106
     s.SetSpeed(1.0);
     s.SetDirection(player().Direction);
   }
-  return touchesPlayer(p, TContactBox(s)) ? hurt() : TCaseEnd::Solid;
+  return TouchesPlayer(p, TContactBox(s)) ? Hurt() : TCaseEnd::Solid;
 }
 
 // --- Case 37: hurting on touch
@@ -399,7 +352,7 @@ TCaseEnd hurtsOnTouch(TPlayerMove&, int i) {  // 115, 213, 236
   TGKSprite& s = spriteAt(i);
   if (!s.Enabled || !s.Visible) return TCaseEnd::Solid;
   const TContactBox p(player()), o(s);
-  return touch(o, p.x + 3, p.y, p.right() - 3, p.bottom() + 1) ? hurt() : TCaseEnd::Solid;
+  return Touch(o, p.x + 3, p.y, p.right() - 3, p.bottom() + 1) ? Hurt() : TCaseEnd::Solid;
 }
 
 }  // namespace
