@@ -3,6 +3,7 @@
 #include "game/Game/cases_pipes.h"
 
 #include <cstdint>
+#include <string>
 
 #include "components/gkspts/sprite_mgr.h"
 #include "game/Game/contact_box.h"
