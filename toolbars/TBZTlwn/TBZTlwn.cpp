@@ -19,12 +19,15 @@ int TToolWindowZ::ClientAreaHeight() const { return contentsRect().height(); }
 
 void TToolWindowZ::SetClientAreaWidth(int w) {
   QMargins m = contentsMargins();
+  // A hidden widget gets its resize event only when shown: store the size now.
+  clientWidth_ = w;
   resize(w + m.left() + m.right(), height());
   if (DockedTo()) DockedTo()->ArrangeToolbars();
 }
 
 void TToolWindowZ::SetClientAreaHeight(int h) {
   QMargins m = contentsMargins();
+  clientHeight_ = h;
   resize(width(), h + m.top() + m.bottom());
   if (DockedTo()) DockedTo()->ArrangeToolbars();
 }
