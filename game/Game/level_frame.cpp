@@ -257,6 +257,19 @@ void StepPlayerEntry() {
   if (p.State > 0 && p.Speed != Fixed16()) p.SetSpeed(0);
 }
 
+// A pipe to the running level: the player comes out of the destination pipe as
+// he would entering the level through it, and the camera starts over there.
+// The pipe's own freeze ends here; the exit makes its own.
+void WarpInsideLevel() {
+  GameShell.EntryMode = EntryFromPipe;
+  UnfreezeSprites(1);
+  // The entry places the player in level coordinates, as a fresh build would.
+  sprites().MoveAll(true, fmMain->CameraX, fmMain->CameraY, true, 0, 0);
+  fmMain->CameraX = fmMain->CameraY = 0;
+  PlaceEnteringPlayer();
+  StartCamera();
+}
+
 void FollowPipeTarget() {
   if (Level.EnteredPipe < 0 || Level.Player->State != 0) return;
   const int index = Level.EnteredPipe;
@@ -278,22 +291,7 @@ void FollowPipeTarget() {
       Level.RestartLevel = true;
       return;
     }
-    // A warp inside the running level: the exit line of the destination object.
-    const int target = Level.EntryPipe + 38;
-    Level.EntryPipe = 0;
-    if (target <= PlayerSprite || target >= sprites().Count()) return;
-    const TGKSprite& d = sprites().GetSprite(target);
-    TGKJumper& p = *Level.Player;
-    const int camX = fmMain->CameraX, camY = fmMain->CameraY;
-    switch (GameShell.EntryDirection) {
-      case EntryRight: p.Param3 = d.GetX() + d.Width + camX; break;
-      case EntryDown: p.Param3 = d.GetY() + camY + d.Height; break;
-      case EntryLeft: p.Param3 = d.GetX() + camX - p.Width; break;
-      case EntryUp: p.Param3 = d.GetY() + camY - p.Height; break;
-      default: return;
-    }
-    GameShell.EntryMode = EntryFromPipe;
-    Level.PipeTravel = true;
+    WarpInsideLevel();
     return;
   }
 

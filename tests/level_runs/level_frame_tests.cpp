@@ -5,6 +5,7 @@
 #include "components/ZEZSnd/TGKAudio.h"
 #include "game/Game/build_level.h"
 #include "game/Game/draw_background.h"
+#include "game/Game/level_events.h"
 #include "game/Game/sprite_moved.h"
 #include "level_fixture.h"
 #include "platform/core/paths.h"
@@ -173,7 +174,8 @@ TEST_F(PipeTargetTest, APipeToAnotherLevelRestartsWithItsEntry) {
 }
 
 TEST_F(PipeTargetTest, APipeToTheRunningLevelWarpsInsideIt) {
-  // Object 1 of the file is sprite 39: the warp's destination.
+  // Object 1 of the file is sprite 39: the warp's destination. The exit lines
+  // are level coordinates, whatever the camera did in between.
   const TGKSprite& d = sprite(39);
   struct Case { int direction; int exitLine; };
   const int camX = main().CameraX, camY = main().CameraY;
@@ -187,14 +189,59 @@ TEST_F(PipeTargetTest, APipeToTheRunningLevelWarpsInsideIt) {
     EXPECT_EQ(GameShell.EntryMode, EntryFromPipe);
     EXPECT_EQ(player().Param3, c.exitLine);
     EXPECT_EQ(Level.EntryPipe, 0);
+    // The player waits inside the destination, one size back from the exit line.
+    const int x = player().GetX() + main().CameraX, y = player().GetY() + main().CameraY;
+    if (c.direction == 1 || c.direction == 3) {
+      EXPECT_EQ(x, c.exitLine + (c.direction == 1 ? -w : w));
+    } else {
+      EXPECT_EQ(y, c.exitLine + (c.direction == 2 ? -h : h));
+    }
     GameShell.EntryMode = EntryNormal;
   }
-  // A destination past the sprites leaves the player where it is.
-  player().Param3 = 0;
+  // A destination past the sprites: the player comes back out where he went in.
   enter("16,1,levels\\1-1.tql,,100000,1");
+  const int x = player().GetX() + main().CameraX;
   FollowPipeTarget();
+  EXPECT_EQ(GameShell.EntryMode, EntryFromPipe);
+  EXPECT_EQ(player().Param3, x - 6);
+  EXPECT_EQ(player().GetX() + main().CameraX, x - 6 - w);
+}
+
+// A level wider than the view with a pipe at each end, the far one the near one's target.
+TEST_F(LevelFrameTest, AWarpInsideTheLevelBringsThePlayerOutOfTheFarPipeWithTheCamera) {
+  start({{2, 10, "0,1"}, {4, 9, "27,1,level.tql,,2,0"}, {90, 9, "27,1"}, {20, 10, "54,1"}, {19, 11, "6,1"}, {20, 11, "6,1"}, {21, 11, "6,1"}},
+        "Width=100\r\n");
+  GameShell.ExeDir = scratch_.string() + "/";  // the pipe's target is this level's file
+  const int near = 39, far = 40, walker = 41;
+  const int walkerX = sprite(walker).GetX();
+  sprite(walker).Param5 = 77;  // a rebuild would lose it
+  // The player has gone down the near pipe, as its contact case leaves him.
+  Level.EnteredPipe = near;
+  player().State = 0;
+  player().Controlled = false;
+  main().DXSprites->PlayerBehind = true;
+  FreezeSprites(1);
+  FollowPipeTarget();
+  ASSERT_EQ(GameShell.EntryMode, EntryFromPipe);
+  EXPECT_FALSE(Level.RestartLevel);
+  EXPECT_FALSE(sprite(walker).Enabled);  // everything waits while he comes out
+
+  // Out of the far pipe's top, the camera started as for a level entered there.
+  const TGKSprite& d = sprite(far);
+  const int clipW = main().DXScreen->GetClipRect().width();
+  EXPECT_EQ(main().CameraX, 100 * 16 - clipW);
+  EXPECT_EQ(player().GetX(), d.GetX() + 10);
+  EXPECT_EQ(player().GetY(), d.GetY());
+  EXPECT_EQ(player().Param3, d.GetY() + main().CameraY - player().Height);
+  for (int frame = 0; frame < 40 && GameShell.EntryMode != EntryNormal; ++frame) run_->RunFrame({});
   EXPECT_EQ(GameShell.EntryMode, EntryNormal);
-  EXPECT_EQ(player().Param3, 0);
+  EXPECT_EQ(player().GetY() + main().CameraY, player().Param3);
+  EXPECT_TRUE(player().Controlled);
+  EXPECT_FALSE(main().DXSprites->PlayerBehind);
+  // The same sprites, no longer frozen.
+  EXPECT_EQ(sprite(walker).Param5, 77);
+  EXPECT_TRUE(sprite(walker).Enabled);
+  EXPECT_EQ(sprite(walker).GetX() + main().CameraX, walkerX);
 }
 
 TEST_F(PipeTargetTest, ADoorToAWorldReturnsToTheMap) {

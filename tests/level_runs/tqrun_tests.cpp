@@ -176,4 +176,18 @@ TEST_F(TqrunProgram, ADeathHandsTheLevelOverToItsMapAndTheRunEnds) {
   EXPECT_EQ(text.find("{\"frame\": 2000, "), std::string::npos);  // ended before the last frame
 }
 
+TEST_F(TqrunProgram, TheFirstLevelsPipeLeadsToItsCoinRoom) {
+  const Result r = run("--game " + stage() + " --level " + stage() + "/levels/1-1.tql --frames 420 --keys " +
+                       std::string(TQ_SOURCE_DIR) + "/tests/level_runs/coin_room.keys --state " + file("state.json"));
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  std::ifstream in(file("state.json"));
+  std::ostringstream json;
+  json << in.rdbuf();
+  // The coin room's pipe stands at column 102 of the level: the player ends
+  // standing on top of it, alive, in the same level.
+  const std::string last = json.str().substr(json.str().find("{\"frame\": 420, "));
+  EXPECT_NE(last.find("\"x\": 1642, \"y\": 128, "), std::string::npos) << last;
+  EXPECT_NE(last.find("\"PlayerDying\": false"), std::string::npos) << last;
+}
+
 }  // namespace
