@@ -1,0 +1,103 @@
+#include "editor/frmMain/file_types.h"
+
+#include <cstdlib>
+#include <stdexcept>
+#include <system_error>
+
+#include "platform/core/ini_file.h"
+#include "platform/core/text_encoding.h"
+
+namespace {
+
+const TFileType kFileTypes[3] = {
+    {".tqg", "TobboStudio.GameFile", "application/x-tobbostudio-game", "Juego de Tobbo Quest (Versi\xF3n Editable)"},
+    {".tqw", "TobboStudio.WorldFile", "application/x-tobbostudio-world", "Mundo de Tobbo Quest (Versi\xF3n Editable)"},
+    {".tql", "TobboStudio.LevelFile", "application/x-tobbostudio-level", "Nivel de Tobbo Quest (Versi\xF3n Editable)"},
+};
+
+std::string xmlEscape(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+// One argument of an Exec line: quoted, with the characters the desktop entry
+// format reserves escaped inside the quotes, and then the value's own escapes.
+std::string execArgument(const std::string& arg) {
+  std::string quoted = "\"";
+  for (char c : arg) {
+    if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
+    if (c == '%') quoted += '%';
+    quoted += c;
+  }
+  quoted += '"';
+  std::string value;
+  for (char c : quoted) {
+    if (c == '\\') value += '\\';
+    value += c;
+  }
+  return value;
+}
+
+}  // namespace
+
+const TFileType (&FileTypes())[3] { return kFileTypes; }
+
+std::filesystem::path UserDataHome() {
+  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) {
+    std::filesystem::path p(xdg);
+    if (p.is_absolute()) return p;
+  }
+  const char* home = std::getenv("HOME");
+  if (!home || !*home || !std::filesystem::path(home).is_absolute())
+    throw std::runtime_error("No user data folder: neither XDG_DATA_HOME nor HOME is set");
+  return std::filesystem::path(home) / ".local" / "share";
+}
+
+std::string MimePackageText() {
+  std::string text =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n";
+  for (const TFileType& t : kFileTypes) {
+    text += "  <mime-type type=\"" + std::string(t.mimeType) + "\">\n";
+    text += "    <comment>" + xmlEscape(platform::cp1252ToUtf8(t.description)) + "</comment>\n";
+    text += "    <glob pattern=\"*" + std::string(t.extension) + "\"/>\n";
+    text += "  </mime-type>\n";
+  }
+  text += "</mime-info>\n";
+  return text;
+}
+
+std::string DesktopEntryText(const std::string& editorPath) {
+  std::string mimeTypes;
+  for (const TFileType& t : kFileTypes) mimeTypes += std::string(t.mimeType) + ";";
+  return "[Desktop Entry]\n"
+         "Type=Application\n"
+         "Name=Editor de Tobbo Quest\n"
+         "GenericName=Editar\n"
+         "Exec=" + execArgument(editorPath) + " %f\n"
+         "MimeType=" + mimeTypes + "\n"
+         "Terminal=false\n"
+         "NoDisplay=true\n";
+}
+
+TRegisteredFiles WriteFileTypeRegistration(const std::filesystem::path& dataHome, const std::string& editorPath) {
+  TRegisteredFiles files{dataHome / "mime" / "packages" / "tobbostudio.xml",
+                         dataHome / "applications" / "tobbostudio-hopzedit.desktop"};
+  for (const auto& file : {files.mimePackage, files.desktopEntry}) {
+    std::error_code ec;
+    std::filesystem::create_directories(file.parent_path(), ec);
+    if (ec) throw platform::IniWriteError("Unable to write to " + file.string());
+  }
+  platform::writeFileAtomically(files.mimePackage, MimePackageText());
+  platform::writeFileAtomically(files.desktopEntry, DesktopEntryText(editorPath));
+  return files;
+}

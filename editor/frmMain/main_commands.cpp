@@ -1,0 +1,271 @@
+#include "editor/frmMain/main_commands.h"
+
+#include <algorithm>
+
+#include "editor/Docs/document_io.h"
+#include "editor/frmMain/file_types.h"
+#include "platform/core/paths.h"
+#include "platform/core/shell.h"
+
+namespace {
+
+// File names here are case-sensitive, so a chosen save name has only its
+// extension lower-cased (where a Windows path was lower-cased whole): the kind
+// still follows the extension, and the file is the one the user named.
+std::string lowerCaseExtension(const std::string& fileName) {
+  const std::string ext = platform::extractFileExt(fileName);
+  return fileName.substr(0, fileName.size() - ext.size()) + platform::lowerCase(ext);
+}
+
+}  // namespace
+
+TMainCommands::TMainCommands(TMainHost& host, std::string programFolder)
+    : host_(host),
+      programFolder_(std::move(programFolder)),
+      settings_(std::filesystem::path(programFolder_) / EditorSettingsFileName) {}
+
+void TMainCommands::Activate(TDocumentWindowSeam* window) {
+  if (window && std::find(windows_.begin(), windows_.end(), window) == windows_.end()) return;
+  active_ = window;
+}
+
+void TMainCommands::Start() { host_.EnableDocumentCommands(false); }
+
+void TMainCommands::OpenFromCommandLine(const std::vector<std::string>& args) {
+  if (args.size() < 2 || args[1].empty()) return;
+  if (!std::filesystem::is_regular_file(std::filesystem::path(args[1]))) return;
+  openFile(args[1], platform::lowerCase(platform::extractFileExt(args[1])));
+}
+
+TDocumentWindowSeam& TMainCommands::newWindow() {
+  TDocumentWindowSeam& window = host_.CreateDocumentWindow();
+  windows_.push_back(&window);
+  active_ = &window;
+  window.SetWindowState(dwsMaximized);
+  return window;
+}
+
+void TMainCommands::NewGame() {
+  host_.SetStatusText(0, "Creando juego...");
+  TDocumentWindowSeam& window = newWindow();
+  TDocument& doc = window.Document();
+  doc.DocKind = DocGame;
+  doc.Text = NewGameText();
+  window.ShowAsGame();
+  host_.SetStatusText(0, "Listo");
+  host_.SetStatusText(1, "");
+  host_.SetStatusText(2, "");
+  doc.Modified = true;
+  host_.EnableDocumentCommands(true);
+  host_.SetPaletteVisible(false);
+}
+
+void TMainCommands::afterNew(TDocumentWindowSeam& window, TDocKind kind) {
+  TDocument& doc = window.Document();
+  doc.FileName.clear();
+  doc.DocKind = kind;
+  if (kind == DocLevel)
+    window.InitLevelView();
+  else
+    window.InitWorldView();
+  window.Render();
+  host_.ShowPalettePages(kind);
+  host_.EnableDocumentCommands(true);
+}
+
+void TMainCommands::NewLevel() {
+  std::optional<TDocument> doc = host_.AskNewDocument(DocLevel);
+  if (!doc) return;
+  TDocumentWindowSeam& window = newWindow();
+  window.Document() = std::move(*doc);
+  window.Document().Modified = true;
+  afterNew(window, DocLevel);
+}
+
+void TMainCommands::NewMap() {
+  std::optional<TDocument> doc = host_.AskNewDocument(DocWorldMap);
+  if (!doc) return;
+  TDocumentWindowSeam& window = newWindow();
+  window.Document() = std::move(*doc);
+  window.Document().Objects.clear();
+  window.Document().Modified = true;
+  afterNew(window, DocWorldMap);
+}
+
+void TMainCommands::Open() {
+  std::optional<std::string> name = host_.OpenFileDialog("Abrir archivo", programFolder_);
+  if (!name || name->empty()) return;
+  OpenFile(*name);
+}
+
+void TMainCommands::OpenFile(const std::string& fileName) { openFile(fileName, platform::extractFileExt(fileName)); }
+
+void TMainCommands::openFile(const std::string& fileName, const std::string& ext) {
+  TDocumentWindowSeam& window = newWindow();
+  TDocument& doc = window.Document();
+  doc.Password = ReadDocumentPassword(fileName);
+  // A refused password leaves the new window open and empty.
+  if (!doc.Password.empty() && !host_.AskPassword(doc.Password)) return;
+  doc.FileName = fileName;
+  window.UpdateFileCaption();
+
+  // Through the dialog the kind follows the extension as written: a file chosen
+  // as "X.TQL" loads nothing.
+  if (ext == ".tqg") {
+    doc.DocKind = DocGame;
+    ReadGameDocument(doc, fileName);
+    window.ShowAsGame();
+    host_.EnableDocumentCommands(true);
+    host_.SetPaletteVisible(false);
+  } else if (ext == ".tql" || ext == ".tqw") {
+    const TDocKind kind = ext == ".tql" ? DocLevel : DocWorldMap;
+    doc.DocKind = kind;
+    host_.ShowPalettePages(kind);
+    if (kind == DocLevel) {
+      ReadLevelDocument(doc, fileName);
+      window.InitLevelView();
+    } else {
+      ReadWorldDocument(doc, fileName);
+      window.InitWorldView();
+    }
+    doc.FileName = fileName;
+    doc.DocKind = kind;
+    window.Render();
+    host_.EnableDocumentCommands(true);
+  }
+}
+
+bool TMainCommands::Save() { return active_ ? Save(*active_) : false; }
+
+bool TMainCommands::Save(TDocumentWindowSeam& window) {
+  TDocument& doc = window.Document();
+  if (doc.FileName.empty()) {
+    std::optional<std::string> name = host_.SaveFileDialog("Guardar " + window.Caption() + " como...", "");
+    if (!name || name->empty()) return false;
+    doc.FileName = lowerCaseExtension(*name);
+  }
+  if (doc.DocKind == DocGame) window.CommitText();
+  WriteDocument(doc);
+  window.UpdateFileCaption();
+  return true;
+}
+
+bool TMainCommands::SaveAs() {
+  if (!active_) return false;
+  TDocument& doc = active_->Document();
+  std::optional<std::string> name = host_.SaveFileDialog("Guardar " + active_->Caption() + " como...", doc.FileName);
+  if (!name || name->empty()) return false;
+  doc.FileName = *name;
+  return Save(*active_);
+}
+
+void TMainCommands::SaveAll() {
+  const std::vector<TDocumentWindowSeam*> windows = windows_;
+  for (TDocumentWindowSeam* window : windows) Save(*window);
+}
+
+void TMainCommands::Execute() {
+  if (!active_) return;
+  Save(*active_);
+  platform::shell().startProgram(kGameProgram);
+}
+
+bool TMainCommands::CloseQuery(TDocumentWindowSeam& window) {
+  if (!window.Document().Modified) return true;
+  switch (host_.AskYesNoCancel("\xBF" "Desea guardar los cambios realizados a \"" + window.Caption() + "\"?",
+                               "Guardar cambios")) {
+    case ansYes:
+      return Save(window);
+    case ansNo:
+      return true;
+    case ansCancel:
+      break;
+  }
+  return false;
+}
+
+void TMainCommands::removeWindow(TDocumentWindowSeam& window) {
+  windows_.erase(std::remove(windows_.begin(), windows_.end(), &window), windows_.end());
+  if (active_ == &window) active_ = windows_.empty() ? nullptr : windows_.back();
+  if (windows_.empty()) host_.EnableDocumentCommands(false);
+  host_.FreeDocumentWindow(window);
+}
+
+bool TMainCommands::CloseWindow(TDocumentWindowSeam& window) {
+  if (!CloseQuery(window)) return false;
+  removeWindow(window);
+  return true;
+}
+
+void TMainCommands::Close() {
+  if (active_) CloseWindow(*active_);
+}
+
+void TMainCommands::CloseAll() {
+  const std::vector<TDocumentWindowSeam*> windows = windows_;
+  for (TDocumentWindowSeam* window : windows) CloseWindow(*window);
+}
+
+bool TMainCommands::CloseQueryAll() {
+  for (TDocumentWindowSeam* window : std::vector<TDocumentWindowSeam*>(windows_))
+    if (!CloseQuery(*window)) return false;
+  return true;
+}
+
+void TMainCommands::Properties() {
+  if (active_ && host_.EditProperties(*active_)) active_->Render();
+}
+
+void TMainCommands::Refresh() {
+  if (active_) active_->Render();
+}
+
+void TMainCommands::Delete() {
+  if (active_ && active_->HasSelection()) active_->DeleteSelected();
+}
+
+void TMainCommands::DeleteAll() {
+  if (active_) active_->DeleteAll();
+}
+
+void TMainCommands::BringToFront() {
+  if (active_) active_->BringToFront();
+}
+
+void TMainCommands::SendToBack() {
+  if (active_) active_->SendToBack();
+}
+
+void TMainCommands::GridMenu() { GridButton(!gridChecked_); }
+
+void TMainCommands::GridButton(bool down) {
+  gridChecked_ = down;
+  host_.SetGridChecked(gridChecked_);
+  if (!active_) return;
+  active_->SetGridVisible(gridChecked_);
+  active_->Repaint();
+}
+
+void TMainCommands::SelectTab(int tab) {
+  if (active_) active_->SelectTab(tab);
+}
+
+void TMainCommands::SetZoomItem(int index) {
+  if (!active_ || index < 0 || index >= int(std::size(kZoomItems))) return;
+  active_->SetZoom(kZoomItems[index].factor);
+}
+
+void TMainCommands::SetAllWindowStates(TDocWindowState state) {
+  for (TDocumentWindowSeam* window : windows_) window->SetWindowState(state);
+}
+
+void TMainCommands::Arrange(TArrangement arrangement) { host_.Arrange(arrangement); }
+
+void TMainCommands::Help() {
+  if (!platform::shell().startProgram(kHelpProgram)) host_.ShowMessage(kHelpFailed, "Error", miError);
+}
+
+void TMainCommands::RegisterFileTypes(const std::string& editorPath, const std::string& dataHome) {
+  WriteFileTypeRegistration(dataHome, editorPath);
+  host_.ShowMessage(kRegisteredText, kRegisterTitle, miInformation);
+}

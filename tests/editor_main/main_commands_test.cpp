@@ -1,0 +1,338 @@
+// The main window's commands driven through a recording host.
+#include "editor/frmMain/main_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "editor/Docs/document_io.h"
+#include "editor/frmMain/file_types.h"
+#include "platform/core/shell.h"
+#include "tests/editor_main/fake_host.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readFile(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void writeFile(const fs::path& p, const std::string& text) {
+  std::ofstream out(p, std::ios::binary);
+  out << text;
+}
+
+class MainCommands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("editor_main_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    platform::setShell(&shell);
+    commands = std::make_unique<TMainCommands>(host, dir.string() + "/");
+    commands->Start();
+  }
+  void TearDown() override {
+    platform::setShell(nullptr);
+    fs::remove_all(dir);
+  }
+  std::string path(const std::string& name) { return (dir / name).string(); }
+
+  fs::path dir;
+  FakeHost host;
+  platform::RecordingShell shell;
+  std::unique_ptr<TMainCommands> commands;
+};
+
+const char* kLevelText = "[Options]\r\nName=Uno\r\nWidth=40\r\n[Sprites]\r\n0=0,1,\r\n131075=40,1,\r\n";
+const char* kWorldText = "[Options]\r\nName=Mundo\r\n[Sprites]\r\n65537=3,1,\r\n";
+const char* kGameText = "[Options]\r\nLifes=5\r\nMapFile=mapa.tqw\r\n";
+
+TEST_F(MainCommands, OpenLoadsByTheExtensionAsWritten) {
+  struct Case {
+    const char* file;
+    const char* text;
+    std::optional<TDocKind> loaded;  // nothing: the window stays empty
+    const char* view;
+  };
+  const Case cases[] = {
+      {"nivel.tql", kLevelText, DocLevel, "levelView"},
+      {"mundo.tqw", kWorldText, DocWorldMap, "worldView"},
+      {"juego.tqg", kGameText, DocGame, "game"},
+      {"NIVEL.TQL", kLevelText, std::nullopt, nullptr},
+      {"otro.txt", kLevelText, std::nullopt, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    FakeHost h;
+    TMainCommands cmd(h, dir.string() + "/");
+    writeFile(dir / c.file, c.text);
+    h.openNames.push_back(path(c.file));
+    cmd.Open();
+    ASSERT_EQ(h.windows.size(), 1u);
+    EXPECT_EQ(h.openTitles.at(0), "Abrir archivo");
+    FakeWindow& w = h.window(0);
+    EXPECT_EQ(w.state, dwsMaximized);
+    EXPECT_EQ(w.doc.FileName, path(c.file));
+    if (!c.loaded) {
+      EXPECT_TRUE(w.doc.Objects.empty());
+      EXPECT_TRUE(h.enabled.empty());
+      continue;
+    }
+    EXPECT_EQ(w.doc.DocKind, *c.loaded);
+    EXPECT_NE(std::find(w.calls.begin(), w.calls.end(), c.view), w.calls.end());
+    EXPECT_EQ(h.enabled, std::vector<bool>{true});
+    if (*c.loaded == DocGame) {
+      EXPECT_EQ(w.doc.Text, kGameText);
+      EXPECT_EQ(h.paletteVisible, std::vector<bool>{false});
+    } else {
+      EXPECT_EQ(h.pages, std::vector<TDocKind>{*c.loaded});
+      EXPECT_EQ(w.calls.back(), "render");
+      EXPECT_FALSE(w.doc.Objects.empty());
+    }
+  }
+  FakeHost h;
+  TMainCommands cmd(h, dir.string() + "/");
+  cmd.Open();  // cancelled
+  EXPECT_TRUE(h.windows.empty());
+}
+
+TEST_F(MainCommands, PasswordIsAskedBeforeTheDocumentLoads) {
+  writeFile(dir / "secreto.tql", "[Options]\r\nName=S\r\nPassword=abc\r\n[Sprites]\r\n0=0,1,\r\n");
+  host.passwordOk = false;
+  commands->OpenFile(path("secreto.tql"));
+  EXPECT_EQ(host.askedPasswords, std::vector<std::string>{"abc"});
+  ASSERT_EQ(host.windows.size(), 1u);
+  EXPECT_TRUE(host.window(0).doc.FileName.empty());
+  EXPECT_TRUE(host.window(0).doc.Objects.empty());
+  EXPECT_TRUE(host.enabled.size() == 1 && !host.enabled[0]);  // only the start's
+
+  host.passwordOk = true;
+  commands->OpenFile(path("secreto.tql"));
+  EXPECT_EQ(host.window(1).doc.Objects, std::vector<std::string>{"0=0,1,"});
+  EXPECT_EQ(host.window(1).doc.Password, "abc");
+  EXPECT_EQ(host.enabled.back(), true);
+}
+
+// A name from the command line is taken by its lower-cased extension but keeps
+// its own letters, since the file system tells them apart.
+TEST_F(MainCommands, CommandLineOpensAnExistingFileByItsLowerCasedExtension) {
+  writeFile(dir / "Mapa.TQW", kWorldText);
+  fs::create_directories(dir / "carpeta.tql");
+  commands->OpenFromCommandLine({"Hopzedit"});
+  commands->OpenFromCommandLine({"Hopzedit", path("falta.tqw")});
+  commands->OpenFromCommandLine({"Hopzedit", path("carpeta.tql")});
+  commands->OpenFromCommandLine({"Hopzedit", "", path("Mapa.TQW")});
+  EXPECT_TRUE(host.windows.empty());
+
+  commands->OpenFromCommandLine({"Hopzedit", path("Mapa.TQW")});
+  ASSERT_EQ(host.windows.size(), 1u);
+  EXPECT_EQ(host.window(0).doc.DocKind, DocWorldMap);
+  EXPECT_EQ(host.window(0).doc.FileName, path("Mapa.TQW"));
+  EXPECT_EQ(host.window(0).doc.Name, "Mundo");
+}
+
+TEST_F(MainCommands, SaveAsksForANameOnlyWhenThereIsNone) {
+  TDocument level = NewLevelDocument({});
+  host.newDocument = level;
+  commands->NewLevel();
+  FakeWindow& w = host.window(0);
+  EXPECT_TRUE(w.doc.Modified);
+  EXPECT_FALSE(commands->Save());  // dialog cancelled
+  EXPECT_EQ(host.saveTitles.at(0), "Guardar Nuevo 1 como...");
+  EXPECT_TRUE(w.doc.Modified);
+
+  host.saveNames.push_back(path("Propio.TQL"));
+  EXPECT_TRUE(commands->Save());
+  EXPECT_EQ(w.doc.FileName, path("Propio.tql"));
+  EXPECT_TRUE(fs::exists(path("Propio.tql")));
+  EXPECT_FALSE(w.doc.Modified);
+
+  // Known name: no dialog.
+  w.doc.Modified = true;
+  EXPECT_TRUE(commands->Save());
+  EXPECT_EQ(host.saveTitles.size(), 2u);
+
+  // Save as starts at the name and keeps the chosen one as returned.
+  host.saveNames.push_back(path("copia.tql"));
+  EXPECT_TRUE(commands->SaveAs());
+  EXPECT_EQ(host.saveStarts.back(), path("Propio.tql"));
+  EXPECT_EQ(w.doc.FileName, path("copia.tql"));
+  EXPECT_TRUE(fs::exists(path("copia.tql")));
+}
+
+TEST_F(MainCommands, NewGameIsATextDocumentThatSavesItsText) {
+  commands->NewGame();
+  FakeWindow& w = host.window(0);
+  EXPECT_EQ(w.doc.DocKind, DocGame);
+  EXPECT_EQ(w.text, NewGameText());
+  EXPECT_TRUE(w.doc.Modified);
+  EXPECT_EQ(host.status[0], "Listo");
+  EXPECT_EQ(host.paletteVisible, std::vector<bool>{false});
+  EXPECT_EQ(host.enabled.back(), true);
+
+  w.text = kGameText;
+  host.saveNames.push_back(path("juego.tqg"));
+  EXPECT_TRUE(commands->Save());
+  EXPECT_EQ(readFile(path("juego.tqg")), kGameText);
+}
+
+TEST_F(MainCommands, ExecuteStartsTheGameWhateverTheSave) {
+  commands->Execute();  // no document: nothing
+  EXPECT_TRUE(shell.requests.empty());
+  commands->NewGame();
+  commands->Execute();  // save dialog cancelled
+  ASSERT_EQ(shell.requests.size(), 1u);
+  EXPECT_EQ(shell.requests[0].kind, "program");
+  EXPECT_EQ(shell.requests[0].target, "Hopz.exe");
+
+  shell.result = false;
+  host.saveNames.push_back(path("juego.tqg"));
+  commands->Execute();
+  EXPECT_TRUE(fs::exists(path("juego.tqg")));
+  EXPECT_EQ(shell.requests.size(), 2u);
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(MainCommands, HelpReportsAProgramThatDoesNotStart) {
+  commands->Help();
+  EXPECT_EQ(shell.requests.at(0).target, "Divizud.exe");
+  EXPECT_TRUE(host.messages.empty());
+  shell.result = false;
+  commands->Help();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0], std::string("Error: ") + kHelpFailed);
+}
+
+TEST_F(MainCommands, ClosingAsksAboutChangesAndTheLastWindowDisablesTheCommands) {
+  commands->NewGame();
+  commands->NewGame();
+  FakeWindow& first = host.window(0);
+  FakeWindow& second = host.window(1);
+  EXPECT_EQ(commands->Active(), &second);
+
+  host.answers = {ansCancel};
+  commands->Close();
+  EXPECT_EQ(host.questions.at(0), "\xBF" "Desea guardar los cambios realizados a \"Nuevo 2\"?");
+  EXPECT_EQ(commands->Windows().size(), 2u);
+  EXPECT_TRUE(second.doc.Modified);
+
+  host.answers = {ansYes};  // the save dialog is cancelled: the window stays
+  commands->Close();
+  EXPECT_EQ(commands->Windows().size(), 2u);
+
+  host.answers = {ansNo};
+  commands->Close();
+  EXPECT_EQ(commands->Windows().size(), 1u);
+  EXPECT_EQ(commands->Active(), &first);
+  EXPECT_EQ(host.enabled.back(), true);
+
+  host.answers = {ansYes};
+  host.saveNames.push_back(path("juego.tqg"));
+  EXPECT_FALSE(commands->CloseQueryAll() == false);
+  EXPECT_FALSE(first.doc.Modified);
+  commands->CloseAll();  // saved now: no question
+  EXPECT_TRUE(commands->Windows().empty());
+  EXPECT_EQ(commands->Active(), nullptr);
+  EXPECT_EQ(host.enabled.back(), false);
+  EXPECT_EQ(host.freed, 2);
+}
+
+TEST_F(MainCommands, CloseAllGoesOnPastAWindowThatStays) {
+  commands->NewGame();
+  commands->NewGame();
+  host.window(1).doc.Modified = false;
+  host.answers = {ansCancel};
+  commands->CloseAll();
+  ASSERT_EQ(commands->Windows().size(), 1u);
+  EXPECT_EQ(commands->Windows()[0], &host.window(0));
+  host.answers = {ansCancel};
+  EXPECT_FALSE(commands->CloseQueryAll());
+}
+
+TEST_F(MainCommands, GridFollowsTheLastToggleOnWhicheverDocumentIsActive) {
+  commands->GridMenu();  // no document: only the check
+  EXPECT_TRUE(host.gridChecked);
+  host.newDocument = NewLevelDocument({});
+  commands->NewLevel();
+  commands->NewLevel();
+  commands->GridMenu();
+  EXPECT_FALSE(host.gridChecked);
+  EXPECT_FALSE(host.window(1).grid);
+  commands->Activate(&host.window(0));
+  commands->GridButton(true);
+  EXPECT_TRUE(host.gridChecked);
+  EXPECT_TRUE(host.window(0).grid);
+  EXPECT_EQ(host.window(0).calls.back(), "repaint");
+}
+
+TEST_F(MainCommands, ZoomItemsAndWindowStatesReachTheDocuments) {
+  host.newDocument = NewLevelDocument({});
+  commands->NewLevel();
+  commands->NewLevel();
+  commands->SetZoomItem(5);
+  EXPECT_EQ(host.window(1).zoom, 4.0);
+  commands->SetZoomItem(6);   // no such item
+  commands->SetZoomItem(-1);
+  EXPECT_EQ(host.window(1).zoom, 4.0);
+  commands->SetAllWindowStates(dwsMinimized);
+  EXPECT_EQ(host.window(0).state, dwsMinimized);
+  EXPECT_EQ(host.window(1).state, dwsMinimized);
+  commands->Delete();  // nothing selected
+  host.window(1).selection = true;
+  commands->Delete();
+  EXPECT_EQ(std::count(host.window(1).calls.begin(), host.window(1).calls.end(), "delete"), 1);
+}
+
+TEST_F(MainCommands, NewMapStartsWithoutObjects) {
+  TDocument world = NewWorldDocument({});
+  world.Objects = {"0=0,1,"};
+  host.newDocument = world;
+  commands->NewMap();
+  EXPECT_EQ(host.window(0).doc.DocKind, DocWorldMap);
+  EXPECT_TRUE(host.window(0).doc.Objects.empty());
+  EXPECT_EQ(host.pages, std::vector<TDocKind>{DocWorldMap});
+  host.newDocument.reset();
+  commands->NewMap();  // dialog cancelled
+  EXPECT_EQ(host.windows.size(), 1u);
+}
+
+TEST_F(MainCommands, RegistrationWritesTheMimePackageAndDesktopEntryUnderTheDataFolder) {
+  const fs::path data = dir / "data";
+  commands->RegisterFileTypes("/opt/Tobbo Quest/Hopzedit", data.string());
+  const std::string mime = readFile(data / "mime/packages/tobbostudio.xml");
+  for (const char* glob : {"*.tqg", "*.tqw", "*.tql"})
+    EXPECT_NE(mime.find(std::string("<glob pattern=\"") + glob + "\"/>"), std::string::npos) << glob;
+  EXPECT_NE(mime.find("<comment>Nivel de Tobbo Quest (Versi\xC3\xB3n Editable)</comment>"), std::string::npos);
+  const std::string entry = readFile(data / "applications/tobbostudio-hopzedit.desktop");
+  EXPECT_NE(entry.find("Exec=\"/opt/Tobbo Quest/Hopzedit\" %f\n"), std::string::npos);
+  EXPECT_NE(entry.find("MimeType=application/x-tobbostudio-game;application/x-tobbostudio-world;"
+                       "application/x-tobbostudio-level;\n"),
+            std::string::npos);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0], std::string(kRegisterTitle) + ": " + kRegisteredText);
+}
+
+TEST(FileTypes, ExecQuotesTheCharactersTheFormatReserves) {
+  const std::string entry = DesktopEntryText("/a$b/c\"d/100%/e\\f");
+  EXPECT_NE(entry.find("Exec=\"/a\\\\$b/c\\\\\"d/100%%/e\\\\\\\\f\" %f\n"), std::string::npos) << entry;
+}
+
+TEST(FileTypes, DataHomeIsXdgDataHomeWhenAbsolute) {
+  const char* oldXdg = std::getenv("XDG_DATA_HOME");
+  const std::string saved = oldXdg ? oldXdg : "";
+  setenv("XDG_DATA_HOME", "/tmp/scratch-data", 1);
+  EXPECT_EQ(UserDataHome(), fs::path("/tmp/scratch-data"));
+  setenv("XDG_DATA_HOME", "relative/data", 1);
+  EXPECT_EQ(UserDataHome(), fs::path(std::getenv("HOME")) / ".local" / "share");
+  if (oldXdg) setenv("XDG_DATA_HOME", saved.c_str(), 1); else unsetenv("XDG_DATA_HOME");
+}
+
+}  // namespace
