@@ -1,0 +1,446 @@
+#include "editor/frmMain/frmMain.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "editor/Docs/document_io.h"
+#include "editor/frmMain/file_types.h"
+#include "editor/frmMain/text_document_window.h"
+#include "platform/app/application.h"
+#include "platform/core/text_encoding.h"
+#include "toolbars/TBZCtls/TBZCtls.h"
+#include "toolbars/TBZTlbr/TBZTlbr.h"
+#include "toolbars/TBZTlwn/TBZTlwn.h"
+
+using namespace tbz;
+
+namespace {
+
+QString qs(const std::string& cp1252) { return QString::fromStdString(platform::cp1252ToUtf8(cp1252)); }
+std::string cp(const QString& text) { return platform::utf8ToCp1252(text.toStdString()); }
+
+const char* kFilter =
+    "Archivos HOPZ (*.tql; *.tqw; *.tqg)|*.tql; *.tqw; *.tqg|Niveles (*.tql)|*.tql|Mapas (*.tqw)|*.tqw|"
+    "Juegos (*.tqg)|*.tqg|Todos los archivos|*.*";
+
+// The filter in Qt's form: "Description (patterns);;...".
+QString qtFilter() {
+  QStringList parts = QString(kFilter).split('|');
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString patterns = parts[i + 1];
+    patterns.replace(";", " ");
+    QString name = parts[i];
+    filters << (name.contains('(') ? name.left(name.indexOf('(')).trimmed() : name) + " (" + patterns.simplified() + ")";
+  }
+  return filters.join(";;");
+}
+
+// A document's frame inside the main window: closing it goes through the close query.
+class TDocumentSubWindow : public QMdiSubWindow {
+ public:
+  std::function<bool()> OnCloseQuery;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    if (OnCloseQuery && !OnCloseQuery()) event->ignore(); else event->accept();
+  }
+};
+
+constexpr TEditorWindowPlacement kDesignedPlacement{40, 40, 800, 600, EditorWindowNormal};
+
+}  // namespace
+
+TfmMain::TfmMain(std::string programFolder, QWidget* parent) : QMainWindow(parent) {
+  // An error inside a command ends that command, silently.
+  platform::application().OnException = [](const std::exception&) {};
+  commands_ = std::make_unique<TMainCommands>(*this, std::move(programFolder));
+  setWindowTitle(qs(kMainCaption));
+
+  auto* centre = new QWidget(this);
+  auto* grid = new QGridLayout(centre);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setSpacing(0);
+  DockTop = new TDockZ(centre, dpTop);
+  DockBottom = new TDockZ(centre, dpBottom);
+  DockLeft = new TDockZ(centre, dpLeft);
+  DockRight = new TDockZ(centre, dpRight);
+  MdiArea = new QMdiArea(centre);
+  MdiArea->setFrameShape(QFrame::StyledPanel);
+  MdiArea->setFrameShadow(QFrame::Sunken);
+  grid->addWidget(DockTop, 0, 0, 1, 3);
+  grid->addWidget(DockLeft, 1, 0);
+  grid->addWidget(MdiArea, 1, 1);
+  grid->addWidget(DockRight, 1, 2);
+  grid->addWidget(DockBottom, 2, 0, 1, 3);
+  setCentralWidget(centre);
+  connect(MdiArea, &QMdiArea::subWindowActivated, this,
+          [this](QMdiSubWindow* sub) { if (sub) commands_->Activate(windowOf(sub)); });
+
+  createMenus();
+  createToolbars();
+  createStatusBar();
+  commands_->Start();
+  readPlacement();
+  platform::application().Title = kMainCaption;
+  cbZoom->setCurrentIndex(kDefaultZoomItem);
+}
+
+TfmMain::~TfmMain() {
+  writePlacement();
+  MdiArea->closeAllSubWindows();
+}
+
+QAction* TfmMain::addItem(QMenu* menu, const char* text, std::function<void()> command, const QKeySequence& key) {
+  QAction* action = menu->addAction(qs(text));
+  if (!key.isEmpty()) action->setShortcut(key);
+  connect(action, &QAction::triggered, this, [command] { platform::application().Guarded(command); });
+  actions_.emplace(text, action);
+  return action;
+}
+
+QAction* TfmMain::Action(const std::string& name) const {
+  auto it = actions_.find(name);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+TToolbarButtonZ* TfmMain::Button(const std::string& hint) const {
+  auto it = buttons_.find(hint);
+  return it == buttons_.end() ? nullptr : it->second;
+}
+
+void TfmMain::createMenus() {
+  TMainCommands& c = *commands_;
+  auto doc = [this](QAction* a) { documentActions_.push_back(a); return a; };
+  miFile = menuBar()->addMenu(qs("&Archivo"));
+  QMenu* newMenu = miFile->addMenu(qs("Nuevo"));
+  pm2 = new QMenu(this);
+  for (QMenu* m : {newMenu, pm2}) {
+    addItem(m, "&Juego", [&c] { c.NewGame(); }, m == newMenu ? QKeySequence("Ctrl+J") : QKeySequence());
+    addItem(m, "&Mapa", [&c] { c.NewMap(); }, m == newMenu ? QKeySequence("Ctrl+M") : QKeySequence());
+    addItem(m, "&Nivel", [&c] { c.NewLevel(); }, m == newMenu ? QKeySequence("Ctrl+N") : QKeySequence());
+  }
+  addItem(miFile, "&Abrir...", [&c] { c.Open(); }, QKeySequence("Ctrl+A"));
+  doc(addItem(miFile, "&Guardar", [&c] { c.Save(); }, QKeySequence("Ctrl+G")));
+  doc(addItem(miFile, "Guardar c&omo...", [&c] { c.SaveAs(); }));
+  doc(addItem(miFile, "Guardar &todos", [&c] { c.SaveAll(); }));
+  doc(addItem(miFile, "Guardar y &ejecutar", [&c] { c.Execute(); }, QKeySequence("F9")));
+  doc(addItem(miFile, "&Cerrar", [&c] { c.Close(); }, QKeySequence("Ctrl+F4")));
+  miFile->addSeparator();
+  doc(addItem(miFile, "&Propiedades", [&c] { c.Properties(); }, QKeySequence("Alt+Return")));
+  doc(addItem(miFile, "&Actualizar", [&c] { c.Refresh(); }, QKeySequence("F5")));
+  miFile->addSeparator();
+  addItem(miFile, "&Salir", [this] { close(); }, QKeySequence("Alt+F4"));
+
+  miEdit = menuBar()->addMenu(qs("&Edici\xF3n"));
+  addItem(miEdit, "&Eliminar", [&c] { c.Delete(); }, QKeySequence(Qt::Key_Delete));
+  addItem(miEdit, "&Eliminar todos", [&c] { c.DeleteAll(); }, QKeySequence("Shift+Del"));
+  addItem(miEdit, "&Llenar con...", [] {}, QKeySequence(Qt::Key_Insert));
+  QMenu* order = miEdit->addMenu(qs("Ordenar"));
+  addItem(order, "&Traer al frente", [&c] { c.BringToFront(); });
+  addItem(order, "&Enviar al fondo", [&c] { c.SendToBack(); });
+  miEdit->addSeparator();
+  addItem(miEdit, "&Buscar...", [] {}, QKeySequence("Ctrl+B"));
+  addItem(miEdit, "Buscar &siguiente", [] {}, QKeySequence("F3"));
+  addItem(miEdit, "&Reemplazar...", [] {}, QKeySequence("Ctrl+R"));
+
+  miView = menuBar()->addMenu(qs("&Ver"));
+  QAction* grid = doc(addItem(miView, "&Grilla", [&c] { c.GridMenu(); }, QKeySequence("F2")));
+  grid->setCheckable(true);
+  QMenu* bars = miView->addMenu(qs("Barras de herramientas"));
+  for (const char* name : {"&Est\xE1ndar", "&Adicional", "&Objetos"}) {
+    QAction* a = addItem(bars, name, [] {});
+    a->setCheckable(true);
+  }
+  documentActions_.push_back(Action("&Objetos"));
+  QAction* status = addItem(miView, "Barra de &estado", [] {});
+  status->setCheckable(true);
+  status->setChecked(true);
+  connect(status, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+  doc(addItem(miView, "Editor &visual", [&c] { c.SelectTab(0); }, QKeySequence("Ctrl+1")));
+  doc(addItem(miView, "Editor de &texto", [&c] { c.SelectTab(1); }, QKeySequence("Ctrl+2")));
+
+  Opciones1 = menuBar()->addMenu(qs("&Opciones"));
+  addItem(Opciones1, "&Asociar tipos de archivo", [&c] {
+    c.RegisterFileTypes(QCoreApplication::applicationFilePath().toStdString(), UserDataHome().string());
+  });
+
+  Ventana1 = menuBar()->addMenu(qs("&Ventana"));
+  addItem(Ventana1, "&Cascada", [&c] { c.Arrange(arCascade); });
+  addItem(Ventana1, "Mosaico &horizontal", [&c] { c.Arrange(arTileHorizontal); });
+  addItem(Ventana1, "Mosaico &vertical", [&c] { c.Arrange(arTileVertical); });
+  addItem(Ventana1, "&Organizar \xED" "conos", [&c] { c.Arrange(arIcons); });
+  Ventana1->addSeparator();
+  addItem(Ventana1, "&Minimizar todas", [&c] { c.SetAllWindowStates(dwsMinimized); }, QKeySequence("Ctrl+Shift+M"));
+  addItem(Ventana1, "&Restaurar todas", [&c] { c.SetAllWindowStates(dwsNormal); }, QKeySequence("Ctrl+Shift+R"));
+  addItem(Ventana1, "M&aximizar todas", [&c] { c.SetAllWindowStates(dwsMaximized); }, QKeySequence("Ctrl+Shift+A"));
+  addItem(Ventana1, "C&errar todas", [&c] { c.CloseAll(); }, QKeySequence("Ctrl+Shift+F4"));
+
+  Ayuda1 = menuBar()->addMenu(qs("Ay&uda"));
+  addItem(Ayuda1, "A&yuda de Tobbo Quest", [&c] { c.Help(); });
+  addItem(Ayuda1, "&Acerca de...", [] {});
+
+  // The paint box's pop-up repeats the object commands.
+  pm1 = new QMenu(this);
+  pm1->addAction(Action("&Actualizar"));
+  pm1->addAction(Action("&Eliminar"));
+  pm1->addAction(qs("Eliminar &todos"), this, [&c] { platform::application().Guarded([&c] { c.DeleteAll(); }); });
+  QMenu* popupOrder = pm1->addMenu(qs("&Ordenar"));
+  popupOrder->addAction(Action("&Traer al frente"));
+  popupOrder->addAction(Action("&Enviar al fondo"));
+  pm1->addAction(Action("&Propiedades"));
+}
+
+TToolbarButtonZ* TfmMain::addButton(TToolbarZ* bar, const char* hint, std::function<void()> command) {
+  auto* button = new TToolbarButtonZ(bar);
+  button->SetCaption(qs(hint));
+  button->SetDisplayMode(dmTextOnly);
+  button->setToolTip(qs(hint));
+  // Text buttons until the glyph strips exist: as wide as their hint.
+  button->resize(button->fontMetrics().horizontalAdvance(button->Caption()) + 12, 22);
+  button->OnClick = [command](TToolbarButtonZ*) { platform::application().Guarded(command); };
+  buttons_.emplace(hint, button);
+  return button;
+}
+
+void TfmMain::createToolbars() {
+  TMainCommands& c = *commands_;
+  tbStandard = new TToolbarZ(DockTop);
+  tbStandard->SetCaption(qs("Est\xE1ndar"));
+  addButton(tbStandard, "Nuevo...", [&c] { c.NewLevel(); })->SetDropdownMenu(pm2);
+  addButton(tbStandard, "Abrir", [&c] { c.Open(); });
+  const char* docButtons[] = {"Guardar", "Guardar todos", "Cerrar"};
+  documentButtons_.push_back(addButton(tbStandard, docButtons[0], [&c] { c.Save(); }));
+  documentButtons_.push_back(addButton(tbStandard, docButtons[1], [&c] { c.SaveAll(); }));
+  documentButtons_.push_back(addButton(tbStandard, docButtons[2], [&c] { c.Close(); }));
+  new TToolbarSepZ(tbStandard);
+  documentButtons_.push_back(addButton(tbStandard, "Eliminar", [&c] { c.Delete(); }));
+  documentButtons_.push_back(addButton(tbStandard, "Eliminar todos", [&c] { c.DeleteAll(); }));
+  documentButtons_.push_back(addButton(tbStandard, "Buscar...", [] {}));
+  documentButtons_.push_back(addButton(tbStandard, "Buscar siguiente", [] {}));
+  documentButtons_.push_back(addButton(tbStandard, "Reemplazar...", [] {}));
+  new TToolbarSepZ(tbStandard);
+  TToolbarButtonZ* grid = addButton(tbStandard, "Grilla", [] {});
+  grid->SetGroupIndex(1);
+  grid->SetAllowAllUp(true);
+  grid->OnClick = [this, &c](TToolbarButtonZ* b) {
+    platform::application().Guarded([&] { c.GridButton(b->Down()); });
+  };
+  documentButtons_.push_back(grid);
+  addButton(tbStandard, "Ayuda", [&c] { c.Help(); });
+
+  tbAdditional = new TToolbarZ(DockTop);
+  tbAdditional->SetCaption(qs("Est\xE1ndar"));
+  tbAdditional->SetDockRow(1);
+  for (auto [hint, arrangement] : {std::pair{"Cascada", arCascade}, {"Mosaico horizontal", arTileHorizontal},
+                                   {"Mosaico vertical", arTileVertical}, {"Organizar \xED" "conos", arIcons}})
+    documentButtons_.push_back(addButton(tbAdditional, hint, [&c, a = arrangement] { c.Arrange(a); }));
+  new TToolbarSepZ(tbAdditional);
+  documentButtons_.push_back(addButton(tbAdditional, "Propiedades del nivel", [&c] { c.Properties(); }));
+  documentButtons_.push_back(addButton(tbAdditional, "Guardar y ejecutar", [&c] { c.Execute(); }));
+  documentButtons_.push_back(addButton(tbAdditional, "Actualizar", [&c] { c.Refresh(); }));
+  documentButtons_.push_back(addButton(tbAdditional, "Llenar con...", [] {}));
+  documentButtons_.push_back(addButton(tbAdditional, "Traer al frente", [&c] { c.BringToFront(); }));
+  documentButtons_.push_back(addButton(tbAdditional, "Enviar al fondo", [&c] { c.SendToBack(); }));
+  documentButtons_.push_back(addButton(tbAdditional, "Color de fondo", [] {}));
+  cbZoom = new QComboBox(tbAdditional);
+  for (const TZoomItem& item : kZoomItems) cbZoom->addItem(item.text);
+  cbZoom->setToolTip("Nivel de Zoom");
+  connect(cbZoom, &QComboBox::activated, this,
+          [&c](int index) { platform::application().Guarded([&] { c.SetZoomItem(index); }); });
+  documentButtons_.push_back(cbZoom);
+
+  tbObjects = new TToolWindowZ(DockLeft);
+  tbObjects->SetCaption(qs("Objetos"));
+  tbObjects->SetClientAreaWidth(120);
+  tbObjects->SetClientAreaHeight(240);
+  (new QVBoxLayout(tbObjects))->addWidget(new QLabel(qs("Objetos"), tbObjects));
+
+  // The bars' menu items follow the bars.
+  const std::pair<const char*, TCustomToolWindowZ*> bars[] = {
+      {"&Est\xE1ndar", tbStandard}, {"&Adicional", tbAdditional}, {"&Objetos", tbObjects}};
+  for (auto [name, bar] : bars) {
+    QAction* item = Action(name);
+    item->setChecked(bar->Visible());
+    connect(item, &QAction::triggered, this, [bar, item] { bar->setVisible(item->isChecked()); });
+    bar->OnVisibleChanged = [item](TCustomToolWindowZ* sender) { item->setChecked(sender->Visible()); };
+  }
+}
+
+void TfmMain::createStatusBar() {
+  const int widths[3] = {150, 200, 50};
+  const char* texts[3] = {"Listo", "0 objetos", ""};
+  for (int i = 0; i < 3; ++i) {
+    StatusPanels[i] = new QLabel(qs(texts[i]), this);
+    StatusPanels[i]->setFixedWidth(widths[i]);
+    StatusPanels[i]->setFrameShape(QFrame::Panel);
+    StatusPanels[i]->setFrameShadow(QFrame::Sunken);
+    statusBar()->addWidget(StatusPanels[i]);
+  }
+  Progress1 = new QProgressBar(statusBar());
+  Progress1->setGeometry(widths[0] + 2, 2, widths[1] - 2, 18);
+  Progress1->hide();
+}
+
+void TfmMain::readPlacement() {
+  const TEditorWindowPlacement p = commands_->Settings().ReadMainWindow(kDesignedPlacement);
+  if (p.Width > 0 && p.Height > 0) setGeometry(p.Left, p.Top, p.Width, p.Height);
+  if (p.WindowState == EditorWindowMaximized) setWindowState(Qt::WindowMaximized);
+  else if (p.WindowState == EditorWindowMinimized) setWindowState(Qt::WindowMinimized);
+}
+
+void TfmMain::writePlacement() {
+  TEditorWindowPlacement p;
+  const QRect r = normalGeometry().isValid() ? normalGeometry() : geometry();
+  p.Left = r.x();
+  p.Top = r.y();
+  p.Width = r.width();
+  p.Height = r.height();
+  p.WindowState = isMaximized() ? EditorWindowMaximized : isMinimized() ? EditorWindowMinimized : EditorWindowNormal;
+  try {
+    commands_->Settings().WriteMainWindow(p);
+  } catch (const std::exception&) {
+    // A settings file that cannot be written keeps its old placement.
+  }
+}
+
+void TfmMain::FormShow(const std::vector<std::string>& args) {
+  if (shown_) return;
+  shown_ = true;
+  platform::application().Guarded([&] { commands_->OpenFromCommandLine(args); });
+}
+
+void TfmMain::closeEvent(QCloseEvent* event) {
+  bool canClose = false;
+  platform::application().Guarded([&] { canClose = commands_->CloseQueryAll(); });
+  if (canClose) event->accept(); else event->ignore();
+}
+
+TTextDocumentWindow* TfmMain::windowOf(QMdiSubWindow* sub) const {
+  for (const auto& w : windows_)
+    if (w->SubWindow() == sub) return w.get();
+  return nullptr;
+}
+
+TDocumentWindowSeam& TfmMain::CreateDocumentWindow() {
+  auto window = std::make_unique<TTextDocumentWindow>("Nuevo " + std::to_string(windows_.size()));
+  auto* sub = new TDocumentSubWindow;
+  sub->setWidget(window.get());
+  sub->setAttribute(Qt::WA_DeleteOnClose, false);
+  TTextDocumentWindow* raw = window.get();
+  sub->OnCloseQuery = [this, raw] {
+    bool closed = false;
+    platform::application().Guarded([&] { closed = commands_->CloseWindow(*raw); });
+    return closed;
+  };
+  window->SetSubWindow(sub);
+  MdiArea->addSubWindow(sub);
+  sub->setWindowTitle(window->windowTitle());
+  sub->show();
+  windows_.push_back(std::move(window));
+  return *raw;
+}
+
+void TfmMain::FreeDocumentWindow(TDocumentWindowSeam& window) {
+  for (auto it = windows_.begin(); it != windows_.end(); ++it) {
+    if (it->get() != &window) continue;
+    QMdiSubWindow* sub = (*it)->SubWindow();
+    (*it)->setParent(nullptr);
+    MdiArea->removeSubWindow(sub);
+    sub->deleteLater();
+    windows_.erase(it);
+    return;
+  }
+}
+
+std::optional<std::string> TfmMain::OpenFileDialog(const std::string& title, const std::string& folder) {
+  QFileDialog dialog(this, qs(title), qs(folder), qtFilter());
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  dialog.setDefaultSuffix("tql");
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return cp(dialog.selectedFiles().first());
+}
+
+std::optional<std::string> TfmMain::SaveFileDialog(const std::string& title, const std::string& startName) {
+  QFileDialog dialog(this, qs(title), qs(startName.empty() ? commands_->ProgramFolder() : startName), qtFilter());
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix("tql");
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return cp(dialog.selectedFiles().first());
+}
+
+bool TfmMain::AskPassword(const std::string& password) {
+  bool ok = false;
+  const QString typed = QInputDialog::getText(this, qs("Contrase\xF1" "a"), qs("Contrase\xF1" "a:"),
+                                              QLineEdit::Password, QString(), &ok);
+  return ok && cp(typed) == password;
+}
+
+std::optional<TDocument> TfmMain::AskNewDocument(TDocKind kind) {
+  const TNewLevelSettings settings = commands_->Settings().ReadNewLevel();
+  return kind == DocLevel ? NewLevelDocument(settings) : NewWorldDocument(settings);
+}
+
+bool TfmMain::EditProperties(TDocumentWindowSeam&) { return false; }
+
+void TfmMain::ShowMessage(const std::string& text, const std::string& title, TMessageIcon icon) {
+  QMessageBox box(icon == miError ? QMessageBox::Critical : icon == miQuestion ? QMessageBox::Question
+                                                                               : QMessageBox::Information,
+                  qs(title), qs(text), QMessageBox::Ok, this);
+  box.exec();
+}
+
+TAnswer TfmMain::AskYesNoCancel(const std::string& text, const std::string& title) {
+  switch (QMessageBox::question(this, qs(title), qs(text), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes: return ansYes;
+    case QMessageBox::No: return ansNo;
+    default: return ansCancel;
+  }
+}
+
+void TfmMain::SetStatusText(int panel, const std::string& text) {
+  if (panel >= 0 && panel < 3) StatusPanels[panel]->setText(qs(text));
+}
+
+void TfmMain::EnableDocumentCommands(bool enable) {
+  tbObjects->setVisible(enable);
+  for (QWidget* w : documentButtons_) w->setEnabled(enable);
+  cbZoom->setStyleSheet(enable ? "QComboBox { background: white; }" : QString());
+  for (QAction* a : documentActions_) a->setEnabled(enable);
+  miEdit->setEnabled(enable);
+  Ventana1->setEnabled(enable);
+  for (QAction* a : Ventana1->actions()) a->setEnabled(enable);
+  // Find next is enabled only by a find.
+  QAction* findNext = Action("Buscar &siguiente");
+  for (QAction* a : miEdit->actions())
+    if (a != findNext || !enable) a->setEnabled(enable);
+}
+
+void TfmMain::ShowPalettePages(TDocKind) { tbObjects->setVisible(true); }
+void TfmMain::SetPaletteVisible(bool visible) { tbObjects->setVisible(visible); }
+
+void TfmMain::SetGridChecked(bool checked) {
+  Action("&Grilla")->setChecked(checked);
+  Button("Grilla")->SetDown(checked);
+}
+
+void TfmMain::Arrange(TArrangement arrangement) {
+  switch (arrangement) {
+    case arCascade: MdiArea->cascadeSubWindows(); break;
+    case arTileHorizontal:
+    case arTileVertical:
+    case arIcons: MdiArea->tileSubWindows(); break;
+  }
+}

@@ -1,0 +1,98 @@
+#pragma once
+// The editor's main window: a multiple-document frame with the menus, the docks
+// on its four edges carrying the toolbars and the object tool window, the zoom
+// box and the status bar. What the commands do lives in TMainCommands.
+#include <QMainWindow>
+#include <QPointer>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "editor/frmMain/main_commands.h"
+#include "toolbars/TBZ/TBZ.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QProgressBar;
+class TTextDocumentWindow;
+namespace tbz {
+class TToolbarZ;
+class TToolbarButtonZ;
+class TToolWindowZ;
+}  // namespace tbz
+
+class TfmMain : public QMainWindow, public TMainHost {
+ public:
+  // programFolder ends with a separator.
+  explicit TfmMain(std::string programFolder, QWidget* parent = nullptr);
+  ~TfmMain() override;
+
+  TMainCommands& Commands() { return *commands_; }
+  // The first show: the command line's file, once.
+  void FormShow(const std::vector<std::string>& args);
+
+  // Designed components the commands and tests reach.
+  QAction* Action(const std::string& name) const;      // by menu text, e.g. "&Guardar"
+  tbz::TToolbarButtonZ* Button(const std::string& hint) const;
+  QMenu* miFile = nullptr;
+  QMenu* miEdit = nullptr;
+  QMenu* miView = nullptr;
+  QMenu* Opciones1 = nullptr;
+  QMenu* Ventana1 = nullptr;
+  QMenu* Ayuda1 = nullptr;
+  QMenu* pm1 = nullptr;
+  QMenu* pm2 = nullptr;
+  tbz::TDockZ* DockTop = nullptr;
+  tbz::TDockZ* DockBottom = nullptr;
+  tbz::TDockZ* DockLeft = nullptr;
+  tbz::TDockZ* DockRight = nullptr;
+  tbz::TToolbarZ* tbStandard = nullptr;
+  tbz::TToolbarZ* tbAdditional = nullptr;
+  tbz::TToolWindowZ* tbObjects = nullptr;
+  QComboBox* cbZoom = nullptr;
+  QLabel* StatusPanels[3] = {};
+  QProgressBar* Progress1 = nullptr;
+  QMdiArea* MdiArea = nullptr;
+
+  // TMainHost
+  TDocumentWindowSeam& CreateDocumentWindow() override;
+  void FreeDocumentWindow(TDocumentWindowSeam& window) override;
+  std::optional<std::string> OpenFileDialog(const std::string& title, const std::string& folder) override;
+  std::optional<std::string> SaveFileDialog(const std::string& title, const std::string& startName) override;
+  bool AskPassword(const std::string& password) override;
+  std::optional<TDocument> AskNewDocument(TDocKind kind) override;
+  bool EditProperties(TDocumentWindowSeam& window) override;
+  void ShowMessage(const std::string& text, const std::string& title, TMessageIcon icon) override;
+  TAnswer AskYesNoCancel(const std::string& text, const std::string& title) override;
+  void SetStatusText(int panel, const std::string& text) override;
+  void EnableDocumentCommands(bool enable) override;
+  void ShowPalettePages(TDocKind kind) override;
+  void SetPaletteVisible(bool visible) override;
+  void SetGridChecked(bool checked) override;
+  void Arrange(TArrangement arrangement) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QAction* addItem(QMenu* menu, const char* text, std::function<void()> command, const QKeySequence& key = {});
+  tbz::TToolbarButtonZ* addButton(tbz::TToolbarZ* bar, const char* hint, std::function<void()> command);
+  void createMenus();
+  void createToolbars();
+  void createStatusBar();
+  void readPlacement();
+  void writePlacement();
+  TTextDocumentWindow* windowOf(class QMdiSubWindow* sub) const;
+
+  std::unique_ptr<TMainCommands> commands_;
+  std::map<std::string, QAction*> actions_;
+  std::map<std::string, tbz::TToolbarButtonZ*> buttons_;
+  std::vector<QAction*> documentActions_;
+  std::vector<QWidget*> documentButtons_;
+  std::vector<std::unique_ptr<TTextDocumentWindow>> windows_;
+  bool shown_ = false;
+  QRect normalGeometry_;
+};

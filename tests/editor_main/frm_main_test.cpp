@@ -1,0 +1,87 @@
+// The main window on the offscreen platform: its designed state, the document
+// commands following the open documents, and the placement kept on close.
+#include "editor/frmMain/frmMain.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/core/ini_file.h"
+#include "toolbars/TBZCtls/TBZCtls.h"
+#include "toolbars/TBZTlwn/TBZTlwn.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class FrmMain : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "editor_main_tests";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance()) app = new QApplication(argc, argv);
+  }
+  void SetUp() override {
+    dir = fs::temp_directory_path() / "editor_main_frm";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  fs::path dir;
+  static inline QApplication* app = nullptr;
+};
+
+TEST_F(FrmMain, StartsWithoutDocumentsAndEnablesTheCommandsWithOne) {
+  TfmMain form(dir.string() + "/");
+  EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Editor de Tobbo Quest"));
+  EXPECT_EQ(form.cbZoom->currentText(), "100%");
+  EXPECT_EQ(form.cbZoom->count(), 6);
+  EXPECT_EQ(form.StatusPanels[0]->text(), "Listo");
+  EXPECT_EQ(form.StatusPanels[1]->text(), "0 objetos");
+  EXPECT_FALSE(form.Action("&Guardar")->isEnabled());
+  EXPECT_TRUE(form.Action("&Abrir...")->isEnabled());
+  EXPECT_FALSE(form.Button("Guardar")->isEnabled());
+  EXPECT_FALSE(form.tbObjects->Visible());
+
+  form.Commands().NewLevel();
+  EXPECT_EQ(form.MdiArea->subWindowList().size(), 1);
+  EXPECT_TRUE(form.Action("&Guardar")->isEnabled());
+  EXPECT_TRUE(form.Button("Guardar")->isEnabled());
+  EXPECT_FALSE(form.Action("Buscar &siguiente")->isEnabled());
+  EXPECT_TRUE(form.tbObjects->Visible());
+
+  form.Commands().GridMenu();
+  EXPECT_TRUE(form.Action("&Grilla")->isChecked());
+  EXPECT_TRUE(form.Button("Grilla")->Down());
+
+  form.resize(900, 600);
+  form.show();
+  QApplication::processEvents();
+  form.grab().save(QString::fromStdString((fs::temp_directory_path() / "editor_main_window.png").string()));
+
+  form.Commands().Active()->Document().Modified = false;
+  form.Commands().Close();
+  QApplication::processEvents();
+  EXPECT_TRUE(form.MdiArea->subWindowList().isEmpty());
+  EXPECT_FALSE(form.Action("&Guardar")->isEnabled());
+}
+
+TEST_F(FrmMain, PlacementIsReadAndWrittenInTheSettingsFile) {
+  {
+    std::ofstream(dir / "Zadizuv.ini") << "[MainWindow]\r\nLeft=10\r\nTop=20\r\nWidth=700\r\nHeight=500\r\n";
+    TfmMain form(dir.string() + "/");
+    EXPECT_EQ(form.geometry().size(), QSize(700, 500));
+    form.resize(640, 480);
+  }
+  platform::IniFile ini(dir / "Zadizuv.ini");
+  EXPECT_EQ(ini.readInteger("MainWindow", "Width", 0), 640);
+  EXPECT_EQ(ini.readInteger("MainWindow", "WindowState", -1), 0);
+}
+
+}  // namespace
