@@ -87,6 +87,8 @@ const char* const kWinningScript =
     "210 up fire1\n"
     "298 down fire1\n"
     "306 up fire1\n"
+    "375 down fire1\n"  // over the turtle before the pipe
+    "383 up fire1\n"
     "402 down fire1\n"
     "410 up fire1\n"
     "458 down fire1\n"
