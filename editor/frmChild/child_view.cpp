@@ -1,0 +1,437 @@
+#include "editor/frmChild/child_view.h"
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+
+#include "editor/Docs/document_io.h"
+#include "editor/Docs/line_helpers.h"
+#include "platform/core/bitmap.h"
+#include "platform/core/paths.h"
+
+using platform::TPoint;
+using platform::TRect;
+
+namespace {
+
+// Round to the nearest whole number, halves to even.
+int roundEven(double v) { return int(std::nearbyint(v)); }
+
+// Bitmaps above this many pixels are refused rather than allocated.
+constexpr long long kMaxLevelPixels = 64LL * 1024 * 1024;
+
+void invertRect(platform::PixelView view, TRect r) {
+  TRect clipped;
+  if (!platform::IntersectRect(clipped, r, {0, 0, view.width, view.height})) return;
+  for (int y = clipped.Top; y < clipped.Bottom; ++y) {
+    uint32_t* row = reinterpret_cast<uint32_t*>(view.row(y));
+    for (int x = clipped.Left; x < clipped.Right; ++x) row[x] ^= 0x00FFFFFF;
+  }
+}
+
+std::string countText(size_t count) {
+  return std::to_string(count) + (count == 1 ? " objeto" : " objetos");
+}
+
+std::string readWholeFile(const std::string& fileName) {
+  std::ifstream in(platform::resolvePath(fileName), std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+int StrToInt(std::string_view text) {
+  const std::string quoted = "'" + std::string(text) + "' is not a valid integer value";
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  int base = 10;
+  if (i < text.size() && text[i] == '$') {
+    base = 16;
+    ++i;
+  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    base = 16;
+    i += 2;
+  }
+  if (i == text.size()) throw EConvertError(quoted);
+  long long value = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    int digit;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    else throw EConvertError(quoted);
+    value = value * base + digit;
+    if (value > 0xFFFFFFFFLL) throw EConvertError(quoted);
+  }
+  if (negative) value = -value;
+  // Hexadecimal may spell the whole 32 bits, as a negative number.
+  if (base == 16 && value > 0x7FFFFFFFLL) value -= 0x100000000LL;
+  if (value < INT32_MIN || value > INT32_MAX) throw EConvertError(quoted);
+  return int(value);
+}
+
+TChildView::TChildView(TChildHost& host, std::string programFolder, int windowCount)
+    : host_(host), programFolder_(std::move(programFolder)) {
+  Caption = "Nuevo " + std::to_string(windowCount);
+}
+
+void TChildView::ArmKind(int kind) {
+  pbTag_ = kind;
+  pbCross_ = true;
+}
+
+// --- opening ---------------------------------------------------------------
+
+void TChildView::readDocument(TDocKind kind, const std::string& fileName) {
+  host_.SetStatusText(0, kind == DocLevel ? "Abriendo nivel..." : "Abriendo mapa...");
+  BuildKindTable(kind);
+  Doc.FileName = fileName;
+  if (kind == DocLevel) ReadLevelDocument(Doc, fileName);
+  else ReadWorldDocument(Doc, fileName);
+  Doc.DocKind = kind;
+  host_.ShowProgress(std::max<int>(0, int(Doc.Objects.size()) - 1));
+  for (size_t i = 0; i < Doc.Objects.size(); ++i) host_.StepProgress();
+  LoadTextView();
+  host_.HideProgress();
+  host_.SetStatusText(0, "Listo");
+  host_.SetStatusText(1, countText(Doc.Objects.size()));
+  host_.SetStatusText(2, "");
+}
+
+void TChildView::LoadLevel(const std::string& fileName) { readDocument(DocLevel, fileName); }
+void TChildView::LoadWorld(const std::string& fileName) { readDocument(DocWorldMap, fileName); }
+
+void TChildView::OpenGame(const std::string& fileName) {
+  host_.SetStatusText(0, "Abriendo juego...");
+  host_.ShowProgress(0);
+  Doc.FileName = fileName;
+  ReadGameDocument(Doc, fileName);
+  Doc.DocKind = DocGame;
+  KindImages.clear();
+  LoadTextView();
+  host_.SetStatusText(1, "");
+  host_.HideProgress();
+  host_.SetStatusText(0, "Listo");
+}
+
+void TChildView::LoadTextView() {
+  if (Doc.DocKind == DocGame) Text = TextViewText(Doc.Text);
+  else if (!Doc.FileName.empty() && platform::fileExists(Doc.FileName)) Text = TextViewText(readWholeFile(Doc.FileName));
+  else Text.clear();
+  if (OnTextLoaded) OnTextLoaded(*this);
+}
+
+void TChildView::InitView() {
+  host_.SetStatusText(0, Doc.DocKind == DocLevel ? "Inicializando nivel..." : "Inicializando mapa...");
+  try {
+    DXImages.LoadFromFile(programFolder_ + Doc.ImageLib);
+  } catch (const std::exception&) {
+    DXImages.SetImages(TGKImages());
+  }
+  host_.SetStatusText(0, "Listo");
+}
+
+void TChildView::UpdateFileCaption() {
+  if (!Doc.FileName.empty() && platform::fileExists(Doc.FileName))
+    Caption = platform::extractFileName(platform::toStoredPath(Doc.FileName));
+}
+
+// --- object lines ----------------------------------------------------------
+
+TChildView::TLineCell TChildView::parseLine(std::string_view line) const {
+  const uint32_t key = uint32_t(StrToInt(GetSection(line)));
+  const int kind = StrToInt(GetValue(line, 0));
+  return {int(key & 0xFFFF), int(key >> 16), kind};
+}
+
+int TChildView::imageOfKind(int kind) const {
+  if (kind < 0 || kind >= int(KindImages.size()))
+    throw std::out_of_range("List index out of bounds (" + std::to_string(kind) + ")");
+  return KindImages[size_t(kind)];
+}
+
+platform::TSize TChildView::imageSize(int kind) const {
+  const int image = imageOfKind(kind);
+  if (image >= DXImages.GetCount()) return {Doc.ResFactor, Doc.ResFactor};
+  const TGKImageEntry& header = DXImages.Images().GetImageHeader(image);
+  return {header.Width, header.Height};
+}
+
+int TChildView::CellSize() const { return roundEven(Zoom * Doc.ResFactor); }
+
+TPoint TChildView::CellOfPoint(int x, int y) const {
+  const int s = CellSize();
+  if (s <= 0) return {};
+  return {x / s, y / s};
+}
+
+TRect TChildView::HitRect(std::string_view line) const {
+  const TLineCell cell = parseLine(line);
+  const platform::TSize size = imageSize(cell.kind);
+  const int left = roundEven(Zoom * Doc.ResFactor * cell.column);
+  const int top = roundEven(Zoom * Doc.ResFactor * cell.row);
+  return {left, top, left + roundEven(Zoom * size.cx), top + roundEven(Zoom * size.cy)};
+}
+
+std::string TChildView::lineAt(int x, int y) const {
+  const TPoint cell = CellOfPoint(x, y);
+  return std::to_string(CellKey(cell.X, cell.Y)) + "=" + std::to_string(pbTag_) + ",1,";
+}
+
+bool TChildView::holdsLine(const std::string& line) const {
+  for (const std::string& object : Doc.Objects)
+    if (platform::sameText(object, line)) return true;
+  return false;
+}
+
+void TChildView::useBackgroundColor() {
+  DXImages.UseBackgroundColor = true;
+  DXImages.BackgroundColor = platform::TColor(Doc.BgColor);
+}
+
+// --- rendering and painting ------------------------------------------------
+
+void TChildView::Render() {
+  host_.SetStatusText(0, "Dibujando...");
+  host_.ShowProgress(std::max<int>(0, int(Doc.Objects.size()) - 1));
+  useBackgroundColor();
+  SelectedIndex = -1;
+
+  // Keys hold the column in 16 bits and the row in 15 (the key stays positive).
+  const long long w = std::max(0, Doc.Width), h = std::max(0, Doc.Height), rf = std::max(0, Doc.ResFactor);
+  if (w > 65536 || h > 32768 || w * rf * h * rf > kMaxLevelPixels) {
+    host_.HideProgress();
+    throw ELevelSize("The level is too large to be drawn (" + std::to_string(Doc.Width) + " x " +
+                     std::to_string(Doc.Height) + " cells of " + std::to_string(Doc.ResFactor) + " pixels)");
+  }
+  LevelBitmap.SetSize(int(w * rf), int(h * rf), 32);
+  PbWidth = roundEven(Zoom * LevelBitmap.Width());
+  PbHeight = roundEven(Zoom * LevelBitmap.Height());
+  if (OnLayout) OnLayout(*this);
+
+  HasBackBitmap = false;
+  if (LevelBitmap.Empty()) {
+    // Nothing to draw on; the lines are still checked.
+    for (const std::string& line : Doc.Objects) imageOfKind(parseLine(line).kind);
+    host_.HideProgress();
+    host_.SetStatusText(0, "Listo");
+    host_.RefreshPaletteGlyphs(*this);
+    return;
+  }
+  platform::Canvas& canvas = LevelBitmap.Canvas();
+  std::string picture;
+  if (!Doc.BgImage.empty()) {
+    if (platform::fileExists(Doc.BgImage)) picture = Doc.BgImage;
+    else if (platform::fileExists(programFolder_ + Doc.BgImage)) picture = programFolder_ + Doc.BgImage;
+  }
+  if (!picture.empty()) {
+    try {
+      platform::GdiBitmap loaded;
+      loaded.LoadFromFile(picture);
+      BackBitmap.SetSize(LevelBitmap.Width(), LevelBitmap.Height(), 32);
+      BackBitmap.Canvas().StretchDraw({0, 0, BackBitmap.Width(), BackBitmap.Height()}, loaded);
+      canvas.Draw(0, 0, BackBitmap);
+      HasBackBitmap = true;
+    } catch (const platform::BmpError&) {
+      // A damaged picture is treated as a missing one.
+    }
+  }
+  if (!HasBackBitmap) {
+    canvas.Brush.Style = platform::bsSolid;
+    canvas.Brush.Color = platform::TColor(Doc.BgColor);
+    canvas.FillRect({0, 0, LevelBitmap.Width(), LevelBitmap.Height()});
+  }
+
+  for (const std::string& line : Doc.Objects) {
+    const TLineCell cell = parseLine(line);
+    DXImages.DrawTransparentEditor(canvas, cell.column * Doc.ResFactor, cell.row * Doc.ResFactor,
+                                   imageOfKind(cell.kind));
+    host_.StepProgress();
+  }
+  host_.HideProgress();
+  host_.SetStatusText(0, "Listo");
+  host_.RefreshPaletteGlyphs(*this);
+}
+
+void TChildView::Repaint() {
+  if (OnRepaint) OnRepaint(*this);
+}
+
+void TChildView::PaintPb(platform::GdiBitmap& target) const {
+  target.SetSize(PbWidth, PbHeight, 32);
+  if (target.Empty()) return;
+  if (!LevelBitmap.Empty()) target.Canvas().StretchDraw({0, 0, PbWidth, PbHeight}, LevelBitmap);
+  const platform::PixelView view = target.view();
+  if (SelectedIndex >= 0 && SelectedIndex < int(Doc.Objects.size())) {
+    try {
+      invertRect(view, HitRect(Doc.Objects[size_t(SelectedIndex)]));
+    } catch (const std::exception&) {
+      // A line that cannot be read has no rectangle to mark.
+    }
+  }
+  if (GridVisible) {
+    const double step = Zoom * Doc.ResFactor;
+    const int right = roundEven(step * Doc.Width), bottom = roundEven(step * Doc.Height);
+    for (int i = 0; i <= Doc.Width; ++i) {
+      const int x = roundEven(step * i);
+      invertRect(view, {x, 0, x + 1, bottom});
+    }
+    for (int j = 0; j <= Doc.Height; ++j) {
+      const int y = roundEven(step * j);
+      invertRect(view, {0, y, right, y + 1});
+    }
+  }
+}
+
+// --- status ----------------------------------------------------------------
+
+void TChildView::UpdateStatus() {
+  if (Doc.DocKind == DocGame) return;
+  const size_t count = Doc.Objects.size();
+  if (SelectedIndex < 0 || SelectedIndex >= int(count)) {
+    host_.SetStatusText(1, countText(count));
+    host_.SetStatusText(2, "");
+    return;
+  }
+  host_.SetStatusText(1, "\xCDndice: " + std::to_string(SelectedIndex) + " (" + countText(count) + ")");
+  const std::string& line = Doc.Objects[size_t(SelectedIndex)];
+  const std::string field0 = GetValue(line, 0);
+  const int image = imageOfKind(StrToInt(field0));
+  const std::string name = image < DXImages.GetCount() ? DXImages.Images().GetImageHeader(image).NameText() : "";
+  host_.SetStatusText(2, "Animaci\xF3n: " + field0 + " (" + name + ")");
+}
+
+// --- editing on the grid ---------------------------------------------------
+
+void TChildView::insertAt(int x, int y) {
+  const TPoint cell = CellOfPoint(x, y);
+  const int image = imageOfKind(pbTag_);
+  DXImages.DrawTransparentEditor(LevelBitmap.Canvas(), cell.X * Doc.ResFactor, cell.Y * Doc.ResFactor, image);
+  const std::string line = lineAt(x, y);
+  if (pbTag_ == 0) {
+    Doc.Objects.insert(Doc.Objects.begin(), line);
+    SelectedIndex = 0;
+  } else {
+    Doc.Objects.push_back(line);
+    SelectedIndex = int(Doc.Objects.size()) - 1;
+  }
+  Doc.Modified = true;
+  Repaint();
+  UpdateStatus();
+}
+
+void TChildView::MouseDown(TMouseButton, int x, int y) {
+  useBackgroundColor();
+  // Only points on the paint box name a cell of the level.
+  if (x < 0 || y < 0 || x >= PbWidth || y >= PbHeight || LevelBitmap.Empty()) return;
+  if (pbCross_ && !holdsLine(lineAt(x, y))) {
+    insertAt(x, y);
+    return;
+  }
+  SelectedIndex = -1;
+  for (int i = int(Doc.Objects.size()) - 1; i >= 0; --i) {
+    if (HitRect(Doc.Objects[size_t(i)]).contains(x, y)) {
+      SelectedIndex = i;
+      break;
+    }
+  }
+  Repaint();
+  UpdateStatus();
+}
+
+void TChildView::MouseMove(bool leftHeld, int x, int y) {
+  host_.HideHint();
+  if (!leftHeld || !pbCross_) return;
+  // The pointer is captured while the button is held and may leave the paint box.
+  if (x < 0 || y < 0 || x >= PbWidth || y >= PbHeight || LevelBitmap.Empty()) return;
+  if (!holdsLine(lineAt(x, y))) insertAt(x, y);
+}
+
+void TChildView::DeleteSelected() {
+  if (SelectedIndex < 0 || SelectedIndex >= int(Doc.Objects.size()) || LevelBitmap.Empty()) return;
+  const TLineCell cell = parseLine(Doc.Objects[size_t(SelectedIndex)]);
+  const platform::TSize size = imageSize(cell.kind);
+  const TRect r = platform::Bounds(cell.column * Doc.ResFactor, cell.row * Doc.ResFactor, size.cx, size.cy);
+  platform::Canvas& canvas = LevelBitmap.Canvas();
+  if (HasBackBitmap) {
+    canvas.CopyRect(r, BackBitmap.Canvas(), r);
+  } else {
+    canvas.Brush.Style = platform::bsSolid;
+    canvas.Brush.Color = platform::TColor(Doc.BgColor);
+    canvas.FillRect(r);
+  }
+  Doc.Objects.erase(Doc.Objects.begin() + SelectedIndex);
+  Doc.Modified = true;
+  SelectedIndex = -1;
+  host_.SetStatusText(1, countText(Doc.Objects.size()));
+  host_.SetStatusText(2, "");
+  Repaint();
+}
+
+void TChildView::DeleteAll() {
+  const std::string name = platform::extractFileName(platform::toStoredPath(Doc.FileName));
+  const std::string text = std::string("\xBF" "Confirma que desea eliminar todos los objetos del ") +
+                           (Doc.DocKind == DocLevel ? "nivel" : "mundo") + " \"" + name + "\"?";
+  if (!host_.ConfirmYesNo(text, "Confirmar la eliminaci\xF3n")) return;
+  Doc.Objects.clear();
+  SelectedIndex = -1;
+  Render();
+  Repaint();
+}
+
+void TChildView::BringToFront() {
+  if (SelectedIndex < 0 || SelectedIndex >= int(Doc.Objects.size())) return;
+  const std::string line = Doc.Objects[size_t(SelectedIndex)];
+  Doc.Objects.push_back(line);
+  Doc.Objects.erase(Doc.Objects.begin() + SelectedIndex);
+  Render();
+  Repaint();
+}
+
+void TChildView::SendToBack() {
+  if (SelectedIndex < 0 || SelectedIndex >= int(Doc.Objects.size())) return;
+  // Index 0 stays first: it is the player's start.
+  const std::string line = Doc.Objects[size_t(SelectedIndex)];
+  Doc.Objects.insert(Doc.Objects.begin() + 1, line);
+  Doc.Objects.erase(Doc.Objects.begin() + SelectedIndex + 1);
+  Render();
+  Repaint();
+}
+
+// --- zoom, activation, closing ----------------------------------------------
+
+void TChildView::SetZoom(double zoom) {
+  Zoom = zoom;
+  if (!LevelBitmap.Empty()) {
+    PbWidth = roundEven(LevelBitmap.Width() * Zoom);
+    PbHeight = roundEven(LevelBitmap.Height() * Zoom);
+  }
+  RulersVisible = Zoom == 1.0;
+  PbPos = RulersVisible ? TPoint{kRulerSize, kRulerSize} : TPoint{0, 0};
+  if (OnLayout) OnLayout(*this);
+  Repaint();
+}
+
+int TChildView::ZoomItem() const {
+  for (int i = 0; i < int(std::size(kZoomFactors)); ++i)
+    if (kZoomFactors[i] == Zoom) return i;
+  return 2;
+}
+
+int TChildView::Activate() {
+  if (!KindImages.empty()) host_.RefreshPaletteGlyphs(*this);
+  UpdateStatus();
+  return ZoomItem();
+}
+
+bool TChildView::CloseQuery() {
+  if (!Doc.Modified) return true;
+  switch (host_.AskYesNoCancel("\xBF" "Desea guardar los cambios realizados a \"" + Caption + "\"?", "Guardar cambios")) {
+    case caYes: return host_.SaveDocument(*this);
+    case caNo: return true;
+    default: return false;
+  }
+}

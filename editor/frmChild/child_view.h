@@ -1,0 +1,134 @@
+#pragma once
+// The document window without its widgets: the document, its rendering into
+// one bitmap, the zoomed paint box, grid editing and the status texts. The Qt
+// window (TfmChild) shows it; tests drive it directly.
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "editor/Docs/document.h"
+#include "editor/components/TGKEditorImageLib.h"
+#include "editor/frmChild/child_host.h"
+#include "editor/frmChild/kind_images.h"
+#include "editor/frmChild/text_view.h"
+#include "platform/draw/gdi_bitmap.h"
+#include "platform/draw/geometry.h"
+
+// A field that should hold a whole number does not: "'%s' is not a valid integer value".
+class EConvertError : public std::invalid_argument {
+ public:
+  using std::invalid_argument::invalid_argument;
+};
+// A level or map whose size in cells or pixels cannot be drawn.
+class ELevelSize : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Decimal, or hexadecimal after "0x", "0X" or "$", with optional sign and leading
+// blanks; anything else throws EConvertError.
+int StrToInt(std::string_view text);
+
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+
+// The zoom factors of the main window's zoom box, by item.
+inline constexpr double kZoomFactors[] = {0.25, 0.5, 1.0, 1.5, 2.0, 4.0};
+// Where the paint box stands while the rulers show (zoom 1.0).
+inline constexpr int kRulerSize = 20;
+
+class TChildView {
+ public:
+  // windowCount is the number of document windows the main window holds now.
+  TChildView(TChildHost& host, std::string programFolder, int windowCount);
+
+  TDocument Doc;  // [Options], the object list, FileName, DocKind and Modified
+  std::string Caption;
+  double Zoom = 1.0;
+  bool GridVisible = false;
+  TKindImageTable KindImages;
+  TGKEditorImageLib DXImages;
+  platform::GdiBitmap LevelBitmap;  // ResFactor x Width by ResFactor x Height
+  platform::GdiBitmap BackBitmap;   // the background picture at the level's size
+  bool HasBackBitmap = false;
+  int SelectedIndex = -1;
+  std::string Text;  // what the text page shows (line breaks "\n", Windows-1252)
+
+  // The paint box: place, size, rulers, and the armed kind (a cross cursor).
+  platform::TPoint PbPos{kRulerSize, kRulerSize};
+  int PbWidth = 0, PbHeight = 0;
+  bool RulersVisible = true;
+  int ArmedKind() const { return pbTag_; }
+  bool Armed() const { return pbCross_; }
+  void ArmKind(int kind);
+  void Disarm() { pbCross_ = false; }
+
+  // The widgets follow: a repaint of the paint box, and a change of its place,
+  // size or rulers (after rendering and zooming).
+  std::function<void(TChildView& sender)> OnRepaint;
+  std::function<void(TChildView& sender)> OnLayout;
+  // The text page got new text.
+  std::function<void(TChildView& sender)> OnTextLoaded;
+
+  // Opening: status texts, kind table, the document and its text.
+  void LoadLevel(const std::string& fileName);
+  void LoadWorld(const std::string& fileName);
+  void OpenGame(const std::string& fileName);
+  void BuildKindTable(TDocKind kind) { KindImages = KindImagesOf(kind); }
+  // Loads the document's image library (program folder + ImageLib); a missing or
+  // damaged library leaves it empty.
+  void InitView();
+  // The text page from the file, or from Doc.Text for a game never saved.
+  void LoadTextView();
+  // Rebuilds LevelBitmap from the fields and the object list; the selection goes.
+  void Render();
+  void Repaint();
+  void UpdateStatus();
+  // Caption from the file once it exists.
+  void UpdateFileCaption();
+
+  // The grid.
+  int CellSize() const;
+  platform::TPoint CellOfPoint(int x, int y) const;
+  // The zoomed rectangle an object line covers; throws for a bad line.
+  platform::TRect HitRect(std::string_view line) const;
+  void MouseDown(TMouseButton button, int x, int y);
+  void MouseMove(bool leftHeld, int x, int y);
+
+  void DeleteSelected();
+  void DeleteAll();
+  void BringToFront();
+  void SendToBack();
+
+  void SetZoom(double zoom);
+  // The zoom box item of Zoom.
+  int ZoomItem() const;
+  // The palette glyphs and status follow this window; returns the zoom box item.
+  int Activate();
+  // True when the window may close (saved, changes dropped or none).
+  bool CloseQuery();
+
+  // The paint box's picture: the stretched level, the selection and the grid
+  // inverted; target is sized to the paint box.
+  void PaintPb(platform::GdiBitmap& target) const;
+
+ private:
+  struct TLineCell {
+    int column, row, kind;
+  };
+  TLineCell parseLine(std::string_view line) const;
+  // The kind's first image index, checked against the table.
+  int imageOfKind(int kind) const;
+  // Width and height of the kind's first image; a cell when the library lacks it.
+  platform::TSize imageSize(int kind) const;
+  std::string lineAt(int x, int y) const;
+  bool holdsLine(const std::string& line) const;
+  void insertAt(int x, int y);
+  void readDocument(TDocKind kind, const std::string& fileName);
+  void useBackgroundColor();
+
+  TChildHost& host_;
+  std::string programFolder_;
+  int pbTag_ = 0;
+  bool pbCross_ = false;
+};

@@ -1,0 +1,340 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/core/bitmap.h"
+#include "tests/editor_document/document_fixture.h"
+
+using platform::TPoint;
+using platform::TRect;
+
+namespace {
+
+class ChildViewTest : public ::testing::Test, public DocumentFixture {};
+
+TEST_F(ChildViewTest, ArmedKindIsPlacedOnceThenSelectedByHitTest) {
+  makeLevel();
+  view.Doc.Objects = {"0=0,1,"};
+  view.ArmKind(40);
+  view.MouseDown(mbLeft, mid(3), mid(2));
+  ASSERT_EQ(view.Doc.Objects.size(), 2u);
+  EXPECT_EQ(view.Doc.Objects[1], "131075=40,1,");
+  EXPECT_EQ(view.SelectedIndex, 1);
+  EXPECT_TRUE(view.Doc.Modified);
+  // The armed kind's image is on the level at once, at the cell's corner.
+  EXPECT_EQ(view.LevelBitmap.PixelColor(3 * 16, 2 * 16), platform::RGB(57, 198, 100));
+
+  view.SelectedIndex = -1;
+  view.MouseDown(mbLeft, mid(3) + 3, mid(2) - 3);
+  EXPECT_EQ(view.Doc.Objects.size(), 2u);
+  EXPECT_EQ(view.SelectedIndex, 1);
+  EXPECT_EQ(host.panels[1], "\xCDndice: 1 (2 objetos)");
+  EXPECT_EQ(host.panels[2], "Animaci\xF3n: 40 (img56)");
+}
+
+TEST_F(ChildViewTest, PlayerStartGoesFirst) {
+  makeLevel(16, 8, {"1=40,1,", "2=41,1,"});
+  view.ArmKind(0);
+  view.MouseDown(mbLeft, mid(5), mid(5));
+  ASSERT_EQ(view.Doc.Objects.size(), 3u);
+  EXPECT_EQ(view.Doc.Objects[0], "327685=0,1,");
+  EXPECT_EQ(view.SelectedIndex, 0);
+}
+
+TEST_F(ChildViewTest, DraggingPlacesOneObjectPerNewCellInsideThePaintBoxOnly) {
+  makeLevel();
+  view.ArmKind(40);
+  for (int column = 0; column < 5; ++column) view.MouseMove(true, mid(column), mid(1));
+  EXPECT_EQ(view.Doc.Objects.size(), 5u);
+  for (int column = 4; column >= 0; --column) view.MouseMove(true, mid(column), mid(1));
+  EXPECT_EQ(view.Doc.Objects.size(), 5u);
+  // Moves without the left button, and a held drag past the paint box's edges.
+  view.MouseMove(false, mid(7), mid(7));
+  view.MouseMove(true, -5, mid(3));
+  view.MouseMove(true, mid(3), -1);
+  view.MouseMove(true, view.PbWidth, mid(3));
+  view.MouseMove(true, mid(3), view.PbHeight + 20);
+  EXPECT_EQ(view.Doc.Objects.size(), 5u);
+  EXPECT_GT(host.hintsHidden, 0);
+  view.Disarm();
+  view.MouseMove(true, mid(9), mid(1));
+  EXPECT_EQ(view.Doc.Objects.size(), 5u);
+}
+
+TEST_F(ChildViewTest, CellOfPointFollowsZoom) {
+  makeLevel();
+  view.SetZoom(2.0);
+  EXPECT_EQ(view.CellOfPoint(70, 40), (TPoint{2, 1}));
+  view.SetZoom(0.5);
+  EXPECT_EQ(view.CellOfPoint(70, 40), (TPoint{8, 5}));
+}
+
+TEST_F(ChildViewTest, HitTestPrefersTheLaterLineAndFollowsTheImage) {
+  // Kind 41 shows a 32 x 32 image: it covers cells (1..2, 1..2).
+  makeLevel(16, 8, {"65537=41,1,", "131074=40,1,"});
+  view.MouseDown(mbLeft, mid(2), mid(2));
+  EXPECT_EQ(view.SelectedIndex, 1);
+  view.MouseDown(mbLeft, mid(2), mid(1));
+  EXPECT_EQ(view.SelectedIndex, 0);  // outside the big object's own cell
+  view.MouseDown(mbLeft, mid(6), mid(6));
+  EXPECT_EQ(view.SelectedIndex, -1);
+  EXPECT_EQ(host.panels[1], "2 objetos");
+  EXPECT_EQ(host.panels[2], "");
+  view.SetZoom(2.0);
+  EXPECT_EQ(view.HitRect(view.Doc.Objects[0]), (TRect{32, 32, 96, 96}));
+}
+
+TEST_F(ChildViewTest, ReorderingKeepsTheFirstLineFirst) {
+  const std::vector<std::string> lines = {"0=0,1,", "1=40,1,", "2=40,1,", "3=40,1,", "4=40,1,", "5=40,1,"};
+  makeLevel(16, 8, lines);
+  view.SelectedIndex = 5;
+  view.SendToBack();
+  EXPECT_EQ(view.Doc.Objects, (std::vector<std::string>{"0=0,1,", "5=40,1,", "1=40,1,", "2=40,1,", "3=40,1,", "4=40,1,"}));
+  EXPECT_EQ(view.SelectedIndex, -1);
+  view.SelectedIndex = 0;
+  view.SendToBack();
+  EXPECT_EQ(view.Doc.Objects[0], "0=0,1,");
+  EXPECT_EQ(view.Doc.Objects[1], "5=40,1,");
+  view.SelectedIndex = 1;
+  view.BringToFront();
+  EXPECT_EQ(view.Doc.Objects.back(), "5=40,1,");
+  EXPECT_EQ(view.Doc.Objects.size(), lines.size());
+  EXPECT_FALSE(view.Doc.Modified);
+  // Without a selection nothing moves.
+  const std::vector<std::string> before = view.Doc.Objects;
+  view.BringToFront();
+  view.SendToBack();
+  view.DeleteSelected();
+  EXPECT_EQ(view.Doc.Objects, before);
+}
+
+TEST_F(ChildViewTest, GridLinesAreInvertedAndCrossingsShowThePicture) {
+  makeLevel(128, 13);
+  view.GridVisible = true;
+  platform::GdiBitmap painted;
+  view.PaintPb(painted);
+  const uint32_t bg = platform::colorToPixel32(platform::TColor(view.Doc.BgColor));
+  const uint32_t inverted = bg ^ 0xFFFFFF;
+  int vertical = 0, horizontal = 0;
+  for (int x = 0; x < painted.Width(); ++x) vertical += painted.Pixel32(x, 5) == inverted;
+  for (int y = 0; y < painted.Height(); ++y) horizontal += painted.Pixel32(5, y) == inverted;
+  // Lines 128 and 13 lie just past the bitmap's right and bottom edges.
+  EXPECT_EQ(vertical, 128);
+  EXPECT_EQ(horizontal, 13);
+  EXPECT_EQ(painted.Pixel32(16, 16), bg);
+  EXPECT_EQ(painted.Pixel32(17, 17), bg);
+}
+
+TEST_F(ChildViewTest, SelectionIsInvertedOnThePaintBox) {
+  makeLevel(4, 4, {"65537=40,1,"});
+  view.MouseDown(mbLeft, mid(1), mid(1));
+  platform::GdiBitmap painted;
+  view.PaintPb(painted);
+  const uint32_t drawn = platform::colorToPixel32(platform::RGB(57, 198, 100));
+  EXPECT_EQ(painted.Pixel32(20, 20), drawn ^ 0xFFFFFF);
+  EXPECT_EQ(painted.Pixel32(40, 20), platform::colorToPixel32(platform::TColor(view.Doc.BgColor)));
+}
+
+TEST_F(ChildViewTest, ZoomPlacesThePaintBoxAndRulers) {
+  makeLevel(10, 5);
+  view.SetZoom(1.5);
+  EXPECT_FALSE(view.RulersVisible);
+  EXPECT_EQ(view.PbPos, (TPoint{0, 0}));
+  EXPECT_EQ(view.PbWidth, 240);
+  EXPECT_EQ(view.PbHeight, 120);
+  EXPECT_EQ(view.ZoomItem(), 3);
+  view.SetZoom(1.0);
+  EXPECT_TRUE(view.RulersVisible);
+  EXPECT_EQ(view.PbPos, (TPoint{20, 20}));
+  EXPECT_EQ(view.PbWidth, 160);
+}
+
+TEST_F(ChildViewTest, DeleteErasesTheObjectsRectangle) {
+  makeLevel(8, 8, {"65537=41,1,", "65538=40,1,"});
+  view.MouseDown(mbLeft, mid(1), mid(1));
+  ASSERT_EQ(view.SelectedIndex, 0);
+  view.DeleteSelected();
+  EXPECT_EQ(view.Doc.Objects, (std::vector<std::string>{"65538=40,1,"}));
+  EXPECT_TRUE(view.Doc.Modified);
+  EXPECT_EQ(view.SelectedIndex, -1);
+  EXPECT_EQ(host.panels[1], "1 objeto");
+  EXPECT_EQ(host.panels[2], "");
+  // The overlapped object stays erased until the next rendering.
+  const platform::TColor bg = platform::TColor(view.Doc.BgColor);
+  EXPECT_EQ(view.LevelBitmap.PixelColor(2 * 16 + 4, 16 + 4), bg);
+  view.Render();
+  EXPECT_NE(view.LevelBitmap.PixelColor(2 * 16 + 4, 16 + 4), bg);
+}
+
+struct DeleteAllCase {
+  TDocKind kind;
+  bool answer;
+  const char* question;
+};
+
+TEST_F(ChildViewTest, DeleteAllAsksByKindAndLeavesModifiedAlone) {
+  const DeleteAllCase cases[] = {
+      {DocLevel, false, "\xBF" "Confirma que desea eliminar todos los objetos del nivel \"uno.tql\"?"},
+      {DocLevel, true, "\xBF" "Confirma que desea eliminar todos los objetos del nivel \"uno.tql\"?"},
+      {DocWorldMap, true, "\xBF" "Confirma que desea eliminar todos los objetos del mundo \"uno.tql\"?"},
+  };
+  for (const DeleteAllCase& c : cases) {
+    makeLevel(8, 8, {"1=40,1,", "2=40,1,"});
+    view.Doc.DocKind = c.kind;
+    view.Doc.FileName = "/some/folder/uno.tql";
+    host.confirmAnswer = c.answer;
+    host.questions.clear();
+    view.DeleteAll();
+    ASSERT_EQ(host.questions.size(), 1u);
+    EXPECT_EQ(host.questions[0], c.question);
+    EXPECT_EQ(view.Doc.Objects.empty(), c.answer);
+    EXPECT_FALSE(view.Doc.Modified);
+  }
+}
+
+struct CloseCase {
+  bool modified;
+  TChildAnswer answer;
+  bool saveResult;
+  bool mayClose;
+  int saves;
+};
+
+TEST_F(ChildViewTest, CloseQueryAsksOnlyWhenModified) {
+  const CloseCase cases[] = {
+      {false, caCancel, true, true, 0}, {true, caCancel, true, false, 0}, {true, caNo, true, true, 0},
+      {true, caYes, true, true, 1},     {true, caYes, false, false, 1},
+  };
+  for (const CloseCase& c : cases) {
+    TRecordingChildHost closeHost;
+    TChildView closing(closeHost, "", 3);
+    closing.Doc.Modified = c.modified;
+    closeHost.closeAnswer = c.answer;
+    closeHost.saveResult = c.saveResult;
+    EXPECT_EQ(closing.CloseQuery(), c.mayClose);
+    EXPECT_EQ(closeHost.saves, c.saves);
+    if (c.modified) {
+      ASSERT_EQ(closeHost.questions.size(), 1u);
+      EXPECT_EQ(closeHost.questions[0], "\xBF" "Desea guardar los cambios realizados a \"Nuevo 3\"?");
+    } else {
+      EXPECT_TRUE(closeHost.questions.empty());
+    }
+    if (c.answer == caCancel && c.modified) {
+      EXPECT_TRUE(closing.Doc.Modified);
+    }
+  }
+}
+
+TEST_F(ChildViewTest, BadLinesStopRenderingAtTheLineAfterDrawingTheOnesBefore) {
+  view.Doc.DocKind = DocLevel;
+  view.Doc.Width = 8;
+  view.Doc.Height = 8;
+  view.BuildKindTable(DocLevel);
+  view.DXImages.SetImages(fixtureImages());
+  view.Doc.Objects = {"0=40,1,", "1=364,1,"};
+  try {
+    view.Render();
+    FAIL() << "kind 364 was drawn";
+  } catch (const std::out_of_range& e) {
+    EXPECT_STREQ(e.what(), "List index out of bounds (364)");
+  }
+  EXPECT_EQ(view.LevelBitmap.PixelColor(0, 0), platform::RGB(57, 198, 100));
+
+  view.Doc.Objects = {"x1=40,1,"};
+  EXPECT_THROW(view.Render(), EConvertError);
+  view.Doc.Objects = {"1=,1,"};
+  try {
+    view.Render();
+    FAIL();
+  } catch (const EConvertError& e) {
+    EXPECT_STREQ(e.what(), "'' is not a valid integer value");
+  }
+  // A world map's table ends at kind 99.
+  view.BuildKindTable(DocWorldMap);
+  view.Doc.Objects = {"1=100,1,"};
+  EXPECT_THROW(view.Render(), std::out_of_range);
+}
+
+TEST_F(ChildViewTest, ObjectsWithoutALibraryImageAreHitAsACell) {
+  makeLevel(8, 8, {"65537=40,1,"});
+  view.DXImages.SetImages(TGKImages());
+  view.Render();
+  view.MouseDown(mbLeft, mid(1), mid(1));
+  EXPECT_EQ(view.SelectedIndex, 0);
+  EXPECT_EQ(host.panels[2], "Animaci\xF3n: 40 ()");
+}
+
+TEST_F(ChildViewTest, SizesThatCannotBeDrawnAreRefused) {
+  const std::tuple<int, int, int> sizes[] = {{70000, 13, 16}, {128, 40000, 16}, {60000, 30000, 16}};
+  for (auto [w, h, rf] : sizes) {
+    view.Doc.Width = w;
+    view.Doc.Height = h;
+    view.Doc.ResFactor = rf;
+    EXPECT_THROW(view.Render(), ELevelSize);
+    EXPECT_FALSE(host.progressShown);
+  }
+  // Negative sizes draw an empty level.
+  view.Doc.Width = -3;
+  view.Doc.Height = 13;
+  view.Doc.ResFactor = 16;
+  view.Render();
+  EXPECT_TRUE(view.LevelBitmap.Empty());
+  view.MouseDown(mbLeft, 0, 0);
+  EXPECT_TRUE(view.Doc.Objects.empty());
+}
+
+TEST_F(ChildViewTest, BackgroundPictureIsStretchedAndRestoresDeletedObjects) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "editor_document_bg";
+  std::filesystem::create_directories(dir);
+  platform::Bitmap picture(2, 1, 24);
+  picture.pixels = {255, 0, 0, 0, 0, 255};  // red, blue
+  platform::writeBmp(dir / "bg.bmp", picture);
+  view.Doc.BgImage = (dir / "bg.bmp").string();
+  makeLevel(8, 2, {"3=40,1,"});
+  EXPECT_TRUE(view.HasBackBitmap);
+  EXPECT_EQ(view.LevelBitmap.PixelColor(0, 0), platform::RGB(255, 0, 0));
+  EXPECT_EQ(view.LevelBitmap.PixelColor(127, 31), platform::RGB(0, 0, 255));
+  view.MouseDown(mbLeft, mid(3), mid(0));
+  view.DeleteSelected();
+  EXPECT_EQ(view.LevelBitmap.PixelColor(3 * 16 + 2, 2), platform::RGB(255, 0, 0));
+
+  view.Doc.BgImage = (dir / "missing.bmp").string();
+  view.Render();
+  EXPECT_FALSE(view.HasBackBitmap);
+  EXPECT_EQ(view.LevelBitmap.PixelColor(0, 0), platform::TColor(view.Doc.BgColor));
+  std::filesystem::remove_all(dir);
+}
+
+struct IntCase {
+  const char* text;
+  bool valid;
+  int value;
+};
+
+TEST(StrToInt, DecimalAndHexadecimal) {
+  const IntCase cases[] = {
+      {"131075", true, 131075}, {"-7", true, -7},   {"  12", true, 12},     {"0x1F", true, 31},
+      {"$ff", true, 255},       {"0xFFFFFFFF", true, -1}, {"", false, 0},   {"12 ", false, 0},
+      {"1a", false, 0},         {"0x", false, 0},   {"99999999999", false, 0}, {"-", false, 0},
+  };
+  for (const IntCase& c : cases) {
+    if (c.valid) {
+      EXPECT_EQ(StrToInt(c.text), c.value) << c.text;
+    } else {
+      EXPECT_THROW(StrToInt(c.text), EConvertError) << c.text;
+    }
+  }
+}
+
+TEST(TextView, RunsColourTheHeadsAndValues) {
+  const std::string shown = TextViewText("[Options]\r\nTime=300\r\nEmpty=\r\n[Sprites]\r\n0=0,1,");
+  EXPECT_EQ(shown, "[Options]\nTime=300\nEmpty=\n[Sprites]\n0=0,1,");
+  const std::vector<TTextRun> runs = TextViewRuns(shown);
+  const std::vector<TTextRun> expected = {
+      {0, 9, kTextHeadColor}, {26, 9, kTextHeadColor}, {15, 3, kTextValueColor}, {38, 4, kTextValueColor}};
+  EXPECT_EQ(runs, expected);
+  EXPECT_TRUE(TextViewRuns("").empty());
+  EXPECT_EQ(TextViewRuns("[Opt"), (std::vector<TTextRun>{{0, 4, kTextHeadColor}}));
+}
+
+}  // namespace
