@@ -255,15 +255,7 @@ void fireFlame(const TGKSprite& cannon, const TContactBox& c) {
 }
 
 void fireBullet(const TGKSprite& cannon, const TContactBox& c, bool left) {
-  TGKSprite& b = spriteAt(
-      LevelSprites().Sprites.AddBouncer(0, left ? c.x - c.w : c.x + c.w, c.y, left ? 24 : 8, 0.0, BulletKind));
-  b.SetEdgeActions(eaNone);
-  b.State = cannon.State;  // a cannon that shoots off screen marks its bullets the same
-  b.SetMaxSpeed(10.0);
-  b.SetSpeed(2.0);
-  b.StartPos = MakeLong(b.GetX(), b.GetY());
-  fmMain->ShowDust(b.GetX(), b.GetY());
-  PlayLevelSound(SoundPipe);
+  contact::FireShot(cannon, left ? c.x - c.w : c.x + c.w, c.y, left ? 24 : 8, 2.0, BulletKind);
 }
 
 TCaseEnd cannon(TPlayerMove&, int i) {  // 97, 331

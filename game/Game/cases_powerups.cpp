@@ -137,17 +137,7 @@ TCaseEnd CannonballCannon(TPlayerMove&, int i) {
   const TBarrel* barrel = barrelOf(s.Animation);
   if (!s.Enabled || !barrel || !contact::MoreThanSince(kCannonballShotMs, s.Timer)) return TCaseEnd::Solid;
   s.Timer = contact::Now();
-  TGKSprites& sprites = LevelSprites().Sprites;
-  const int index =
-      sprites.AddBouncer(0, s.GetX() + barrel->dx, s.GetY() + barrel->dy, barrel->direction, 0.0, kCannonball);
-  TGKSprite& ball = sprites.GetSprite(index);
-  ball.SetEdgeActions(eaNone);
-  ball.State = s.State;  // a cannon that shoots off screen marks its balls the same
-  ball.SetMaxSpeed(10.0);
-  ball.SetSpeed(1.25);
-  ball.StartPos = MakeLong(ball.GetX(), ball.GetY());
-  fmMain->ShowDust(ball.GetX(), ball.GetY());
-  PlayLevelSound(SoundPipe);
+  contact::FireShot(s, s.GetX() + barrel->dx, s.GetY() + barrel->dy, barrel->direction, 1.25, kCannonball);
   return TCaseEnd::Solid;
 }
 

@@ -68,4 +68,16 @@ void MakeLavaFlame(int i) {
   flame.Hide();
 }
 
+TGKSprite& FireShot(const TGKSprite& cannon, int x, int y, int direction, double speed, int kind) {
+  TGKSprite& shot = SpriteAt(LevelSprites().Sprites.AddBouncer(0, x, y, direction, 0.0, kind));
+  shot.SetEdgeActions(eaNone);
+  shot.State = cannon.State;  // a cannon that shoots off screen marks its shots the same
+  shot.SetMaxSpeed(10.0);
+  shot.SetSpeed(speed);
+  shot.StartPos = MakeLong(shot.GetX(), shot.GetY());
+  fmMain->ShowDust(shot.GetX(), shot.GetY());
+  PlayLevelSound(SoundPipe);
+  return shot;
+}
+
 }  // namespace contact

@@ -42,6 +42,10 @@ void StompBounce();
 // series on, and the series one longer.
 void StompReward(int points);
 
+// A cannon's shot: a bouncer of the kind at (x, y) flying that way at speed,
+// marked like its cannon (State), with a puff of dust and the pipe sound.
+TGKSprite& FireShot(const TGKSprite& cannon, int x, int y, int direction, double speed, int kind);
+
 // Lava (and water) with a flame value makes its one leaping flame, waiting
 // hidden above it until a random time in the next 4 seconds.
 void MakeLavaFlame(int i);
