@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "components/Trace/trace_socket.h"
+
 
 namespace {
 TraceListener& listener() {
@@ -12,9 +14,9 @@ constexpr size_t kMaxTraceLength = 255;  // the viewer's buffer holds 255 charac
 }  // namespace
 
 void Trace(std::string_view text) {
-  auto& l = listener();
-  if (!l) return;
-  l(std::string(text.substr(0, kMaxTraceLength)));
+  const std::string_view line = text.substr(0, kMaxTraceLength);
+  if (auto& l = listener()) l(std::string(line));
+  sendToTraceViewer(line);
 }
 
 void setTraceListener(TraceListener l) { listener() = std::move(l); }
