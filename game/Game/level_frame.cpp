@@ -296,11 +296,7 @@ void FollowPipeTarget() {
   }
 
   if (!samePath(path, WorldMap.WorldFileName)) {
-    WorldMap.InitialInfo = true;
-    WorldMap.NodeToggle = 0;
-    fmMain->EndedNodes.clear();
-    fmMain->WanderPositions.clear();
-    WorldMap.EnteredFromMap = false;
+    ForgetWorldProgress();
     WorldMap.LastPosition = kFirstMapNode;
     WorldMap.WorldFileName = path;
     WorldMap.OpenLocks = false;

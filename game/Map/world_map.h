@@ -18,6 +18,9 @@ void BuildWorldMap();
 // Fades out, reads WorldFileName and builds the map when something was shown before.
 void LoadWorld();
 void OpenWorldFile(const std::string& Path);
+// A world to be shown afresh: its intro card again, no won nodes, no enemy
+// places, not entered from another map.
+void ForgetWorldProgress();
 void DrawWorldBackground();
 void DrawWorldIntroCard();
 

@@ -112,11 +112,7 @@ void enterChosenNode() {
     StartLevel();
     return;
   }
-  w.InitialInfo = true;
-  w.NodeToggle = 0;
-  fmMain->EndedNodes.clear();
-  fmMain->WanderPositions.clear();
-  w.EnteredFromMap = false;
+  ForgetWorldProgress();
   w.LastPosition = MapStartNode;
   GameShell.EntryMode = EntryNormal;
   w.WorldFileName = GameShell.ExeDir + *link;

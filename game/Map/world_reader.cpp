@@ -127,6 +127,14 @@ void OpenWorldFile(const std::string& Path) {
   LoadWorld();
 }
 
+void ForgetWorldProgress() {
+  WorldMap.InitialInfo = true;
+  WorldMap.NodeToggle = 0;
+  fmMain->EndedNodes.clear();
+  fmMain->WanderPositions.clear();
+  WorldMap.EnteredFromMap = false;
+}
+
 void OpenGame() {
   if (fmMain->GameFileName.empty()) return;
   GameShell.Paused = false;

@@ -5,6 +5,7 @@
 #include "components/gkspts/sprite_mgr.h"
 #include "game/Game/level_state.h"
 #include "game/Game/palette_effects.h"
+#include "game/Map/world_map.h"
 #include "game/Splash/screen_services.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/status_bar.h"
@@ -114,12 +115,8 @@ void LoadTitleResources() {
     Level.Coins = 0;
   }
   if (Title.WorldLoaded || Level.LevelLoaded) {
-    WorldMap.InitialInfo = true;
+    ForgetWorldProgress();
     WorldMap.LastPosition = -1;
-    WorldMap.NodeToggle = 0;
-    fmMain->WanderPositions.clear();
-    fmMain->EndedNodes.clear();
-    WorldMap.EnteredFromMap = false;
   }
   Title.TitleLoaded = true;
   Title.WorldLoaded = false;
