@@ -1,0 +1,370 @@
+#include "editor/frmSpriteProp/sprite_prop_model.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "editor/Docs/line_helpers.h"
+#include "editor/frmSpriteProp/number_fields.h"
+#include "platform/core/paths.h"
+
+namespace {
+
+std::string field(const std::string& line, int n) { return GetValue(line, n); }
+
+std::string fieldOr(const std::string& line, int n, const char* def) {
+  std::string value = field(line, n);
+  return value.empty() ? std::string(def) : value;
+}
+
+// A field read as a number; the default when it is absent or no number.
+int numberOr(const std::string& line, int n, int def) { return TryStrToInt(field(line, n)).value_or(def); }
+
+bool isOne(const std::string& line, int n) { return TryStrToInt(field(line, n)) == 1; }
+
+// An item index of a list of count items; anything else selects the first.
+int itemIndex(const std::string& line, int n, int count) {
+  int index = numberOr(line, n, 0);
+  return index >= 0 && index < count ? index : 0;
+}
+
+const char* flag(bool on) { return on ? "1" : "0"; }
+
+std::string number(const std::string& text) { return std::to_string(StrToInt(text)); }
+
+// Links are stored as one comma-separated field; a comma would shift every field after it.
+const std::string& link(const std::string& text) {
+  if (text.find(',') != std::string::npos)
+    throw std::invalid_argument("'" + text + "' cannot be stored as a link: it holds a comma");
+  return text;
+}
+
+}  // namespace
+
+void TSpritePropModel::FormShow(TDocKind docKind, const std::string& line) {
+  DocKind = docKind;
+  Key = GetSection(line);
+  KindText = field(line, 0);
+  Kind = TryStrToInt(KindText).value_or(-1);
+  std::string visible = field(line, 1);
+  cbVisible = visible.empty() || visible == "1";
+  Page = Kind < 0 ? TSpritePropPage::None : SpritePropPageOf(docKind, Kind);
+  PageSetVisible = Page != TSpritePropPage::None;
+  if (docKind == DocLevel)
+    showLevel(line);
+  else if (docKind == DocWorldMap)
+    showWorld(line);
+}
+
+void TSpritePropModel::showPipe(const std::string& line) {
+  PlantGroupVisible = PipeHasPlantGroup(Kind);
+  LinkGroupVisible = Kind != 238;
+  edPipeLink = field(line, 2);
+  std::string plant = field(line, 3);
+  if (!plant.empty()) {
+    PlantRadio = 0;
+    cbPlant = true;
+    std::optional<int> code = TryStrToInt(plant);
+    int v = code.value_or(-1);
+    if (v == 0) cbPlant = false;
+    else if (v >= 5 && v <= 8) PlantRadio = 2;
+    else if (v == 9) PlantRadio = 3;
+    else if (v == 10) PlantRadio = 4;
+    else if (v >= 1 && v <= 4) PlantRadio = 1;
+    if (v == 2 || v == 6) cbPlantDir = 1;
+    else if (v == 3 || v == 7) cbPlantDir = 2;
+    else if (v == 4 || v == 8) cbPlantDir = 3;
+    else if (v == 1 || v == 5 || v == 9 || v == 10) cbPlantDir = 0;
+    else cbPlantDir = -1;
+  } else {
+    cbPlant = false;
+  }
+  edPipeIndex = fieldOr(line, 4, "0");
+  cbPipeDir = itemIndex(line, 5, 4);
+  cbPlantClick(cbPlant);
+  cbSBulletVisible = Kind == 25;
+  if (cbSBulletVisible) cbSBullet = field(line, 6) == "1";
+}
+
+void TSpritePropModel::showLevel(const std::string& line) {
+  switch (Page) {
+    case TSpritePropPage::Pipe: showPipe(line); break;
+    case TSpritePropPage::Quest: {
+      std::string contents = field(line, 2);
+      std::optional<int> value = contents.empty() ? std::optional<int>(-1) : TryStrToInt(contents);
+      ContentsKind = value.value_or(-1);
+      Edit1Change(value ? std::to_string(*value) : contents);
+      int radio = kOtherRadio;
+      if (value)
+        for (int k : kQuestRadioKinds)
+          if (k == *value) radio = k;
+      RadioButtonClick(radio);
+      break;
+    }
+    case TSpritePropPage::Jumper: edJump = fieldOr(line, 2, "8"); break;
+    case TSpritePropPage::Lava: {
+      std::string flame = field(line, 2);
+      cbFlame = !flame.empty();
+      if (cbFlame) {
+        // The spinner holds the height within its range.
+        std::optional<int> height = TryStrToInt(flame);
+        edFlame = height ? std::to_string(std::clamp(*height, -100, 100)) : flame;
+      }
+      cbFlameClick(cbFlame);
+      break;
+    }
+    case TSpritePropPage::Base:
+      edBaseSpeed = fieldOr(line, 2, "0");
+      cbBaseGoBack = isOne(line, 3);
+      cbBaseActivePlayer = isOne(line, 4);
+      break;
+    case TSpritePropPage::Bomb: {
+      std::string action = field(line, 2);
+      std::optional<int> value = action.empty() ? std::optional<int>(61) : TryStrToInt(action);
+      TurnIntoKind = value.value_or(61);
+      Edit2Change(value ? std::to_string(*value) : action);
+      int radio = kOtherRadio;
+      if (value)
+        for (int k : kBombRadioKinds)
+          if (k == *value) radio = k;
+      RadioButton2Click(radio);
+      break;
+    }
+    case TSpritePropPage::Canyon:
+      cbCanyon1 = field(line, 2) == "1";
+      cbCanyonFlame = field(line, 3) == "1";
+      cbFlameDir = itemIndex(line, 4, 2);
+      cbCanyonFlameClick(cbCanyonFlame);
+      break;
+    case TSpritePropPage::Turvo: {
+      edKJump = fieldOr(line, 2, "8");
+      TurvoField3 = field(line, 3);
+      if (TurvoField3.empty()) TurvoRadio = 1;
+      else if (TurvoField3 == "1" || TurvoField3 == "2" || TurvoField3 == "3") TurvoRadio = TurvoField3[0] - '0';
+      else TurvoRadio = 0;
+      break;
+    }
+    case TSpritePropPage::Box:
+      cbDown16 = field(line, 2) == "1";
+      cbBoxShow = field(line, 3) == "1";
+      break;
+    case TSpritePropPage::RotoDisk: {
+      int d1 = numberOr(line, 2, 0), d2 = numberOr(line, 3, 0);
+      RD1 = d1 == 1 || d1 == 2;
+      RD1Radio = Disc1Direction = RD1 ? d1 : 0;
+      RD2 = d2 == 1 || d2 == 2;
+      RD2Radio = Disc2Direction = RD2 ? d2 : 0;
+      RD1Click(RD1);
+      RD2Click(RD2);
+      break;
+    }
+    case TSpritePropPage::SPipe: cbBullet = field(line, 2) == "1"; break;
+    default: break;
+  }
+}
+
+void TSpritePropModel::showWorld(const std::string& line) {
+  switch (Page) {
+    case TSpritePropPage::Pipe:
+      PlantGroupVisible = false;
+      LinkGroupVisible = true;
+      cbSBulletVisible = false;
+      edPipeLink = field(line, 2);
+      edPipeIndex = fieldOr(line, 3, "0");
+      cbPipeDir = itemIndex(line, 4, 4);
+      break;
+    case TSpritePropPage::Hammer:
+      cbHammer = field(line, 2) == "1";
+      edHammer = field(line, 3);
+      cbHammerClick(cbHammer);
+      break;
+    case TSpritePropPage::KeyLock: edKeyReplaceChange(fieldOr(line, 2, "43")); break;
+    default: break;
+  }
+}
+
+std::string TSpritePropModel::BuildLine() const {
+  std::string value = KindText + "," + flag(cbVisible);
+  auto add = [&value](const std::string& f) { value += "," + f; };
+  if (DocKind == DocWorldMap) {
+    switch (Page) {
+      case TSpritePropPage::Pipe:
+        add(link(edPipeLink));
+        add(number(edPipeIndex));
+        add(std::to_string(cbPipeDir));
+        break;
+      case TSpritePropPage::Hammer:
+        add(flag(cbHammer));
+        add(link(edHammer));
+        break;
+      case TSpritePropPage::KeyLock: add(number(edKeyReplace)); break;
+      default: break;
+    }
+  } else if (DocKind == DocLevel) {
+    switch (Page) {
+      case TSpritePropPage::Pipe:
+        add(link(edPipeLink));
+        add(std::to_string(PlantCode));
+        add(number(edPipeIndex));
+        add(std::to_string(cbPipeDir));
+        if (Kind == 25) add(flag(cbSBullet));
+        break;
+      case TSpritePropPage::Quest: {
+        int contents = QuestRadio == kOtherRadio ? StrToInt(Edit1) : ContentsKind;
+        if (contents != -1) add(std::to_string(contents));
+        break;
+      }
+      case TSpritePropPage::Jumper: add(number(edJump)); break;
+      case TSpritePropPage::Lava:
+        if (cbFlame) add(number(edFlame));
+        break;
+      case TSpritePropPage::Base:
+        add(number(edBaseSpeed));
+        add(flag(cbBaseGoBack));
+        add(flag(cbBaseActivePlayer));
+        break;
+      case TSpritePropPage::Bomb:
+        add(std::to_string(BombRadio == kOtherRadio ? StrToInt(Edit2) : TurnIntoKind));
+        break;
+      case TSpritePropPage::Canyon:
+        add(flag(cbCanyon1));
+        add(flag(cbCanyonFlame));
+        add(std::to_string(cbFlameDir));
+        break;
+      case TSpritePropPage::Turvo:
+        add(number(edKJump));
+        // With no action chosen the object keeps the one it had.
+        if (TurvoRadio > 0) add(std::to_string(TurvoRadio));
+        else if (!TurvoField3.empty()) add(TurvoField3);
+        break;
+      case TSpritePropPage::Box:
+        add(flag(cbDown16));
+        add(flag(cbBoxShow));
+        break;
+      case TSpritePropPage::RotoDisk:
+        add(std::to_string(Disc1Direction));
+        add(std::to_string(Disc2Direction));
+        break;
+      case TSpritePropPage::SPipe: add(flag(cbBullet)); break;
+      default: break;
+    }
+  }
+  return Key + "=" + value;
+}
+
+void TSpritePropModel::preview(int which, int kind) {
+  if (OnPreviewChange) OnPreviewChange(*this, which, kind >= 0 ? kind : -1);
+}
+
+void TSpritePropModel::previewText(int which, const std::string& text) {
+  preview(which, TryStrToInt(text).value_or(-1));
+}
+
+void TSpritePropModel::RadioButtonClick(int number) {
+  QuestRadio = number;
+  Edit1Enabled = number == kOtherRadio;
+  if (Edit1Enabled) ContentsKind = TryStrToInt(Edit1).value_or(ContentsKind);
+  else ContentsKind = number;
+}
+
+void TSpritePropModel::Edit1Change(const std::string& text) {
+  Edit1 = text;
+  if (auto value = TryStrToInt(text)) ContentsKind = *value;
+  previewText(0, text);
+}
+
+void TSpritePropModel::RadioButton2Click(int number) {
+  BombRadio = number;
+  Edit2Enabled = number == kOtherRadio;
+  if (Edit2Enabled) TurnIntoKind = TryStrToInt(Edit2).value_or(TurnIntoKind);
+  else TurnIntoKind = number;
+}
+
+void TSpritePropModel::Edit2Change(const std::string& text) {
+  Edit2 = text;
+  if (auto value = TryStrToInt(text)) TurnIntoKind = *value;
+  previewText(1, text);
+}
+
+void TSpritePropModel::edKeyReplaceChange(const std::string& text) {
+  edKeyReplace = text;
+  previewText(2, text);
+}
+
+void TSpritePropModel::cbPlantClick(bool checked) {
+  cbPlant = checked;
+  PlantControlsEnabled = checked;
+  PlantDirEnabled = checked;
+  if (checked) PlantRbClick(PlantRadio);
+  else PlantCode = 0;
+}
+
+void TSpritePropModel::PlantRbClick(int radio) {
+  PlantRadio = radio;
+  if (!cbPlant) {
+    PlantCode = 0;
+    return;
+  }
+  PlantDirEnabled = radio != 3 && radio != 4;
+  switch (radio) {
+    // A plant without a direction is no plant, red or green.
+    case 1: PlantCode = cbPlantDir < 0 ? 0 : 1 + cbPlantDir; break;
+    case 2: PlantCode = cbPlantDir < 0 ? 0 : 5 + cbPlantDir; break;
+    case 3: PlantCode = 9; break;
+    case 4: PlantCode = 10; break;
+    default: PlantCode = 0; break;
+  }
+}
+
+void TSpritePropModel::cbPlantDirChange(int index) {
+  cbPlantDir = index >= -1 && index <= 3 ? index : -1;
+  PlantRbClick(PlantRadio);
+}
+
+void TSpritePropModel::RD1Click(bool checked) {
+  RD1 = RD1Enabled = checked;
+  Disc1Direction = checked ? RD1Radio : 0;
+}
+
+void TSpritePropModel::RD2Click(bool checked) {
+  RD2 = RD2Enabled = checked;
+  Disc2Direction = checked ? RD2Radio : 0;
+}
+
+void TSpritePropModel::RD1rb1Click(int direction) {
+  RD1Radio = Disc1Direction = direction;
+}
+
+void TSpritePropModel::RD2rb1Click(int direction) {
+  RD2Radio = Disc2Direction = direction;
+}
+
+void TSpritePropModel::TurvoRbClick(int action) { TurvoRadio = action; }
+
+void TSpritePropModel::cbFlameClick(bool checked) { cbFlame = FlameEnabled = checked; }
+
+void TSpritePropModel::cbCanyonFlameClick(bool checked) { cbCanyonFlame = FlameDirEnabled = checked; }
+
+void TSpritePropModel::cbHammerClick(bool checked) { cbHammer = HammerEnabled = checked; }
+
+std::string TSpritePropModel::LinkOfChosenFile(const std::string& chosen, const std::string& programFolder) {
+  return platform::relativeStoredPath(chosen, programFolder);
+}
+
+void TSpritePropModel::SpeedButton1Click() {
+  if (!OnBrowseLink) return;
+  if (auto chosen = OnBrowseLink(*this, edPipeLink)) edPipeLink = LinkOfChosenFile(*chosen, ProgramFolder);
+}
+
+void TSpritePropModel::SpeedButton2Click() {
+  if (!OnBrowseLink) return;
+  if (auto chosen = OnBrowseLink(*this, edHammer)) edHammer = LinkOfChosenFile(*chosen, ProgramFolder);
+}
+
+void ConfirmSpriteProp(const TSpritePropModel& model, TDocument& doc, int index) {
+  if (index < 0 || index >= int(doc.Objects.size())) throw std::out_of_range("No object is selected");
+  std::string line = model.BuildLine();
+  // Inserted before the old line, which then goes: the object keeps its drawing place.
+  doc.Objects.insert(doc.Objects.begin() + index, std::move(line));
+  doc.Objects.erase(doc.Objects.begin() + index + 1);
+  doc.Modified = true;
+}
