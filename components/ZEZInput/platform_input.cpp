@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "components/ZEZInput/joystick_source.h"
+#include "platform/core/joystick.h"
 #include "components/ZEZInput/key_table.h"
 #include "platform/core/keys.h"
 
@@ -119,7 +119,7 @@ class MouseDevice : public TGKInputDeviceObject {
 // saturation at the end of the range, linear between.
 class JoystickDevice : public TGKInputDeviceObject {
  public:
-  explicit JoystickDevice(std::unique_ptr<TJoystickSource> source) : source_(std::move(source)) {}
+  explicit JoystickDevice(std::unique_ptr<platform::JoystickSource> source) : source_(std::move(source)) {}
 
   HResult Acquire() override {
     const bool was = acquired_;
@@ -175,7 +175,7 @@ class JoystickDevice : public TGKInputDeviceObject {
     return int32_t(std::lround(centre + std::copysign(m, v) * half));
   }
 
-  std::unique_ptr<TJoystickSource> source_;
+  std::unique_ptr<platform::JoystickSource> source_;
   bool acquired_ = false;
   Range rangeX_{-32768, 32767}, rangeY_{-32768, 32767};
   int32_t deadZone_ = 0, saturation_ = 10000;
@@ -193,7 +193,7 @@ HResult TPlatformDirectInput::CreateDevice(TInputDevice kind, std::unique_ptr<TG
       out = std::make_unique<MouseDevice>(window_);
       return DI_OK;
     case JoyStick:
-      if (const auto& provider = joystickProvider())
+      if (const auto& provider = platform::joystickProvider())
         if (auto source = provider()) {
           out = std::make_unique<JoystickDevice>(std::move(source));
           return DI_OK;

@@ -6,7 +6,7 @@ namespace platform {
 
 namespace {
 
-class SdlJoystick : public TJoystickSource {
+class SdlJoystick : public JoystickSource {
  public:
   explicit SdlJoystick(SDL_Joystick* joystick) : joystick_(joystick) {}
   ~SdlJoystick() override {
@@ -29,7 +29,7 @@ class SdlJoystick : public TJoystickSource {
 
 }  // namespace
 
-std::unique_ptr<TJoystickSource> OpenFirstSdlJoystick() {
+std::unique_ptr<JoystickSource> OpenFirstSdlJoystick() {
   if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) return nullptr;
   for (int i = 0; i < SDL_NumJoysticks(); ++i)
     if (SDL_Joystick* joystick = SDL_JoystickOpen(i)) return std::make_unique<SdlJoystick>(joystick);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "components/ZEZInput/joystick_source.h"
+#include "platform/core/joystick.h"
 #include "platform/core/keys.h"
 
 using namespace platform;
@@ -17,7 +17,7 @@ std::vector<bool> gameKeysDown(TGKInput& input) {
   return down;
 }
 
-class FakeJoystick : public TJoystickSource {
+class FakeJoystick : public platform::JoystickSource {
  public:
   struct State {
     int x = 0, y = 0;
@@ -39,7 +39,7 @@ class InputTest : public ::testing::Test {
   void SetUp() override { keyState().clear(); }
   void TearDown() override {
     keyState().clear();
-    setJoystickProvider(nullptr);
+    platform::setJoystickProvider(nullptr);
   }
   std::unique_ptr<TGKInput> make(TInputDevice device) {
     auto input = std::make_unique<TGKInput>(form);
@@ -116,7 +116,7 @@ TEST_F(InputTest, MouseMovementStandsForAKeyUntilItChanges) {
 
 TEST_F(InputTest, JoystickAxesAndButtonsStandForTheKeys) {
   FakeJoystick::State stick;
-  setJoystickProvider([&] { return std::make_unique<FakeJoystick>(&stick); });
+  platform::setJoystickProvider([&] { return std::make_unique<FakeJoystick>(&stick); });
   auto input = make(JoyStick);
   struct Case {
     int x, y;

@@ -16,7 +16,7 @@ TEST(SdlJoystick, FirstAttachedJoystickDrivesTheInputComponent) {
   SDL_Joystick* device = SDL_JoystickOpen(index);  // the test's end of the virtual device
   ASSERT_NE(device, nullptr);
 
-  setJoystickProvider(platform::OpenFirstSdlJoystick);
+  platform::setJoystickProvider(platform::OpenFirstSdlJoystick);
   platform::HeadlessForm form;
   {
     TGKInput input(form);
@@ -30,7 +30,7 @@ TEST(SdlJoystick, FirstAttachedJoystickDrivesTheInputComponent) {
     SDL_JoystickSetVirtualButton(device, 1, 1);
     EXPECT_TRUE(input.KeyDown(platform::VK_MENU));
   }
-  setJoystickProvider(nullptr);
+  platform::setJoystickProvider(nullptr);
   SDL_JoystickClose(device);
   SDL_JoystickDetachVirtual(index);
   SDL_QuitSubSystem(SDL_INIT_JOYSTICK);

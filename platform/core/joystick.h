@@ -1,12 +1,14 @@
 #pragma once
-// A joystick as our platform provides one: raw axes and buttons. The input
+// A joystick as the platform provides one: raw axes and buttons. The input
 // component scales it to the range, dead zone and saturation it asks for.
 #include <functional>
 #include <memory>
 
-class TJoystickSource {
+namespace platform {
+
+class JoystickSource {
  public:
-  virtual ~TJoystickSource() = default;
+  virtual ~JoystickSource() = default;
   // Reads the device anew; false when it is gone.
   virtual bool Update() = 0;
   virtual int AxisX() const = 0;  // -32768..32767, 0 centred
@@ -16,6 +18,8 @@ class TJoystickSource {
 
 // Opens the first attached joystick, or gives null. The program installs one
 // (platform/sdl/sdl_joystick.h); without one no joystick is ever attached.
-using TJoystickProvider = std::function<std::unique_ptr<TJoystickSource>()>;
-void setJoystickProvider(TJoystickProvider provider);
-const TJoystickProvider& joystickProvider();
+using JoystickProvider = std::function<std::unique_ptr<JoystickSource>()>;
+void setJoystickProvider(JoystickProvider provider);
+const JoystickProvider& joystickProvider();
+
+}  // namespace platform
