@@ -1,0 +1,20 @@
+#include "editor/frmFind/find_model.h"
+
+#include "editor/Docs/line_helpers.h"
+#include "editor/frmSpriteProp/number_fields.h"
+
+void TfmFindModel::Prepare(const std::string* selectedLine) {
+  Chooser.Show();
+  if (selectedLine) Chooser.SetKind(KindOfLine(*selectedLine));
+}
+
+int KindOfLine(const std::string& line) { return TryStrToInt(GetValue(line, 0)).value_or(-1); }
+
+bool LineHasKind(const std::string& line, int kind) { return TryStrToInt(GetValue(line, 0)) == kind; }
+
+int FindObject(const std::vector<std::string>& objects, int start, int kind) {
+  if (start < 0) start = 0;
+  for (int i = start; i < int(objects.size()); ++i)
+    if (LineHasKind(objects[i], kind)) return i;
+  return -1;
+}
