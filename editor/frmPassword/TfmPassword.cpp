@@ -1,0 +1,43 @@
+#include "editor/frmPassword/TfmPassword.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/core/text_encoding.h"
+
+namespace {
+QString qs(const char* cp1252) { return QString::fromStdString(platform::cp1252ToUtf8(cp1252)); }
+}  // namespace
+
+TfmPassword::TfmPassword(QWidget* parent) : QDialog(parent), edPass_(new QLineEdit(this)) {
+  setWindowTitle(qs(kPasswordCaption));
+  edPass_->setEchoMode(QLineEdit::Password);
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* ok = buttons->addButton(qs("Aceptar"), QDialogButtonBox::AcceptRole);
+  buttons->addButton(qs("Cancelar"), QDialogButtonBox::RejectRole);
+  ok->setDefault(true);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel(qs(kPasswordPrompt), this));
+  layout->addWidget(edPass_);
+  layout->addWidget(buttons);
+  connect(buttons, &QDialogButtonBox::accepted, this, [this] { Button1Click(); });
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  Model.OnError = [this](TfmPasswordModel&, const std::string& text, const std::string& title) {
+    QMessageBox::critical(this, qs(title.c_str()), qs(text.c_str()));
+  };
+}
+
+bool TfmPassword::Ask(const std::string& password) {
+  password_ = password;
+  edPass_->setFocus();
+  return exec() == QDialog::Accepted;
+}
+
+void TfmPassword::Button1Click() {
+  Model.edPass = platform::utf8ToCp1252(edPass_->text().toStdString());
+  if (Model.Accept(password_)) accept();
+}
