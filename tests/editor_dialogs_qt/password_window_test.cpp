@@ -1,23 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include "editor/frmPassword/TfmPassword.h"
+#include "tests/editor_dialogs_qt/qt_app.h"
 
 TEST(PasswordWindow, AcceptsTheExactPasswordAndShowsItsTexts) {
-  int argc = 1;
-  char name[] = "t";
-  char* argv[] = {name};
-  QApplication app(argc, argv);
+  TestApp();
   TfmPassword dialog;
   EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("Contraseña"));
   EXPECT_EQ(dialog.edPass()->echoMode(), QLineEdit::Password);
   dialog.edPass()->setText(QString::fromUtf8("señal"));
-  QTimer::singleShot(0, &dialog, [&] {
-    if (const char* out = getenv("TQ_GRAB")) dialog.grab().save(out);
+  WhenShown(dialog, [&] {
+    Grab(dialog, "password");
     for (QPushButton* b : dialog.findChildren<QPushButton*>())
       if (b->text() == "Aceptar") b->click();
   });

@@ -1,0 +1,31 @@
+#pragma once
+// The kind chooser's widgets, shared by the find, replace and fill windows: the
+// label "Animación:", the number with its up-down and the kind's preview.
+#include <QWidget>
+#include <functional>
+
+#include "editor/frmFind/kind_chooser.h"
+
+class QImage;
+class QLabel;
+class QSpinBox;
+
+class TKindChooserBox : public QWidget {
+ public:
+  // The chooser is the dialog's model; it must outlive the widget.
+  TKindChooserBox(TKindChooser& chooser, QWidget* parent = nullptr);
+
+  // Draws a kind's first image for the preview; without it the preview stays white.
+  std::function<QImage(TKindChooserBox& Sender, int kind)> OnDrawPreview;
+
+  // Takes the chooser's range and number (each showing of the dialog).
+  void Refresh();
+  QSpinBox* Edit() const { return edit_; }
+  QLabel* Preview() const { return preview_; }
+
+ private:
+  void repaintPreview();
+  TKindChooser& chooser_;
+  QSpinBox* edit_;
+  QLabel* preview_;
+};

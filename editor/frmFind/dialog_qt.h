@@ -1,0 +1,20 @@
+#pragma once
+// What the editor's small dialogs share at the Qt boundary.
+#include <QString>
+#include <functional>
+#include <string>
+
+class QBoxLayout;
+class QColor;
+class QDialog;
+class QPushButton;
+
+// Windows-1252 text to Qt and back.
+QString qs(const std::string& cp1252);
+std::string cp(const QString& text);
+// A colour in the documents' 0x00BBGGRR form to Qt and back.
+QColor qcolor(int bgr);
+int bgrOf(const QColor& color);
+// "Aceptar" (default) and "Cancelar" at the bottom of a dialog; "Aceptar" runs
+// onOk (the dialog decides whether it closes), "Cancelar" rejects.
+QPushButton* AddOkCancel(QDialog* dialog, QBoxLayout* layout, std::function<void()> onOk);
