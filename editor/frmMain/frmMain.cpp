@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 
 #include "editor/Docs/document_io.h"
+#include "editor/ToolInfo/TToolInfo.h"
+#include "editor/frmAbout/frmAbout.h"
 #include "editor/frmMain/file_types.h"
 #include "editor/frmMain/text_document_window.h"
 #include "platform/app/application.h"
@@ -92,6 +94,17 @@ TfmMain::TfmMain(std::string programFolder, QWidget* parent) : QMainWindow(paren
   createMenus();
   createToolbars();
   createStatusBar();
+  // The hint window: the toolbar buttons show their hints in it; moving over
+  // the docks, the bars or the status bar, or leaving the window, hides it.
+  ToolInfo = new TToolInfo(this);
+  for (const auto& entry : buttons_) ToolInfo->AttachControl(entry.second);
+  ToolInfo->AttachControl(cbZoom);
+  for (QWidget* w : {static_cast<QWidget*>(DockTop), static_cast<QWidget*>(DockBottom),
+                     static_cast<QWidget*>(DockLeft), static_cast<QWidget*>(DockRight),
+                     static_cast<QWidget*>(tbStandard), static_cast<QWidget*>(tbAdditional),
+                     static_cast<QWidget*>(statusBar())})
+    ToolInfo->AttachHider(w);
+  ToolInfo->AttachWindow(this);
   commands_->Start();
   readPlacement();
   platform::application().Title = kMainCaption;
@@ -190,7 +203,7 @@ void TfmMain::createMenus() {
 
   Ayuda1 = menuBar()->addMenu(qs("Ay&uda"));
   addItem(Ayuda1, "A&yuda de Tobbo Quest", [&c] { c.Help(); });
-  addItem(Ayuda1, "&Acerca de...", [] {});
+  addItem(Ayuda1, "&Acerca de...", [this] { ShowAbout(); });
 
   // The paint box's pop-up repeats the object commands.
   pm1 = new QMenu(this);
@@ -314,6 +327,11 @@ void TfmMain::writePlacement() {
   } catch (const std::exception&) {
     // A settings file that cannot be written keeps its old placement.
   }
+}
+
+void TfmMain::ShowAbout() {
+  if (!fmAbout_) fmAbout_ = new TfmAbout(this);
+  fmAbout_->exec();
 }
 
 void TfmMain::FormShow(const std::vector<std::string>& args) {

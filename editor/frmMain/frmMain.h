@@ -18,6 +18,8 @@ class QMdiArea;
 class QMenu;
 class QProgressBar;
 class TTextDocumentWindow;
+class TToolInfo;
+class TfmAbout;
 namespace tbz {
 class TToolbarZ;
 class TToolbarButtonZ;
@@ -56,6 +58,10 @@ class TfmMain : public QMainWindow, public TMainHost {
   QLabel* StatusPanels[3] = {};
   QProgressBar* Progress1 = nullptr;
   QMdiArea* MdiArea = nullptr;
+  TToolInfo* ToolInfo = nullptr;  // the hint window of the toolbar buttons
+
+  // "&Acerca de...": the About box, modal (made on first use and kept).
+  void ShowAbout();
 
   // TMainHost
   TDocumentWindowSeam& CreateDocumentWindow() override;
@@ -94,5 +100,6 @@ class TfmMain : public QMainWindow, public TMainHost {
   std::vector<QWidget*> documentButtons_;
   std::vector<std::unique_ptr<TTextDocumentWindow>> windows_;
   bool shown_ = false;
+  QPointer<TfmAbout> fmAbout_;
   QRect normalGeometry_;
 };
