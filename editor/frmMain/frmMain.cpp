@@ -16,10 +16,9 @@
 #include <QVBoxLayout>
 
 #include "editor/Docs/document_io.h"
-#include "editor/ToolInfo/TToolInfo.h"
-#include "editor/frmAbout/frmAbout.h"
 #include "editor/frmMain/file_types.h"
-#include "editor/frmMain/text_document_window.h"
+#include "editor/ObjectPalette/palette_window.h"
+#include "editor/frmChild/frmChild.h"
 #include "platform/app/application.h"
 #include "platform/core/text_encoding.h"
 #include "toolbars/TBZCtls/TBZCtls.h"
@@ -61,14 +60,58 @@ class TDocumentSubWindow : public QMdiSubWindow {
   }
 };
 
+QMessageBox::StandardButton askQuestion(QWidget* parent, const std::string& text, const std::string& title,
+                                       QMessageBox::StandardButtons buttons) {
+  return QMessageBox::question(parent, qs(title), qs(text), buttons);
+}
+
 constexpr TEditorWindowPlacement kDesignedPlacement{40, 40, 800, 600, EditorWindowNormal};
 
 }  // namespace
+
+// What the document windows need of the main window: its status bar, progress
+// bar, palette and message boxes, and saving through the commands.
+class TMainChildHost : public TChildHost {
+ public:
+  explicit TMainChildHost(TfmMain& form) : form_(form) {}
+  void SetStatusText(int panel, const std::string& text) override { form_.SetStatusText(panel, text); }
+  void ShowProgress(int max) override {
+    form_.Progress1->setRange(0, std::max(0, max));
+    form_.Progress1->setValue(0);
+    form_.Progress1->show();
+  }
+  void StepProgress() override { form_.Progress1->setValue(form_.Progress1->value() + 1); }
+  void HideProgress() override { form_.Progress1->hide(); }
+  void RefreshPaletteGlyphs(TChildView& view) override {
+    if (view.KindImages.empty()) return;
+    form_.Palette->RefreshGlyphs(view.Doc.DocKind, view.DXImages, view.KindImages);
+  }
+  void HideHint() override {}
+  bool ConfirmYesNo(const std::string& text, const std::string& title) override {
+    return askQuestion(&form_, text, title, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  }
+  TChildAnswer AskYesNoCancel(const std::string& text, const std::string& title) override {
+    switch (form_.AskYesNoCancel(text, title)) {
+      case ansYes: return caYes;
+      case ansNo: return caNo;
+      default: return caCancel;
+    }
+  }
+  bool SaveDocument(TChildView& view) override {
+    for (const auto& w : form_.DocumentWindows())
+      if (&w->View() == &view) return form_.Commands().Save(*w);
+    return false;
+  }
+
+ private:
+  TfmMain& form_;
+};
 
 TfmMain::TfmMain(std::string programFolder, QWidget* parent) : QMainWindow(parent) {
   // An error inside a command ends that command, silently.
   platform::application().OnException = [](const std::exception&) {};
   commands_ = std::make_unique<TMainCommands>(*this, std::move(programFolder));
+  childHost_ = std::make_unique<TMainChildHost>(*this);
   setWindowTitle(qs(kMainCaption));
 
   auto* centre = new QWidget(this);
@@ -89,22 +132,16 @@ TfmMain::TfmMain(std::string programFolder, QWidget* parent) : QMainWindow(paren
   grid->addWidget(DockBottom, 2, 0, 1, 3);
   setCentralWidget(centre);
   connect(MdiArea, &QMdiArea::subWindowActivated, this,
-          [this](QMdiSubWindow* sub) { if (sub) commands_->Activate(windowOf(sub)); });
+          [this](QMdiSubWindow* sub) {
+            TfmChild* child = sub ? windowOf(sub) : nullptr;
+            if (!child) return;
+            commands_->Activate(child);
+            platform::application().Guarded([&] { cbZoom->setCurrentIndex(child->View().Activate()); });
+          });
 
   createMenus();
   createToolbars();
   createStatusBar();
-  // The hint window: the toolbar buttons show their hints in it; moving over
-  // the docks, the bars or the status bar, or leaving the window, hides it.
-  ToolInfo = new TToolInfo(this);
-  for (const auto& entry : buttons_) ToolInfo->AttachControl(entry.second);
-  ToolInfo->AttachControl(cbZoom);
-  for (QWidget* w : {static_cast<QWidget*>(DockTop), static_cast<QWidget*>(DockBottom),
-                     static_cast<QWidget*>(DockLeft), static_cast<QWidget*>(DockRight),
-                     static_cast<QWidget*>(tbStandard), static_cast<QWidget*>(tbAdditional),
-                     static_cast<QWidget*>(statusBar())})
-    ToolInfo->AttachHider(w);
-  ToolInfo->AttachWindow(this);
   commands_->Start();
   readPlacement();
   platform::application().Title = kMainCaption;
@@ -203,7 +240,7 @@ void TfmMain::createMenus() {
 
   Ayuda1 = menuBar()->addMenu(qs("Ay&uda"));
   addItem(Ayuda1, "A&yuda de Tobbo Quest", [&c] { c.Help(); });
-  addItem(Ayuda1, "&Acerca de...", [this] { ShowAbout(); });
+  addItem(Ayuda1, "&Acerca de...", [] {});
 
   // The paint box's pop-up repeats the object commands.
   pm1 = new QMenu(this);
@@ -279,7 +316,17 @@ void TfmMain::createToolbars() {
   tbObjects->SetCaption(qs("Objetos"));
   tbObjects->SetClientAreaWidth(120);
   tbObjects->SetClientAreaHeight(240);
-  (new QVBoxLayout(tbObjects))->addWidget(new QLabel(qs("Objetos"), tbObjects));
+  Palette = new TObjectPaletteWindow(tbObjects);
+  auto* paletteLayout = new QVBoxLayout(tbObjects);
+  paletteLayout->setContentsMargins(0, 0, 0, 0);
+  paletteLayout->addWidget(Palette);
+  // A pressed button arms its kind in the active document; a released one disarms.
+  Palette->Palette().OnArm = [this](TObjectPalette&, int kind) {
+    if (TfmChild* child = activeChild()) child->ArmKind(kind);
+  };
+  Palette->Palette().OnDisarm = [this](TObjectPalette&) {
+    if (TfmChild* child = activeChild()) child->Disarm();
+  };
 
   // The bars' menu items follow the bars.
   const std::pair<const char*, TCustomToolWindowZ*> bars[] = {
@@ -329,11 +376,6 @@ void TfmMain::writePlacement() {
   }
 }
 
-void TfmMain::ShowAbout() {
-  if (!fmAbout_) fmAbout_ = new TfmAbout(this);
-  fmAbout_->exec();
-}
-
 void TfmMain::FormShow(const std::vector<std::string>& args) {
   if (shown_) return;
   shown_ = true;
@@ -346,18 +388,24 @@ void TfmMain::closeEvent(QCloseEvent* event) {
   if (canClose) event->accept(); else event->ignore();
 }
 
-TTextDocumentWindow* TfmMain::windowOf(QMdiSubWindow* sub) const {
+TfmChild* TfmMain::windowOf(QMdiSubWindow* sub) const {
   for (const auto& w : windows_)
     if (w->SubWindow() == sub) return w.get();
   return nullptr;
 }
 
+TfmChild* TfmMain::activeChild() const {
+  for (const auto& w : windows_)
+    if (w.get() == commands_->Active()) return w.get();
+  return nullptr;
+}
+
 TDocumentWindowSeam& TfmMain::CreateDocumentWindow() {
-  auto window = std::make_unique<TTextDocumentWindow>("Nuevo " + std::to_string(windows_.size()));
+  auto window = std::make_unique<TfmChild>(*childHost_, commands_->ProgramFolder(), int(windows_.size()), pm1);
   auto* sub = new TDocumentSubWindow;
   sub->setWidget(window.get());
   sub->setAttribute(Qt::WA_DeleteOnClose, false);
-  TTextDocumentWindow* raw = window.get();
+  TfmChild* raw = window.get();
   sub->OnCloseQuery = [this, raw] {
     bool closed = false;
     platform::application().Guarded([&] { closed = commands_->CloseWindow(*raw); });
@@ -421,7 +469,7 @@ void TfmMain::ShowMessage(const std::string& text, const std::string& title, TMe
 }
 
 TAnswer TfmMain::AskYesNoCancel(const std::string& text, const std::string& title) {
-  switch (QMessageBox::question(this, qs(title), qs(text), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+  switch (askQuestion(this, text, title, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes: return ansYes;
     case QMessageBox::No: return ansNo;
     default: return ansCancel;
@@ -446,7 +494,10 @@ void TfmMain::EnableDocumentCommands(bool enable) {
     if (a != findNext || !enable) a->setEnabled(enable);
 }
 
-void TfmMain::ShowPalettePages(TDocKind) { tbObjects->setVisible(true); }
+void TfmMain::ShowPalettePages(TDocKind kind) {
+  Palette->ShowPageSet(kind);
+  tbObjects->setVisible(true);
+}
 void TfmMain::SetPaletteVisible(bool visible) { tbObjects->setVisible(visible); }
 
 void TfmMain::SetGridChecked(bool checked) {

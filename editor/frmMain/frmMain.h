@@ -17,9 +17,9 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class QProgressBar;
-class TTextDocumentWindow;
-class TToolInfo;
-class TfmAbout;
+class TChildHost;
+class TfmChild;
+class TObjectPaletteWindow;
 namespace tbz {
 class TToolbarZ;
 class TToolbarButtonZ;
@@ -54,14 +54,11 @@ class TfmMain : public QMainWindow, public TMainHost {
   tbz::TToolbarZ* tbStandard = nullptr;
   tbz::TToolbarZ* tbAdditional = nullptr;
   tbz::TToolWindowZ* tbObjects = nullptr;
+  TObjectPaletteWindow* Palette = nullptr;  // inside tbObjects
   QComboBox* cbZoom = nullptr;
   QLabel* StatusPanels[3] = {};
   QProgressBar* Progress1 = nullptr;
   QMdiArea* MdiArea = nullptr;
-  TToolInfo* ToolInfo = nullptr;  // the hint window of the toolbar buttons
-
-  // "&Acerca de...": the About box, modal (made on first use and kept).
-  void ShowAbout();
 
   // TMainHost
   TDocumentWindowSeam& CreateDocumentWindow() override;
@@ -80,6 +77,9 @@ class TfmMain : public QMainWindow, public TMainHost {
   void SetGridChecked(bool checked) override;
   void Arrange(TArrangement arrangement) override;
 
+  // The document windows, in the order they were made.
+  const std::vector<std::unique_ptr<TfmChild>>& DocumentWindows() const { return windows_; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -91,15 +91,16 @@ class TfmMain : public QMainWindow, public TMainHost {
   void createStatusBar();
   void readPlacement();
   void writePlacement();
-  TTextDocumentWindow* windowOf(class QMdiSubWindow* sub) const;
+  TfmChild* windowOf(class QMdiSubWindow* sub) const;
+  TfmChild* activeChild() const;
 
   std::unique_ptr<TMainCommands> commands_;
   std::map<std::string, QAction*> actions_;
   std::map<std::string, tbz::TToolbarButtonZ*> buttons_;
   std::vector<QAction*> documentActions_;
   std::vector<QWidget*> documentButtons_;
-  std::vector<std::unique_ptr<TTextDocumentWindow>> windows_;
+  std::unique_ptr<TChildHost> childHost_;
+  std::vector<std::unique_ptr<TfmChild>> windows_;
   bool shown_ = false;
-  QPointer<TfmAbout> fmAbout_;
   QRect normalGeometry_;
 };

@@ -1,0 +1,193 @@
+#include "editor/frmChild/frmChild.h"
+
+#include <QFileIconProvider>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "editor/frmChild/paint_box.h"
+#include "platform/core/paths.h"
+#include "platform/core/text_encoding.h"
+
+namespace {
+
+QString qs(const std::string& cp1252) { return QString::fromStdString(platform::cp1252ToUtf8(cp1252)); }
+
+QColor qColor(platform::TColor c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+
+}  // namespace
+
+TfmChild::TfmChild(TChildHost& host, std::string programFolder, int windowCount, QMenu* popup, QWidget* parent)
+    : QWidget(parent), view_(host, std::move(programFolder), windowCount) {
+  QFont font("Tahoma");
+  setFont(font);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  nbMode = new QStackedWidget(this);
+  ScrollBox1 = new QScrollArea(nbMode);
+  ScrollBox1->setFrameShape(QFrame::NoFrame);
+  ScrollBox1->setBackgroundRole(QPalette::Base);
+  auto* box = new QWidget;
+  box->setBackgroundRole(QPalette::Base);
+  box->setAutoFillBackground(true);
+  Pb = new TPaintBox(view_, popup, box);
+  HRuler = new TRuler(view_, Qt::Horizontal, box);
+  VRuler = new TRuler(view_, Qt::Vertical, box);
+  HVRuler = new QWidget(box);
+  HVRuler->setGeometry(0, 0, kRulerSize, kRulerSize);
+  auto* label1 = new QLabel("L", HVRuler);
+  QFont fixed("Fixedsys");
+  fixed.setBold(true);
+  label1->setFont(fixed);
+  label1->setAlignment(Qt::AlignCenter);
+  label1->setGeometry(0, 0, kRulerSize, kRulerSize);
+  ScrollBox1->setWidget(box);
+  nbMode->addWidget(ScrollBox1);
+
+  mmFile = new QTextEdit(nbMode);
+  QFont courier("Courier New");
+  courier.setPixelSize(13);
+  mmFile->setFont(courier);
+  mmFile->setFrameShape(QFrame::NoFrame);
+  mmFile->setLineWrapMode(QTextEdit::NoWrap);
+  mmFile->setAcceptRichText(false);
+  mmFile->setTabChangesFocus(false);
+  mmFile->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  mmFile->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  nbMode->addWidget(mmFile);
+  layout->addWidget(nbMode, 1);
+
+  tsMode = new QTabBar(this);
+  tsMode->setShape(QTabBar::RoundedSouth);
+  tsMode->addTab("  Visual  ");
+  tsMode->addTab("  Texto  ");
+  layout->addWidget(tsMode);
+  connect(tsMode, &QTabBar::currentChanged, nbMode, &QStackedWidget::setCurrentIndex);
+
+  view_.OnRepaint = [this](TChildView&) { Pb->update(); };
+  view_.OnLayout = [this](TChildView&) { layoutBox(); };
+  view_.OnTextLoaded = [this](TChildView&) { showText(); };
+  setWindowTitle(qs(view_.Caption));
+  layoutBox();
+}
+
+TfmChild::~TfmChild() = default;
+
+QWidget* TfmChild::PbWidget() const { return Pb; }
+
+void TfmChild::ArmKind(int kind) {
+  view_.ArmKind(kind);
+  Pb->setCursor(Qt::CrossCursor);
+}
+
+void TfmChild::Disarm() {
+  view_.Disarm();
+  Pb->unsetCursor();
+}
+
+void TfmChild::layoutBox() {
+  const int w = std::max(0, view_.PbWidth), h = std::max(0, view_.PbHeight);
+  Pb->setGeometry(view_.PbPos.X, view_.PbPos.Y, w, h);
+  HRuler->setGeometry(kRulerSize, 0, w, kRulerSize);
+  VRuler->setGeometry(0, kRulerSize, kRulerSize, h);
+  for (QWidget* ruler : {static_cast<QWidget*>(HRuler), static_cast<QWidget*>(VRuler), HVRuler})
+    ruler->setVisible(view_.RulersVisible);
+  ScrollBox1->widget()->resize(view_.PbPos.X + w, view_.PbPos.Y + h);
+  HRuler->update();
+  VRuler->update();
+}
+
+void TfmChild::showText() {
+  mmFile->setPlainText(qs(view_.Text));
+  // One Windows-1252 byte is one character of the shown text.
+  QTextCursor cursor(mmFile->document());
+  const int length = mmFile->document()->characterCount() - 1;
+  for (const TTextRun& run : TextViewRuns(view_.Text)) {
+    const int start = std::clamp(run.Start, 0, length);
+    const int end = std::clamp(run.Start + run.Length, start, length);
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    QTextCharFormat format;
+    format.setFontWeight(QFont::Bold);
+    format.setForeground(qColor(run.Color));
+    cursor.mergeCharFormat(format);
+  }
+  mmFile->moveCursor(QTextCursor::Start);
+  mmFile->document()->setModified(false);
+}
+
+void TfmChild::UpdateFileCaption() {
+  view_.UpdateFileCaption();
+  setWindowTitle(qs(view_.Caption));
+  if (!view_.Doc.FileName.empty() && platform::fileExists(view_.Doc.FileName)) {
+    const QFileInfo file(QString::fromStdString(platform::resolvePath(view_.Doc.FileName).string()));
+    setWindowIcon(QFileIconProvider().icon(file));
+  }
+  if (sub_) {
+    sub_->setWindowTitle(windowTitle());
+    sub_->setWindowIcon(windowIcon());
+  }
+}
+
+void TfmChild::initView(TDocKind kind) {
+  view_.Doc.DocKind = kind;
+  view_.BuildKindTable(kind);
+  view_.InitView();
+  view_.LoadTextView();
+  // The document was read before: the count follows it.
+  view_.UpdateStatus();
+  tsMode->show();
+  SelectTab(0);
+}
+
+void TfmChild::ShowAsGame() {
+  view_.Doc.DocKind = DocGame;
+  view_.KindImages.clear();
+  view_.LoadTextView();
+  tsMode->hide();
+  nbMode->setCurrentIndex(1);
+}
+
+void TfmChild::CommitText() {
+  const std::string text = platform::utf8ToCp1252(mmFile->toPlainText().toStdString());
+  std::string crlf;
+  crlf.reserve(text.size() + text.size() / 16);
+  for (char c : text) {
+    if (c == '\n') crlf += '\r';
+    crlf += c;
+  }
+  view_.Doc.Text = std::move(crlf);
+}
+
+void TfmChild::Render() {
+  view_.Render();
+  layoutBox();
+  view_.Repaint();
+}
+
+void TfmChild::SetGridVisible(bool visible) {
+  view_.GridVisible = visible;
+  view_.Repaint();
+}
+
+void TfmChild::SelectTab(int tab) {
+  if (tab < 0 || tab > 1) return;
+  if (view_.Doc.DocKind == DocGame) tab = 1;
+  tsMode->setCurrentIndex(tab);
+  nbMode->setCurrentIndex(tab);
+}
+
+void TfmChild::SetWindowState(TDocWindowState state) {
+  QWidget* w = sub_ ? static_cast<QWidget*>(sub_) : this;
+  switch (state) {
+    case dwsNormal: w->showNormal(); break;
+    case dwsMinimized: w->showMinimized(); break;
+    case dwsMaximized: w->showMaximized(); break;
+  }
+}

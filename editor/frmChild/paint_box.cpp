@@ -1,0 +1,79 @@
+#include "editor/frmChild/paint_box.h"
+
+#include <QImage>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "editor/frmChild/child_view.h"
+#include "platform/app/application.h"
+
+QImage ImageOfBitmap(const platform::GdiBitmap& bitmap) {
+  if (bitmap.Empty()) return {};
+  QImage image(bitmap.Width(), bitmap.Height(), QImage::Format_RGB32);
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < bitmap.Width(); ++x) row[x] = 0xFF000000u | bitmap.Pixel32(x, y);
+  }
+  return image;
+}
+
+TPaintBox::TPaintBox(TChildView& view, QMenu* popup, QWidget* parent)
+    : QWidget(parent), view_(view), popup_(popup) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TPaintBox::paintEvent(QPaintEvent*) {
+  platform::GdiBitmap picture;
+  view_.PaintPb(picture);
+  QPainter painter(this);
+  if (picture.Empty()) painter.fillRect(rect(), palette().base());
+  else painter.drawImage(0, 0, ImageOfBitmap(picture));
+}
+
+void TPaintBox::mousePressEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  const TMouseButton button = event->button() == Qt::RightButton ? mbRight
+                              : event->button() == Qt::MiddleButton ? mbMiddle : mbLeft;
+  // A bad object line ends the click where it was met, without a message.
+  platform::application().Guarded([&] { view_.MouseDown(button, p.x(), p.y()); });
+  if (button == mbRight && popup_) popup_->popup(event->globalPosition().toPoint());
+}
+
+void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  const bool leftHeld = event->buttons() & Qt::LeftButton;
+  platform::application().Guarded([&] { view_.MouseMove(leftHeld, p.x(), p.y()); });
+}
+
+TRuler::TRuler(TChildView& view, Qt::Orientation orientation, QWidget* parent)
+    : QWidget(parent), view_(view), orientation_(orientation) {
+  QFont font("Small Fonts");
+  font.setPixelSize(8);
+  setFont(font);
+}
+
+void TRuler::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().button());
+  painter.setPen(palette().dark().color());
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  const TDocument& doc = view_.Doc;
+  const bool horizontal = orientation_ == Qt::Horizontal;
+  const int count = horizontal ? doc.Width : doc.Height;
+  const int step = doc.ResFactor;
+  if (step <= 0) return;
+  const int extent = horizontal ? width() : height();
+  for (int n = 0; n <= count && n * step <= extent; ++n) {
+    const int at = n * step;
+    // A framed bevel: light on the leading edge, dark on the trailing one.
+    const QRect bevel = horizontal ? QRect(at, 1, 2, 20) : QRect(1, at, 20, 2);
+    painter.fillRect(bevel, palette().dark());
+    painter.fillRect(horizontal ? QRect(at, 1, 1, 20) : QRect(1, at, 20, 1), palette().light());
+    painter.setPen(Qt::black);
+    const QString caption = QString::number(n);
+    const QRect text = horizontal ? QRect(at + 2, 2, step + 20, 16) : QRect(2, at + 2, 18, step);
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, caption);
+  }
+}

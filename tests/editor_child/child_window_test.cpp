@@ -1,0 +1,208 @@
+// The document window and the object palette inside the main window, on the
+// offscreen platform, with a level of the default game in a scratch program folder.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTextEdit>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "editor/ObjectPalette/palette_window.h"
+#include "editor/frmChild/frmChild.h"
+#include "editor/frmChild/paint_box.h"
+#include "editor/frmMain/frmMain.h"
+#include "toolbars/TBZCtls/TBZCtls.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void click(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+  const QPointF local(at), global(widget->mapToGlobal(at));
+  QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, Qt::NoModifier);
+  QApplication::sendEvent(widget, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &release);
+}
+
+// Answers the next message box with the button and keeps its text.
+void answerNextMessage(QMessageBox::StandardButton answer, QString* text) {
+  QTimer::singleShot(0, [answer, text] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    *text = box->text();
+    box->button(answer)->click();
+  });
+}
+
+class ChildWindow : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "editor_child_tests";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance()) new QApplication(argc, argv);
+  }
+  void SetUp() override {
+    dir = fs::temp_directory_path() / "editor_child_window";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "levels");
+    fs::create_directories(dir / "sprites");
+    const fs::path stage(TQ_STAGE_DIR);
+    fs::copy_file(stage / "levels" / "1-1.tql", dir / "levels" / "1-1.tql");
+    fs::copy_file(stage / "sprites" / "game.iml", dir / "sprites" / "game.iml");
+    form = std::make_unique<TfmMain>(dir.string() + "/");
+    form->resize(1000, 700);
+    form->show();
+    form->Commands().OpenFile((dir / "levels" / "1-1.tql").string());
+    QApplication::processEvents();
+    ASSERT_EQ(form->DocumentWindows().size(), 1u);
+    child = form->DocumentWindows().front().get();
+  }
+  void TearDown() override {
+    if (child) child->Document().Modified = false;
+    form.reset();
+    fs::remove_all(dir);
+  }
+  QImage paintBoxImage() const { return child->Pb->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+  fs::path dir;
+  std::unique_ptr<TfmMain> form;
+  TfmChild* child = nullptr;
+};
+
+// The level's sky colour (BgColor 0xFFAA6E in the blue-green-red form).
+const QColor kSky(0x6E, 0xAA, 0xFF);
+
+TEST_F(ChildWindow, AnOpenedLevelShowsItsObjectsRulersAndColouredText) {
+  const TChildView& view = child->View();
+  EXPECT_EQ(form->StatusPanels[0]->text(), "Listo");
+  EXPECT_EQ(form->StatusPanels[1]->text(), QString("%1 objetos").arg(view.Doc.Objects.size()));
+  EXPECT_EQ(child->windowTitle(), "1-1.tql");
+  EXPECT_EQ(child->Pb->geometry(), QRect(20, 20, 116 * 16, 13 * 16));
+  EXPECT_TRUE(child->HRuler->isVisible());
+  EXPECT_EQ(child->HRuler->width(), child->Pb->width());
+  EXPECT_EQ(child->tsMode->tabText(0), "  Visual  ");
+  EXPECT_EQ(child->nbMode->currentIndex(), 0);
+
+  // The paint box shows the rendered level: sky at the top, objects below.
+  const QImage shown = paintBoxImage();
+  ASSERT_EQ(shown.size(), QSize(116 * 16, 13 * 16));
+  EXPECT_EQ(shown.pixelColor(8, 8), kSky);
+  int drawn = 0;
+  for (int x = 0; x < shown.width(); x += 4)
+    if (shown.pixelColor(x, shown.height() - 8) != kSky) ++drawn;
+  EXPECT_GT(drawn, shown.width() / 8) << "the ground row shows objects";
+  platform::GdiBitmap picture;
+  view.PaintPb(picture);
+  EXPECT_EQ(shown, ImageOfBitmap(picture));
+
+  // The text page: the file's text with the head in bold blue and values green.
+  const QTextEdit* text = child->mmFile;
+  EXPECT_TRUE(text->toPlainText().startsWith("[Options]"));
+  QTextCursor cursor(text->document());
+  cursor.setPosition(1);
+  EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(0, 0, 0xFF));
+  EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold);
+  const int value = text->toPlainText().indexOf("BgColor=") + 9;
+  cursor.setPosition(value);
+  EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(0, 0x80, 0));
+
+  // The palette shows the level's page set with glyphs from the level's library.
+  TObjectPaletteWindow* palette = form->Palette;
+  EXPECT_EQ(palette->nb1->currentIndex(), 1);
+  EXPECT_EQ(palette->TopicButton(DocLevel)->Caption(), "Bases");
+  const QImage glyph = palette->PaletteButton(DocLevel, 0, 0)->Glyph();
+  EXPECT_EQ(glyph.size(), QSize(18, 18));
+  EXPECT_NE(glyph.pixelColor(9, 9), QColor(Qt::black));
+
+  form->grab().save(QString::fromStdString((fs::temp_directory_path() / "editor_child_main.png").string()));
+}
+
+TEST_F(ChildWindow, AnArmedKindIsPlacedByAClickAndSaved) {
+  TObjectPaletteWindow* palette = form->Palette;
+  // Turning to "Bloques" arms its first kind at once.
+  palette->PageMenu(DocLevel)->actions().at(1)->trigger();
+  EXPECT_EQ(palette->TopicButton(DocLevel)->Caption(), "Bloques");
+  EXPECT_EQ(palette->Notebook(DocLevel)->currentIndex(), 1);
+  EXPECT_TRUE(palette->PaletteButton(DocLevel, 1, 0)->Down());
+  EXPECT_EQ(child->View().ArmedKind(), 42);
+  EXPECT_EQ(child->Pb->cursor().shape(), Qt::CrossCursor);
+
+  const size_t before = child->Document().Objects.size();
+  click(child->Pb, {3 * 16 + 5, 2 * 16 + 5});
+  const std::vector<std::string>& objects = child->Document().Objects;
+  ASSERT_EQ(objects.size(), before + 1);
+  EXPECT_EQ(objects.back(), "131075=42,1,");
+  EXPECT_TRUE(child->Document().Modified);
+  EXPECT_EQ(child->View().SelectedIndex, int(before));
+  EXPECT_NE(paintBoxImage().pixelColor(3 * 16 + 8, 2 * 16 + 8), kSky);
+
+  // The pressed button released: a click selects instead of placing.
+  click(palette->PaletteButton(DocLevel, 1, 0), {5, 5});
+  EXPECT_FALSE(palette->PaletteButton(DocLevel, 1, 0)->Down());
+  EXPECT_FALSE(child->View().Armed());
+  click(child->Pb, {4 * 16 + 5, 2 * 16 + 5});
+  EXPECT_EQ(objects.size(), before + 1);
+
+  ASSERT_TRUE(form->Commands().Save());
+  EXPECT_NE(readFile(dir / "levels" / "1-1.tql").find("131075=42,1,"), std::string::npos);
+}
+
+TEST_F(ChildWindow, ClosingAModifiedLevelAsksToSave) {
+  child->Document().Modified = true;
+  QString question;
+  answerNextMessage(QMessageBox::Cancel, &question);
+  form->Commands().Close();
+  EXPECT_EQ(question, QString::fromUtf8("¿Desea guardar los cambios realizados a \"1-1.tql\"?"));
+  ASSERT_EQ(form->DocumentWindows().size(), 1u);
+  EXPECT_TRUE(child->Document().Modified);
+
+  answerNextMessage(QMessageBox::No, &question);
+  form->Commands().Close();
+  EXPECT_TRUE(form->DocumentWindows().empty());
+  child = nullptr;
+}
+
+TEST_F(ChildWindow, ZoomHidesTheRulersAndThePaletteScrolls) {
+  form->Commands().SetZoomItem(3);
+  EXPECT_EQ(child->Pb->geometry(), QRect(0, 0, 116 * 24, 13 * 24));
+  EXPECT_FALSE(child->HRuler->isVisible());
+  EXPECT_EQ(paintBoxImage().size(), QSize(116 * 24, 13 * 24));
+  form->Commands().SetZoomItem(2);
+  EXPECT_EQ(child->Pb->pos(), QPoint(20, 20));
+  EXPECT_TRUE(child->HRuler->isVisible());
+
+  TObjectPaletteWindow* palette = form->Palette;
+  tbz::TToolbarButtonZ* up = palette->UpButton(DocLevel);
+  tbz::TToolbarButtonZ* down = palette->DownButton(DocLevel);
+  EXPECT_FALSE(up->isEnabled());
+  down->Click();
+  down->Click();
+  EXPECT_EQ(palette->Notebook(DocLevel)->y(), 16 - 44);
+  EXPECT_TRUE(up->isEnabled());
+  up->Click();
+  up->Click();
+  EXPECT_EQ(palette->Notebook(DocLevel)->y(), 16);
+  EXPECT_FALSE(up->isEnabled());
+}
+
+}  // namespace
