@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 
 #include "editor/Docs/document_io.h"
+#include "editor/ToolInfo/TToolInfo.h"
+#include "editor/frmAbout/frmAbout.h"
 #include "editor/frmMain/file_types.h"
 #include "editor/ObjectPalette/palette_window.h"
 #include "editor/frmChild/frmChild.h"
@@ -86,7 +88,9 @@ class TMainChildHost : public TChildHost {
     if (view.KindImages.empty()) return;
     form_.Palette->RefreshGlyphs(view.Doc.DocKind, view.DXImages, view.KindImages);
   }
-  void HideHint() override {}
+  void HideHint() override {
+    if (form_.ToolInfo) form_.ToolInfo->Controller().Hide();
+  }
   bool ConfirmYesNo(const std::string& text, const std::string& title) override {
     return askQuestion(&form_, text, title, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
   }
@@ -142,6 +146,17 @@ TfmMain::TfmMain(std::string programFolder, QWidget* parent) : QMainWindow(paren
   createMenus();
   createToolbars();
   createStatusBar();
+  // The hint window: the toolbar buttons show their hints in it; moving over
+  // the docks, the bars or the status bar, or leaving the window, hides it.
+  ToolInfo = new TToolInfo(this);
+  for (const auto& entry : buttons_) ToolInfo->AttachControl(entry.second);
+  ToolInfo->AttachControl(cbZoom);
+  for (QWidget* w : {static_cast<QWidget*>(DockTop), static_cast<QWidget*>(DockBottom),
+                     static_cast<QWidget*>(DockLeft), static_cast<QWidget*>(DockRight),
+                     static_cast<QWidget*>(tbStandard), static_cast<QWidget*>(tbAdditional),
+                     static_cast<QWidget*>(statusBar())})
+    ToolInfo->AttachHider(w);
+  ToolInfo->AttachWindow(this);
   commands_->Start();
   readPlacement();
   platform::application().Title = kMainCaption;
@@ -240,7 +255,7 @@ void TfmMain::createMenus() {
 
   Ayuda1 = menuBar()->addMenu(qs("Ay&uda"));
   addItem(Ayuda1, "A&yuda de Tobbo Quest", [&c] { c.Help(); });
-  addItem(Ayuda1, "&Acerca de...", [] {});
+  addItem(Ayuda1, "&Acerca de...", [this] { ShowAbout(); });
 
   // The paint box's pop-up repeats the object commands.
   pm1 = new QMenu(this);
@@ -374,6 +389,11 @@ void TfmMain::writePlacement() {
   } catch (const std::exception&) {
     // A settings file that cannot be written keeps its old placement.
   }
+}
+
+void TfmMain::ShowAbout() {
+  if (!fmAbout_) fmAbout_ = new TfmAbout(this);
+  fmAbout_->exec();
 }
 
 void TfmMain::FormShow(const std::vector<std::string>& args) {

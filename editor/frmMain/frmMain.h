@@ -20,6 +20,8 @@ class QProgressBar;
 class TChildHost;
 class TfmChild;
 class TObjectPaletteWindow;
+class TToolInfo;
+class TfmAbout;
 namespace tbz {
 class TToolbarZ;
 class TToolbarButtonZ;
@@ -59,6 +61,10 @@ class TfmMain : public QMainWindow, public TMainHost {
   QLabel* StatusPanels[3] = {};
   QProgressBar* Progress1 = nullptr;
   QMdiArea* MdiArea = nullptr;
+  TToolInfo* ToolInfo = nullptr;  // the hint window of the toolbar buttons
+
+  // "&Acerca de...": the About box, modal (made on first use and kept).
+  void ShowAbout();
 
   // TMainHost
   TDocumentWindowSeam& CreateDocumentWindow() override;
@@ -102,5 +108,6 @@ class TfmMain : public QMainWindow, public TMainHost {
   std::unique_ptr<TChildHost> childHost_;
   std::vector<std::unique_ptr<TfmChild>> windows_;
   bool shown_ = false;
+  QPointer<TfmAbout> fmAbout_;
   QRect normalGeometry_;
 };

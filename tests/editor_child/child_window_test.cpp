@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 #include "editor/ObjectPalette/palette_window.h"
 #include "editor/frmChild/frmChild.h"
@@ -62,7 +63,7 @@ class ChildWindow : public ::testing::Test {
     if (!QApplication::instance()) new QApplication(argc, argv);
   }
   void SetUp() override {
-    dir = fs::temp_directory_path() / "editor_child_window";
+    dir = fs::temp_directory_path() / ("editor_child_window_" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir / "levels");
     fs::create_directories(dir / "sprites");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <unistd.h>
 
 #include "platform/core/bitmap.h"
 #include "tests/editor_document/document_fixture.h"
@@ -284,7 +285,7 @@ TEST_F(ChildViewTest, SizesThatCannotBeDrawnAreRefused) {
 }
 
 TEST_F(ChildViewTest, BackgroundPictureIsStretchedAndRestoresDeletedObjects) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "editor_document_bg";
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("editor_document_bg_" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
   platform::Bitmap picture(2, 1, 24);
   picture.pixels = {255, 0, 0, 0, 0, 255};  // red, blue

@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 #include "platform/core/ini_file.h"
 #include "toolbars/TBZCtls/TBZCtls.h"
@@ -28,7 +29,7 @@ class FrmMain : public ::testing::Test {
     if (!QApplication::instance()) app = new QApplication(argc, argv);
   }
   void SetUp() override {
-    dir = fs::temp_directory_path() / "editor_main_frm";
+    dir = fs::temp_directory_path() / ("editor_main_frm_" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
   }

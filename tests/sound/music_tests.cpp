@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <thread>
+#include <unistd.h>
 
 #include "components/MIDIPlayer/TMediaPlayer.h"
 #include "platform/core/clock.h"
@@ -199,7 +200,7 @@ TEST_F(SilentMusicTest, AMissingOrBrokenFileFailsTheOpenQuietly) {
 }
 
 TEST_F(SilentMusicTest, StoredPathsAreFoundWithoutRegardToCase) {
-  const auto folder = std::filesystem::temp_directory_path() / "tq_sound_music";
+  const auto folder = std::filesystem::temp_directory_path() / ("tq_sound_music_" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder / "Music");
   std::filesystem::copy_file(file, folder / "Music" / "Normal 2.MID", std::filesystem::copy_options::overwrite_existing);
   const std::string before = programFolder();
