@@ -40,6 +40,7 @@ std::string readWholeFile(const std::string& fileName) {
 
 }  // namespace
 
+inline namespace document_numbers {
 int StrToInt(std::string_view text) {
   const std::string quoted = "'" + std::string(text) + "' is not a valid integer value";
   size_t i = 0;
@@ -72,6 +73,7 @@ int StrToInt(std::string_view text) {
   if (value < INT32_MIN || value > INT32_MAX) throw EConvertError(quoted);
   return int(value);
 }
+}  // namespace document_numbers
 
 TChildView::TChildView(TChildHost& host, std::string programFolder, int windowCount)
     : host_(host), programFolder_(std::move(programFolder)) {

@@ -15,6 +15,10 @@
 #include "platform/draw/gdi_bitmap.h"
 #include "platform/draw/geometry.h"
 
+// The document window reads numbers as the file loader does (hexadecimal after
+// "0x" too, no trailing blanks), unlike the dialogs' fields: its own names, so
+// that a program with both links one of each.
+inline namespace document_numbers {
 // A field that should hold a whole number does not: "'%s' is not a valid integer value".
 class EConvertError : public std::invalid_argument {
  public:
@@ -29,6 +33,7 @@ class ELevelSize : public std::runtime_error {
 // Decimal, or hexadecimal after "0x", "0X" or "$", with optional sign and leading
 // blanks; anything else throws EConvertError.
 int StrToInt(std::string_view text);
+}  // namespace document_numbers
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 

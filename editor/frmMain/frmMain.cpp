@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QGridLayout>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -19,6 +18,7 @@
 #include "editor/ToolInfo/TToolInfo.h"
 #include "editor/frmAbout/frmAbout.h"
 #include "editor/frmMain/file_types.h"
+#include "editor/frmMain/toolbar_glyphs.h"
 #include "editor/ObjectPalette/palette_window.h"
 #include "editor/frmChild/frmChild.h"
 #include "platform/app/application.h"
@@ -212,14 +212,14 @@ void TfmMain::createMenus() {
   miEdit = menuBar()->addMenu(qs("&Edici\xF3n"));
   addItem(miEdit, "&Eliminar", [&c] { c.Delete(); }, QKeySequence(Qt::Key_Delete));
   addItem(miEdit, "&Eliminar todos", [&c] { c.DeleteAll(); }, QKeySequence("Shift+Del"));
-  addItem(miEdit, "&Llenar con...", [] {}, QKeySequence(Qt::Key_Insert));
+  addItem(miEdit, "&Llenar con...", [this] { Fill(); }, QKeySequence(Qt::Key_Insert));
   QMenu* order = miEdit->addMenu(qs("Ordenar"));
   addItem(order, "&Traer al frente", [&c] { c.BringToFront(); });
   addItem(order, "&Enviar al fondo", [&c] { c.SendToBack(); });
   miEdit->addSeparator();
-  addItem(miEdit, "&Buscar...", [] {}, QKeySequence("Ctrl+B"));
-  addItem(miEdit, "Buscar &siguiente", [] {}, QKeySequence("F3"));
-  addItem(miEdit, "&Reemplazar...", [] {}, QKeySequence("Ctrl+R"));
+  addItem(miEdit, "&Buscar...", [this] { Find(false); }, QKeySequence("Ctrl+B"));
+  addItem(miEdit, "Buscar &siguiente", [this] { Find(true); }, QKeySequence("F3"));
+  addItem(miEdit, "&Reemplazar...", [this] { Replace(); }, QKeySequence("Ctrl+R"));
 
   miView = menuBar()->addMenu(qs("&Ver"));
   QAction* grid = doc(addItem(miView, "&Grilla", [&c] { c.GridMenu(); }, QKeySequence("F2")));
@@ -275,6 +275,13 @@ TToolbarButtonZ* TfmMain::addButton(TToolbarZ* bar, const char* hint, std::funct
   button->setToolTip(qs(hint));
   // Text buttons until the glyph strips exist: as wide as their hint.
   button->resize(button->fontMetrics().horizontalAdvance(button->Caption()) + 12, 22);
+  // A glyph found in the program folder replaces the text.
+  if (const QImage glyph(QString::fromStdString(ToolbarGlyphFile(commands_->ProgramFolder(), hint).string()));
+      !glyph.isNull()) {
+    button->SetGlyph(glyph);
+    button->SetDisplayMode(dmGlyphOnly);
+    button->resize(23, 22);
+  }
   button->OnClick = [command](TToolbarButtonZ*) { platform::application().Guarded(command); };
   buttons_.emplace(hint, button);
   return button;
@@ -293,9 +300,9 @@ void TfmMain::createToolbars() {
   new TToolbarSepZ(tbStandard);
   documentButtons_.push_back(addButton(tbStandard, "Eliminar", [&c] { c.Delete(); }));
   documentButtons_.push_back(addButton(tbStandard, "Eliminar todos", [&c] { c.DeleteAll(); }));
-  documentButtons_.push_back(addButton(tbStandard, "Buscar...", [] {}));
-  documentButtons_.push_back(addButton(tbStandard, "Buscar siguiente", [] {}));
-  documentButtons_.push_back(addButton(tbStandard, "Reemplazar...", [] {}));
+  documentButtons_.push_back(addButton(tbStandard, "Buscar...", [this] { Find(false); }));
+  documentButtons_.push_back(addButton(tbStandard, "Buscar siguiente", [this] { Find(true); }));
+  documentButtons_.push_back(addButton(tbStandard, "Reemplazar...", [this] { Replace(); }));
   new TToolbarSepZ(tbStandard);
   TToolbarButtonZ* grid = addButton(tbStandard, "Grilla", [] {});
   grid->SetGroupIndex(1);
@@ -316,10 +323,10 @@ void TfmMain::createToolbars() {
   documentButtons_.push_back(addButton(tbAdditional, "Propiedades del nivel", [&c] { c.Properties(); }));
   documentButtons_.push_back(addButton(tbAdditional, "Guardar y ejecutar", [&c] { c.Execute(); }));
   documentButtons_.push_back(addButton(tbAdditional, "Actualizar", [&c] { c.Refresh(); }));
-  documentButtons_.push_back(addButton(tbAdditional, "Llenar con...", [] {}));
+  documentButtons_.push_back(addButton(tbAdditional, "Llenar con...", [this] { Fill(); }));
   documentButtons_.push_back(addButton(tbAdditional, "Traer al frente", [&c] { c.BringToFront(); }));
   documentButtons_.push_back(addButton(tbAdditional, "Enviar al fondo", [&c] { c.SendToBack(); }));
-  documentButtons_.push_back(addButton(tbAdditional, "Color de fondo", [] {}));
+  documentButtons_.push_back(addButton(tbAdditional, "Color de fondo", [this] { ChooseBackgroundColor(); }));
   cbZoom = new QComboBox(tbAdditional);
   for (const TZoomItem& item : kZoomItems) cbZoom->addItem(item.text);
   cbZoom->setToolTip("Nivel de Zoom");
@@ -466,20 +473,6 @@ std::optional<std::string> TfmMain::SaveFileDialog(const std::string& title, con
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return cp(dialog.selectedFiles().first());
 }
-
-bool TfmMain::AskPassword(const std::string& password) {
-  bool ok = false;
-  const QString typed = QInputDialog::getText(this, qs("Contrase\xF1" "a"), qs("Contrase\xF1" "a:"),
-                                              QLineEdit::Password, QString(), &ok);
-  return ok && cp(typed) == password;
-}
-
-std::optional<TDocument> TfmMain::AskNewDocument(TDocKind kind) {
-  const TNewLevelSettings settings = commands_->Settings().ReadNewLevel();
-  return kind == DocLevel ? NewLevelDocument(settings) : NewWorldDocument(settings);
-}
-
-bool TfmMain::EditProperties(TDocumentWindowSeam&) { return false; }
 
 void TfmMain::ShowMessage(const std::string& text, const std::string& title, TMessageIcon icon) {
   QMessageBox box(icon == miError ? QMessageBox::Critical : icon == miQuestion ? QMessageBox::Question

@@ -22,6 +22,13 @@ class TfmChild;
 class TObjectPaletteWindow;
 class TToolInfo;
 class TfmAbout;
+class TChildView;
+class TfmColor;
+class TfmFill;
+class TfmFind;
+class TfmLevelProp;
+class TfmPassword;
+class TfmReplace;
 namespace tbz {
 class TToolbarZ;
 class TToolbarButtonZ;
@@ -66,6 +73,23 @@ class TfmMain : public QMainWindow, public TMainHost {
   // "&Acerca de...": the About box, modal (made on first use and kept).
   void ShowAbout();
 
+  // The dialogs of the commands, made on first use and kept for the run.
+  TfmLevelProp& fmLevelProp();
+  TfmFind& fmFind();
+  TfmReplace& fmReplace();
+  TfmFill& fmFill();
+  TfmColor& fmColor();
+  TfmPassword& fmPassword();
+  // The active document window's view, or nullptr.
+  TChildView* ActiveView() const;
+  // Edit commands on the active document: find (next) selects the first object
+  // of the kind from the start or after the selection; replace and fill change
+  // the object list; the colour pop-up drops from its toolbar button.
+  void Find(bool next);
+  void Replace();
+  void Fill();
+  void ChooseBackgroundColor();
+
   // TMainHost
   TDocumentWindowSeam& CreateDocumentWindow() override;
   void FreeDocumentWindow(TDocumentWindowSeam& window) override;
@@ -99,6 +123,8 @@ class TfmMain : public QMainWindow, public TMainHost {
   void writePlacement();
   TfmChild* windowOf(class QMdiSubWindow* sub) const;
   TfmChild* activeChild() const;
+  const std::string* selectedLine() const;
+  void endSearch(TChildView& view);
 
   std::unique_ptr<TMainCommands> commands_;
   std::map<std::string, QAction*> actions_;
@@ -109,5 +135,11 @@ class TfmMain : public QMainWindow, public TMainHost {
   std::vector<std::unique_ptr<TfmChild>> windows_;
   bool shown_ = false;
   QPointer<TfmAbout> fmAbout_;
+  QPointer<TfmLevelProp> fmLevelProp_;
+  QPointer<TfmFind> fmFind_;
+  QPointer<TfmReplace> fmReplace_;
+  QPointer<TfmFill> fmFill_;
+  QPointer<TfmColor> fmColor_;
+  QPointer<TfmPassword> fmPassword_;
   QRect normalGeometry_;
 };

@@ -8,10 +8,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMdiArea>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
 
+#include "editor/frmLevelProp/TfmLevelProp.h"
 #include "platform/core/ini_file.h"
 #include "toolbars/TBZCtls/TBZCtls.h"
 #include "toolbars/TBZTlwn/TBZTlwn.h"
@@ -50,6 +52,8 @@ TEST_F(FrmMain, StartsWithoutDocumentsAndEnablesTheCommandsWithOne) {
   EXPECT_FALSE(form.Button("Guardar")->isEnabled());
   EXPECT_FALSE(form.tbObjects->Visible());
 
+  // The new level's properties dialog, confirmed as it stands.
+  QTimer::singleShot(0, &form.fmLevelProp(), [&form] { form.fmLevelProp().accept(); });
   form.Commands().NewLevel();
   EXPECT_EQ(form.MdiArea->subWindowList().size(), 1);
   EXPECT_TRUE(form.Action("&Guardar")->isEnabled());

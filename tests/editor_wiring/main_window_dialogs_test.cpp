@@ -1,0 +1,230 @@
+// The main window's commands through their real dialogs, each answered from
+// the dialog's own modal loop.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolButton>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+#include "editor/frmChild/frmChild.h"
+#include "editor/frmColor/TfmColor.h"
+#include "editor/frmFill/TfmFill.h"
+#include "editor/frmFind/TfmFind.h"
+#include "editor/frmLevelProp/TfmLevelProp.h"
+#include "editor/frmMain/frmMain.h"
+#include "editor/frmPassword/TfmPassword.h"
+#include "editor/frmReplace/TfmReplace.h"
+
+namespace fs = std::filesystem;
+using M = TLevelPropModel;
+
+namespace {
+
+void Click(QWidget& dialog, const char* text) {
+  for (QAbstractButton* b : dialog.findChildren<QAbstractButton*>())
+    if (b->text() == QString::fromUtf8(text)) return b->click();
+  ADD_FAILURE() << "no button " << text;
+}
+
+// Runs answer once the dialog's modal loop runs.
+template <class F>
+void WhenShown(QWidget& dialog, F answer) {
+  QTimer::singleShot(0, &dialog, answer);
+}
+
+// Closes the message box the command is about to show; its text goes to *text.
+void CloseMessageBox(QString* text) {
+  QTimer::singleShot(0, [text] {
+    QWidget* box = QApplication::activeModalWidget();
+    ASSERT_NE(box, nullptr);
+    for (QLabel* label : box->findChildren<QLabel*>())
+      if (!label->text().isEmpty()) *text += label->text();
+    box->close();
+  });
+}
+
+class MainWindowDialogs : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "editor_wiring_tests";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance()) new QApplication(argc, argv);
+  }
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("editor_wiring_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    form = std::make_unique<TfmMain>(dir.string() + "/");
+  }
+  void TearDown() override {
+    for (const auto& w : form->DocumentWindows()) w->Document().Modified = false;
+    form.reset();
+    fs::remove_all(dir);
+  }
+
+  // A new level of width x height cells through the properties dialog.
+  TChildView& NewLevel(int width, int height, const char* name = "Prueba") {
+    TfmLevelProp& dialog = form->fmLevelProp();
+    WhenShown(dialog, [&, width, height, name] {
+      EXPECT_EQ(dialog.windowTitle(), "Nuevo nivel");
+      dialog.Text(&M::Edit1)->setText(name);
+      dialog.Number(&M::Edit3)->setValue(width);
+      dialog.Number(&M::Edit4)->setValue(height);
+      Click(dialog, "Aceptar");
+    });
+    form->Commands().NewLevel();
+    return *form->ActiveView();
+  }
+
+  fs::path dir;
+  std::unique_ptr<TfmMain> form;
+};
+
+TEST_F(MainWindowDialogs, NewLevelAndPropertiesGoThroughTheLevelDialog) {
+  TChildView& view = NewLevel(40, 12);
+  ASSERT_EQ(form->DocumentWindows().size(), 1u);
+  EXPECT_EQ(view.Doc.Name, "Prueba");
+  EXPECT_EQ(view.Doc.Width, 40);
+  EXPECT_EQ(view.Doc.Height, 12);
+  EXPECT_EQ(view.Doc.DocKind, DocLevel);
+  EXPECT_TRUE(view.Doc.FileName.empty());
+  EXPECT_TRUE(view.Doc.Modified);
+  EXPECT_EQ(view.LevelBitmap.Width(), 40 * view.Doc.ResFactor);  // rendered at the new size
+
+  // Properties show the document and write back what was changed.
+  TfmLevelProp& dialog = form->fmLevelProp();
+  WhenShown(dialog, [&] {
+    EXPECT_EQ(dialog.windowTitle(), "Propiedades del nivel");
+    EXPECT_EQ(dialog.Text(&M::Edit1)->text(), "Prueba");
+    dialog.Number(&M::Edit2)->setValue(200);
+    Click(dialog, "Aceptar");
+  });
+  form->Commands().Properties();
+  EXPECT_EQ(view.Doc.Time, 200);
+
+  // A cancelled new map makes no window; the same dialog instance serves every mode.
+  WhenShown(dialog, [&] {
+    EXPECT_EQ(dialog.windowTitle(), "Nuevo mapa");
+    EXPECT_EQ(dialog.Text(&M::Edit1)->text(), "WORLD 1");
+    Click(dialog, "Cancelar");
+  });
+  form->Commands().NewMap();
+  EXPECT_EQ(form->DocumentWindows().size(), 1u);
+  EXPECT_EQ(&form->fmLevelProp(), &dialog);
+}
+
+TEST_F(MainWindowDialogs, FindThenFindNextSelectTheObjectsOfTheKindUntilNoneIsLeft) {
+  TChildView& view = NewLevel(10, 5);
+  view.Doc.Objects = {"1=40,1,", "2=39,1,49", "3=40,1,"};
+  QAction* findNext = form->Action("Buscar &siguiente");
+  EXPECT_FALSE(findNext->isEnabled());
+
+  // Find next before any confirmed find searches nothing.
+  form->Find(true);
+  EXPECT_EQ(view.SelectedIndex, -1);
+
+  TfmFind& dialog = form->fmFind();
+  WhenShown(dialog, [&] {
+    dialog.Chooser()->Edit()->setValue(40);
+    Click(dialog, "Aceptar");
+  });
+  form->Find(false);
+  EXPECT_EQ(view.SelectedIndex, 0);
+  EXPECT_TRUE(findNext->isEnabled());
+  form->Find(true);
+  EXPECT_EQ(view.SelectedIndex, 2);
+
+  QString message;
+  CloseMessageBox(&message);
+  form->Find(true);
+  EXPECT_TRUE(message.contains("No se encontraron resultados"));
+  EXPECT_EQ(view.SelectedIndex, 2);
+  EXPECT_FALSE(findNext->isEnabled());
+  EXPECT_EQ(form->StatusPanels[0]->text(), "Listo");
+  EXPECT_FALSE(form->Progress1->isVisible());
+
+  // Find starts again at the first object, with the selected kind offered.
+  WhenShown(dialog, [&] {
+    EXPECT_EQ(dialog.Chooser()->Edit()->value(), 40);
+    Click(dialog, "Aceptar");
+  });
+  form->Find(false);
+  EXPECT_EQ(view.SelectedIndex, 0);
+}
+
+TEST_F(MainWindowDialogs, ReplaceAndFillChangeTheDocument) {
+  TChildView& view = NewLevel(3, 2);
+  view.Doc.Objects = {"1=40,1,", "2=39,1,49"};
+  view.Doc.Modified = false;
+  view.SelectedIndex = 1;
+  TfmReplace& replace = form->fmReplace();
+  WhenShown(replace, [&] {
+    EXPECT_EQ(replace.FindKind()->Edit()->value(), 39);  // the selected object's kind
+    replace.NewKind()->Edit()->setValue(46);
+    Click(replace, "Aceptar");
+  });
+  form->Replace();
+  EXPECT_EQ(view.Doc.Objects, (std::vector<std::string>{"1=40,1,", "2=46,1,"}));
+  EXPECT_TRUE(view.Doc.Modified);
+  EXPECT_EQ(view.SelectedIndex, -1);  // rendered afresh
+
+  // Fill without overwrite: only the four empty cells of 3 x 2, column by column.
+  view.Doc.Modified = false;
+  TfmFill& fill = form->fmFill();
+  WhenShown(fill, [&] {
+    fill.Chooser()->Edit()->setValue(62);
+    Click(fill, "Aceptar");
+  });
+  form->Fill();
+  EXPECT_EQ(view.Doc.Objects, (std::vector<std::string>{"1=40,1,", "2=46,1,", "0=62,1,", "65536=62,1,",
+                                                         "65537=62,1,", "65538=62,1,"}));
+  EXPECT_EQ(view.SelectedIndex, 5);
+  EXPECT_EQ(view.ArmedKind(), 62);
+  EXPECT_FALSE(view.Doc.Modified);
+  EXPECT_EQ(form->Progress1->maximum(), 6);
+  EXPECT_FALSE(form->Progress1->isVisible());
+
+  // A cancelled fill adds nothing.
+  WhenShown(fill, [&] { Click(fill, "Cancelar"); });
+  form->Fill();
+  EXPECT_EQ(view.Doc.Objects.size(), 6u);
+}
+
+TEST_F(MainWindowDialogs, BackgroundColourAndPasswordUseTheirWindows) {
+  TChildView& view = NewLevel(4, 4);
+  view.Doc.Modified = false;
+  form->ChooseBackgroundColor();
+  ASSERT_TRUE(form->fmColor().isVisible());
+  form->fmColor().ColorButton(14)->click();  // aqua
+  EXPECT_EQ(view.Doc.BgColor, 16776960);
+  EXPECT_TRUE(view.Doc.Modified);
+  EXPECT_FALSE(form->fmColor().isVisible());
+
+  const fs::path level = dir / "secreto.tql";
+  std::ofstream(level) << "[Options]\nPassword=Secreto\nWidth=5\nHeight=3\n[Sprites]\n65537=40,1,\n";
+  TfmPassword& prompt = form->fmPassword();
+  WhenShown(prompt, [&] {
+    prompt.edPass()->setText("Secreto");
+    Click(prompt, "Aceptar");
+  });
+  form->Commands().OpenFile(level.string());
+  EXPECT_EQ(form->ActiveView()->Doc.FileName, level.string());
+  EXPECT_EQ(form->ActiveView()->Doc.Objects, std::vector<std::string>{"65537=40,1,"});
+
+  // Cancelled: the new window stays empty.
+  WhenShown(prompt, [&] { Click(prompt, "Cancelar"); });
+  form->Commands().OpenFile(level.string());
+  EXPECT_TRUE(form->ActiveView()->Doc.FileName.empty());
+  EXPECT_TRUE(form->ActiveView()->Doc.Objects.empty());
+}
+
+}  // namespace
