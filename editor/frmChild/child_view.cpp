@@ -40,8 +40,7 @@ std::string readWholeFile(const std::string& fileName) {
 
 }  // namespace
 
-inline namespace document_numbers {
-int StrToInt(std::string_view text) {
+int ObjectLineNumber(std::string_view text) {
   const std::string quoted = "'" + std::string(text) + "' is not a valid integer value";
   size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
@@ -73,7 +72,6 @@ int StrToInt(std::string_view text) {
   if (value < INT32_MIN || value > INT32_MAX) throw EConvertError(quoted);
   return int(value);
 }
-}  // namespace document_numbers
 
 TChildView::TChildView(TChildHost& host, std::string programFolder, int windowCount)
     : host_(host), programFolder_(std::move(programFolder)) {
@@ -144,8 +142,8 @@ void TChildView::UpdateFileCaption() {
 // --- object lines ----------------------------------------------------------
 
 TChildView::TLineCell TChildView::parseLine(std::string_view line) const {
-  const uint32_t key = uint32_t(StrToInt(GetSection(line)));
-  const int kind = StrToInt(GetValue(line, 0));
+  const uint32_t key = uint32_t(ObjectLineNumber(GetSection(line)));
+  const int kind = ObjectLineNumber(GetValue(line, 0));
   return {int(key & 0xFFFF), int(key >> 16), kind};
 }
 
@@ -301,7 +299,7 @@ void TChildView::UpdateStatus() {
   host_.SetStatusText(1, "\xCDndice: " + std::to_string(SelectedIndex) + " (" + countText(count) + ")");
   const std::string& line = Doc.Objects[size_t(SelectedIndex)];
   const std::string field0 = GetValue(line, 0);
-  const int image = imageOfKind(StrToInt(field0));
+  const int image = imageOfKind(ObjectLineNumber(field0));
   const std::string name = image < DXImages.GetCount() ? DXImages.Images().GetImageHeader(image).NameText() : "";
   host_.SetStatusText(2, "Animaci\xF3n: " + field0 + " (" + name + ")");
 }

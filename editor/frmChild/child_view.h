@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "editor/Docs/document.h"
+#include "editor/Docs/number_fields.h"
 #include "editor/components/TGKEditorImageLib.h"
 #include "editor/frmChild/child_host.h"
 #include "editor/frmChild/kind_images.h"
@@ -15,25 +16,17 @@
 #include "platform/draw/gdi_bitmap.h"
 #include "platform/draw/geometry.h"
 
-// The document window reads numbers as the file loader does (hexadecimal after
-// "0x" too, no trailing blanks), unlike the dialogs' fields: its own names, so
-// that a program with both links one of each.
-inline namespace document_numbers {
-// A field that should hold a whole number does not: "'%s' is not a valid integer value".
-class EConvertError : public std::invalid_argument {
- public:
-  using std::invalid_argument::invalid_argument;
-};
 // A level or map whose size in cells or pixels cannot be drawn.
 class ELevelSize : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
 
-// Decimal, or hexadecimal after "0x", "0X" or "$", with optional sign and leading
-// blanks; anything else throws EConvertError.
-int StrToInt(std::string_view text);
-}  // namespace document_numbers
+// A number of an object line as the document window reads it, the file loader's
+// rule: decimal, or hexadecimal after "0x", "0X" or "$", with optional sign and
+// leading blanks (no trailing ones); anything else throws EConvertError. The
+// dialogs' fields read typed numbers by StrToInt (editor/Docs/number_fields.h).
+int ObjectLineNumber(std::string_view text);
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 

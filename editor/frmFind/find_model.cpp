@@ -1,7 +1,7 @@
 #include "editor/frmFind/find_model.h"
 
 #include "editor/Docs/line_helpers.h"
-#include "editor/frmSpriteProp/number_fields.h"
+#include "editor/Docs/number_fields.h"
 
 void TfmFindModel::Prepare(const std::string* selectedLine) {
   Chooser.Show();

@@ -1,6 +1,6 @@
 #include "editor/frmFind/kind_chooser.h"
 
-#include "editor/frmSpriteProp/number_fields.h"
+#include "editor/Docs/number_fields.h"
 
 void TKindChooser::Change(const std::string& text) {
   Text = text;

@@ -17,7 +17,7 @@
 #include <QVBoxLayout>
 
 #include "editor/frmFind/dialog_qt.h"
-#include "editor/frmSpriteProp/number_fields.h"
+#include "editor/Docs/number_fields.h"
 #include "platform/core/paths.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "editor/frmSpriteProp/number_fields.h"
+#include "editor/Docs/number_fields.h"
 #include "platform/core/paths.h"
 
 const std::array<TSwatch, kSwatchCount> kSwatches = {{

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "editor/Docs/line_helpers.h"
-#include "editor/frmSpriteProp/number_fields.h"
+#include "editor/Docs/number_fields.h"
 #include "platform/core/paths.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "editor/frmLevelProp/level_prop_model.h"
-#include "editor/frmSpriteProp/number_fields.h"
+#include "editor/Docs/number_fields.h"
 
 namespace {
 

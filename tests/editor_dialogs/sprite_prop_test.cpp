@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editor/frmSpriteProp/number_fields.h"
+#include "editor/Docs/number_fields.h"
 #include "editor/frmSpriteProp/sprite_prop_model.h"
 
 namespace {

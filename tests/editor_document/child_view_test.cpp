@@ -312,7 +312,7 @@ struct IntCase {
   int value;
 };
 
-TEST(StrToInt, DecimalAndHexadecimal) {
+TEST(ObjectLineNumber, DecimalAndHexadecimal) {
   const IntCase cases[] = {
       {"131075", true, 131075}, {"-7", true, -7},   {"  12", true, 12},     {"0x1F", true, 31},
       {"$ff", true, 255},       {"0xFFFFFFFF", true, -1}, {"", false, 0},   {"12 ", false, 0},
@@ -320,9 +320,9 @@ TEST(StrToInt, DecimalAndHexadecimal) {
   };
   for (const IntCase& c : cases) {
     if (c.valid) {
-      EXPECT_EQ(StrToInt(c.text), c.value) << c.text;
+      EXPECT_EQ(ObjectLineNumber(c.text), c.value) << c.text;
     } else {
-      EXPECT_THROW(StrToInt(c.text), EConvertError) << c.text;
+      EXPECT_THROW(ObjectLineNumber(c.text), EConvertError) << c.text;
     }
   }
 }

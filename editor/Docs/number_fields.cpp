@@ -1,4 +1,4 @@
-#include "editor/frmSpriteProp/number_fields.h"
+#include "editor/Docs/number_fields.h"
 
 #include <cstdint>
 

@@ -1,5 +1,6 @@
 #pragma once
-// Whole numbers typed into the dialogs' edits.
+// Whole numbers typed into the dialogs' edits, and the conversion error that the
+// editor raises for any text that should be a whole number.
 #include <optional>
 #include <stdexcept>
 #include <string>
