@@ -47,9 +47,28 @@ std::string execArgument(const std::string& arg) {
   return value;
 }
 
+// Copies one icon into the user's theme when the program folder has it.
+void installIcon(const std::filesystem::path& iconFolder, const std::filesystem::path& themeFolder,
+                 const std::filesystem::path& relative, std::vector<std::filesystem::path>& installed) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(iconFolder / relative, ec)) return;
+  const std::filesystem::path target = themeFolder / relative;
+  std::filesystem::create_directories(target.parent_path(), ec);
+  if (!ec) std::filesystem::copy_file(iconFolder / relative, target, std::filesystem::copy_options::overwrite_existing, ec);
+  if (ec) throw platform::IniWriteError("Unable to write to " + target.string());
+  installed.push_back(target);
+}
+
 }  // namespace
 
 const TFileType (&FileTypes())[3] { return kFileTypes; }
+
+std::string MimeIconName(const TFileType& type) {
+  std::string name = type.mimeType;
+  for (char& c : name)
+    if (c == '/') c = '-';
+  return name;
+}
 
 std::filesystem::path UserDataHome() {
   if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) {
@@ -70,6 +89,7 @@ std::string MimePackageText() {
     text += "  <mime-type type=\"" + std::string(t.mimeType) + "\">\n";
     text += "    <comment>" + xmlEscape(platform::cp1252ToUtf8(t.description)) + "</comment>\n";
     text += "    <glob pattern=\"*" + std::string(t.extension) + "\"/>\n";
+    text += "    <icon name=\"" + MimeIconName(t) + "\"/>\n";
     text += "  </mime-type>\n";
   }
   text += "</mime-info>\n";
@@ -85,13 +105,15 @@ std::string DesktopEntryText(const std::string& editorPath) {
          "GenericName=Editar\n"
          "Exec=" + execArgument(editorPath) + " %f\n"
          "MimeType=" + mimeTypes + "\n"
+         "Icon=" + kEditorIconName + "\n"
          "Terminal=false\n"
          "NoDisplay=true\n";
 }
 
-TRegisteredFiles WriteFileTypeRegistration(const std::filesystem::path& dataHome, const std::string& editorPath) {
+TRegisteredFiles WriteFileTypeRegistration(const std::filesystem::path& dataHome, const std::string& editorPath,
+                                           const std::filesystem::path& iconFolder) {
   TRegisteredFiles files{dataHome / "mime" / "packages" / "tobbostudio.xml",
-                         dataHome / "applications" / "tobbostudio-hopzedit.desktop"};
+                         dataHome / "applications" / "tobbostudio-hopzedit.desktop", {}};
   for (const auto& file : {files.mimePackage, files.desktopEntry}) {
     std::error_code ec;
     std::filesystem::create_directories(file.parent_path(), ec);
@@ -99,5 +121,16 @@ TRegisteredFiles WriteFileTypeRegistration(const std::filesystem::path& dataHome
   }
   platform::writeFileAtomically(files.mimePackage, MimePackageText());
   platform::writeFileAtomically(files.desktopEntry, DesktopEntryText(editorPath));
+  if (iconFolder.empty()) return files;
+  // One folder per size in the program's icons, as in the theme.
+  std::error_code ec;
+  const std::filesystem::path theme = dataHome / "icons" / "hicolor";
+  for (const auto& entry : std::filesystem::directory_iterator(iconFolder, ec)) {
+    if (!entry.is_directory(ec)) continue;
+    const std::filesystem::path size = entry.path().filename();
+    for (const TFileType& t : kFileTypes)
+      installIcon(iconFolder, theme, size / "mimetypes" / (MimeIconName(t) + ".png"), files.icons);
+    installIcon(iconFolder, theme, size / "apps" / (std::string(kEditorIconName) + ".png"), files.icons);
+  }
   return files;
 }

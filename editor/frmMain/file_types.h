@@ -4,6 +4,7 @@
 // them in the editor. Both go under the user's data folder, never system-wide.
 #include <filesystem>
 #include <string>
+#include <vector>
 
 struct TFileType {
   const char* extension;  // ".tqg"
@@ -19,6 +20,11 @@ const TFileType (&FileTypes())[3];
 // std::runtime_error when neither can be found.
 std::filesystem::path UserDataHome();
 
+// The icon-theme name of a file type's icon ("application-x-tobbostudio-level")
+// and of the editor's own.
+std::string MimeIconName(const TFileType& type);
+inline constexpr const char* kEditorIconName = "tobbostudio-hopzedit";
+
 std::string MimePackageText();
 // editorPath is the editor's full executable path (UTF-8).
 std::string DesktopEntryText(const std::string& editorPath);
@@ -26,8 +32,13 @@ std::string DesktopEntryText(const std::string& editorPath);
 struct TRegisteredFiles {
   std::filesystem::path mimePackage;   // <dataHome>/mime/packages/tobbostudio.xml
   std::filesystem::path desktopEntry;  // <dataHome>/applications/tobbostudio-hopzedit.desktop
+  std::vector<std::filesystem::path> icons;  // under <dataHome>/icons/hicolor
 };
 
-// Creates the folders where missing and writes (or replaces) both files.
-// Throws platform::IniWriteError when a file cannot be written.
-TRegisteredFiles WriteFileTypeRegistration(const std::filesystem::path& dataHome, const std::string& editorPath);
+// Creates the folders where missing and writes (or replaces) both files, and
+// copies the type and editor icons found in iconFolder (laid out as an icon
+// theme, <size>x<size>/mimetypes|apps/<name>.png) into the user's hicolor
+// theme; an icon missing there is left out. Throws platform::IniWriteError
+// when a file cannot be written.
+TRegisteredFiles WriteFileTypeRegistration(const std::filesystem::path& dataHome, const std::string& editorPath,
+                                           const std::filesystem::path& iconFolder = {});

@@ -19,6 +19,7 @@
 #include "editor/frmAbout/frmAbout.h"
 #include "editor/frmMain/file_types.h"
 #include "editor/frmMain/toolbar_glyphs.h"
+#include "editor/frmMain/toolbar_glyphs.h"
 #include "editor/ObjectPalette/palette_window.h"
 #include "editor/frmChild/frmChild.h"
 #include "platform/app/application.h"
@@ -275,6 +276,13 @@ TToolbarButtonZ* TfmMain::addButton(TToolbarZ* bar, const char* hint, std::funct
   button->setToolTip(qs(hint));
   // Text buttons until the glyph strips exist: as wide as their hint.
   button->resize(button->fontMetrics().horizontalAdvance(button->Caption()) + 12, 22);
+  // A glyph found in the program folder replaces the text.
+  if (const QImage glyph(QString::fromStdString(ToolbarGlyphFile(commands_->ProgramFolder(), hint).string()));
+      !glyph.isNull()) {
+    button->SetGlyph(glyph);
+    button->SetDisplayMode(dmGlyphOnly);
+    button->resize(23, 22);
+  }
   // A glyph found in the program folder replaces the text.
   if (const QImage glyph(QString::fromStdString(ToolbarGlyphFile(commands_->ProgramFolder(), hint).string()));
       !glyph.isNull()) {

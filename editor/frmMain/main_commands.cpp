@@ -266,6 +266,6 @@ void TMainCommands::Help() {
 }
 
 void TMainCommands::RegisterFileTypes(const std::string& editorPath, const std::string& dataHome) {
-  WriteFileTypeRegistration(dataHome, editorPath);
+  WriteFileTypeRegistration(dataHome, editorPath, std::filesystem::path(programFolder_) / "resources" / "icons");
   host_.ShowMessage(kRegisteredText, kRegisterTitle, miInformation);
 }
