@@ -266,7 +266,13 @@ void TfmMain::createMenus() {
   QMenu* popupOrder = pm1->addMenu(qs("&Ordenar"));
   popupOrder->addAction(Action("&Traer al frente"));
   popupOrder->addAction(Action("&Enviar al fondo"));
-  pm1->addAction(Action("&Propiedades"));
+  // Its "&Propiedades" edits the selected object, or the document when none is.
+  pm1->addAction(qs("&Propiedades"), this, [this, &c] {
+    platform::application().Guarded([this, &c] {
+      if (selectedLine()) SpriteProperties();
+      else c.Properties();
+    });
+  });
 }
 
 TToolbarButtonZ* TfmMain::addButton(TToolbarZ* bar, const char* hint, std::function<void()> command) {

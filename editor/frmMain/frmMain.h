@@ -29,6 +29,7 @@ class TfmFind;
 class TfmLevelProp;
 class TfmPassword;
 class TfmReplace;
+class TfmSpriteProp;
 namespace tbz {
 class TToolbarZ;
 class TToolbarButtonZ;
@@ -80,6 +81,7 @@ class TfmMain : public QMainWindow, public TMainHost {
   TfmFill& fmFill();
   TfmColor& fmColor();
   TfmPassword& fmPassword();
+  TfmSpriteProp& fmSpriteProp();
   // The active document window's view, or nullptr.
   TChildView* ActiveView() const;
   // Edit commands on the active document: find (next) selects the first object
@@ -89,6 +91,9 @@ class TfmMain : public QMainWindow, public TMainHost {
   void Replace();
   void Fill();
   void ChooseBackgroundColor();
+  // The selected object's properties: on "Aceptar" its line is rebuilt, the
+  // document rendered and repainted. Nothing without a selection.
+  void SpriteProperties();
 
   // TMainHost
   TDocumentWindowSeam& CreateDocumentWindow() override;
@@ -141,5 +146,6 @@ class TfmMain : public QMainWindow, public TMainHost {
   QPointer<TfmFill> fmFill_;
   QPointer<TfmColor> fmColor_;
   QPointer<TfmPassword> fmPassword_;
+  QPointer<TfmSpriteProp> fmSpriteProp_;
   QRect normalGeometry_;
 };

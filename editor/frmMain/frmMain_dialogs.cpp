@@ -15,6 +15,7 @@
 #include "editor/frmMain/kind_preview.h"
 #include "editor/frmPassword/TfmPassword.h"
 #include "editor/frmReplace/TfmReplace.h"
+#include "editor/frmSpriteProp/TfmSpriteProp.h"
 #include "toolbars/TBZCtls/TBZCtls.h"
 
 namespace {
@@ -99,6 +100,28 @@ TfmColor& TfmMain::fmColor() {
 TfmPassword& TfmMain::fmPassword() {
   if (!fmPassword_) fmPassword_ = new TfmPassword(this);
   return *fmPassword_;
+}
+
+TfmSpriteProp& TfmMain::fmSpriteProp() {
+  if (!fmSpriteProp_) {
+    fmSpriteProp_ = new TfmSpriteProp(this);
+    fmSpriteProp_->Model.ProgramFolder = commands_->ProgramFolder();
+    fmSpriteProp_->OnDrawPreview = [this](TfmSpriteProp&, int kind, int size) {
+      return KindPreview(ActiveView(), kind, size);
+    };
+  }
+  return *fmSpriteProp_;
+}
+
+void TfmMain::SpriteProperties() {
+  TfmChild* child = activeChild();
+  const std::string* line = selectedLine();
+  if (!child || !line) return;
+  TChildView& view = child->View();
+  TfmSpriteProp& dialog = fmSpriteProp();
+  if (!dialog.Execute(view.Doc.DocKind, *line)) return;
+  ConfirmSpriteProp(dialog.Model, view.Doc, view.SelectedIndex);
+  child->Render();
 }
 
 bool TfmMain::AskPassword(const std::string& password) { return fmPassword().Ask(password); }
