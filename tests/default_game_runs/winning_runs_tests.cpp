@@ -58,6 +58,7 @@ TEST_P(DefaultGameRun, IsWonWithoutADeath) {
 
 INSTANTIATE_TEST_SUITE_P(Levels, DefaultGameRun,
                          ::testing::Values(WinningRun{"1-1.tql", "1-1.keys", 600, 800, 6},
+                                           WinningRun{"1-3.tql", "1-3.keys", 700, 200, 2},
                                            WinningRun{"1-4.tql", "1-4.keys", 900, 1700, 5},
                                            WinningRun{"1-2.tql", "1-2.keys", 700, 2000, 12},
                                            WinningRun{"casa.tql", "casa.keys", 400, 1200, 2}),
