@@ -18,6 +18,7 @@
 
 #include "platform/core/paths.h"
 #include "platform/core/text_encoding.h"
+#include "platform/qt/dialogs/file_dialog_filter.h"
 
 namespace {
 
@@ -189,16 +190,7 @@ void TResourceSelector::BrowseClick() {
   CurrentListWidget()->setFocus();
 }
 
-QString TResourceSelector::QtBrowseFilter() const {
-  const QStringList parts = qs(texts_.BrowseFilter).split('|');
-  QStringList filters;
-  for (int i = 0; i + 1 < parts.size(); i += 2) {
-    QString name = parts[i];
-    if (name.contains('(')) name = name.left(name.indexOf('(')).trimmed();
-    filters << name + " (" + QString(parts[i + 1]).replace(';', ' ').simplified() + ")";
-  }
-  return filters.join(";;");
-}
+QString TResourceSelector::QtBrowseFilter() const { return platform::qt::FileDialogFilter(texts_.BrowseFilter); }
 
 std::optional<std::string> TResourceSelector::browseWithFileDialog(const std::string& startPath) {
   const std::string start = startPath.empty() ? platform::programFolder() : TResourceSelectorModel::ExpandPath(startPath);

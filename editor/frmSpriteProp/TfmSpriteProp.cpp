@@ -24,6 +24,7 @@
 #include "editor/Docs/number_fields.h"
 #include "editor/frmFind/dialog_qt.h"
 #include "platform/core/paths.h"
+#include "platform/qt/dialogs/file_dialog_filter.h"
 
 namespace {
 using M = TSpritePropModel;
@@ -66,17 +67,6 @@ QRadioButton* radioOf(const std::vector<std::pair<int, QRadioButton*>>& radios, 
   return nullptr;
 }
 
-// "Description|patterns|..." in Qt's "Description (patterns);;..." form.
-QString qtFilter(const char* filter) {
-  const QStringList parts = qs(filter).split('|');
-  QStringList filters;
-  for (int i = 0; i + 1 < parts.size(); i += 2) {
-    QString name = parts[i];
-    if (name.contains('(')) name = name.left(name.indexOf('(')).trimmed();
-    filters << name + " (" + QString(parts[i + 1]).replace(';', ' ').simplified() + ")";
-  }
-  return filters.join(";;");
-}
 }  // namespace
 
 TfmSpriteProp::TfmSpriteProp(QWidget* parent)
@@ -485,7 +475,7 @@ void TfmSpriteProp::showPreview(int which, int kind) {
 }
 
 std::optional<std::string> TfmSpriteProp::browse(const std::string& start) {
-  QFileDialog dialog(this, qs(kLinkDialogTitle), qs(start.empty() ? Model.ProgramFolder : start), qtFilter(kLinkDialogFilter));
+  QFileDialog dialog(this, qs(kLinkDialogTitle), qs(start.empty() ? Model.ProgramFolder : start), platform::qt::FileDialogFilter(kLinkDialogFilter));
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setDefaultSuffix(qs(kLinkDialogExt));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QProxyStyle>
 
+#include "platform/qt/dialogs/file_dialog_filter.h"
 #include "platform/qt/display/qt_keys.h"
 #include "components/MIDIPlayer/TMediaPlayer.h"
 #include "game/frmMain/frmMain.h"
@@ -36,12 +37,6 @@ class NoAltMenuStyle : public QProxyStyle {
 
 QString toQt(const std::string& cp1252) { return QString::fromStdString(platform::cp1252ToUtf8(cp1252)); }
 
-// "Description|*.ext" as the dialog's filter, "Description (*.ext)".
-QString qtFilter(const std::string& filter) {
-  const size_t bar = filter.find('|');
-  if (bar == std::string::npos) return toQt(filter);
-  return toQt(filter.substr(0, bar)) + " (" + toQt(filter.substr(bar + 1)) + ")";
-}
 
 platform::TShiftState shiftOf(Qt::KeyboardModifiers m) {
   platform::TShiftState s = 0;
@@ -151,7 +146,7 @@ THopzWindow::THopzWindow() {
 
 bool THopzWindow::runOpenDialog(TOpenDialog& dialog) {
   const QString chosen = QFileDialog::getOpenFileName(this, QString(), toQt(platform::programFolder()),
-                                                      qtFilter(dialog.Filter));
+                                                      platform::qt::FileDialogFilter(dialog.Filter));
   if (chosen.isEmpty()) return false;
   dialog.FileName = platform::utf8ToCp1252(chosen.toStdString());
   return true;
