@@ -5,6 +5,7 @@
 
 #include "editor/frmLevelProp/level_prop_model.h"
 #include "editor/Docs/number_fields.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -125,7 +126,8 @@ TEST(LevelPropConfirm, NumbersAreWholeAndWithinTheirRange) {
 
 TEST(LevelPropFiles, SelectorStartAndChosenPaths) {
   namespace fs = std::filesystem;
-  fs::path dir = fs::temp_directory_path() / "e3_levelprop";
+  ScratchFolder scratch("e3_levelprop");
+  const fs::path& dir = scratch.path();
   fs::create_directories(dir / "bg");
   std::ofstream(dir / "bg" / "sky.bmp") << "x";
   std::string folder = dir.string() + "/";
@@ -137,5 +139,4 @@ TEST(LevelPropFiles, SelectorStartAndChosenPaths) {
   for (char& c : upper) c = char(toupper(c));
   EXPECT_EQ(TLevelPropModel::FieldOfChosenFile(upper + "bg/sky.bmp", folder), "bg\\sky.bmp");
   EXPECT_EQ(TLevelPropModel::FieldOfChosenFile("/other/sky.bmp", folder), "/other/sky.bmp");
-  fs::remove_all(dir);
 }

@@ -11,7 +11,7 @@
 #include "editor/Docs/editor_settings.h"
 #include "editor/Docs/line_helpers.h"
 #include "platform/core/ini_file.h"
-#include "tests/level_files/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace fs = std::filesystem;
 

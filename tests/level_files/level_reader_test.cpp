@@ -11,7 +11,7 @@
 #include "components/ZEZStar/star_field.h"
 #include "components/gkspts/animations.h"
 #include "game/Game/level_state.h"
-#include "tests/level_files/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace fs = std::filesystem;
 

@@ -6,6 +6,7 @@
 
 #include "components/ZEZSnd/TGKAudio.h"
 #include "platform/sound/capture_sink.h"
+#include "tests/support/scratch_folder.h"
 
 using namespace platform;
 
@@ -51,7 +52,7 @@ class AudioTest : public ::testing::Test {
   CaptureSink sink{mixer};
   TGKAudio audio{&mixer};
   TGKSoundLib lib;
-  std::filesystem::path file = std::filesystem::temp_directory_path() / "tq_sound_audio.sdl";
+  std::filesystem::path file = testTempPath("tq_sound_audio.sdl");
 };
 
 TEST_F(AudioTest, StartsOnceBuildsOneBufferPerSoundAndFiresOnInitialize) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/scratch_folder.h"
+
 namespace soundtest {
 
 struct TrackEvent {
@@ -73,7 +75,7 @@ inline std::vector<uint8_t> beatTune(int sixteenths, int division = 96) {
 }
 
 inline std::filesystem::path writeTemp(const std::string& name, const std::vector<uint8_t>& bytes) {
-  const auto path = std::filesystem::temp_directory_path() / ("tq_sound_" + name);
+  const auto path = testTempPath("tq_sound_" + name);
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
   return path;
 }

@@ -8,6 +8,7 @@
 
 #include "components/gkslib/TGKSoundLib.h"
 #include "components/gkslib/TGKSounds.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -106,7 +107,7 @@ TEST(SoundLibraryFile, SavedAndLoadedThroughFiles) {
   TGKSounds sounds;
   sounds.AddSound(TGKWaveFormat::Pcm(22050, 1, 16), "coin", 100, -300, {1, 2, 3, 4});
   sounds.AddSound(TGKWaveFormat::Pcm(44100, 2, 8), "brick", 0, 0, {0x80, 0x80});
-  const auto path = std::filesystem::temp_directory_path() / "tq_sound_saved.sdl";
+  const auto path = testTempPath("tq_sound_saved.sdl");
   sounds.SaveToFile(path.string());
   TGKSoundLib lib;
   lib.LoadFromFile(path.string());
@@ -225,8 +226,8 @@ TEST(SoundLibraryFile, AddSoundRefusesWhatTheFileOrTheAudioCannotHold) {
 }
 
 TEST(SoundLibraryComponent, FileNameIsKeptOnlyForASuccessfulLoad) {
-  const auto good = std::filesystem::temp_directory_path() / "tq_sound_good.sdl";
-  const auto bad = std::filesystem::temp_directory_path() / "tq_sound_bad.sdl";
+  const auto good = testTempPath("tq_sound_good.sdl");
+  const auto bad = testTempPath("tq_sound_bad.sdl");
   std::ofstream(good, std::ios::binary) << library({Record{}, Record{}, Record{}});
   std::ofstream(bad, std::ios::binary) << "nonsense";
 

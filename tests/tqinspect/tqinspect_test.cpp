@@ -12,7 +12,7 @@
 
 #include "components/GKILib/TGKImages.h"
 #include "platform/core/bitmap.h"
-#include "tests/level_files/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace fs = std::filesystem;
 

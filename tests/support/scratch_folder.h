@@ -9,12 +9,18 @@
 #include <sstream>
 #include <string>
 
+// A path in the temporary folder that no other test, and no other run of this
+// one, uses at the same time: ctest runs every test as its own process, in
+// parallel with the others.
+inline std::filesystem::path testTempPath(const std::string& name) {
+  return std::filesystem::temp_directory_path() /
+         (name + "_" + std::to_string(getpid()) + "_" +
+          testing::UnitTest::GetInstance()->current_test_info()->name());
+}
+
 class ScratchFolder {
  public:
-  explicit ScratchFolder(const std::string& prefix)
-      : path_(std::filesystem::temp_directory_path() /
-              (prefix + std::to_string(getpid()) + "_" +
-               testing::UnitTest::GetInstance()->current_test_info()->name())) {
+  explicit ScratchFolder(const std::string& prefix) : path_(testTempPath(prefix)) {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
