@@ -118,7 +118,7 @@ void PlayerPhysicsAfterContact(TPlayerMove& move) {
   if (p.JumpState == jsFalling && GameShell.PlayerMode == PlayerFlying && p.State == 0 &&
       PlayerMedium(p) == MediumDry) {
     if (fire1 && FlightKeysWork()) {
-      PlayLevelSound(SoundFly);
+      ContinueLevelSound(SoundFly);
       p.SetMaxFall(Level.MaxFallSpeed / 3);
     } else {
       p.SetMaxFall(Level.MaxFallSpeed);
@@ -126,7 +126,7 @@ void PlayerPhysicsAfterContact(TPlayerMove& move) {
   }
   if (fire1 && Level.MayFly && !move.FlightBlocked && p.State == 0 && FlightKeysWork()) {
     if (p.VelocityY > Fixed16(-3.0)) p.VelocityY = Fixed16(-3.0);
-    PlayLevelSound(SoundFly);
+    ContinueLevelSound(SoundFly);
   }
   if (GameShell.EntryMode == EntryFromPipe && p.JumpState != jsGround) p.SetJumpState(jsGround);
   Water(move, p);

@@ -1,6 +1,7 @@
 #include "game/Game/sprite_moved.h"
 
 #include "components/ZEZ/TGKScreen.h"
+#include "components/ZEZSnd/TGKAudio.h"
 #include "components/gkspts/sprite_mgr.h"
 #include "game/Game/kind_cases.h"
 #include "game/Game/kind_sets.h"
@@ -18,6 +19,14 @@ bool LevelKeyHeld(uint16_t virtualKey) { return virtualKey != 0 && LevelScreen()
 
 void PlayLevelSound(int effect) {
   if (GameShell.PlaySound) fmMain->PlaySoundEffect(effect);
+}
+
+void ContinueLevelSound(int effect) {
+  if (!GameShell.PlaySound || !fmMain->DXAudio) return;
+  TGKAudio& audio = *fmMain->DXAudio;
+  // Without the sound (no library, or fewer sounds) nothing is heard.
+  if (effect < 0 || effect >= audio.BufferCount()) return;
+  audio.GetSound(effect)->Play();
 }
 
 bool FramesTouch(const TGKSprite& a, int ax, int ay, const TGKSprite& b) {

@@ -33,6 +33,9 @@ TGKScreen& LevelScreen();
 bool LevelKeyHeld(uint16_t virtualKey);
 // Sound effect of the level's audio, when sounds are on.
 void PlayLevelSound(int effect);
+// The same, but a sound that is already playing goes on where it is instead of
+// starting again (the flight sound, asked for on every move while Fire1 is held).
+void ContinueLevelSound(int effect);
 // The pixels of a's current frame, placed at (ax, ay), touch those of b's
 // current frame at b's position. False when either has no image.
 bool FramesTouch(const TGKSprite& a, int ax, int ay, const TGKSprite& b);
