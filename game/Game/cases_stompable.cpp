@@ -87,25 +87,26 @@ constexpr int kHopRest = 4;
 constexpr int kHopRestMs = 2000;
 
 // On landing, kinds 163 and 164 hop three low hops, one high one, then rest.
+// Only a landing counts: the walker rules flag every move on the ground for the
+// winged kind 163, so that its rest ends there; a 164 (wings lost) keeps walking.
 void nextHop(TGKSprite& o) {
+  if (o.Param3 != 1) return;
+  o.Param3 = 0;
   const double jump = o.Data;
-  if (o.Param3 == 1) {
-    o.Param3 = 0;
-    if (o.Param2 >= 0 && o.Param2 <= 2) {
-      o.SetSpeed(jump / 1.5);
-      ++o.Param2;
-    } else if (o.Param2 == 3) {
-      o.SetSpeed(jump);
-      o.Param2 = kHopRest;
-      o.Timer = now();
-    } else if (o.Param2 == kHopRest) {
-      o.SetSpeed(0);
-    }
-  }
-  if (o.Param2 == kHopRest && since(o.Timer) > kHopRestMs) {
+  if (o.Param2 >= 0 && o.Param2 <= 2) {
     o.SetSpeed(jump / 1.5);
-    o.SetDirection(o.GetX() < player().GetX() ? 1 : 31);
-    o.Param2 = 0;
+    ++o.Param2;
+  } else if (o.Param2 == 3) {
+    o.SetSpeed(jump);
+    o.Param2 = kHopRest;
+    o.Timer = now();
+  } else if (o.Param2 == kHopRest) {
+    o.SetSpeed(0);
+    if (since(o.Timer) > kHopRestMs) {
+      o.SetSpeed(jump / 1.5);
+      o.SetDirection(o.GetX() < player().GetX() ? 1 : 31);
+      o.Param2 = 0;
+    }
   }
 }
 

@@ -196,6 +196,7 @@ TEST_F(Contact, AWingedEnemyHopsThreeTimesLowOnceHighThenRests) {
   }
   EXPECT_EQ(sprite(enemy).Param2, 4);
   clock_.advance(2001);
+  sprite(enemy).Param3 = 1;  // still on the ground
   contact(enemy);
   EXPECT_DOUBLE_EQ(sprite(enemy).GetSpeed(), 4);
   EXPECT_EQ(sprite(enemy).Param2, 0);
