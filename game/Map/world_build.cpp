@@ -183,6 +183,21 @@ void addWanderingEnemy(TGKSprites& list, const TGKSprite& path, int s, int n, co
   if (!level.empty() && platform::fileExists(GameShell.ExeDir + level)) hammer.Data = Level.AddSpriteText(level);
 }
 
+// A beaten enemy keeps its place in the sprite list, out of play: the won nodes,
+// the last position and a saved state name map sprites by index, and without it
+// every sprite after it would move down by one, showing the wrong nodes as won.
+void addBeatenEnemySlot(TGKSprites& list, const TGKSprite& path, int s, int n) {
+  TGKSprite& slot = list.GetSprite(list.AddBouncer(0, path.GetX(), path.GetY(), 0, 0.0, wkHammer));
+  slot.StartPos = packPosition(path.GetX(), path.GetY());
+  slot.SetEdgeActions(0);
+  slot.Controlled = false;
+  slot.Param1 = 2;
+  slot.Param3 = s;
+  slot.Param4 = n;
+  slot.Disable();
+  slot.Hide();
+}
+
 void placePlayer(TGKSprite& player, const TGKSprites& list) {
   const int last = WorldMap.LastPosition;
   if (last < 0 || last >= list.Count()) return;
@@ -260,7 +275,12 @@ void BuildWorldMap() {
     if (*kind == wkLock && m.OpenLocks) recordEnded(s);
     const bool won = isEnded(s);
     const bool path = inSet(PathKinds, *kind);
-    if (path && !won && GetValue(line, 2) == "1") addWanderingEnemy(list, node, s, int(n), line);
+    if (path && GetValue(line, 2) == "1") {
+      if (!won)
+        addWanderingEnemy(list, node, s, int(n), line);
+      else
+        addBeatenEnemySlot(list, node, s, int(n));
+    }
     if (*kind == wkBrid2 && m.NodeToggle == 1) node.SetAnimation(wkBrid3);
     if (!path) {
       node.Param1 = intField(line, 3);

@@ -109,6 +109,27 @@ TEST_F(WorldMapPlay, WonNodesShowTheirLooksOnceJustWonThenSettled) {
   }
 }
 
+TEST_F(WorldMapPlay, ABeatenEnemyKeepsItsPlaceSoTheNodesAfterItKeepTheirIndexes) {
+  writeMainWorld();
+  // The enemy's path (16) and the Game node after it (20) are won.
+  window->EndedNodes = {"16", "20"};
+  WorldMap.LastPosition = 13;
+  buildWorld("worlds/w1.tqw");
+  ASSERT_EQ(spriteCount(), 22);
+  EXPECT_EQ(sprite(17).Animation, wkHammer);
+  EXPECT_FALSE(sprite(17).Enabled);
+  EXPECT_FALSE(sprite(17).Visible);
+  EXPECT_FALSE(SpriteTextOf(sprite(17)));  // it challenges nobody any more
+  EXPECT_EQ(sprite(18).Animation, wkCastle2);
+  EXPECT_EQ(sprite(20).Animation, wkM4);
+  EXPECT_EQ(sprite(21).Animation, wkLock);  // not won, so still locked
+  // Frames go by without it coming back.
+  WorldMap.InitialInfo = false;
+  WorldMap.IntroCardStart = WorldMap.ShowPlayerTime = -1;
+  for (int i = 0; i < 5; ++i) frame();
+  EXPECT_FALSE(sprite(17).Visible);
+}
+
 TEST_F(WorldMapPlay, OpenLocksOpenTheLockOnceAndRecordItOnce) {
   writeMainWorld();
   WorldMap.OpenLocks = true;
