@@ -3,36 +3,14 @@
 
 #include <QVBoxLayout>
 
-#include "tests/toolbars/test_main_app.h"
+#include "tests/toolbars/toolbar_form.h"
 #include "toolbars/TBZTlbr/TBZTlbr.h"
 #include "toolbars/TBZTlwn/TBZTlwn.h"
 
 using namespace tbz;
 
 namespace {
-// A form with a top and a left dock and a toolbar of three 23x22 controls.
-struct Form : ::testing::Test {
-  QApplication& app = testApp();
-  QWidget form;
-  TDockZ* top = nullptr;
-  TDockZ* left = nullptr;
-  TToolbarZ* bar = nullptr;
-  void SetUp() override {
-    testApp();
-    form.setGeometry(100, 100, 600, 400);
-    top = new TDockZ(&form, dpTop);
-    left = new TDockZ(&form, dpLeft);
-    top->setGeometry(0, 0, 600, 0);
-    left->setGeometry(0, 100, 0, 300);
-    top->setFixedWidth(600);
-    left->setFixedHeight(300);
-    bar = new TToolbarZ(top);
-    bar->SetHideWhenInactive(false);
-    for (int i = 0; i < 3; ++i) new QWidget(bar);
-    for (QWidget* w : bar->OrderList()) w->resize(23, 22);
-    form.show();
-  }
-};
+struct Form : ToolbarForm {};
 }  // namespace
 
 TEST_F(Form, DockedToolbarSizesDockToItsRow) {

@@ -64,9 +64,15 @@ class TDockZ : public QWidget {
   const char* Version() const { return kToolbarVersion; }
   bool Vertical() const { return position_ == dpLeft || position_ == dpRight; }
 
+  using TMouseEvent =
+      std::function<void(TDockZ* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)>;
+  using TMouseMoveEvent = std::function<void(TDockZ* sender, Qt::KeyboardModifiers shift, int x, int y)>;
+
   TInsertRemoveEvent OnInsertRemoveBar;
   TRequestDockEvent OnRequestDock;
   std::function<void(TDockZ*)> OnResize;
+  TMouseEvent OnMouseDown, OnMouseUp;
+  TMouseMoveEvent OnMouseMove;
 
   // Used by the tool windows.
   void BeginUpdate();
@@ -95,10 +101,13 @@ class TDockZ : public QWidget {
   void moveEvent(QMoveEvent*) override;
   void changeEvent(QEvent*) override;
   void mousePressEvent(QMouseEvent*) override;
+  void mouseMoveEvent(QMouseEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
   void contextMenuEvent(QContextMenuEvent*) override;
 
  private:
   friend class TCustomToolWindowZ;
+  void setThickness(int across);
   void backgroundChanged();
   void recalcFrames();
   const QImage& tileImage();
@@ -199,6 +208,12 @@ class TCustomToolWindowZ : public QWidget, protected HookClient {
   QMargins NonClientFor(TDockZ* dock) const;
   int DragHandleThickness() const;
   QRect CloseButtonRect() const;  // in window coordinates, empty when none
+  // Starts dragging the window from a point in its client coordinates, as a left
+  // press in its drag area does; the drag ends on release, Esc or another press.
+  void RunDragLoop(int x, int y);
+  // Docks of further forms that a drag may land in, after the owner form's own.
+  void AddDockForm(QWidget* form);
+  void RemoveDockForm(QWidget* form);
   void Rearrange();               // re-lays the content and resizes to it
   void BeginUpdate() { ++disableOrder_; }
   void EndUpdate();
@@ -214,6 +229,8 @@ class TCustomToolWindowZ : public QWidget, protected HookClient {
   // Behaviour switches of the kind of window.
   bool alignChildren_ = true, eightDirectionSizing_ = true, clipCursor_ = true;
 
+  // A press on a transparent child starts a drag as on the window itself.
+  virtual bool ChildTransparentForDrag(QWidget* /*child*/) const { return false; }
   virtual void BeginSizing(int /*kind*/) {}
   virtual void EndSizing(bool /*accepted*/) {}
   virtual void SizingChanging(QRect& /*rect*/) {}
@@ -250,6 +267,8 @@ class TCustomToolWindowZ : public QWidget, protected HookClient {
   void sizingMove(QPoint globalPos);
   void endSizingLoop(bool accept);
   void collectDocks(QWidget* root, std::vector<TDockZ*>& out);
+  QRect floatingCaptionRect() const;
+  void cancelLoop();
 
   bool activateParent_ = true;
   TBorderStyleZ borderStyle_ = bsSingle;
@@ -264,6 +283,7 @@ class TCustomToolWindowZ : public QWidget, protected HookClient {
   bool hideWhenInactive_ = true, resizable_ = true, showCaption_ = true, useLastDock_ = true;
   bool userVisible_ = true;
   QPointer<QWidget> ownerForm_;
+  std::vector<QPointer<QWidget>> extraForms_;
   QPoint floatingPos_;
   DockSlot slot_;
   int lastDockType_ = -1;

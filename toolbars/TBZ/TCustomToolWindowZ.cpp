@@ -162,6 +162,8 @@ void TCustomToolWindowZ::dockTo(TDockZ* dock) {
   dockedTo_ = dock;
   ++reparenting_;  // Qt hides the widget while it changes parent: not the owner's Visible
   if (dock) {
+    // Floating later goes over the form that holds the dock.
+    if (QWidget* form = dock->window(); form && form != dock) ownerForm_ = form;
     setParent(dock, Qt::Widget);
   } else {
     Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint;
@@ -349,7 +351,10 @@ void TCustomToolWindowZ::resizeEvent(QResizeEvent*) {
 }
 
 void TCustomToolWindowZ::moveEvent(QMoveEvent*) {
-  if (!Docked() && lastDockType_ >= 0 && isWindow()) floatingPos_ = pos();
+  // Only the user's (or a caller's) moves of the floating window are its floating
+  // position; moves while it changes parent are not.
+  if (!Docked() && lastDockType_ >= 0 && isWindow() && reparenting_ == 0 && updatingBounds_ == 0)
+    floatingPos_ = pos();
   if (Docked() && dockedTo_->HasBackground()) update();
   if (OnMove) OnMove(this);
 }
@@ -360,8 +365,15 @@ void TCustomToolWindowZ::closeEvent(QCloseEvent* e) {
   if (ownerForm_) ownerForm_->close();
 }
 
+QRect TCustomToolWindowZ::floatingCaptionRect() const {
+  if (!showCaption_) return QRect();
+  const int f = floatingFrame();
+  return QRect(f, f, width() - 2 * f, CaptionHeight());
+}
+
 int TCustomToolWindowZ::hitTestFloating(QPoint p) const {
-  if (!resizable_) return -1;
+  // The client area and the caption are never sizing bands.
+  if (!resizable_ || contentsRect().contains(p) || floatingCaptionRect().contains(p)) return -1;
   const int f = floatingFrame(), w = width(), h = height(), x = p.x(), y = p.y();
   if (!eightDirectionSizing_) {
     if (y >= 0 && y < f) return 2;
@@ -379,12 +391,31 @@ int TCustomToolWindowZ::hitTestFloating(QPoint p) const {
   return -1;
 }
 
+void TCustomToolWindowZ::cancelLoop() {
+  if (dragging_) endDrag(false);
+  else if (sizingKind_ >= 0) endSizingLoop(false);
+}
+
 void TCustomToolWindowZ::mousePressEvent(QMouseEvent* e) {
+  // While dragging or sizing, a left press cancels and other buttons do nothing.
+  if (dragging_ || sizingKind_ >= 0) {
+    if (e->button() == Qt::LeftButton) cancelLoop();
+    return;
+  }
   if (e->button() != Qt::LeftButton) return QWidget::mousePressEvent(e);
   QPoint p = e->position().toPoint();
   QPoint global = e->globalPosition().toPoint();
-  if (!Docked()) raise();
+  if (!Docked()) {
+    // A press brings the floating window up but leaves its form the active one.
+    raise();
+    if (floatingMode_ == fmOnTopOfParentForm && activateParent_ && ownerForm_) ownerForm_->activateWindow();
+  }
   if (Docked() && !dockedTo_->AllowDrag()) return;
+  // A press that a child passed on (a disabled button, an empty panel) does not drag.
+  if (QWidget* child = childAt(p)) {
+    while (child->parentWidget() != this) child = child->parentWidget();
+    if (!ChildTransparentForDrag(child)) return;
+  }
   QRect close = CloseButtonRect();
   if (!close.isEmpty() && close.contains(p)) {
     closeTracking_ = closePressed_ = true;
@@ -432,8 +463,16 @@ void TCustomToolWindowZ::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void TCustomToolWindowZ::mouseDoubleClickEvent(QMouseEvent* e) {
+  if (dragging_ || sizingKind_ >= 0) {
+    if (e->button() == Qt::LeftButton) cancelLoop();
+    return;
+  }
   if (e->button() != Qt::LeftButton) return;
-  if (dragging_) endDrag(false);
+  QPoint p = e->position().toPoint();
+  if (QWidget* child = childAt(p)) {
+    while (child->parentWidget() != this) child = child->parentWidget();
+    if (!ChildTransparentForDrag(child)) return;
+  }
   if (Docked()) {
     if (!dockedTo_->AllowDrag() || dockMode_ != dmCanFloat || !ownerForm_) return;
     dockTo(nullptr);
@@ -450,12 +489,13 @@ void TCustomToolWindowZ::mouseDoubleClickEvent(QMouseEvent* e) {
 
 void TCustomToolWindowZ::keyPressEvent(QKeyEvent* e) {
   if (dragging_ || sizingKind_ >= 0) {
-    if (e->key() == Qt::Key_Escape) {
-      if (dragging_) endDrag(false);
-      else endSizingLoop(false);
-    } else if (e->key() == Qt::Key_Control && dragging_) {
-      dragMove(QCursor::pos(), true);
-    }
+    if (e->key() == Qt::Key_Escape) cancelLoop();
+    else if (e->key() == Qt::Key_Control && dragging_) dragMove(QCursor::pos(), true);
+    return;
+  }
+  // Esc in a floating window hands the keyboard back to its form.
+  if (!Docked() && e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier && ownerForm_) {
+    ownerForm_->activateWindow();
     return;
   }
   QWidget::keyPressEvent(e);
@@ -484,6 +524,24 @@ void TCustomToolWindowZ::collectDocks(QWidget* root, std::vector<TDockZ*>& out) 
   for (QWidget* w : others) collectDocks(w, out);
 }
 
+void TCustomToolWindowZ::RunDragLoop(int x, int y) {
+  if (dragging_ || sizingKind_ >= 0) return;
+  QMargins m = contentsMargins();
+  startDrag(mapToGlobal(QPoint(x + m.left(), y + m.top())));
+}
+
+void TCustomToolWindowZ::AddDockForm(QWidget* form) {
+  if (!form) return;
+  std::erase_if(extraForms_, [](const QPointer<QWidget>& f) { return f.isNull(); });
+  for (const QPointer<QWidget>& f : extraForms_)
+    if (f == form) return;
+  extraForms_.emplace_back(form);
+}
+
+void TCustomToolWindowZ::RemoveDockForm(QWidget* form) {
+  std::erase_if(extraForms_, [form](const QPointer<QWidget>& f) { return f.isNull() || f == form; });
+}
+
 void TCustomToolWindowZ::startDrag(QPoint global) {
   grab_ = mapFromGlobal(global);
   reference_ = QSize(width() - 1, height() - 1);
@@ -495,6 +553,8 @@ void TCustomToolWindowZ::startDrag(QPoint global) {
     if (dockedTo_) docks.push_back(dockedTo_);
   } else {
     collectDocks(ownerForm_, docks);
+    for (const QPointer<QWidget>& form : extraForms_)
+      if (form && form != ownerForm_ && form->isVisible()) collectDocks(form, docks);
   }
   ++disableOrder_;
   QSize fc = ArrangeClient(false, lastDockType_, nullptr);
@@ -517,6 +577,7 @@ void TCustomToolWindowZ::startDrag(QPoint global) {
   if (Docked()) dragRect_.moveTopLeft(mapToGlobal(QPoint(0, 0)));
   if (!outline_) outline_ = std::make_unique<QRubberBand>(QRubberBand::Rectangle);
   grabKeyboard();
+  if (isVisible()) grabMouse();
 }
 
 void TCustomToolWindowZ::dragMove(QPoint cursor, bool ctrl) {
@@ -564,6 +625,7 @@ void TCustomToolWindowZ::dragMove(QPoint cursor, bool ctrl) {
 void TCustomToolWindowZ::endDrag(bool accept) {
   dragging_ = false;
   releaseKeyboard();
+  releaseMouse();
   if (outline_) outline_->hide();
   unsetCursor();
   if (accept && !dragRect_.isEmpty()) finishMove(dragTarget_, dragRect_);
@@ -604,9 +666,15 @@ void TCustomToolWindowZ::startSizing(int kind, QPoint global) {
   outline_->setGeometry(sizingRect_);
   outline_->show();
   grabKeyboard();
+  if (isVisible()) grabMouse();
 }
 
 void TCustomToolWindowZ::sizingMove(QPoint global) {
+  // On a single screen the cursor counts only within the work area.
+  if (clipCursor_ && QGuiApplication::screens().size() <= 1) {
+    const QRect work = ScreenWorkArea();
+    global = QPoint(std::clamp(global.x(), work.left(), work.right()), std::clamp(global.y(), work.top(), work.bottom()));
+  }
   QSize minClient = MinimumClientSize();
   QMargins m = NonClientFor(nullptr);
   QSize minimum(minClient.width() + m.left() + m.right(), minClient.height() + m.top() + m.bottom());
@@ -619,6 +687,7 @@ void TCustomToolWindowZ::sizingMove(QPoint global) {
 void TCustomToolWindowZ::endSizingLoop(bool accept) {
   sizingKind_ = -1;
   releaseKeyboard();
+  releaseMouse();
   if (outline_) outline_->hide();
   EndSizing(accept);
   if (accept) {

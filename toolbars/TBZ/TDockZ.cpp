@@ -1,4 +1,6 @@
 #include <QContextMenuEvent>
+#include <QLayout>
+#include <QMouseEvent>
 #include <QMenu>
 #include <QPainter>
 
@@ -22,6 +24,7 @@ TDockZ::TDockZ(QWidget* parent, TDockPosition position) : QWidget(checkedDockPar
   color_ = palette().color(QPalette::Button);
   position_ = position;
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);  // OnMouseMove also without a button held
   ArrangeToolbars();
 }
 
@@ -202,22 +205,34 @@ void TDockZ::ArrangeToolbars(bool commit) {
   DockLayout layout = arrangeDock(dockSlots, Vertical(), InnerLength(), limitToOneRow_, commitPending_, false, fixAlign_);
   rowSizes_ = layout.rowSizes;
   // Keep the lists in layout order.
-  std::stable_sort(windowList_.begin(), windowList_.end(), [](auto& a, auto& b) {
-    if (a->slot_.dockRow != b->slot_.dockRow) return a->slot_.dockRow < b->slot_.dockRow;
-    return a->slot_.dockPos < b->slot_.dockPos;
-  });
+  auto bySlot = [](const QPointer<TCustomToolWindowZ>& a, const QPointer<TCustomToolWindowZ>& b) {
+    return compareSlots(&a->slot_, &b->slot_);
+  };
+  SortListEx(windowList_, bySlot);
+  SortListEx(visibleList_, bySlot);
   for (auto& p : visibleList_) {
     const DockSlot& s = p->slot_;
     p->setBoundsFromDock(QRect(s.left + nc.left(), s.top + nc.top(), s.outWidth, s.outHeight));
   }
   int across = layout.thickness + (Vertical() ? nc.left() + nc.right() : nc.top() + nc.bottom());
   if (layout.thickness == 0) across = layout.thickness;
-  if (Vertical()) setFixedWidth(across);
-  else setFixedHeight(across);
+  setThickness(across);
   --disableArrange_;
   arrangeNeeded_ = false;
   commitPending_ = false;
   update();
+}
+
+void TDockZ::setThickness(int across) {
+  const QRect old = geometry();
+  if (Vertical()) setFixedWidth(across);
+  else setFixedHeight(across);
+  // A layout places the dock itself; otherwise a bottom dock keeps its bottom
+  // edge and a right dock its right edge, as if aligned to that side.
+  QWidget* parent = parentWidget();
+  if (parent && parent->layout() && parent->layout()->indexOf(this) >= 0) return;
+  if (position_ == dpBottom) move(old.left(), old.top() + old.height() - across);
+  else if (position_ == dpRight) move(old.left() + old.width() - across, old.top());
 }
 
 void TDockZ::backgroundChanged() {
@@ -294,7 +309,23 @@ void TDockZ::changeEvent(QEvent* e) {
   QWidget::changeEvent(e);
 }
 
-void TDockZ::mousePressEvent(QMouseEvent* e) { QWidget::mousePressEvent(e); }
+void TDockZ::mousePressEvent(QMouseEvent* e) {
+  QPoint p = e->position().toPoint();
+  if (OnMouseDown) OnMouseDown(this, e->button(), e->modifiers(), p.x(), p.y());
+  QWidget::mousePressEvent(e);
+}
+
+void TDockZ::mouseMoveEvent(QMouseEvent* e) {
+  QPoint p = e->position().toPoint();
+  if (OnMouseMove) OnMouseMove(this, e->modifiers(), p.x(), p.y());
+  QWidget::mouseMoveEvent(e);
+}
+
+void TDockZ::mouseReleaseEvent(QMouseEvent* e) {
+  QPoint p = e->position().toPoint();
+  if (OnMouseUp) OnMouseUp(this, e->button(), e->modifiers(), p.x(), p.y());
+  QWidget::mouseReleaseEvent(e);
+}
 
 void TDockZ::contextMenuEvent(QContextMenuEvent* e) {
   if (popupMenu_) popupMenu_->popup(e->globalPos());

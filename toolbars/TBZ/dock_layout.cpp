@@ -2,7 +2,16 @@
 
 #include <algorithm>
 
+#include "toolbars/TBZUtils/TBZUtils.h"
+
 namespace tbz {
+
+int compareSlots(const DockSlot* a, const DockSlot* b) {
+  auto sign = [](int x, int y) { return x < y ? -1 : x > y ? 1 : 0; };
+  if (int c = sign(a->dockRow, b->dockRow)) return c;
+  if (int c = sign(a->dockPos, b->dockPos)) return c;
+  return sign(a->order, b->order);
+}
 
 int highestRow(const std::vector<DockSlot*>& windows) {
   int h = -1;
@@ -75,11 +84,7 @@ DockLayout arrangeDock(std::vector<DockSlot*>& windows, bool vertical, int lengt
         if (w->dockRow > row) --w->dockRow;
   }
 
-  std::stable_sort(windows.begin(), windows.end(), [](const DockSlot* a, const DockSlot* b) {
-    if (a->dockRow != b->dockRow) return a->dockRow < b->dockRow;
-    if (a->dockPos != b->dockPos) return a->dockPos < b->dockPos;
-    return a->order < b->order;
-  });
+  SortListEx(windows, compareSlots);
 
   // A full-size window keeps its row alone.
   for (int row = 0; row <= highestRow(windows); ++row) {

@@ -27,6 +27,9 @@ struct DockLayout {
 DockLayout arrangeDock(std::vector<DockSlot*>& windows, bool vertical, int length, bool limitToOneRow,
                        bool commit, bool designing = false, bool fixAlign = false);
 
+// Order of the windows of a dock: by row, then position, then insertion.
+int compareSlots(const DockSlot* a, const DockSlot* b);
+
 int highestRow(const std::vector<DockSlot*>& windows);
 
 // Finds the row a position across the dock falls into; before is set when a new

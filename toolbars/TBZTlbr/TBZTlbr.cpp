@@ -115,6 +115,11 @@ void TCustomToolbarZ::paintEvent(QPaintEvent* e) {
   }
 }
 
+// A press on a separator drags the toolbar.
+bool TCustomToolbarZ::ChildTransparentForDrag(QWidget* child) const {
+  return dynamic_cast<TToolbarSepZ*>(child) != nullptr;
+}
+
 void TCustomToolbarZ::BeginSizing(int kind) {
   sizingKind_ = kind;
   chosenFloatRightX_ = floatRightX_;
@@ -130,6 +135,7 @@ void TCustomToolbarZ::BeginSizing(int kind) {
   sizes_.clear();
   for (const ToolbarSize& s : steps)
     sizes_.emplace_back(s.width + m.left() + m.right(), s.height + m.top() + m.bottom());
+  oneLineSize_ = sizes_.front();  // the layout without wrapping comes first
   const bool byHeight = kind == 2 || kind == 5;
   std::stable_sort(sizes_.begin(), sizes_.end(), [byHeight](const QSize& a, const QSize& b) {
     return byHeight ? a.height() > b.height() : a.width() > b.width();
@@ -143,33 +149,38 @@ void TCustomToolbarZ::BeginSizing(int kind) {
     if (cur + 1 != sizes_.end()) snap_ = std::min(snap_, std::abs(dim(*cur) - dim(*(cur + 1))) - 1);
   }
   snap_ = std::max(snap_, 0);
-  lastDistance_ = byHeight ? height() : width();
+  lastGrowing_ = false;
 }
 
 void TCustomToolbarZ::SizingChanging(QRect& r) {
   if (sizes_.empty()) return;
   const bool byHeight = sizingKind_ == 2 || sizingKind_ == 5;
-  const QRect g = geometry();
-  // Distance of the cursor's edge from the fixed edge.
-  int distance = byHeight ? r.height() : r.width();
-  const int current = byHeight ? g.height() : g.width();
-  const bool growing = distance > current;
-  const bool reversed = (distance > lastDistance_) != (distance > current);
-  if ((!firstChange_ || reversed) && std::abs(distance - current) <= snap_) distance = current;
-  lastDistance_ = distance;
   auto dim = [byHeight](const QSize& s) { return byHeight ? s.height() : s.width(); };
-  QSize chosen = sizes_.back();
-  if (!growing) {
-    for (const QSize& s : sizes_)
-      if (dim(s) <= distance) { chosen = s; break; }
-  } else {
+  const QRect g = geometry();
+  const int current = dim(g.size());
+  // The sizing rectangle reaches from the fixed edge to the cursor.
+  int distance = dim(r.size());
+  bool growing = distance > current;
+  // Close to the current size the toolbar holds still until it has changed once,
+  // and again each time the user turns back.
+  if ((!firstChange_ || growing != lastGrowing_) && std::abs(distance - current) <= snap_) {
+    distance = current;
+    growing = false;
+  }
+  lastGrowing_ = growing;
+  // The steps run from the widest (tallest) to the narrowest.
+  QSize chosen;
+  if (growing) {
     chosen = sizes_.front();
     for (auto it = sizes_.rbegin(); it != sizes_.rend(); ++it)
       if (dim(*it) > distance) { chosen = *it; break; }
+  } else {
+    chosen = sizes_.back();
+    for (const QSize& s : sizes_)
+      if (dim(s) <= distance) { chosen = s; break; }
   }
   QMargins m = NonClientFor(nullptr);
-  chosenFloatRightX_ = chosen == sizes_.front() && !byHeight ? 0 : chosen.width() - m.left() - m.right();
-  if (byHeight && chosen == sizes_.back()) chosenFloatRightX_ = 0;
+  chosenFloatRightX_ = chosen == oneLineSize_ ? 0 : chosen.width() - 2 * m.left();
   const bool leftMoves = sizingKind_ == 0 || sizingKind_ == 3 || sizingKind_ == 6;
   const bool topMoves = sizingKind_ == 2 || sizingKind_ == 3 || sizingKind_ == 4;
   QRect out(g.topLeft(), chosen);

@@ -36,6 +36,7 @@ class TCustomToolbarZ : public TCustomToolWindowZ {
   void childEvent(QChildEvent*) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent*) override;
+  bool ChildTransparentForDrag(QWidget* child) const override;
   void BeginSizing(int kind) override;
   void EndSizing(bool accepted) override;
   void SizingChanging(QRect& rect) override;
@@ -50,7 +51,8 @@ class TCustomToolbarZ : public TCustomToolWindowZ {
   int chosenFloatRightX_ = 0;
   int snap_ = 12;
   bool firstChange_ = false;
-  int lastDistance_ = 0;
+  bool lastGrowing_ = false;
+  QSize oneLineSize_;
   int relayout_ = 0;
 };
 

@@ -4,8 +4,10 @@
 // exception class and version text.
 #include <QRect>
 #include <QPoint>
+#include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 class QEvent;
 class QObject;
@@ -50,6 +52,14 @@ QRect ScreenWorkArea();
 QRect WorkAreaOfPoint(const QPoint& p);
 QRect WorkAreaOfRect(const QRect& r);
 bool ApplicationActive();
+
+// Sorts a list by compare(a, b) < 0 / == 0 / > 0. Items that compare equal keep
+// their order, so the docks and toolbars lay out ties the same way every time.
+template <class T, class Compare>
+void SortListEx(std::vector<T>& list, Compare compare) {
+  if (list.size() < 2) return;
+  std::stable_sort(list.begin(), list.end(), [&compare](const T& a, const T& b) { return compare(a, b) < 0; });
+}
 
 // Frame metrics of the floating and docked frames.
 int CaptionHeight();
