@@ -14,6 +14,7 @@
 #include "game/Game/level_music.h"
 #include "game/Game/level_state.h"
 #include "game/Game/palette_effects.h"
+#include "game/Game/player_input.h"
 #include "game/Game/sprite_moved.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/shell_state.h"
@@ -348,9 +349,10 @@ void PlaceEnteringPlayer() {
       break;
     case EntryFromPipe: {
       const int dir = GameShell.EntryDirection;
-      const int target = Level.EntryPipe + 38;
-      if (Level.EntryPipe >= 1 && target < count) {
-        const TGKSprite& d = sprites().GetSprite(target);
+      // Object line n is sprite n + 38 (sprite n + 39 for a normal entry, below);
+      // the number comes from a file, so it is compared before it is added to.
+      if (Level.EntryPipe >= 1 && Level.EntryPipe < count - 38) {
+        const TGKSprite& d = sprites().GetSprite(Level.EntryPipe + 38);
         if (dir == EntryRight || dir == EntryLeft) p.SetY(d.GetY() + d.Height - p.Height);
         if (dir == EntryUp || dir == EntryDown)
           p.SetX(d.GetX() + (mode == PlayerSmall ? 10 : mode == PlayerFlying ? 6 : 8));
@@ -385,9 +387,8 @@ void PlaceEnteringPlayer() {
       GameShell.EntryMode = EntryNormal;
       break;
     case EntryNormal: {
-      const int target = Level.EntryPipe + 39;
-      if (Level.EntryPipe > 0 && target < count) {
-        const TGKSprite& d = sprites().GetSprite(target);
+      if (Level.EntryPipe > 0 && Level.EntryPipe < count - 39) {
+        const TGKSprite& d = sprites().GetSprite(Level.EntryPipe + 39);
         p.SetX(d.GetX());
         p.SetY(d.GetY() + d.Height - p.Height);
       }
@@ -425,6 +426,7 @@ void resetPlayState() {
   GameShell.Paused = false;
   fmMain->DXSprites->PlayerBehind = false;
   fmMain->CoinSoundIndex = fmMain->BrickSoundIndex = 0;
+  NextPlayerFireball = 0;
   fmMain->DustIndex = fmMain->DropsIndex = 0;
   fmMain->CameraX = fmMain->CameraY = 0;
   fmMain->RunMeter = 0;

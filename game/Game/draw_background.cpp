@@ -16,7 +16,10 @@ int sourceStart(int camera, int view, int levelSize, int surfaceSize) {
   const int surfaceRange = surfaceSize - view;
   // A surface no larger than the view has nothing to scroll through.
   if (surfaceRange <= 0) return 0;
-  return int(double(camera) / (double(range) / double(surfaceRange)));
+  // A camera far beyond the level (an auto-scroll towards its start) still gives
+  // a start that an int holds.
+  const double start = double(camera) / (double(range) / double(surfaceRange));
+  return int(std::clamp(start, -double(surfaceSize), double(surfaceSize)));
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "game/Game/level_frame.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "components/ZEZ/TGKScreen.h"
 #include "components/ZEZSnd/TGKAudio.h"
 #include "components/ZEZStar/star_field.h"
@@ -47,6 +50,13 @@ TLevelReadTarget readTarget() {
   t.SpriteKeys = &fmMain->SpriteKeys;
   t.PlayerMode = GameShell.PlayerMode;
   return t;
+}
+
+// An auto-scroll towards the level's start never ends: the camera stops far
+// beyond any level instead of running out of the int range.
+int autoScrolledCamera(int camera, int step) {
+  constexpr int64_t kCameraLimit = int64_t(1) << 30;
+  return int(std::clamp(int64_t(camera) - step, -kCameraLimit, kCameraLimit));
 }
 
 bool samePath(const std::string& a, const std::string& b) {
@@ -190,8 +200,8 @@ void UpdateView() {
     p.X = keepX;
     p.Y = keepY;
   }
-  fmMain->CameraX -= o.AutoScrollX;
-  fmMain->CameraY -= o.AutoScrollY;
+  fmMain->CameraX = autoScrolledCamera(fmMain->CameraX, o.AutoScrollX);
+  fmMain->CameraY = autoScrolledCamera(fmMain->CameraY, o.AutoScrollY);
 }
 
 void CountTimeBonus() {
@@ -304,7 +314,8 @@ void FollowPipeTarget() {
     WorldMap.ShowPlayerTime = int(platform::GetTickCount() + 500);
   }
   GameShell.EntryMode = EntryNormal;
-  if (pipe.Param3 > 0) WorldMap.LastPosition = pipe.Param3 + kFirstMapNode;
+  // A node number no world can hold leaves the position as it is.
+  if (pipe.Param3 > 0 && pipe.Param3 <= INT32_MAX - kFirstMapNode) WorldMap.LastPosition = pipe.Param3 + kFirstMapNode;
   WorldMap.MapPosition = kFirstMapNode;
   Level.ReturnToMap = true;
 }

@@ -1,5 +1,7 @@
 #include "game/Game/level_reader.h"
 
+#include <algorithm>
+
 #include "components/GKILib/TGKImageLib.h"
 #include "components/ZEZ/TGKScreen.h"
 #include "components/ZEZStar/star_field.h"
@@ -26,6 +28,31 @@ std::string programPath(const std::string& exeDir, const std::string& value) {
 std::string backgroundPath(const std::string& exeDir, const std::string& value) {
   if (!value.empty() && value.front() == '/' && platform::fileExists(value)) return value;
   return programPath(exeDir, value);
+}
+
+// Sizes and offsets stay within the 16-bit range of sprite positions (the
+// editor's own limits lie inside it), so that the level's pixel arithmetic
+// (cells times ResFactor, twice the level's height, the view's margins) cannot
+// overflow whatever a hand-edited file holds.
+constexpr int kMaxLevelNumber = 32767;
+// The level clock is counted down once a second; a time far beyond any clock
+// keeps it from running under the int range.
+constexpr int kMaxLevelTime = 999999999;
+
+int sizeValue(int value) { return std::clamp(value, 0, kMaxLevelNumber); }
+int offsetValue(int value) { return std::clamp(value, -kMaxLevelNumber, kMaxLevelNumber); }
+
+void limitOptions(TLevelOptions& o) {
+  o.Width = sizeValue(o.Width);
+  o.Height = sizeValue(o.Height);
+  o.ResFactor = sizeValue(o.ResFactor);
+  o.AutoScrollX = offsetValue(o.AutoScrollX);
+  o.AutoScrollY = offsetValue(o.AutoScrollY);
+  o.BgX = offsetValue(o.BgX);
+  o.BgY = offsetValue(o.BgY);
+  o.BgWidth = offsetValue(o.BgWidth);
+  o.BgHeight = offsetValue(o.BgHeight);
+  o.Time = std::clamp(o.Time, -kMaxLevelTime, kMaxLevelTime);
 }
 
 void readOptions(const platform::IniFile& ini, const std::string& exeDir, TLevelOptions& o) {
@@ -73,6 +100,7 @@ void readOptions(const platform::IniFile& ini, const std::string& exeDir, TLevel
   o.RainSpeed = ini.readInteger(options, "RainSpeed", d.RainSpeed);
   o.ImageLib = programPath(exeDir, ini.readString(options, "ImageLib", ""));
   o.SoundLib = programPath(exeDir, ini.readString(options, "SoundLib", ""));
+  limitOptions(o);
 }
 
 void loadImages(TLevelReadTarget& target, const std::string& file) {
@@ -129,7 +157,9 @@ void ReadGameOptions(const std::string& GameFileName, const std::string& ExeDir,
     return;
   }
   Level.GameIni = openIni(GameFileName);
-  Level.Lives = Level.GameIni->readInteger(options, "Lifes", 5);
+  // Any negative count shows as none left; the floor keeps a death from taking
+  // the count under the int range.
+  Level.Lives = std::max(Level.GameIni->readInteger(options, "Lifes", 5), -1);
   shell.WorldFileName = ExeDir + Level.GameIni->readString(options, "MapFile", "");
   shell.RunningGameFile = GameFileName;
 }

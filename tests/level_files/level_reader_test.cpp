@@ -129,6 +129,38 @@ TEST_F(LevelReader, ReadsTheValuesAndMakesPathsProgramRelative) {
   EXPECT_EQ(soundLoads, std::vector<std::string>{exe() + "sounds\\cave.sdl"});
 }
 
+TEST_F(LevelReader, NumbersBeyondWhatALevelCanHoldAreLimited) {
+  struct Case {
+    const char* key;
+    const char* value;
+    int TLevelOptions::*field;
+    int expected;
+  };
+  // The editor's own ranges lie inside the limits and stay as they are.
+  const Case cases[] = {
+      {"Width", "32767", &TLevelOptions::Width, 32767},
+      {"Width", "2147483647", &TLevelOptions::Width, 32767},
+      {"Height", "-5", &TLevelOptions::Height, 0},
+      {"ResFactor", "256", &TLevelOptions::ResFactor, 256},
+      {"ResFactor", "1000000", &TLevelOptions::ResFactor, 32767},
+      {"ResFactor", "-16", &TLevelOptions::ResFactor, 0},
+      {"AutoScrollX", "-16", &TLevelOptions::AutoScrollX, -16},
+      {"AutoScrollX", "-2147483648", &TLevelOptions::AutoScrollX, -32767},
+      {"AutoScrollY", "40000", &TLevelOptions::AutoScrollY, 32767},
+      {"BgX", "-40", &TLevelOptions::BgX, -40},
+      {"BgY", "2147483647", &TLevelOptions::BgY, 32767},
+      {"BgWidth", "-2147483648", &TLevelOptions::BgWidth, -32767},
+      {"BgHeight", "99999", &TLevelOptions::BgHeight, 32767},
+      {"Time", "-1", &TLevelOptions::Time, -1},
+      {"Time", "-2147483648", &TLevelOptions::Time, -999999999},
+      {"Time", "2147483647", &TLevelOptions::Time, 999999999},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.key) + "=" + c.value);
+    EXPECT_EQ(read(std::string("[Options]\r\n") + c.key + "=" + c.value + "\r\n").*c.field, c.expected);
+  }
+}
+
 TEST_F(LevelReader, ShortNameFallsBackToName) {
   EXPECT_EQ(read("[Options]\r\nName=Mundo Agua\r\n").ShortName, "Mundo Agua");
   EXPECT_EQ(read("[Options]\r\nName=Mundo Agua\r\nShortName=\r\n").ShortName, "");
@@ -240,6 +272,15 @@ TEST_F(LevelReader, GameFileGivesItsLivesAndWorld) {
   ReadGameOptions(put("new.tqg", "[Options]\r\nLifes=\r\nMapFile=\r\n"), exe(), shell);
   EXPECT_EQ(Level.Lives, 5);
   EXPECT_EQ(world, exe());
+
+  // No lives shows alike for any negative count; the lowest keeps a death from
+  // taking the count out of the int range.
+  for (const char* lives : {"-1", "-2147483648"}) {
+    ReadGameOptions(put("none.tqg", std::string("[Options]\r\nLifes=") + lives + "\r\n"), exe(), shell);
+    EXPECT_EQ(Level.Lives, -1) << lives;
+  }
+  ReadGameOptions(put("many.tqg", "[Options]\r\nLifes=150\r\n"), exe(), shell);
+  EXPECT_EQ(Level.Lives, 150);
 }
 
 TEST_F(LevelReader, LevelPlayedAsAGameIsItsOwnWorld) {

@@ -2,7 +2,10 @@
 // lines, the player's entry and the first camera position.
 #include "game/Game/build_level.h"
 
+#include <cstdint>
+
 #include "level_fixture.h"
+#include "game/Game/player_input.h"
 #include "game/Game/sprite_moved.h"
 #include "platform/core/clock.h"
 
@@ -201,6 +204,7 @@ TEST_F(BuildLevelTest, ABuildResetsThePlayState) {
   main().RunMeter = 4;
   main().CardBonusLives = 2;
   main().DustIndex = 3;
+  NextPlayerFireball = 1;
   start({{0, 0, "0,1"}}, "Time=123\r\n");
   EXPECT_FALSE(Level.RestartLevel || Level.ReturnToMap || Level.PlayerDying || Level.LevelEnded);
   EXPECT_FALSE(Level.Crouching || Level.MayFly || Level.Carrying || GameShell.Paused);
@@ -210,6 +214,7 @@ TEST_F(BuildLevelTest, ABuildResetsThePlayState) {
   EXPECT_EQ(main().RunMeter, 0);
   EXPECT_EQ(main().CardBonusLives, 0);
   EXPECT_EQ(main().DustIndex, 0);
+  EXPECT_EQ(NextPlayerFireball, 0);
   EXPECT_TRUE(Level.LevelBuilt && Level.LevelLoaded);
   EXPECT_TRUE(main().MainTimer.Enabled());
 }
@@ -245,6 +250,8 @@ TEST_F(BuildLevelTest, TheFourEntryModesAndTargetsOutOfRange) {
       {2, 0, 1, 0, sx - 6 - w, sy, sx - 6, false, 2},
       {2, 99, 1, 1, sx - 8 - w, sy, sx - 8, false, 2},
       {2, -4, 3, 2, sx - 10 + w, sy, sx - 10, false, 2},
+      {2, INT32_MAX, 1, 0, sx - 6 - w, sy, sx - 6, false, 2},  // a file's number no level holds
+      {0, INT32_MAX, 0, 0, sx, sy, N, true, 0},
       {3, 0, 0, 0, 160, -h, N, true, 0},
   };
   for (const EntryCase& c : cases) {

@@ -88,6 +88,21 @@ TEST_F(LevelFrameTest, AutoScrollRunsToTheLevelsEndAndStopsForGood) {
   }
 }
 
+TEST_F(LevelFrameTest, AnEndlessAutoScrollStopsTheCameraFarBeforeTheLevel) {
+  // A scroll towards the level's start never reaches an end; the largest step a
+  // file may ask for, from a camera that has run for a long time.
+  start({{0, 5, "0,1"}}, "AutoScrollX=99999\r\nAutoScrollY=-99999\r\n");
+  EXPECT_EQ(Level.Options.AutoScrollX, 32767);
+  Level.ScrollLimits = false;
+  main().CameraX = -(1 << 30) + 10;
+  main().CameraY = (1 << 30) - 10;
+  UpdateView();
+  UpdateView();
+  EXPECT_EQ(main().CameraX, -(1 << 30));
+  EXPECT_EQ(main().CameraY, 1 << 30);
+  DrawBackground();
+}
+
 TEST_F(LevelFrameTest, APlayerWalkingAgainstTheAutoScrollKeepsItsPlace) {
   start({{2, 5, "0,1"}}, "AutoScrollX=-1\r\n");
   TGKJumper& p = player();
@@ -257,6 +272,8 @@ TEST_F(PipeTargetTest, ADoorToAWorldReturnsToTheMap) {
       {"59,1,worlds\\WORLD1.TQW,,3", world1, false, 16},
       {"59,1,worlds\\world1.tqw,,2", GameShell.ExeDir + "worlds\\other.tqw", true, 15},
       {"59,1,worlds\\world1.tqw,,0", GameShell.ExeDir + "worlds\\other.tqw", true, 13},
+      // A node number beyond any world leaves the position as it was.
+      {"59,1,worlds\\world1.tqw,,2147483647", world1, false, 7},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);
@@ -317,6 +334,9 @@ TEST(BackgroundSource, TheCameraPicksThePartOfTheSurfaceThatShows) {
       {"surface exactly as large as the view", {100, 50, 320, 208, 640, 320, 320, 208, 0, 0}, {0, 0, 320, 208}},
       {"parallax margins", {0, 0, 320, 208, 640, 320, 480, 300, 20, 8}, {0, 0, 300, 200}},
       {"margins no smaller than the source", {0, 0, 320, 208, 640, 320, 480, 300, 320, 300}, {0, 0, 320, 208}},
+      // An endless auto-scroll towards the start: the camera far before the level,
+      // a wide surface over a level one pixel wider than the view.
+      {"camera far before the level", {-(1 << 30), 0, 320, 208, 321, 208, 40000, 208, 0, 0}, {-40000, 0, -39680, 208}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
