@@ -1,53 +1,125 @@
 #include "toolbars/TBZCtls/TBZCtls.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QCursor>
+#include <QDialog>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
+#include <QShortcut>
+#include <algorithm>
 
 #include "toolbars/TBZ/TBZ.h"
+#include "toolbars/TBZCtls/button_paint.h"
 
 namespace tbz {
+namespace {
 
-int GlyphImageIndex(TButtonState state, int numGlyphs) {
-  int index = static_cast<int>(state);
-  if (index < numGlyphs) return index;
-  return state == bsDisabled ? -1 : 0;
+constexpr int kHotTimerInterval = 125;
+
+// What all buttons share: the timer that watches the button under the mouse.
+struct SharedButtons {
+  int count = 0;
+  std::unique_ptr<QTimer> hotTimer;
+  QPointer<TToolbarButtonZ> hot;
+};
+SharedButtons& shared() {
+  static SharedButtons s;
+  return s;
 }
 
-QImage DisabledGlyph(const QImage& glyph, QRgb transparent, const QPalette& pal) {
-  QImage src = glyph.convertToFormat(QImage::Format_ARGB32);
-  QImage out(src.width() + 1, src.height() + 1, QImage::Format_ARGB32);
-  out.fill(pal.color(QPalette::Button));
-  auto shape = [&](int x, int y) {
-    if (x < 0 || y < 0 || x >= src.width() || y >= src.height()) return false;
-    QRgb c = src.pixel(x, y) | 0xFF000000u;
-    return c != (transparent | 0xFF000000u) && c != 0xFFFFFFFFu && c != 0xFFC0C0C0u;
-  };
-  const QRgb light = pal.color(QPalette::Light).rgb(), dark = pal.color(QPalette::Dark).rgb();
-  for (int y = 0; y < out.height(); ++y)
-    for (int x = 0; x < out.width(); ++x) {
-      if (shape(x - 1, y - 1)) out.setPixel(x, y, light);
-      if (shape(x, y)) out.setPixel(x, y, dark);
-    }
-  return out;
-}
+}  // namespace
 
-TToolbarButtonZ::TToolbarButtonZ(QWidget* parent) : QWidget(parent) {
+// Watches the button's window for Enter, Esc and the caption's accelerator that
+// no control of the window took.
+class TToolbarButtonZ::KeyFilter : public QObject {
+ public:
+  explicit KeyFilter(TToolbarButtonZ* button) : button_(button) {}
+  void watch(QWidget* window) {
+    if (window == window_) return;
+    if (window_) window_->removeEventFilter(this);
+    window_ = window;
+    if (window_) window_->installEventFilter(this);
+  }
+  ~KeyFilter() override { watch(nullptr); }
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() != QEvent::KeyPress || watched != window_ || button_->window() != window_) return false;
+    const auto* k = static_cast<QKeyEvent*>(e);
+    return button_->windowKey(k->key(), k->modifiers(), k->text());
+  }
+
+ private:
+  TToolbarButtonZ* button_;
+  QPointer<QWidget> window_;
+};
+
+TToolbarButtonZ::TToolbarButtonZ(QWidget* parent) : QWidget(parent), keyFilter_(std::make_unique<KeyFilter>(this)) {
+  ++shared().count;
   resize(23, 22);
   setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent, true);
+  glyph_.OnChange = [this] { update(); };
   repeatTimer_.setSingleShot(false);
   QObject::connect(&repeatTimer_, &QTimer::timeout, this, [this] { repeatTick(); });
   RegisterHookProc(this, hookBit(HookKind::AppActivation) | hookBit(HookKind::MouseMoved));
+  watchWindowKeys();
   show();
 }
 
-TToolbarButtonZ::~TToolbarButtonZ() { UnregisterHookProc(this); }
+TToolbarButtonZ::~TToolbarButtonZ() {
+  UnregisterHookProc(this);
+  SharedButtons& s = shared();
+  if (s.hot == this) s.hot = nullptr;
+  // The last button takes the shared timer and dither pattern with it.
+  if (--s.count == 0) {
+    s.hotTimer.reset();
+    FreeDither();
+  }
+}
+
+TToolbarButtonZ* TToolbarButtonZ::HotButton() { return shared().hot; }
+bool TToolbarButtonZ::HotTimerActive() { return shared().hotTimer && shared().hotTimer->isActive(); }
+
+QColor TToolbarButtonZ::Color() const { return color_ ? *color_ : palette().color(QPalette::Button); }
+
+void TToolbarButtonZ::SetColor(const QColor& c) {
+  color_ = c;
+  update();
+}
+
+// Alt with the accelerator goes through the window's shortcuts, so that it works
+// whatever control has the focus; the plain key comes through the key filter.
+void TToolbarButtonZ::SetCaption(const QString& c) {
+  caption_ = c;
+  const QChar accel = CaptionAccelerator(c);
+  if (accel.isNull()) {
+    delete altAccelerator_;
+    altAccelerator_ = nullptr;
+  } else {
+    if (!altAccelerator_) {
+      altAccelerator_ = new QShortcut(this);
+      QObject::connect(altAccelerator_, &QShortcut::activated, this, [this] {
+        if (acceleratorUsable()) Click();
+      });
+    }
+    altAccelerator_->setKey(QKeySequence(QStringLiteral("Alt+") + accel));
+  }
+  update();
+}
 
 void TToolbarButtonZ::setState(TButtonState s) {
   if (state_ == s) return;
   state_ = s;
   update();
+}
+
+// The state a button returns to when nothing presses it.
+TButtonState TToolbarButtonZ::restState() const {
+  if (!isEnabled()) return bsDisabled;
+  if (down_) return bsExclusive;
+  return mouseInside_ ? bsHot : bsUp;
 }
 
 void TToolbarButtonZ::SetDown(bool v) {
@@ -67,7 +139,10 @@ void TToolbarButtonZ::SetAllowAllUp(bool v) {
 
 void TToolbarButtonZ::SetGroupIndex(int v) {
   groupIndex_ = v;
-  if (v == 0) down_ = false;
+  if (v == 0 && down_) {
+    down_ = false;
+    setState(restState());
+  }
   updateGroup();
 }
 
@@ -87,6 +162,7 @@ void TToolbarButtonZ::updateGroup() {
 
 void TToolbarButtonZ::SetDropdownArrowWidth(int v) {
   v = std::max(v, 7);
+  if (v == dropdownArrowWidth_) return;
   if (dropdownCombo_) resize(std::max(1, width() + v - dropdownArrowWidth_), height());
   dropdownArrowWidth_ = v;
   update();
@@ -96,67 +172,152 @@ void TToolbarButtonZ::SetDropdownCombo(bool v) {
   if (v == dropdownCombo_) return;
   dropdownCombo_ = v;
   resize(std::max(1, width() + (v ? 1 : -1) * (dropdownArrowWidth_ + 2)), height());
-}
-
-void TToolbarButtonZ::SetGlyph(const QImage& g) {
-  glyph_ = g;
-  if (!g.isNull() && g.height() > 0 && g.width() % g.height() == 0 && g.width() / g.height() < 6)
-    numGlyphs_ = std::max(1, g.width() / g.height());
-  else
-    numGlyphs_ = 1;
   update();
 }
 
-void TToolbarButtonZ::SetNumGlyphs(int n) {
-  numGlyphs_ = std::clamp(n, 1, 5);
+void TToolbarButtonZ::SetDropdownMenu(QMenu* m) {
+  dropdownMenu_ = m;
+  if (m) TDropdownList::Instance().AddMenu(m);
   update();
+}
+
+// Flat, see-through buttons let the parent's painting show around their content.
+void TToolbarButtonZ::SetFlat(bool v) {
+  flat_ = v;
+  setAttribute(Qt::WA_OpaquePaintEvent, opaque_ || !flat_);
+  update();
+}
+
+void TToolbarButtonZ::SetOpaque(bool v) {
+  opaque_ = v;
+  setAttribute(Qt::WA_OpaquePaintEvent, opaque_ || !flat_);
+  update();
+}
+
+bool TToolbarButtonZ::Pushed() const {
+  return (state_ == bsDown || state_ == bsExclusive) && !(comboShown() && arrowPressed_);
 }
 
 bool TToolbarButtonZ::BorderShown() const {
   if (noBorder_) return false;
-  const bool pushed = state_ == bsDown || state_ == bsExclusive;
   if (!flat_) return true;
-  return pushed || (mouseInside_ && state_ != bsDisabled);
+  return Pushed() || (mouseInside_ && state_ != bsDisabled);
 }
 
 bool TToolbarButtonZ::insideMain(QPoint p) const {
   if (!rect().contains(p)) return false;
-  return !(dropdownCombo_ && HasDropdown() && p.x() >= width() - dropdownArrowWidth_ - 2);
+  return !(comboShown() && p.x() >= width() - dropdownArrowWidth_ - 2);
 }
 
-void TToolbarButtonZ::enterEvent(QEnterEvent*) {
-  if (!showBorderWhenInactive_ && QGuiApplication::applicationState() != Qt::ApplicationActive) return;
+// --- the button under the mouse ---
+
+void TToolbarButtonZ::mouseEntered() {
+  SharedButtons& s = shared();
+  if (s.hot == this) return;
+  if (!showBorderWhenInactive_ && !ApplicationActive()) return;
+  if (s.hot) s.hot->mouseExit();
+  s.hot = this;
   mouseInside_ = true;
   if (state_ == bsUp && isEnabled()) setState(bsHot);
   update();
+  if (!s.hotTimer) {
+    s.hotTimer = std::make_unique<QTimer>();
+    QObject::connect(s.hotTimer.get(), &QTimer::timeout, [] {
+      if (shared().hot) shared().hot->hotTick();
+      else shared().hotTimer->stop();
+    });
+  }
+  s.hotTimer->start(kHotTimerInterval);
   if (OnMouseEnter) OnMouseEnter(this);
 }
 
-void TToolbarButtonZ::leaveEvent(QEvent*) { mouseExit(); }
+void TToolbarButtonZ::hotTick() {
+  if (!isVisible() || QApplication::widgetAt(QCursor::pos()) != this) mouseExit();
+}
 
 void TToolbarButtonZ::mouseExit() {
+  SharedButtons& s = shared();
+  if (s.hot == this) {
+    s.hot = nullptr;
+    if (s.hotTimer) s.hotTimer->stop();
+  }
   if (!mouseInside_) return;
   mouseInside_ = false;
-  if (state_ == bsHot || (state_ == bsDown && !held_ && !inClick_)) setState(down_ ? bsExclusive : bsUp);
+  if (state_ == bsHot || (state_ == bsDown && !held_ && !inClick_ && !menuOpen_)) setState(down_ ? bsExclusive : bsUp);
   update();
   if (OnMouseExit) OnMouseExit(this);
 }
 
+void TToolbarButtonZ::enterEvent(QEnterEvent*) { mouseEntered(); }
+
+void TToolbarButtonZ::leaveEvent(QEvent*) {
+  if (!held_) mouseExit();
+}
+
 void TToolbarButtonZ::hookNotice(HookKind kind, QObject* window, QEvent*) {
   if (kind == HookKind::AppActivation) {
-    if (!showBorderWhenInactive_ && QGuiApplication::applicationState() != Qt::ApplicationActive) mouseExit();
+    if (!showBorderWhenInactive_ && !ApplicationActive()) mouseExit();
   } else if (kind == HookKind::MouseMoved && mouseInside_ && window != this && !held_) {
     mouseExit();
   }
 }
 
 void TToolbarButtonZ::changeEvent(QEvent* e) {
-  if (e->type() == QEvent::EnabledChange) setState(!isEnabled() ? bsDisabled : down_ ? bsExclusive : bsUp);
+  if (e->type() == QEvent::EnabledChange) {
+    setState(!isEnabled() ? bsDisabled : down_ ? bsExclusive : bsUp);
+  } else if (e->type() == QEvent::PaletteChange) {
+    // New colours: the dither pattern and the disabled images are built again.
+    DropDitherIfColoursChanged(palette());
+    glyph_.Invalidate();
+    update();
+  }
   QWidget::changeEvent(e);
 }
 
+bool TToolbarButtonZ::event(QEvent* e) {
+  if (e->type() == QEvent::ParentChange || e->type() == QEvent::Show) watchWindowKeys();
+  return QWidget::event(e);
+}
+
+void TToolbarButtonZ::hideEvent(QHideEvent* e) {
+  held_ = false;
+  repeatTimer_.stop();
+  mouseExit();
+  QWidget::hideEvent(e);
+}
+
+// --- keys of the window ---
+
+void TToolbarButtonZ::watchWindowKeys() { keyFilter_->watch(window()); }
+
+bool TToolbarButtonZ::windowKey(int key, Qt::KeyboardModifiers mods, const QString& text) {
+  if (!isEnabled() || !isVisible()) return false;
+  mods &= ~Qt::KeypadModifier;
+  const bool plain = mods == Qt::NoModifier;
+  if (((key == Qt::Key_Return || key == Qt::Key_Enter) && default_ && plain) ||
+      (key == Qt::Key_Escape && cancel_ && plain)) {
+    Click();
+    return true;
+  }
+  if (!acceleratorUsable() || (!plain && mods != Qt::AltModifier)) return false;
+  const QChar accel = CaptionAccelerator(caption_);
+  if (accel.isNull()) return false;
+  const bool match = (accel.unicode() < 0x80 && key == accel.unicode()) ||
+                     (!text.isEmpty() && text.at(0).toUpper() == accel);
+  if (!match) return false;
+  Click();
+  return true;
+}
+
+bool TToolbarButtonZ::acceleratorUsable() const {
+  return isEnabled() && isVisible() && displayMode_ != dmGlyphOnly && parentWidget() && parentWidget()->isVisible();
+}
+
+// --- mouse ---
+
 void TToolbarButtonZ::mousePressEvent(QMouseEvent* e) {
   if (e->button() != Qt::LeftButton || !isEnabled()) return QWidget::mousePressEvent(e);
+  mouseEntered();
   const QPoint p = e->position().toPoint();
   arrowPressed_ = HasDropdown() && (!dropdownCombo_ || p.x() >= width() - dropdownArrowWidth_ - 2);
   if (!down_ || allowAllUp_) setState(bsDown);
@@ -171,14 +332,20 @@ void TToolbarButtonZ::mousePressEvent(QMouseEvent* e) {
 
 void TToolbarButtonZ::repeatTick() {
   repeatTimer_.setInterval(repeatInterval_);
-  if (held_ && state_ == bsDown && (OnClick)) OnClick(this);
-  else if (!held_) repeatTimer_.stop();
+  if (held_ && state_ == bsDown) {
+    if (OnClick) OnClick(this);
+  } else {
+    repeatTimer_.stop();
+  }
 }
 
 void TToolbarButtonZ::mouseMoveEvent(QMouseEvent* e) {
-  if (!held_) return;
-  const bool inside = insideMain(e->position().toPoint());
-  setState(down_ && !allowAllUp_ ? bsExclusive : inside ? bsDown : (down_ ? bsExclusive : bsUp));
+  const QPoint p = e->position().toPoint();
+  if (!held_) {
+    if (rect().contains(p)) mouseEntered();
+    return;
+  }
+  setState(down_ ? bsExclusive : insideMain(p) ? bsDown : bsUp);
 }
 
 void TToolbarButtonZ::mouseReleaseEvent(QMouseEvent* e) {
@@ -188,10 +355,12 @@ void TToolbarButtonZ::mouseReleaseEvent(QMouseEvent* e) {
   const bool wasHeld = held_;
   held_ = false;
   if (arrowPressed_) return;
-  if (wasHeld && !repeating_ && insideMain(e->position().toPoint())) {
+  const QPoint p = e->position().toPoint();
+  if (wasHeld && !repeating_ && insideMain(p)) {
     Click();
   } else {
-    setState(down_ ? bsExclusive : (mouseInside_ ? bsHot : bsUp));
+    if (!rect().contains(p)) mouseExit();
+    setState(restState());
   }
 }
 
@@ -200,23 +369,31 @@ void TToolbarButtonZ::mouseDoubleClickEvent(QMouseEvent* e) {
   else mousePressEvent(e);
 }
 
+// --- click and drop-down ---
+
 void TToolbarButtonZ::Click() {
   if (repeating_ && held_) {
     if (OnClick) OnClick(this);
     return;
   }
+  QPointer<TToolbarButtonZ> self(this);
   inClick_ = true;
   if (groupIndex_ != 0 && !arrowPressed_) SetDown(!down_);
   setState(bsDown);
   if (HasDropdown() && (!dropdownCombo_ || arrowPressed_)) {
     if (!dropdownCombo_ && OnClick) OnClick(this);
-    dropdown();
+    if (self) dropdown();
   } else {
+    // The dialog takes the result first, so OnClick may still take it back.
+    QPointer<QDialog> dialog = modalResult_ != mrNone ? qobject_cast<QDialog*>(window()) : nullptr;
+    if (dialog) dialog->setResult(modalResult_);
     if (OnClick) OnClick(this);
+    if (dialog && dialog->result() != mrNone) dialog->done(dialog->result());
   }
+  if (!self) return;  // OnClick may close and free the window
   inClick_ = false;
   arrowPressed_ = false;
-  if (!menuOpen_) setState(!isEnabled() ? bsDisabled : down_ ? bsExclusive : (mouseInside_ ? bsHot : bsUp));
+  if (!menuOpen_) setState(restState());
 }
 
 void TToolbarButtonZ::dropdown() {
@@ -231,72 +408,99 @@ void TToolbarButtonZ::dropdown() {
   if (dock && dock->Position() == dpRight) at = mapToGlobal(QPoint(0, 0)) - QPoint(dropdownMenu_->sizeHint().width(), 0);
   menuOpen_ = true;
   QPointer<TToolbarButtonZ> self(this);
-  QObject::connect(dropdownMenu_, &QMenu::aboutToHide, this, [self] {
+  QObject::connect(dropdownMenu_, &QMenu::aboutToHide, this, [self, removeClicks] {
     if (!self) return;
     self->menuOpen_ = false;
-    self->setState(!self->isEnabled() ? bsDisabled : self->down_ ? bsExclusive : bsUp);
+    if (removeClicks) self->removeClicksAfterMenu();
+    self->setState(self->restState());
   }, Qt::SingleShotConnection);
   dropdownMenu_->popup(at);
 }
 
+// The press that closes a menu over its button would open it again: presses and
+// double clicks over the button that arrive before the event loop is idle again
+// are dropped; everything else passes in its order.
+namespace {
+class ClickSweeper : public QObject {
+ public:
+  explicit ClickSweeper(QWidget* button) : button_(button) {}
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() != QEvent::MouseButtonPress && e->type() != QEvent::MouseButtonDblClick) return false;
+    if (!button_ || !button_->isVisible()) return false;
+    const QPoint global = static_cast<QMouseEvent*>(e)->globalPosition().toPoint();
+    return QRect(button_->mapToGlobal(QPoint(0, 0)), button_->size()).contains(global);
+  }
+
+ private:
+  QPointer<QWidget> button_;
+};
+}  // namespace
+
+void TToolbarButtonZ::removeClicksAfterMenu() {
+  auto* sweeper = new ClickSweeper(this);
+  qApp->installEventFilter(sweeper);
+  QTimer::singleShot(0, sweeper, [sweeper] {
+    qApp->removeEventFilter(sweeper);
+    sweeper->deleteLater();
+  });
+}
+
+// --- painting ---
+
 void TToolbarButtonZ::paintEvent(QPaintEvent*) {
-  QPainter p(this);
+  QPainter out(this);
+  if (opaque_ || !flat_) {
+    // Off-screen first, so the button never shows half drawn.
+    QPixmap buffer(size() * devicePixelRatio());
+    buffer.setDevicePixelRatio(devicePixelRatio());
+    buffer.fill(Color());
+    QPainter p(&buffer);
+    p.setFont(font());
+    paintButton(p);
+    p.end();
+    out.drawPixmap(0, 0, buffer);
+  } else {
+    paintButton(out);
+  }
+}
+
+void TToolbarButtonZ::paintButton(QPainter& p) {
   const QPalette& pal = palette();
-  if (opaque_ || !flat_) p.fillRect(rect(), pal.color(QPalette::Button));
-  const bool pushed = state_ == bsDown || state_ == bsExclusive;
+  const bool pushed = Pushed(), combo = comboShown();
   QRect main = rect();
-  const bool combo = dropdownCombo_ && HasDropdown();
-  if (combo) main.setWidth(width() - dropdownArrowWidth_ - 2);
-  auto edge = [&](QRect r, bool sunk) {
-    p.setPen(pal.color(sunk ? QPalette::Dark : QPalette::Light));
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(pal.color(sunk ? QPalette::Light : QPalette::Dark));
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
-  };
+  QRect arrowPart;
+  if (combo) {
+    arrowPart = QRect(width() - dropdownArrowWidth_ - 2, 0, dropdownArrowWidth_ + 2, height());
+    main.setRight(arrowPart.left() - 1);
+  }
   if (BorderShown()) {
-    edge(main.adjusted(0, 0, -1, -1), pushed && !(combo && arrowPressed_));
-    if (combo) edge(QRect(main.right() + 1, 0, dropdownArrowWidth_ + 2, height()).adjusted(0, 0, -1, -1), arrowPressed_);
+    const unsigned edges[2][2] = {{EDGE_RAISED, EDGE_SUNKEN}, {BDR_RAISEDINNER, BDR_SUNKENOUTER}};
+    const unsigned flags = flat_ ? BF_RECT : BF_RECT | BF_MIDDLE | BF_SOFT;
+    DrawEdge(p, main, edges[flat_][pushed], flags, pal);
+    if (combo) DrawEdge(p, arrowPart, edges[flat_][arrowPressed_ && state_ == bsDown], flags, pal);
   }
-  if (pushed && state_ == bsExclusive && highlightWhenDown_ && !(flat_ && mouseInside_))
-    p.fillRect(main.adjusted(1, 1, -1, -1), QBrush(pal.color(QPalette::Light), Qt::Dense4Pattern));
-  const QPoint shift = pushed ? QPoint(1, 1) : QPoint(0, 0);
-  const int a = dropdownArrow_ && !combo && HasDropdown() ? dropdownArrowWidth_ : 0;
-  int gw = 0, gh = 0;
-  QImage image;
-  if (!glyph_.isNull() && displayMode_ != dmTextOnly) {
-    gw = glyph_.width() / numGlyphs_;
-    gh = glyph_.height();
-    int index = GlyphImageIndex(state_, numGlyphs_);
-    QRgb key = glyph_.pixel(0, gh - 1);
-    if (index < 0) {
-      image = DisabledGlyph(glyph_.copy(0, 0, gw, gh), key, pal);
-    } else {
-      image = glyph_.copy(index * gw, 0, gw, gh).convertToFormat(QImage::Format_ARGB32);
-      for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-          if ((image.pixel(x, y) | 0xFF000000u) == (key | 0xFF000000u)) image.setPixel(x, y, 0);
-    }
+  if (pushed && state_ == bsExclusive && highlightWhenDown_ && !(flat_ && mouseInside_)) {
+    const int border = flat_ ? 1 : 2;
+    p.fillRect(main.adjusted(border, border, -border, -border), DitherBrush(pal));
   }
-  const QString text = displayMode_ == dmGlyphOnly ? QString() : caption_;
-  const int cw = text.isEmpty() ? 0 : p.fontMetrics().horizontalAdvance(text);
-  const int spacing = (gw && cw) ? std::max(spacing_, 0) : 0;
-  const int total = gw + spacing + cw + a;
-  const int x0 = margin_ >= 0 ? margin_ : (main.width() - total + 1) / 2;
-  if (!image.isNull()) p.drawImage(QPoint(x0, (height() - gh + 1) / 2) + shift, image);
-  if (cw) {
-    p.setPen(pal.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    p.drawText(QRect(x0 + gw + spacing, 0, cw, height()).translated(shift), Qt::AlignVCenter | Qt::TextSingleLine, text);
+  TButtonDrawParams params;
+  params.client = main;
+  params.caption = caption_;
+  params.state = state_;
+  params.displayMode = displayMode_;
+  params.layout = layout_;
+  params.alignment = alignment_;
+  params.margin = margin_;
+  params.spacing = spacing_;
+  params.wordWrap = wordWrap_;
+  params.pushed = pushed;
+  params.dropArrow = dropdownArrow_ && !combo && HasDropdown();
+  params.arrowWidth = dropdownArrowWidth_;
+  glyph_.DrawButton(p, params, pal);
+  if (combo) {
+    const QPoint centre(arrowPart.left() + arrowPart.width() / 2, height() / 2 - 1);
+    DrawDropdownArrow(p, centre - QPoint(2, 0), isEnabled(), pal, pal.color(QPalette::ButtonText));
   }
-  auto arrow = [&](int cx, int cy) {
-    p.setPen(Qt::NoPen);
-    p.setBrush(pal.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    const QPoint tri[3] = {QPoint(cx - 2, cy), QPoint(cx + 2, cy), QPoint(cx, cy + 2)};
-    p.drawPolygon(tri, 3);
-  };
-  if (a) arrow(x0 + gw + spacing + cw + a / 2 + 1 + shift.x(), height() / 2 - 1 + shift.y());
-  if (combo) arrow(main.right() + 1 + (dropdownArrowWidth_ + 2) / 2, height() / 2 - 1);
 }
 
 }  // namespace tbz
