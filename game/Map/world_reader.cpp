@@ -78,6 +78,13 @@ bool standingOnWorldLink() {
   return link && platform::sameText(platform::extractFileExt(*link), ".tqw");
 }
 
+// Reading marks the world loaded, so a world read is always built and shown,
+// whatever was up before (even a title that no game file loaded).
+void showWorld() {
+  SetMapPlayArea();
+  BuildWorldMap();
+}
+
 }  // namespace
 
 void ReadWorldFile() {
@@ -88,7 +95,10 @@ void ReadWorldFile() {
 
   TGKScreen& screen = *fmMain->DXScreen;
   TGKSpriteMgr& sprites = *fmMain->DXSprites;
-  if (anythingLoaded()) {
+  const bool firstLoad = !anythingLoaded();
+  // A running display holds the surfaces and sprites of the screen that was up
+  // (also a title that no game file loaded), so they give way to the map's.
+  if (!firstLoad || DisplayRunning()) {
     sprites.Sprites.Clear();
     ClearEffectRings(*fmMain);
     screen.FreeImageSurfaces();
@@ -97,8 +107,8 @@ void ReadWorldFile() {
     sprites.Animations.Clear();
   } else {
     loadMapImages(Level.Options.ImageLib);
-    screenAudio().LoadSoundLibrary(GameShell.ExeDir + "sounds\\game.sdl");
   }
+  if (firstLoad) screenAudio().LoadSoundLibrary(GameShell.ExeDir + "sounds\\game.sdl");
   Title.WorldLoaded = true;
   sprites.PlayerBehind = false;
 
@@ -114,12 +124,8 @@ void LoadWorld() {
     if (!standingOnWorldLink()) FadeOutPalette(*fmMain->DXScreen, Level.Options.PaletteFX, 20);
     ClearDisplay();
   }
-  const bool shownBefore = anythingLoaded();
   ReadWorldFile();
-  if (shownBefore) {
-    SetMapPlayArea();
-    BuildWorldMap();
-  }
+  showWorld();
 }
 
 void OpenWorldFile(const std::string& Path) {
@@ -151,12 +157,8 @@ void OpenGame() {
   target.PlayerMode = GameShell.PlayerMode;
   OpenGameFiles(fmMain->GameFileName, shell, target);
   ClearDisplay();
-  const bool shownBefore = anythingLoaded();
   ReadWorldFile();
-  if (shownBefore) {
-    SetMapPlayArea();
-    BuildWorldMap();
-  }
+  showWorld();
 }
 
 void SetMapPlayArea() {

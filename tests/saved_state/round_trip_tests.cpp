@@ -10,6 +10,8 @@
 #include <memory>
 #include <sstream>
 
+#include "components/GKILib/TGKImageLib.h"
+#include "components/ZEZ/TGKScreen.h"
 #include "components/gkspts/sprite_mgr.h"
 #include "game/Game/level_frame.h"
 #include "game/Game/level_state.h"
@@ -35,6 +37,7 @@ class SavedStateRun : public ::testing::Test {
     for (const fs::directory_entry& e : fs::directory_iterator(TQ_STAGE_DIR)) {
       const std::string name = e.path().filename().string();
       if (name == "Hopz.ini") fs::copy_file(e.path(), folder / name);
+      else if (name == "hopz.tqg" && !defaultGame) fs::create_symlink(e.path(), folder / "other.tqg");
       else if (name != SavedStateFileName) fs::create_symlink(e.path(), folder / name);
     }
     Level = TLevelState{};
@@ -99,6 +102,14 @@ class SavedStateRun : public ::testing::Test {
 
   fs::path folder;
   std::unique_ptr<TLevelRun> run;
+  bool defaultGame = true;  // the game file is the default "hopz.tqg"
+};
+
+// The game file lies beside the program under another name, so the window
+// starts on a title that no game file loaded.
+class SavedStateRunWithoutDefaultGame : public SavedStateRun {
+ protected:
+  SavedStateRunWithoutDefaultGame() { defaultGame = false; }
 };
 
 }  // namespace
@@ -239,4 +250,24 @@ TEST_F(SavedStateRun, SavingReplacesTheWholeFileOrNothing) {
   save();
   EXPECT_FALSE(GameShell.StateSavedNotice);
   EXPECT_TRUE(fs::is_directory(folder / SavedStateFileName));
+}
+
+TEST_F(SavedStateRunWithoutDefaultGame, AMapStateOpenedOnTheBareTitleShowsTheMap) {
+  ASSERT_TRUE(main().GameFileName.empty());
+  writeState("[General]\r\nGame=other.tqg\r\nMap=worlds\\world1.tqw\r\nLocation=1\r\nLifes=3\r\n"
+             "[Map]\r\nLastPosition=13\r\nInitialInfo=0\r\n");
+  open();
+  ASSERT_EQ(main().ScreenState(), ssWorldMap);
+  EXPECT_EQ(main().GameFileName, exeDir() + "other.tqg");
+  // The map's own sprites and images, none of the title's.
+  const TGKSprites& list = main().DXSprites->Sprites;
+  ASSERT_GT(list.Count(), 13);
+  EXPECT_EQ(list.GetSprite(13).Animation, 3);  // the Start node
+  EXPECT_GT(nodeOf("levels\\1-1.tql"), 13);
+  TGKImageLib mapImages;
+  mapImages.LoadFromFile(exeDir() + "sprites/map.iml");
+  EXPECT_EQ(main().DXScreen->ImageSurfaces.size(), size_t(mapImages.GetCount()));
+  EXPECT_EQ(Level.Lives, 3);
+  frames(25);
+  EXPECT_TRUE(list.GetSprite(0).Visible);
 }
