@@ -72,6 +72,11 @@ void TToolInfo::AttachControl(QWidget* control) {
     controls_.erase(control);
     if (controller_.Remembered() == control) controller_.Hide();
   });
+  for (QWidget* part : control->findChildren<QWidget*>()) {
+    if (!parts_.emplace(part, control).second) continue;
+    part->installEventFilter(this);
+    connect(part, &QObject::destroyed, this, [this, part] { parts_.erase(part); });
+  }
 }
 
 void TToolInfo::AttachHider(QWidget* widget) {
@@ -101,8 +106,23 @@ bool TToolInfo::eventFilter(QObject* watched, QEvent* event) {
       const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
       controller_.OnMove(watched, p.x(), p.y());
     }
+  } else if (auto part = parts_.find(watched); part != parts_.end()) {
+    if (event->type() == QEvent::ToolTip) return true;
+    if (event->type() == QEvent::MouseMove) {
+      const QPoint p = static_cast<QWidget*>(watched)->mapTo(
+          part->second, static_cast<QMouseEvent*>(event)->position().toPoint());
+      controller_.OnMove(part->second, p.x(), p.y());
+    }
   } else if (hiders_.count(watched)) {
-    if (event->type() == QEvent::MouseMove) controller_.Hide();
+    // A move that a control let through to the panel around it is the control's.
+    if (event->type() == QEvent::MouseMove) {
+      auto* panel = static_cast<QWidget*>(watched);
+      const QWidget* under = panel->childAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+      bool overControl = false;
+      for (const QWidget* w = under; w && w != panel && !overControl; w = w->parentWidget())
+        overControl = controls_.count(w) > 0;
+      if (!overControl) controller_.Hide();
+    }
   } else if (windows_.count(watched)) {
     if (event->type() == QEvent::WindowDeactivate) controller_.Hide();
   }

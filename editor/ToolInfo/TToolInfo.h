@@ -5,6 +5,7 @@
 // hint text is the control's tool tip unless HintOf says otherwise.
 #include <QTimer>
 #include <QWidget>
+#include <map>
 #include <set>
 
 #include "editor/ToolInfo/hint_controller.h"
@@ -36,4 +37,6 @@ class TToolInfo : public QWidget {
   THintController controller_;
   QString text_;
   std::set<const QObject*> controls_, hiders_, windows_;
+  // The widgets inside a control (a spin box's edit) stand for the control.
+  std::map<const QObject*, QWidget*> parts_;
 };

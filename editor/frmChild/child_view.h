@@ -60,6 +60,9 @@ class TChildView {
   bool Armed() const { return pbCross_; }
   void ArmKind(int kind);
   void Disarm() { pbCross_ = false; }
+  // The paint box's kind alone, as a fill leaves it: the cursor, and so
+  // whether a click inserts, stays as the palette set it.
+  void SetPbTag(int kind) { pbTag_ = kind; }
 
   // The widgets follow: a repaint of the paint box, and a change of its place,
   // size or rulers (after rendering and zooming).

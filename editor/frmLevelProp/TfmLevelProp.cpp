@@ -84,8 +84,12 @@ TfmLevelProp::TfmLevelProp(QWidget* parent)
   panel4->addRow(qs("Tiempo:"), withUnit(number(general, &M::Edit2, 0, 999), "segundos"));
   panel4->addRow(qs("Ancho:"), withUnit(number(general, &M::Edit3, 0, 32767), "bloques"));
   panel4->addRow(qs("Alto:"), withUnit(number(general, &M::Edit4, 0, 32767), "bloques"));
-  panel4->addRow(qs("Factor:"), withUnit(number(general, &M::Edit5, 0, 256), "p\xEDxeles"));
-  panel4->addRow(qs("Animaciones:"), withUnit(number(general, &M::Edit8, 0, 32767), "milisegundos"));
+  QSpinBox* factor = number(general, &M::Edit5, 0, 256);
+  factor->setToolTip(qs("16 es predeterminado"));
+  panel4->addRow(qs("Factor:"), withUnit(factor, "p\xEDxeles"));
+  QSpinBox* animations = number(general, &M::Edit8, 0, 32767);
+  animations->setToolTip(qs("150ms es predeterminado"));
+  panel4->addRow(qs("Animaciones:"), withUnit(animations, "milisegundos"));
   panel4->addRow(qs("Contrase\xF1" "a:"), text(general, &M::edPass, true));
   panel4->addRow(qs("Confirmar contrase\xF1" "a:"), text(general, &M::edConfPass, true));
   panel4->addRow(qs("Autoavance X:"), number(general, &M::Edit15, -10, 10));

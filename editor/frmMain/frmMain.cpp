@@ -5,12 +5,14 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -18,7 +20,6 @@
 #include "editor/ToolInfo/TToolInfo.h"
 #include "editor/frmAbout/frmAbout.h"
 #include "editor/frmMain/file_types.h"
-#include "editor/frmMain/toolbar_glyphs.h"
 #include "editor/frmMain/toolbar_glyphs.h"
 #include "editor/ObjectPalette/palette_window.h"
 #include "editor/frmChild/frmChild.h"
@@ -71,6 +72,16 @@ QMessageBox::StandardButton askQuestion(QWidget* parent, const std::string& text
 constexpr TEditorWindowPlacement kDesignedPlacement{40, 40, 800, 600, EditorWindowNormal};
 
 }  // namespace
+
+void AttachHints(TToolInfo& hints, QWidget* root) {
+  hints.AttachHider(root);
+  for (QWidget* w : root->findChildren<QWidget*>()) {
+    if (!w->toolTip().isEmpty()) hints.AttachControl(w);
+    else if (w->metaObject() == &QWidget::staticMetaObject || qobject_cast<QGroupBox*>(w) ||
+             qobject_cast<QStackedWidget*>(w))
+      hints.AttachHider(w);  // the panels around the controls
+  }
+}
 
 // What the document windows need of the main window: its status bar, progress
 // bar, palette and message boxes, and saving through the commands.
@@ -158,6 +169,7 @@ TfmMain::TfmMain(std::string programFolder, QWidget* parent) : QMainWindow(paren
                      static_cast<QWidget*>(statusBar())})
     ToolInfo->AttachHider(w);
   ToolInfo->AttachWindow(this);
+  AttachHints(*ToolInfo, tbObjects);
   commands_->Start();
   readPlacement();
   platform::application().Title = kMainCaption;
@@ -289,13 +301,6 @@ TToolbarButtonZ* TfmMain::addButton(TToolbarZ* bar, const char* hint, std::funct
     button->SetDisplayMode(dmGlyphOnly);
     button->resize(23, 22);
   }
-  // A glyph found in the program folder replaces the text.
-  if (const QImage glyph(QString::fromStdString(ToolbarGlyphFile(commands_->ProgramFolder(), hint).string()));
-      !glyph.isNull()) {
-    button->SetGlyph(glyph);
-    button->SetDisplayMode(dmGlyphOnly);
-    button->resize(23, 22);
-  }
   button->OnClick = [command](TToolbarButtonZ*) { platform::application().Guarded(command); };
   buttons_.emplace(hint, button);
   return button;
@@ -380,10 +385,13 @@ void TfmMain::createStatusBar() {
   const char* texts[3] = {"Listo", "0 objetos", ""};
   for (int i = 0; i < 3; ++i) {
     StatusPanels[i] = new QLabel(qs(texts[i]), this);
-    StatusPanels[i]->setFixedWidth(widths[i]);
     StatusPanels[i]->setFrameShape(QFrame::Panel);
     StatusPanels[i]->setFrameShadow(QFrame::Sunken);
-    statusBar()->addWidget(StatusPanels[i]);
+    // The last panel reaches to the bar's right end, so the selected object's
+    // name is not cut off at its designed width.
+    if (i < 2) StatusPanels[i]->setFixedWidth(widths[i]);
+    else StatusPanels[i]->setMinimumWidth(widths[i]);
+    statusBar()->addWidget(StatusPanels[i], i < 2 ? 0 : 1);
   }
   Progress1 = new QProgressBar(statusBar());
   Progress1->setGeometry(widths[0] + 2, 2, widths[1] - 2, 18);
@@ -480,10 +488,11 @@ std::optional<std::string> TfmMain::OpenFileDialog(const std::string& title, con
   return cp(dialog.selectedFiles().first());
 }
 
-std::optional<std::string> TfmMain::SaveFileDialog(const std::string& title, const std::string& startName) {
+std::optional<std::string> TfmMain::SaveFileDialog(const std::string& title, const std::string& startName,
+                                                   const std::string& defaultExt) {
   QFileDialog dialog(this, qs(title), qs(startName.empty() ? commands_->ProgramFolder() : startName), qtFilter());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix("tql");
+  dialog.setDefaultSuffix(qs(defaultExt));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return cp(dialog.selectedFiles().first());
 }

@@ -36,6 +36,10 @@ class TToolbarButtonZ;
 class TToolWindowZ;
 }  // namespace tbz
 
+// The controls under root that have a hint show it in the hint window; moves
+// over the panels around them hide it.
+void AttachHints(TToolInfo& hints, QWidget* root);
+
 class TfmMain : public QMainWindow, public TMainHost {
  public:
   // programFolder ends with a separator.
@@ -99,7 +103,8 @@ class TfmMain : public QMainWindow, public TMainHost {
   TDocumentWindowSeam& CreateDocumentWindow() override;
   void FreeDocumentWindow(TDocumentWindowSeam& window) override;
   std::optional<std::string> OpenFileDialog(const std::string& title, const std::string& folder) override;
-  std::optional<std::string> SaveFileDialog(const std::string& title, const std::string& startName) override;
+  std::optional<std::string> SaveFileDialog(const std::string& title, const std::string& startName,
+                                            const std::string& defaultExt) override;
   bool AskPassword(const std::string& password) override;
   std::optional<TDocument> AskNewDocument(TDocKind kind) override;
   bool EditProperties(TDocumentWindowSeam& window) override;

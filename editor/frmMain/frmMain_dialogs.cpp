@@ -44,6 +44,7 @@ TfmLevelProp& TfmMain::fmLevelProp() {
   if (fmLevelProp_) return *fmLevelProp_;
   fmLevelProp_ = new TfmLevelProp(this);
   fmLevelProp_->ProgramFolder = commands_->ProgramFolder();
+  AttachHints(*ToolInfo, fmLevelProp_);
   fmLevelProp_->OnSelectFile = [this](TfmLevelProp& sender, TLevelPropFile file,
                                       const std::string& start) -> std::optional<std::string> {
     switch (file) {
@@ -195,7 +196,7 @@ void TfmMain::Fill() {
   Progress1->setRange(0, std::max(0, doc.Width) * std::max(0, doc.Height));
   Progress1->setValue(0);
   Progress1->show();
-  view->ArmKind(kind);
+  view->SetPbTag(kind);
   SetStatusText(0, kFilling);
   view->DXImages.UseBackgroundColor = true;
   view->DXImages.BackgroundColor = platform::TColor(doc.BgColor);

@@ -17,6 +17,10 @@ std::string lowerCaseExtension(const std::string& fileName) {
   return fileName.substr(0, fileName.size() - ext.size()) + platform::lowerCase(ext);
 }
 
+// The save dialog's extension for a name typed without one: the document's own,
+// so that a world map or a game is not named as a level.
+std::string defaultExtension(TDocKind kind) { return DocKindExtension(kind) + 1; }
+
 }  // namespace
 
 TMainCommands::TMainCommands(TMainHost& host, std::string programFolder)
@@ -140,23 +144,38 @@ bool TMainCommands::Save() { return active_ ? Save(*active_) : false; }
 bool TMainCommands::Save(TDocumentWindowSeam& window) {
   TDocument& doc = window.Document();
   if (doc.FileName.empty()) {
-    std::optional<std::string> name = host_.SaveFileDialog("Guardar " + window.Caption() + " como...", "");
+    std::optional<std::string> name =
+        host_.SaveFileDialog("Guardar " + window.Caption() + " como...", "", defaultExtension(doc.DocKind));
     if (!name || name->empty()) return false;
-    doc.FileName = lowerCaseExtension(*name);
+    return write(window, lowerCaseExtension(*name));
   }
-  if (doc.DocKind == DocGame) window.CommitText();
-  WriteDocument(doc);
-  window.UpdateFileCaption();
-  return true;
+  return write(window, doc.FileName);
 }
 
 bool TMainCommands::SaveAs() {
   if (!active_) return false;
   TDocument& doc = active_->Document();
-  std::optional<std::string> name = host_.SaveFileDialog("Guardar " + active_->Caption() + " como...", doc.FileName);
+  std::optional<std::string> name = host_.SaveFileDialog("Guardar " + active_->Caption() + " como...", doc.FileName,
+                                                         defaultExtension(doc.DocKind));
   if (!name || name->empty()) return false;
-  doc.FileName = *name;
-  return Save(*active_);
+  return write(*active_, *name);
+}
+
+bool TMainCommands::write(TDocumentWindowSeam& window, const std::string& fileName) {
+  TDocument& doc = window.Document();
+  const std::string oldName = doc.FileName;
+  doc.FileName = fileName;
+  if (doc.DocKind == DocGame) window.CommitText();
+  try {
+    WriteDocument(doc);
+  } catch (const EDocumentWrite& e) {
+    // The document keeps the name it could last be saved under, and stays modified.
+    doc.FileName = oldName;
+    host_.ShowMessage(e.what(), "Error", miError);
+    return false;
+  }
+  window.UpdateFileCaption();
+  return true;
 }
 
 void TMainCommands::SaveAll() {

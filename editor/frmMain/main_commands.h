@@ -52,7 +52,8 @@ class TMainCommands {
   // Opens a file as File/Open does after its dialog: password, kind by extension.
   void OpenFile(const std::string& fileName);
 
-  // The active document; false when there is none, the dialog was cancelled.
+  // The active document; false when there is none, the dialog was cancelled or
+  // the file could not be written (an error message says why).
   bool Save();
   bool Save(TDocumentWindowSeam& window);
   bool SaveAs();
@@ -89,6 +90,7 @@ class TMainCommands {
 
  private:
   TDocumentWindowSeam& newWindow();
+  bool write(TDocumentWindowSeam& window, const std::string& fileName);
   void openFile(const std::string& fileName, const std::string& extension);
   void afterNew(TDocumentWindowSeam& window, TDocKind kind);
   void removeWindow(TDocumentWindowSeam& window);

@@ -22,9 +22,12 @@ class TMainHost {
   // Frees a document window that has been allowed to close.
   virtual void FreeDocumentWindow(TDocumentWindowSeam& window) = 0;
 
-  // Names chosen in the file dialogs (Windows-1252), or nothing on cancel.
+  // Names chosen in the file dialogs (Windows-1252), or nothing on cancel. The
+  // save dialog adds defaultExt ("tql", without the point) to a name typed
+  // without an extension.
   virtual std::optional<std::string> OpenFileDialog(const std::string& title, const std::string& folder) = 0;
-  virtual std::optional<std::string> SaveFileDialog(const std::string& title, const std::string& startName) = 0;
+  virtual std::optional<std::string> SaveFileDialog(const std::string& title, const std::string& startName,
+                                                    const std::string& defaultExt) = 0;
 
   // The password dialog; true when the user typed the document's password and chose OK.
   virtual bool AskPassword(const std::string& password) = 0;

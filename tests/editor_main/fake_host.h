@@ -1,6 +1,7 @@
 #pragma once
 // A main-window host and document windows that record what the commands do.
 #include <deque>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,7 +42,7 @@ struct FakeHost : TMainHost {
   std::vector<std::unique_ptr<FakeWindow>> windows;
   int freed = 0;
   std::deque<std::optional<std::string>> openNames, saveNames;
-  std::vector<std::string> saveTitles, saveStarts, openTitles;
+  std::vector<std::string> saveTitles, saveStarts, saveExts, openTitles;
   bool passwordOk = true;
   std::vector<std::string> askedPasswords;
   std::optional<TDocument> newDocument;
@@ -66,11 +67,15 @@ struct FakeHost : TMainHost {
     if (!openNames.empty()) openNames.pop_front();
     return n;
   }
-  std::optional<std::string> SaveFileDialog(const std::string& title, const std::string& start) override {
+  // As the dialog does, a name typed without an extension gets the default one.
+  std::optional<std::string> SaveFileDialog(const std::string& title, const std::string& start,
+                                            const std::string& ext) override {
     saveTitles.push_back(title);
     saveStarts.push_back(start);
+    saveExts.push_back(ext);
     auto n = saveNames.empty() ? std::nullopt : saveNames.front();
     if (!saveNames.empty()) saveNames.pop_front();
+    if (n && !n->empty() && std::filesystem::path(*n).extension().empty()) *n += "." + ext;
     return n;
   }
   bool AskPassword(const std::string& p) override { askedPasswords.push_back(p); return passwordOk; }

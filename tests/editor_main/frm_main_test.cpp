@@ -68,6 +68,8 @@ TEST_F(FrmMain, StartsWithoutDocumentsAndEnablesTheCommandsWithOne) {
   form.resize(900, 600);
   form.show();
   QApplication::processEvents();
+  // The last panel takes the rest of the bar, so "Animación: ..." can be read.
+  EXPECT_GT(form.StatusPanels[2]->width(), 300);
   form.grab().save(QString::fromStdString((fs::temp_directory_path() / "editor_main_window.png").string()));
 
   form.Commands().Active()->Document().Modified = false;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -166,6 +167,62 @@ TEST_F(MainCommands, SaveAsksForANameOnlyWhenThereIsNone) {
   EXPECT_EQ(host.saveStarts.back(), path("Propio.tql"));
   EXPECT_EQ(w.doc.FileName, path("copia.tql"));
   EXPECT_TRUE(fs::exists(path("copia.tql")));
+}
+
+// A name typed without an extension takes the document's own, so a world map
+// or a game is never written as a level.
+TEST_F(MainCommands, ANameTypedWithoutExtensionGetsTheDocumentsOwn) {
+  struct Case {
+    TDocKind kind;
+    const char* ext;
+  };
+  for (const Case& c : {Case{DocLevel, "tql"}, Case{DocWorldMap, "tqw"}, Case{DocGame, "tqg"}}) {
+    SCOPED_TRACE(c.ext);
+    if (c.kind == DocGame) {
+      commands->NewGame();
+    } else {
+      host.newDocument = c.kind == DocLevel ? NewLevelDocument({}) : NewWorldDocument({});
+      c.kind == DocLevel ? commands->NewLevel() : commands->NewMap();
+    }
+    const std::string stem = path(std::string("nuevo_") + c.ext);
+    host.saveNames.push_back(stem);
+    EXPECT_TRUE(commands->Save());
+    EXPECT_EQ(host.saveExts.back(), c.ext);
+    EXPECT_EQ(commands->Active()->Document().FileName, stem + "." + c.ext);
+    EXPECT_TRUE(fs::exists(stem + "." + c.ext));
+  }
+}
+
+// A save that cannot be written says why, and the document keeps its name and
+// its changes, so the next save asks again.
+TEST_F(MainCommands, AFailedSaveIsReportedAndKeepsTheDocumentUnsaved) {
+  host.newDocument = NewWorldDocument({});
+  commands->NewMap();
+  FakeWindow& w = host.window(0);
+  host.saveNames.push_back(path("mapa.tql"));
+  EXPECT_FALSE(commands->Save());
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].rfind("Error: Unable to write to " + path("mapa.tql"), 0), 0u) << host.messages[0];
+  EXPECT_FALSE(fs::exists(path("mapa.tql")));
+  EXPECT_TRUE(w.doc.FileName.empty());
+  EXPECT_TRUE(w.doc.Modified);
+  EXPECT_EQ(std::count(w.calls.begin(), w.calls.end(), "caption"), 0);
+
+  host.saveNames.push_back(path("mapa.tqw"));
+  EXPECT_TRUE(commands->Save());
+  EXPECT_EQ(host.saveTitles.size(), 2u);
+  // Save as under a name that cannot be written keeps the old name.
+  host.saveNames.push_back(path("otro.tqg"));
+  w.doc.Modified = true;
+  EXPECT_FALSE(commands->SaveAs());
+  EXPECT_EQ(w.doc.FileName, path("mapa.tqw"));
+  EXPECT_TRUE(w.doc.Modified);
+  // A close query whose save fails keeps the window.
+  host.answers.push_back(ansYes);
+  w.doc.FileName = (dir / "missing" / "mapa.tqw").string();
+  EXPECT_FALSE(commands->CloseWindow(w));
+  EXPECT_EQ(host.freed, 0);
+  EXPECT_EQ(host.messages.size(), 3u);
 }
 
 TEST_F(MainCommands, NewGameIsATextDocumentThatSavesItsText) {

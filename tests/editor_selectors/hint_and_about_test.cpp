@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QCursor>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QSpinBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -12,6 +15,8 @@
 #include <unistd.h>
 
 #include "editor/frmAbout/frmAbout.h"
+#include "editor/ObjectPalette/palette_window.h"
+#include "editor/frmLevelProp/TfmLevelProp.h"
 #include "editor/frmMain/frmMain.h"
 #include "tests/editor_selectors/qt_app.h"
 #include "toolbars/TBZCtls/TBZCtls.h"
@@ -124,6 +129,45 @@ TEST_F(MainWindow, ToolbarButtonsShowTheirHintInTheHintWindow) {
   EXPECT_EQ(form.ToolInfo->Text(), "Abrir");
   moveTo(form.DockTop, QPoint(form.DockTop->width() - 2, form.DockTop->height() - 2));
   EXPECT_FALSE(form.ToolInfo->isVisible());
+}
+
+// The palette's buttons and the properties window's fields show their hints in
+// the editor's hint window too, not in the toolkit's own tool tip.
+TEST_F(MainWindow, PaletteButtonsAndPropertyFieldsShowTheirHintsInTheHintWindow) {
+  TfmMain form(dir_.string() + "/");
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  form.ShowPalettePages(DocLevel);
+  QApplication::processEvents();
+  tbz::TToolbarButtonZ* base = form.Palette->PaletteButton(DocLevel, 0, 0);
+  ASSERT_NE(base, nullptr);
+  ASSERT_TRUE(base->isVisible());
+  moveTo(base);
+  form.ToolInfo->Controller().OnTimer();  // the delay is over
+  ASSERT_TRUE(form.ToolInfo->isVisible());
+  EXPECT_EQ(form.ToolInfo->Text(), "Base 1");
+  moveTo(form.Palette->PaletteButton(DocLevel, 0, 1));
+  EXPECT_EQ(form.ToolInfo->Text(), "Fin izquierdo de la base 1");
+
+  TfmLevelProp& dialog = form.fmLevelProp();
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  const std::pair<std::string TLevelPropModel::*, const char*> fields[] = {
+      {&TLevelPropModel::Edit5, "16 es predeterminado"}, {&TLevelPropModel::Edit8, "150ms es predeterminado"}};
+  for (auto [field, hint] : fields) {
+    QSpinBox* edit = dialog.Number(field);
+    // A move over the number's text, as the window system delivers it.
+    QLineEdit* text = edit->findChild<QLineEdit*>();
+    ASSERT_NE(text, nullptr);
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), text->mapToGlobal(QPointF(3, 3)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(text, &move);
+    EXPECT_EQ(form.ToolInfo->Controller().Remembered(), edit);
+    form.ToolInfo->Controller().ShowAt(0, 0);  // the delay is over
+    ASSERT_TRUE(form.ToolInfo->isVisible());
+    EXPECT_EQ(form.ToolInfo->Text(), hint);
+  }
+  dialog.hide();
 }
 
 }  // namespace

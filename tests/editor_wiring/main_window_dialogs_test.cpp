@@ -190,6 +190,11 @@ TEST_F(MainWindowDialogs, ReplaceAndFillChangeTheDocument) {
   EXPECT_EQ(view.SelectedIndex, 5);
   EXPECT_EQ(view.ArmedKind(), 62);
   EXPECT_FALSE(view.Doc.Modified);
+  // The fill kind is not armed: with no palette button down a click still selects.
+  EXPECT_FALSE(view.Armed());
+  view.MouseDown(mbLeft, 1, 1);
+  EXPECT_EQ(view.Doc.Objects.size(), 6u);
+  EXPECT_EQ(view.SelectedIndex, 2);
   EXPECT_EQ(form->Progress1->maximum(), 6);
   EXPECT_FALSE(form->Progress1->isVisible());
 
