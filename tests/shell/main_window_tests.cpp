@@ -156,6 +156,16 @@ TEST_F(MainWindow, LanguageFileReplacesMenuCaptionsAndTexts) {
   EXPECT_EQ(ShellTexts.strOptions, "Options");
 }
 
+TEST_F(MainWindow, LanguageFileWithoutAnAddressGivesTheGamePageOfTheWebSite) {
+  writeFile(folder_ / "Hopz.ini", "[Options]\r\nLanguage=Test\r\n");
+  for (const char* file : {"[Game]\r\nstrStart=Begin\r\n", "[MainWindow]\r\nURL=\r\n"}) {
+    SCOPED_TRACE(file);
+    writeFile(folder_ / "Languages" / "Test.ini", file);
+    window_.reset();
+    EXPECT_EQ(create().WebSiteURL, "http://www.tobboquest.com.ar/?s=game");
+  }
+}
+
 TEST_F(MainWindow, MissingLanguageFileKeepsEveryText) {
   writeFile(folder_ / "Hopz.ini", "[Options]\r\nLanguage=Missing\r\n");
   TfmMain& w = create();
