@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/toolbars/toolbar_form.h"
+#include "toolbars/TBZTlwn/TBZTlwn.h"
 
 using namespace tbz;
 
@@ -89,4 +90,18 @@ TEST_F(Properties, WithoutUseLastDockAFloatingWindowLeavesItsDock) {
   bar->SetDockedTo(nullptr);
   EXPECT_EQ(left->WindowList().size(), 1u);
   EXPECT_TRUE(left->VisibleList().empty());
+}
+
+TEST_F(Properties, AToolWindowPlacedNowhereIsAllClientUntilDocked) {
+  auto* tw = new TToolWindowZ(nullptr);
+  EXPECT_EQ(tw->size(), QSize(32, 32));
+  EXPECT_EQ(tw->ClientAreaWidth(), 32);
+  tw->SetClientAreaWidth(50);
+  tw->SetClientAreaHeight(70);
+  EXPECT_EQ(tw->size(), QSize(50, 70));
+  EXPECT_EQ(tw->StoredClientSize(), QSize(50, 70));
+  tw->SetDockedTo(left);
+  EXPECT_EQ(left->width(), 50 + 4);
+  EXPECT_EQ(tw->ClientAreaWidth(), 50);
+  EXPECT_EQ(tw->ClientAreaHeight(), 70);
 }

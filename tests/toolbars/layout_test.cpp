@@ -1,6 +1,7 @@
 // Row layout of docks and wrapping of toolbars, on plain data.
 #include <gtest/gtest.h>
 
+#include "toolbars/TBZ/caption_text.h"
 #include "toolbars/TBZ/dock_layout.h"
 #include "toolbars/TBZ/drag_geometry.h"
 #include "toolbars/TBZTlbr/toolbar_layout.h"
@@ -202,4 +203,11 @@ TEST(ToolbarLayout, FloatingSizesStepThroughWrapLayouts) {
   EXPECT_EQ(sizes[1].width, 54);
   EXPECT_EQ(sizes[2].width, 31);
   for (size_t i = 1; i < sizes.size(); ++i) EXPECT_GT(sizes[i].height, sizes[i - 1].height);
+}
+
+TEST(CaptionText, TooWideCaptionsLoseCharactersBeforeTheDots) {
+  auto tenEach = [](const QString& s) { return 10 * static_cast<int>(s.size()); };
+  struct Case { int width; const char* text; };
+  const Case cases[] = {{70, "Objetos"}, {69, "Obj..."}, {60, "Obj..."}, {40, "O..."}, {5, "O..."}};
+  for (const Case& c : cases) EXPECT_EQ(fitCaption("Objetos", c.width, tenEach), QString(c.text)) << c.width;
 }

@@ -6,6 +6,7 @@
 #include <QRubberBand>
 
 #include "toolbars/TBZ/TBZ.h"
+#include "toolbars/TBZ/caption_text.h"
 #include "toolbars/TBZ/drag_geometry.h"
 
 namespace tbz {
@@ -113,7 +114,8 @@ void TCustomToolWindowZ::EndUpdate() {
 }
 
 void TCustomToolWindowZ::Rearrange() {
-  if (disableOrder_ > 0) {
+  // Placed nowhere yet: the content is laid out once the window has a place.
+  if (disableOrder_ > 0 || !parentWidget()) {
     arrangePending_ = true;
     return;
   }
@@ -736,8 +738,9 @@ void TCustomToolWindowZ::paintFloatingFrame(QPainter& p) {
   p.fillRect(caption, pal.color(active ? QPalette::Active : QPalette::Inactive, QPalette::Highlight));
   p.setPen(pal.color(active ? QPalette::Active : QPalette::Inactive, QPalette::HighlightedText));
   QRect text = caption.adjusted(2, 0, -(CloseButtonRect().isEmpty() ? 2 : ch), 0);
+  const QFontMetrics metrics = p.fontMetrics();
   p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
-             p.fontMetrics().elidedText(caption_, Qt::ElideRight, text.width()));
+             fitCaption(caption_, text.width(), [&metrics](const QString& s) { return metrics.horizontalAdvance(s); }));
   QRect close = CloseButtonRect();
   if (!close.isEmpty()) drawCloseGlyph(p, close, closePressed_, pal);
 }

@@ -7,18 +7,20 @@ TToolWindowZ::TToolWindowZ(QWidget* parent) : TCustomToolWindowZ(parent) {
   PlaceOn(parent);
 }
 
+// A window placed nowhere has no frame: its whole size is its client.
+QMargins TToolWindowZ::frame() const { return parentWidget() ? contentsMargins() : QMargins(); }
+
 void TToolWindowZ::SizeChanged(int w, int h) {
-  QMargins m = contentsMargins();
-  const bool parented = parentWidget() != nullptr || !Docked();
-  clientWidth_ = parented ? w - m.left() - m.right() : w;
-  clientHeight_ = parented ? h - m.top() - m.bottom() : h;
+  const QMargins m = frame();
+  clientWidth_ = w - m.left() - m.right();
+  clientHeight_ = h - m.top() - m.bottom();
 }
 
-int TToolWindowZ::ClientAreaWidth() const { return contentsRect().width(); }
-int TToolWindowZ::ClientAreaHeight() const { return contentsRect().height(); }
+int TToolWindowZ::ClientAreaWidth() const { return width() - frame().left() - frame().right(); }
+int TToolWindowZ::ClientAreaHeight() const { return height() - frame().top() - frame().bottom(); }
 
 void TToolWindowZ::SetClientAreaWidth(int w) {
-  QMargins m = contentsMargins();
+  const QMargins m = frame();
   // A hidden widget gets its resize event only when shown: store the size now.
   clientWidth_ = w;
   resize(w + m.left() + m.right(), height());
@@ -26,7 +28,7 @@ void TToolWindowZ::SetClientAreaWidth(int w) {
 }
 
 void TToolWindowZ::SetClientAreaHeight(int h) {
-  QMargins m = contentsMargins();
+  const QMargins m = frame();
   clientHeight_ = h;
   resize(width(), h + m.top() + m.bottom());
   if (DockedTo()) DockedTo()->ArrangeToolbars();

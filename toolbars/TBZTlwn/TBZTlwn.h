@@ -30,6 +30,7 @@ class TToolWindowZ : public TCustomToolWindowZ {
   void WritePositionData(const WriteIntProc& write) const;
 
  private:
+  QMargins frame() const;
   int clientWidth_ = 32, clientHeight_ = 32;
   int minClientWidth_ = 32, minClientHeight_ = 32;
 };
