@@ -384,8 +384,9 @@ void TToolbarButtonZ::Click() {
     if (!dropdownCombo_ && OnClick) OnClick(this);
     if (self) dropdown();
   } else {
-    // The dialog takes the result first, so OnClick may still take it back.
+    // A modal dialog takes the result first, so OnClick may still take it back.
     QPointer<QDialog> dialog = modalResult_ != mrNone ? qobject_cast<QDialog*>(window()) : nullptr;
+    if (dialog && !dialog->isModal()) dialog = nullptr;
     if (dialog) dialog->setResult(modalResult_);
     if (OnClick) OnClick(this);
     if (dialog && dialog->result() != mrNone) dialog->done(dialog->result());
