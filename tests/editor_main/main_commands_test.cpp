@@ -10,6 +10,7 @@
 
 #include "editor/Docs/document_io.h"
 #include "editor/frmMain/file_types.h"
+#include "platform/core/paths.h"
 #include "platform/core/shell.h"
 #include "tests/editor_main/fake_host.h"
 
@@ -390,6 +391,23 @@ TEST(FileTypes, DataHomeIsXdgDataHomeWhenAbsolute) {
   setenv("XDG_DATA_HOME", "relative/data", 1);
   EXPECT_EQ(UserDataHome(), fs::path(std::getenv("HOME")) / ".local" / "share");
   if (oldXdg) setenv("XDG_DATA_HOME", saved.c_str(), 1); else unsetenv("XDG_DATA_HOME");
+}
+
+}  // namespace
+
+namespace {
+
+// The editor's settings staged with the game give a new level resources that
+// the program folder holds, so its objects draw and the game can play it.
+TEST(StagedEditorSettings, NewLevelsNameResourcesOfTheProgramFolder) {
+  const fs::path stage(TQ_STAGE_DIR);
+  ASSERT_TRUE(fs::exists(stage / EditorSettingsFileName));
+  const TNewLevelSettings settings = TEditorSettings(stage / EditorSettingsFileName).ReadNewLevel();
+  for (const std::string* file : {&settings.ImageLib, &settings.SoundLib, &settings.MidiFile}) {
+    ASSERT_FALSE(file->empty());
+    EXPECT_TRUE(platform::fileExists(stage.string() + "/" + *file)) << *file;
+  }
+  EXPECT_EQ(NewLevelDocument(settings).ImageLib, "sprites\\game.iml");
 }
 
 }  // namespace
