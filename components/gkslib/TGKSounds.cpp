@@ -102,6 +102,14 @@ std::string checkWaveFormat(const TGKWaveFormat& f) {
   return {};
 }
 
+std::string checkPanAndVolume(int32_t pan, int32_t volume) {
+  // The audio refuses a buffer outside these ranges, which would cost every
+  // sound of the library.
+  if (pan < -10000 || pan > 10000) return "its pan " + std::to_string(pan) + " is outside -10000 .. 10000";
+  if (volume < -10000 || volume > 0) return "its volume " + std::to_string(volume) + " is outside -10000 .. 0";
+  return {};
+}
+
 std::string TGKSoundEntry::NameText() const {
   const size_t length = std::min<size_t>(Name[0], kMaxNameLength);
   return std::string(reinterpret_cast<const char*>(Name.data() + 1), length);
@@ -141,6 +149,8 @@ void TGKSounds::ReadFromStream(std::istream& in) {
     if (entry.Name[0] > kMaxNameLength)
       throw EGKSounds("Sound Library File: the name of " + soundLabel(i, count) + " is longer than 11 characters");
     if (const std::string fault = checkWaveFormat(entry.Format); !fault.empty())
+      throw EGKSounds("Sound Library File: " + soundLabel(i, count) + " cannot be played: " + fault);
+    if (const std::string fault = checkPanAndVolume(entry.Pan, entry.Volume); !fault.empty())
       throw EGKSounds("Sound Library File: " + soundLabel(i, count) + " cannot be played: " + fault);
     const size_t size = size_t(entry.Size);
     while (entry.Data.size() < size) {
@@ -198,6 +208,8 @@ void TGKSounds::AddSound(const TGKWaveFormat& format, std::string_view name, int
   if (name.size() > kMaxNameLength)
     throw EGKSounds("TGKSounds: sound name \"" + std::string(name) + "\" is longer than 11 characters");
   if (const std::string fault = checkWaveFormat(format); !fault.empty())
+    throw EGKSounds("TGKSounds: sound \"" + std::string(name) + "\" cannot be played: " + fault);
+  if (const std::string fault = checkPanAndVolume(pan, volume); !fault.empty())
     throw EGKSounds("TGKSounds: sound \"" + std::string(name) + "\" cannot be played: " + fault);
   TGKSoundEntry entry;
   entry.Format = format;

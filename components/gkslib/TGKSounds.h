@@ -84,8 +84,9 @@ class TGKSounds {
   std::array<char, 4> Signature{'S', 'L', '1', '0'};
 
   // For programs that build libraries: appends a sound. Throws EGKSounds for no
-  // data, a name longer than 11 characters, or a wave format the audio cannot
-  // play (PCM, 1 or 2 channels, 8 or 16 bits, block align to match).
+  // data, a name longer than 11 characters, a wave format the audio cannot
+  // play (PCM, 1 or 2 channels, 8 or 16 bits, block align to match), or a pan
+  // or volume outside the audio's ranges.
   void AddSound(const TGKWaveFormat& format, std::string_view name, int32_t pan, int32_t volume,
                 std::vector<uint8_t> data);
 
@@ -95,3 +96,6 @@ class TGKSounds {
 
 // Empty when the format can be played, else what is wrong with it.
 std::string checkWaveFormat(const TGKWaveFormat& format);
+// Empty when the audio takes the pan (-10000 .. 10000) and the volume
+// (-10000 .. 0), else what is wrong with them.
+std::string checkPanAndVolume(int32_t pan, int32_t volume);

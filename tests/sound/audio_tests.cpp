@@ -180,14 +180,9 @@ TEST_F(AudioTest, AFailureWhileBuildingLeavesNoBuffersAndTheLibraryWhole) {
   EXPECT_EQ(audio.BufferCount(), 0);
   EXPECT_EQ(lib.GetCount(), 4);  // not emptied: nothing holds the sounds
 
-  // A volume out of range in the file.
+  // (A volume or pan out of the audio's range never gets this far: the sound
+  // library refuses it when it is read or added.)
   directSoundFaults() = {};
-  lib.SetSounds(makeSounds({10, 10}, 0, 5));
-  EXPECT_EQ(expectAudioError([&] { audio.SetSoundLibrary(&lib); }), "SetVolume Failed");
-  EXPECT_EQ(audio.BufferCount(), 0);
-  lib.SetSounds(makeSounds({10}, 10001, 0));
-  EXPECT_EQ(expectAudioError([&] { audio.CreateBuffers(); }), "SetPan Failed");
-
   lib.SetSounds(makeSounds({10}));
   directSoundFaults().lock = DSERR_GENERIC;
   EXPECT_EQ(expectAudioError([&] { audio.CreateBuffers(); }), "DirectSoundSurface Lock Failed");

@@ -150,6 +150,14 @@ TEST(SoundLibraryFile, MalformedFilesRaiseTheirErrorAndLeaveTheLibraryEmpty) {
   adpcm.tag = 2;
   Record zeroRate;
   zeroRate.rate = 0;
+  Record panFarLeft;
+  panFarLeft.pan = -10001;
+  Record panFarRight;
+  panFarRight.pan = 10001;
+  Record loud;
+  loud.volume = 1;
+  Record belowSilence;
+  belowSilence.volume = -10001;
 
   const std::string truncated = "Sound Library File is truncated: sound 1 of 1 is incomplete";
   const BadFile cases[] = {
@@ -178,6 +186,14 @@ TEST(SoundLibraryFile, MalformedFilesRaiseTheirErrorAndLeaveTheLibraryEmpty) {
        "Sound Library File: sound 1 of 1 cannot be played: the format tag is 2, not PCM (1)"},
       {"rate 0", library({zeroRate}),
        "Sound Library File: sound 1 of 1 cannot be played: its sample rate 0 Hz is outside 100 .. 200000"},
+      {"pan left of -10000", library({panFarLeft}),
+       "Sound Library File: sound 1 of 1 cannot be played: its pan -10001 is outside -10000 .. 10000"},
+      {"pan right of 10000", library({panFarRight}),
+       "Sound Library File: sound 1 of 1 cannot be played: its pan 10001 is outside -10000 .. 10000"},
+      {"volume above 0", library({loud}),
+       "Sound Library File: sound 1 of 1 cannot be played: its volume 1 is outside -10000 .. 0"},
+      {"volume below -10000", library({Record{}, belowSilence}),
+       "Sound Library File: sound 2 of 2 cannot be played: its volume -10001 is outside -10000 .. 0"},
   };
   for (const BadFile& c : cases) {
     SCOPED_TRACE(c.what);
@@ -222,7 +238,13 @@ TEST(SoundLibraryFile, AddSoundRefusesWhatTheFileOrTheAudioCannotHold) {
   EXPECT_THROW(sounds.AddSound(TGKWaveFormat::Pcm(22050, 1, 16), "x", 0, 0, {}), EGKSounds);
   EXPECT_THROW(sounds.AddSound(TGKWaveFormat::Pcm(22050, 1, 16), "twelve chars", 0, 0, {1, 2}), EGKSounds);
   EXPECT_THROW(sounds.AddSound(TGKWaveFormat::Pcm(22050, 4, 16), "x", 0, 0, {1, 2}), EGKSounds);
+  EXPECT_THROW(sounds.AddSound(TGKWaveFormat::Pcm(22050, 1, 16), "x", 10001, 0, {1, 2}), EGKSounds);
+  EXPECT_THROW(sounds.AddSound(TGKWaveFormat::Pcm(22050, 1, 16), "x", 0, 100, {1, 2}), EGKSounds);
   EXPECT_EQ(sounds.GetCount(), 0);
+  // The ends of both ranges are what the audio takes.
+  sounds.AddSound(TGKWaveFormat::Pcm(22050, 1, 16), "x", -10000, -10000, {1, 2});
+  sounds.AddSound(TGKWaveFormat::Pcm(22050, 1, 16), "y", 10000, 0, {1, 2});
+  EXPECT_EQ(sounds.GetCount(), 2);
 }
 
 TEST(SoundLibraryComponent, FileNameIsKeptOnlyForASuccessfulLoad) {
