@@ -270,7 +270,14 @@ void TGKScreen::AppMessage(platform::TMsg& msg, bool& handled) {
       else app_.PostMessage({WM_RESTORESURFACES, 0, 0});
       break;
     case WM_RESTORESURFACES:
-      RestoreSurfaces();
+      try {
+        RestoreSurfaces();
+      } catch (...) {
+        // The frame loop comes back all the same, so that the next flip tries
+        // the restore again instead of the game standing still for good.
+        if (flippingEnabled_) StartFlipping();
+        throw;
+      }
       if (flippingEnabled_) StartFlipping();
       if (OnPaint) OnPaint(*this);
       break;
@@ -326,9 +333,10 @@ uint8_t fadeLevel(int n, int steps, uint8_t value, bool fadingIn) {
 void TGKScreen::FadeOut(int steps) {
   if (ColorDepth != 8) return;
   if (!Palette) throw EGKScreen("No palette set");
+  if (steps < 0) return;  // a count below 0 has no steps to show
   PaletteTable table;
   Palette->GetEntries(0, 256, table.data());
-  for (int n = std::max(steps, 0); n >= 0; --n) {
+  for (int n = steps; n >= 0; --n) {
     for (int i = 0; i < 256; ++i) {
       table[i].peRed = fadeLevel(n, steps, PaletteEntries[i].peRed, false);
       table[i].peGreen = fadeLevel(n, steps, PaletteEntries[i].peGreen, false);
@@ -336,7 +344,6 @@ void TGKScreen::FadeOut(int steps) {
     }
     WaitForVerticalBlank();
     Palette->SetEntries(0, 256, table.data());
-    if (steps < 0) break;
   }
 }
 

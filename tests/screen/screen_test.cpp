@@ -231,7 +231,9 @@ TEST_F(ScreenTest, FadesGiveStepsPlusOneUpdatesEndingExactly) {
   EXPECT_EQ(form.display.pixel(5, 5), (77u << 16) | (200u << 8) | (255u - 77));
 
   screen->FadeIn(-1);  // nothing, no error
+  screen->FadeOut(-1);
   EXPECT_EQ(screen->Palette->updateCount(), before + 9);
+  EXPECT_EQ(screen->Palette->entries(), table);
   screen->FadeOut(0);  // straight to black, no division by zero
   EXPECT_EQ(screen->Palette->entries()[77].peGreen, 0);
 }
@@ -332,6 +334,35 @@ TEST_F(ScreenTest, FailedRestoreIsTracedAndRaised) {
     EXPECT_STREQ(e.what(), "RestoreSurfaces Failed (Front)");
   }
   EXPECT_EQ(traces, (std::vector<std::string>{"Restore Failed: Wrong Mode"}));
+}
+
+TEST_F(ScreenTest, AFailedRestoreOnReactivationKeepsTheFrameLoopGoing) {
+  auto screen = fullScreen8();
+  int flips = 0, paints = 0;
+  screen->OnFlip = [&](TGKScreen&) { ++flips; };
+  screen->OnPaint = [&](TGKScreen&) { ++paints; };
+  screen->SetFlippingEnabled(true);
+  driver.activate(form);
+  driver.pass();
+  ASSERT_EQ(flips, 1);
+
+  driver.deactivate();
+  EXPECT_FALSE(driver.pass());  // no frames while inactive
+  platform::directDrawFaults().restore = platform::DDERR_GENERIC;
+  driver.activate(form);
+  driver.pass();  // the restore fails: traced, no paint, but the frame follows
+  EXPECT_EQ(traces, (std::vector<std::string>{"Restore Failed: Generic", "RestoreSurfaces Failed (Front)"}));
+  EXPECT_EQ(paints, 0);
+  EXPECT_EQ(flips, 2);
+
+  // A lost surface during a flip tries the restore again; once it succeeds
+  // the game draws on as before.
+  platform::directDrawFaults().restore = platform::DD_OK;
+  screen->FrontSurface->Surface->simulateLoss();
+  driver.passes(2);
+  EXPECT_EQ(flips, 4);
+  EXPECT_EQ(traces.size(), 2u);
+  EXPECT_EQ(screen->FrontSurface->Surface->IsLost(), platform::DD_OK);
 }
 
 TEST_F(ScreenTest, ExceptionsInTheLoopBeepTraceAndGoOn) {
