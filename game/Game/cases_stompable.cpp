@@ -273,6 +273,8 @@ TCaseEnd shell(TPlayerMove&, int i) {  // 58, 108, 111-114, 225, 226
     o.SetAnimation(stoppedShellOf(o.Animation));
     o.SetSpeed(0);
     bounce(true);
+    // The stopped shell's own start point, so that off screen it sleeps where
+    // it was stopped instead of jumping back to where the level placed it.
     o.StartPos = MakeLong(b.x + fmMain->CameraX, b.y + fmMain->CameraY);
     p = TContactBox(player());
   }
