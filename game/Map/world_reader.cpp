@@ -1,4 +1,5 @@
 // Reading a world-map file, opening a game, and loading a world.
+#include <algorithm>
 #include <memory>
 
 #include "components/GKILib/TGKImageLib.h"
@@ -21,6 +22,9 @@ TWorldMapState WorldMap;
 namespace {
 
 constexpr const char* kOptions = "Options";
+// The largest size, cell size and animation speed a world file may give (the
+// level files' limit: the 16-bit range of sprite positions).
+constexpr int kMaxMapNumber = 32767;
 
 std::string programPath(const std::string& value) { return value.empty() ? std::string() : GameShell.ExeDir + value; }
 
@@ -54,6 +58,9 @@ void readWorldOptions(const platform::IniFile& ini) {
   o.ResFactor = ini.readInteger(kOptions, "ResFactor", 16);
   o.PaletteFX = ini.readInteger(kOptions, "PaletteFX", 0);
   o.AnimSpeed = ini.readInteger(kOptions, "AnimSpeed", 200);
+  // A hand-edited file may hold any number: cells times ResFactor, the map's
+  // pixel size and twice the animation speed stay within the int range.
+  for (int* value : {&o.Width, &o.Height, &o.ResFactor, &o.AnimSpeed}) *value = std::clamp(*value, 0, kMaxMapNumber);
 }
 
 void loadMapImages(const std::string& file) {

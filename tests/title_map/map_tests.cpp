@@ -68,6 +68,32 @@ TEST_F(WorldMapPlay, SpriteLayoutPlayerStarsDustStartThenNodesEachWithItsExtra) 
   EXPECT_EQ(window->CameraX, 0);  // a map no wider than the screen
 }
 
+TEST_F(WorldMapPlay, HandEditedSizesAreKeptWithinTheMapsPixelRange) {
+  struct Case {
+    const char* options;
+    int resFactor, width, height, animSpeed;
+  };
+  const Case cases[] = {
+      {"ResFactor=1000000000\r\nWidth=2000000000\r\nHeight=2000000000\r\nAnimSpeed=2000000000\r\n", 32767,
+       32767, 32767, 32767},
+      {"ResFactor=-16\r\nWidth=-3\r\nHeight=-3\r\nAnimSpeed=-5\r\n", 0, 0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.options);
+    writeWorld("worlds/huge.tqw", std::string("ImageLib=sprites\\map.iml\r\n") + c.options,
+               {cellKey(2, 3) + "=0", cellKey(2, 65535) + "=22", cellKey(32767, 4) + "=4,1,levels\\1-1.tql"});
+    buildWorld("worlds/huge.tqw");
+    EXPECT_EQ(Level.Options.ResFactor, c.resFactor);
+    EXPECT_EQ(Level.Options.Width, c.width);
+    EXPECT_EQ(Level.Options.Height, c.height);
+    EXPECT_EQ(Level.Options.AnimSpeed, c.animSpeed);
+    ASSERT_EQ(spriteCount(), 16);
+    standOn(13);
+    for (int key : {mgr().KeyRight, mgr().KeyDown}) press(key);
+    for (int i = 0; i < 3; ++i) frame();
+  }
+}
+
 TEST_F(WorldMapPlay, PlayerStartsOnTheLastNodeByMode) {
   struct Case {
     int mode, node, x, y;
