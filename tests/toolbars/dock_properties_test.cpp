@@ -105,3 +105,25 @@ TEST_F(Properties, AToolWindowPlacedNowhereIsAllClientUntilDocked) {
   EXPECT_EQ(tw->ClientAreaWidth(), 50);
   EXPECT_EQ(tw->ClientAreaHeight(), 70);
 }
+
+TEST_F(Properties, PositionDataReadBackIsKeptToSaneSizes) {
+  auto* tw = new TToolWindowZ(&form);
+  tw->SetHideWhenInactive(false);
+  struct Case { int stored, width, floatRightX; };
+  const Case cases[] = {{150, 150, 150}, {-5, 32, 0}, {INT32_MAX, kMaxWindowSize, kMaxWindowSize}};
+  for (const Case& c : cases) {
+    auto read = [&](const QString&, const QString&, int) { return c.stored; };
+    tw->ReadPositionData(read);
+    EXPECT_EQ(tw->ClientAreaWidth(), c.width) << c.stored;
+    EXPECT_EQ(tw->ClientAreaHeight(), c.width) << c.stored;
+    bar->ReadPositionData(read);
+    EXPECT_EQ(bar->FloatRightX(), c.floatRightX) << c.stored;
+  }
+  // Written back under the window's name, width first.
+  tw->setObjectName("tbObjects");
+  std::vector<std::string> written;
+  tw->WritePositionData([&](const QString& section, const QString& key, int value) {
+    written.push_back((section + "." + key + "=" + QString::number(value)).toStdString());
+  });
+  EXPECT_EQ(written, (std::vector<std::string>{"tbObjects.ClientWidth=32767", "tbObjects.ClientHeight=32767"}));
+}

@@ -198,3 +198,27 @@ TEST_F(DragRules, FloatingToolbarSizesInStepsAndHoldsStillNearItsSize) {
   const std::vector<QSize> steps{{154, 49}, {85, 71}, {62, 93}, {39, 159}};
   EXPECT_EQ(bar->SizingSteps(), steps);
 }
+
+TEST_F(DragRules, AFloatingWindowLeavesItsFormActive) {
+  bar->SetDockedTo(nullptr);
+  bar->SetFloatingPosition(QPoint(300, 300));
+  ASSERT_TRUE(bar->isVisible());
+  struct Case { bool activateParent; bool formActive; };
+  for (const Case c : {Case{true, true}, Case{false, false}}) {
+    bar->SetActivateParent(c.activateParent);
+    bar->activateWindow();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), bar);
+    // A press on the caption raises the window and, with ActivateParent, activates the form.
+    sendMouse(bar, QEvent::MouseButtonPress, bar->mapToGlobal(QPoint(20, 10)));
+    key(bar, Qt::Key_Escape);  // ends the drag the press began
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow() == &form, c.formActive) << c.activateParent;
+    sendMouse(bar, QEvent::MouseButtonRelease, bar->mapToGlobal(QPoint(20, 10)));
+  }
+  // Esc in the floating window hands the keyboard back to the form.
+  ASSERT_EQ(QApplication::activeWindow(), bar);
+  key(bar, Qt::Key_Escape);
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), &form);
+}

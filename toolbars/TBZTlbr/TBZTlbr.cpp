@@ -11,7 +11,7 @@ TCustomToolbarZ::TCustomToolbarZ(QWidget* parent) : TCustomToolWindowZ(parent) {
 }
 
 void TCustomToolbarZ::SetFloatRightX(int v) {
-  floatRightX_ = std::max(v, 0);
+  floatRightX_ = std::clamp(v, 0, kMaxWindowSize);
   if (!Docked()) Rearrange();
 }
 

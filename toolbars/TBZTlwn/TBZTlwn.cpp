@@ -1,5 +1,7 @@
 #include "toolbars/TBZTlwn/TBZTlwn.h"
 
+#include <algorithm>
+
 namespace tbz {
 
 TToolWindowZ::TToolWindowZ(QWidget* parent) : TCustomToolWindowZ(parent) {
@@ -21,6 +23,7 @@ int TToolWindowZ::ClientAreaHeight() const { return height() - frame().top() - f
 
 void TToolWindowZ::SetClientAreaWidth(int w) {
   const QMargins m = frame();
+  w = std::clamp(w, 0, kMaxWindowSize);
   // A hidden widget gets its resize event only when shown: store the size now.
   clientWidth_ = w;
   resize(w + m.left() + m.right(), height());
@@ -29,6 +32,7 @@ void TToolWindowZ::SetClientAreaWidth(int w) {
 
 void TToolWindowZ::SetClientAreaHeight(int h) {
   const QMargins m = frame();
+  h = std::clamp(h, 0, kMaxWindowSize);
   clientHeight_ = h;
   resize(width(), h + m.top() + m.bottom());
   if (DockedTo()) DockedTo()->ArrangeToolbars();
@@ -36,8 +40,10 @@ void TToolWindowZ::SetClientAreaHeight(int h) {
 
 void TToolWindowZ::ReadPositionData(const ReadIntProc& read) {
   if (!Resizable()) return;
-  int h = read(objectName(), "ClientHeight", clientHeight_);
-  int w = read(objectName(), "ClientWidth", clientWidth_);
+  // Stored sizes may be anything: keep them between the minimum and the largest size.
+  auto fit = [](int v, int minimum) { return std::min(std::max(v, minimum), kMaxWindowSize); };
+  int h = fit(read(objectName(), "ClientHeight", clientHeight_), minClientHeight_);
+  int w = fit(read(objectName(), "ClientWidth", clientWidth_), minClientWidth_);
   SetClientAreaWidth(w);
   SetClientAreaHeight(h);
 }

@@ -64,6 +64,8 @@ void SortListEx(std::vector<T>& list, Compare compare) {
 // Frame metrics of the floating and docked frames.
 int CaptionHeight();
 inline constexpr int kFixedFrame = 3;
+// Largest width or height a tool window takes; sizes read from elsewhere are kept to it.
+inline constexpr int kMaxWindowSize = 32767;
 inline constexpr int kSizeFrame = 4;
 
 }  // namespace tbz
