@@ -135,6 +135,44 @@ TEST_F(WorldMapPlay, WonNodesShowTheirLooksOnceJustWonThenSettled) {
   }
 }
 
+TEST_F(WorldMapPlay, PipeCastleAndBridgeNodesShowTheirOwnLooks) {
+  // 14 a Pipe, 15 a Castle1, 16 a Brid2.
+  writeWorld("worlds/w3.tqw", "ImageLib=sprites\\map.iml\r\n",
+             {cellKey(2, 3) + "=0", cellKey(2, 4) + "=31,1,levels\\1-1.tql", cellKey(2, 5) + "=30,1,levels\\1-1.tql",
+              cellKey(2, 6) + "=81,1"});
+  struct Case {
+    std::vector<std::string> ended;
+    int lastPosition;
+    int pipe, castle;
+    std::vector<int> sounds;
+    int showPlayerIn;  // ms after the build, -1 when the player is not held back
+  };
+  const Case cases[] = {
+      {{"14"}, 14, wkM5, 30, {SoundTransform}, 500},  // a pipe is no M4
+      {{"14"}, 13, wkM2, 30, {}, 1000},
+      {{"15"}, 15, 31, wkCastle3, {-3}, 1000},          // the brick sound
+      {{"15"}, 13, 31, wkCastle3, {}, 1000},
+      {{}, 13, 31, 30, {}, -1},
+  };
+  WorldMap.NodeToggle = 0;
+  int bridge = wkBrid2;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.lastPosition * 100 + (c.ended.empty() ? 0 : std::stoi(c.ended[0])));
+    window->EndedNodes = c.ended;
+    WorldMap.LastPosition = c.lastPosition;
+    WorldMap.ShowPlayerTime = -1;
+    audio.sounds.clear();
+    buildWorld("worlds/w3.tqw");
+    EXPECT_EQ(sprite(14).Animation, c.pipe);
+    EXPECT_EQ(sprite(15).Animation, c.castle);
+    EXPECT_EQ(audio.sounds, c.sounds);
+    EXPECT_EQ(WorldMap.ShowPlayerTime, c.showPlayerIn < 0 ? -1 : int(clock.tickCount()) + c.showPlayerIn);
+    // The bridge alternates on each build, won or not.
+    EXPECT_EQ(sprite(16).Animation, bridge);
+    bridge = bridge == wkBrid2 ? wkBrid3 : wkBrid2;
+  }
+}
+
 TEST_F(WorldMapPlay, ABeatenEnemyKeepsItsPlaceSoTheNodesAfterItKeepTheirIndexes) {
   writeMainWorld();
   // The enemy's path (16) and the Game node after it (20) are won.
