@@ -9,6 +9,7 @@
 #include "components/BmpUtil/BmpUtil.h"
 #include "components/GKILib/TGKImageLib.h"
 #include "platform/draw/gdi_bitmap.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -124,7 +125,7 @@ TEST(ImageLibraryFile, MalformedFilesFailAndLeaveTheLibraryEmpty) {
 }
 
 TEST(ImageLibraryComponent, LoadKeepsTheFileNameOnlyOnSuccess) {
-  const std::string path = ::testing::TempDir() + "lib_test.iml";
+  const std::string path = testTempPath("lib_test.iml").string();
   std::ofstream(path, std::ios::binary) << makeFile({{4, 2, "a"}});
   TGKImageLib lib;
   EXPECT_THROW(
@@ -148,6 +149,7 @@ TEST(ImageLibraryComponent, LoadKeepsTheFileNameOnlyOnSuccess) {
   EXPECT_THROW(lib.LoadFromFile(path), EGKImages);
   EXPECT_FALSE(lib.HasFileName());
   EXPECT_THROW(lib.LoadFromFile(path + ".missing"), EGKImages);
+  std::filesystem::remove(path);
 }
 
 TEST(ImageLibraryComponent, AssignCopiesContents) {

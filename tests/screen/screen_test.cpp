@@ -13,6 +13,7 @@
 #include "components/ZEZ/TGKScreen.h"
 #include "platform/core/clock.h"
 #include "platform/core/keys.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ TGKImages twoImages() {
 }
 
 std::string writeLibrary(const std::string& name) {
-  const std::string path = ::testing::TempDir() + name;
+  const std::string path = testTempPath(name).string();
   std::ofstream out(path, std::ios::binary);
   twoImages().WriteToStream(out);
   return path;
@@ -321,6 +322,7 @@ TEST_F(ScreenTest, InjectedLossRebuildsFromTheFileAndKeepsThePalette) {
   EXPECT_NE(atPaint, nullptr);
   EXPECT_NE(atPaint, before);
   EXPECT_EQ(screen->Palette->entries()[130], (PALETTEENTRY{1, 2, 3, 0}));
+  std::filesystem::remove(lib.FileName);
 }
 
 TEST_F(ScreenTest, FailedRestoreIsTracedAndRaised) {
