@@ -125,6 +125,12 @@ TEST_F(Form, FixedErrorMessages) {
   EXPECT_EQ(message([&] { new TToolbarZ(&plain); }), "A tool window can only be placed on a TDockZ or directly on the form");
   EXPECT_EQ(message([&] { new TToolbarSepZ(&plain); }), "TToolbarSepZ can only be placed on a TToolbarZ");
   EXPECT_STREQ(top->Version(), "TBZ toolbars version 1.0");
+  // A dock on no form gives its windows nowhere to float to; the window stays docked.
+  TDockZ loose(nullptr, dpTop);
+  auto* orphan = new TToolbarZ(&loose);
+  orphan->setObjectName("tbOrphan");
+  EXPECT_EQ(message([&] { orphan->SetDockedTo(nullptr); }), "Control 'tbOrphan' has no parent window");
+  EXPECT_EQ(orphan->DockedTo(), &loose);
 }
 
 TEST_F(Form, DestroyingADockWithWindowsIsSafe) {
