@@ -156,7 +156,9 @@ TfmMain::TfmMain(std::string programFolder, QWidget* parent) : QMainWindow(paren
           });
 
   createMenus();
+  DockTop->BeginUpdate();  // both bars take their rows before the dock places them
   createToolbars();
+  DockTop->EndUpdate();
   createStatusBar();
   // The hint window: the toolbar buttons show their hints in it; moving over
   // the docks, the bars or the status bar, or leaving the window, hides it.
@@ -178,6 +180,8 @@ TfmMain::TfmMain(std::string programFolder, QWidget* parent) : QMainWindow(paren
 
 TfmMain::~TfmMain() {
   writePlacement();
+  // Every document was asked about when the window closed; none is asked again.
+  closing_ = true;
   MdiArea->closeAllSubWindows();
 }
 
@@ -434,6 +438,7 @@ void TfmMain::FormShow(const std::vector<std::string>& args) {
 void TfmMain::closeEvent(QCloseEvent* event) {
   bool canClose = false;
   platform::application().Guarded([&] { canClose = commands_->CloseQueryAll(); });
+  closing_ = canClose;
   if (canClose) event->accept(); else event->ignore();
 }
 
@@ -456,6 +461,7 @@ TDocumentWindowSeam& TfmMain::CreateDocumentWindow() {
   sub->setAttribute(Qt::WA_DeleteOnClose, false);
   TfmChild* raw = window.get();
   sub->OnCloseQuery = [this, raw] {
+    if (closing_) return true;
     bool closed = false;
     platform::application().Guarded([&] { closed = commands_->CloseWindow(*raw); });
     return closed;

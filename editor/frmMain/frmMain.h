@@ -144,6 +144,7 @@ class TfmMain : public QMainWindow, public TMainHost {
   std::unique_ptr<TChildHost> childHost_;
   std::vector<std::unique_ptr<TfmChild>> windows_;
   bool shown_ = false;
+  bool closing_ = false;  // the documents' close queries have been answered
   QPointer<TfmAbout> fmAbout_;
   QPointer<TfmLevelProp> fmLevelProp_;
   QPointer<TfmFind> fmFind_;

@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
@@ -89,6 +91,31 @@ TEST_F(FrmMain, PlacementIsReadAndWrittenInTheSettingsFile) {
   platform::IniFile ini(dir / "Zadizuv.ini");
   EXPECT_EQ(ini.readInteger("MainWindow", "Width", 0), 640);
   EXPECT_EQ(ini.readInteger("MainWindow", "WindowState", -1), 0);
+}
+
+// Closing the editor asks once about each changed document: an answer of "No"
+// closes it without a second question when the window goes.
+TEST_F(FrmMain, ClosingTheEditorAsksOnceAboutAChangedDocument) {
+  int questions = 0;
+  // Every question box that opens is counted and answered "No".
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&questions] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      ++questions;
+      box->button(QMessageBox::No)->click();
+    }
+  });
+  answer.start(10);
+  {
+    TfmMain form(dir.string() + "/");
+    QTimer::singleShot(0, &form.fmLevelProp(), [&form] { form.fmLevelProp().accept(); });
+    form.Commands().NewLevel();
+    ASSERT_TRUE(form.Commands().Active()->Document().Modified);
+    form.show();
+    EXPECT_TRUE(form.close());
+    EXPECT_EQ(questions, 1);
+  }
+  EXPECT_EQ(questions, 1);
 }
 
 }  // namespace
