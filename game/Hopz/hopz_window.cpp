@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QProxyStyle>
+#include <QScreen>
 
 #include "platform/qt/dialogs/file_dialog_filter.h"
 #include "platform/qt/display/qt_keys.h"
@@ -168,6 +169,9 @@ void THopzWindow::showAsChosen() {
   } else {
     menuBar()->hide();
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    // Without a window manager the full-screen request alone leaves the window
+    // at its first small size, so it is given the whole screen as well.
+    if (QScreen* display = screen()) setGeometry(display->geometry());
     showFullScreen();
   }
   if (!m.ShowCursor) SetCursor(platform::crNone);

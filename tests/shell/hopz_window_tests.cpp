@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 
 #include <filesystem>
@@ -68,6 +69,17 @@ TEST_F(HopzWindowTest, RunsFramesAndKeysReachTheGame) {
   // F5 is File/Open state's shortcut in window mode.
   QTest::keyClick(view, Qt::Key_F5);
   EXPECT_TRUE(GameShell.OpenStatePending);
+}
+
+TEST_F(HopzWindowTest, FullScreenCoversTheWholeScreenWithoutMenuOrCursor) {
+  std::ofstream(folder_ / "Hopz.ini", std::ios::binary) << "[DirectDraw]\r\nWindowMode=0\r\n";
+  THopzWindow window;
+  window.showAsChosen();
+  runFrames(window, window.centralWidget(), 2);
+  ASSERT_NE(window.screen(), nullptr);
+  EXPECT_EQ(window.geometry(), window.screen()->geometry());
+  EXPECT_FALSE(window.menuBar()->isVisible());
+  EXPECT_EQ(window.centralWidget()->cursor().shape(), Qt::BlankCursor);
 }
 
 TEST_F(HopzWindowTest, EscClosesAndTheSettingsAreWrittenBack) {
