@@ -548,10 +548,34 @@ void TfmMain::SetGridChecked(bool checked) {
 }
 
 void TfmMain::Arrange(TArrangement arrangement) {
-  switch (arrangement) {
-    case arCascade: MdiArea->cascadeSubWindows(); break;
-    case arTileHorizontal:
-    case arTileVertical:
-    case arIcons: MdiArea->tileSubWindows(); break;
+  if (arrangement == arCascade) return MdiArea->cascadeSubWindows();
+  QList<QMdiSubWindow*> open, icons;
+  for (QMdiSubWindow* sub : MdiArea->subWindowList()) {
+    if (!sub->isVisible()) continue;
+    (sub->isMinimized() ? icons : open).push_back(sub);
+  }
+  const QRect area = MdiArea->viewport()->rect();
+  if (arrangement == arIcons) {
+    // The minimised windows in a row along the bottom edge.
+    int x = 0;
+    for (QMdiSubWindow* icon : icons) {
+      icon->move(x, area.bottom() + 1 - icon->height());
+      x += icon->width();
+    }
+    return;
+  }
+  // Horizontal tiling stacks the windows, each as wide as the frame; vertical
+  // tiling sets them side by side, each as tall as the frame.
+  const int n = int(open.size());
+  for (int i = 0; i < n; ++i) {
+    QMdiSubWindow* sub = open[i];
+    if (sub->isMaximized()) sub->showNormal();
+    if (arrangement == arTileHorizontal) {
+      const int top = area.height() * i / n, bottom = area.height() * (i + 1) / n;
+      sub->setGeometry(0, top, area.width(), bottom - top);
+    } else {
+      const int left = area.width() * i / n, right = area.width() * (i + 1) / n;
+      sub->setGeometry(left, 0, right - left, area.height());
+    }
   }
 }

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -15,6 +16,7 @@
 #include <fstream>
 #include <unistd.h>
 
+#include "editor/frmChild/frmChild.h"
 #include "editor/frmLevelProp/TfmLevelProp.h"
 #include "platform/core/ini_file.h"
 #include "toolbars/TBZCtls/TBZCtls.h"
@@ -116,6 +118,28 @@ TEST_F(FrmMain, ClosingTheEditorAsksOnceAboutAChangedDocument) {
     EXPECT_EQ(questions, 1);
   }
   EXPECT_EQ(questions, 1);
+}
+
+// The window menu's tilings: horizontal stacks the document windows, each as
+// wide as the frame; vertical sets them side by side, each as tall.
+TEST_F(FrmMain, TilingHorizontallyStacksAndVerticallySetsSideBySide) {
+  TfmMain form(dir.string() + "/");
+  form.resize(900, 700);
+  form.show();
+  for (int i = 0; i < 2; ++i) form.Commands().NewGame();
+  QApplication::processEvents();
+  const QSize area = form.MdiArea->viewport()->size();
+  const QList<QMdiSubWindow*> subs = form.MdiArea->subWindowList();
+  ASSERT_EQ(subs.size(), 2);
+  form.Commands().Arrange(arTileHorizontal);
+  for (QMdiSubWindow* sub : subs) EXPECT_EQ(sub->width(), area.width());
+  EXPECT_EQ(subs[0]->y(), 0);
+  EXPECT_EQ(subs[1]->y(), subs[0]->height());
+  form.Commands().Arrange(arTileVertical);
+  for (QMdiSubWindow* sub : subs) EXPECT_EQ(sub->height(), area.height());
+  EXPECT_EQ(subs[0]->x(), 0);
+  EXPECT_EQ(subs[1]->x(), subs[0]->width());
+  for (const auto& w : form.DocumentWindows()) w->Document().Modified = false;
 }
 
 }  // namespace
