@@ -475,7 +475,8 @@ void TfmSpriteProp::showPreview(int which, int kind) {
 }
 
 std::optional<std::string> TfmSpriteProp::browse(const std::string& start) {
-  QFileDialog dialog(this, qs(kLinkDialogTitle), qs(start.empty() ? Model.ProgramFolder : start), platform::qt::FileDialogFilter(kLinkDialogFilter));
+  QFileDialog dialog(this, qs(kLinkDialogTitle), qs(M::BrowseStart(start, Model.ProgramFolder)),
+                     platform::qt::FileDialogFilter(kLinkDialogFilter));
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setDefaultSuffix(qs(kLinkDialogExt));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

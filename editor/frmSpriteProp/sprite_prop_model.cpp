@@ -350,6 +350,11 @@ std::string TSpritePropModel::LinkOfChosenFile(const std::string& chosen, const 
   return platform::relativeStoredPath(chosen, programFolder);
 }
 
+std::string TSpritePropModel::BrowseStart(const std::string& link, const std::string& programFolder) {
+  if (link.empty()) return programFolder;
+  return platform::resolvePath(link, programFolder).lexically_normal().string();
+}
+
 void TSpritePropModel::SpeedButton1Click() {
   if (!OnBrowseLink) return;
   if (auto chosen = OnBrowseLink(*this, edPipeLink)) edPipeLink = LinkOfChosenFile(*chosen, ProgramFolder);

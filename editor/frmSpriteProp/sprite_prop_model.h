@@ -58,6 +58,9 @@ class TSpritePropModel {
   // The link to store for a chosen file: relative to the program folder when it
   // lies in it (letter case aside), else the whole path.
   static std::string LinkOfChosenFile(const std::string& chosen, const std::string& programFolder);
+  // Where the browse dialog starts for a link as typed: the file it names under
+  // the program folder (found as the game finds it), or the folder itself.
+  static std::string BrowseStart(const std::string& link, const std::string& programFolder);
 
   std::string ProgramFolder;  // for the browse buttons; ends with a separator
 

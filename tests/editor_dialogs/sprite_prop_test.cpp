@@ -2,6 +2,7 @@
 
 #include "editor/Docs/number_fields.h"
 #include "editor/frmSpriteProp/sprite_prop_model.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -230,6 +231,22 @@ TEST(SpritePropBrowse, LinksRelativeToTheProgramFolder) {
   m.edHammer = "cancel";
   m.SpeedButton2Click();
   EXPECT_EQ(m.edHammer, "cancel");
+}
+
+// The browse dialog opens at the linked file, stored with '\\' and in any
+// letter case, as the game finds it under the program folder.
+TEST(SpritePropBrowse, StartsAtTheLinkedFile) {
+  ScratchFolder folder("sprite_prop_browse");
+  std::filesystem::create_directories(folder.path() / "levels");
+  const std::string level = folder.put("levels/1-2.tql", "[Options]\r\n");
+  const std::string program = folder.path().string() + "/";
+  const std::pair<const char*, std::string> cases[] = {
+      {"", program},
+      {"levels\\1-2.tql", level},
+      {"LEVELS\\1-2.TQL", level},
+      {"/elsewhere/x.tql", "/elsewhere/x.tql"},
+  };
+  for (const auto& [link, start] : cases) EXPECT_EQ(TSpritePropModel::BrowseStart(link, program), start) << link;
 }
 
 TEST(NumberFields, StrToInt) {
