@@ -10,6 +10,7 @@
 #include "components/gkspts/sprite_mgr.h"
 #include "game/Game/level_events.h"
 #include "game/Game/level_state.h"
+#include "game/Splash/screen_services.h"
 #include "game/frmInit/app_title.h"
 #include "game/frmMain/frame_pacer.h"
 #include "platform/app/application.h"
@@ -175,6 +176,11 @@ void TfmMain::FormCreate() {
   if (platform::fileExists("hopz.tqg", GameShell.ExeDir)) {
     GameFileName = platform::resolvePath("hopz.tqg", GameShell.ExeDir).string();
     LoadTitleResources();
+  } else {
+    // The title's resources wait for a game file from the menu, but the sound
+    // effects are built once, when the audio starts, from the game's library:
+    // without it every game of the run would be silent.
+    screenAudio().LoadSoundLibrary(GameShell.ExeDir + "sounds\\game.sdl");
   }
 }
 

@@ -134,6 +134,21 @@ TEST_F(MainWindowAudio, TheAudioStartsOnceFromTheGameLibraryWithRingsOfCoinAndBr
   EXPECT_EQ(w.BrickSounds, bricks);
 }
 
+TEST_F(MainWindowAudio, WithoutTheDefaultGameTheAudioStillStartsFromTheGameLibrary) {
+  UnbindScreenAudio();
+  window_.reset();
+  fs::remove(folder_ / "hopz.tqg");
+  window_ = std::make_unique<TfmMain>(form_);
+  BindScreenAudio(*window_);
+  window_->FormCreate();
+  ASSERT_TRUE(window_->GameFileName.empty());
+  form_.activate();
+  ASSERT_TRUE(window_->DXAudio->Started());
+  EXPECT_EQ(window_->DXAudio->BufferCount(), kSounds);
+  window_->PlaySoundEffect(SoundCoin);
+  EXPECT_EQ(heard(), levelOf(SoundCoin));
+}
+
 TEST_F(MainWindowAudio, SoundEffectsAreHeardOnlyWhilePlaySoundIsSet) {
   TfmMain& w = *window_;
   struct Case {
