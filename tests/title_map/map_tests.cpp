@@ -94,6 +94,25 @@ TEST_F(WorldMapPlay, HandEditedSizesAreKeptWithinTheMapsPixelRange) {
   }
 }
 
+TEST_F(WorldMapPlay, AWideMapStartsWithTheCameraOnThePlayersNode) {
+  struct Case {
+    int widthCells, nodeCol, cameraX;
+  };
+  // The view is 320 px wide; the camera stops at the map's right edge.
+  for (const Case& c : {Case{40, 30, 481 - 180}, Case{40, 39, 320}, Case{40, 10, 0}, Case{20, 19, 0}}) {
+    SCOPED_TRACE(c.nodeCol);
+    writeWorld("worlds/wide.tqw", "ImageLib=sprites\\map.iml\r\nHeight=13\r\nWidth=" + std::to_string(c.widthCells) + "\r\n",
+               {cellKey(2, 0) + "=0", cellKey(2, c.nodeCol) + "=4,1,levels\\1-1.tql"});
+    WorldMap.LastPosition = 14;
+    buildWorld("worlds/wide.tqw");
+    EXPECT_EQ(window->CameraX, c.cameraX);
+    EXPECT_EQ(window->CameraY, 0);
+    EXPECT_EQ(sprite(14).GetX(), c.nodeCol * 16 - c.cameraX);
+    EXPECT_EQ(sprite(0).GetX(), sprite(14).GetX() + 1);
+    EXPECT_EQ(sprite(13).GetX(), -c.cameraX);
+  }
+}
+
 TEST_F(WorldMapPlay, PlayerStartsOnTheLastNodeByMode) {
   struct Case {
     int mode, node, x, y;
