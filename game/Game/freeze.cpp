@@ -65,6 +65,8 @@ void UnfreezeSprites(int) {
     frozen[static_cast<size_t>(i)] = false;
   }
   freezes.pop_back();
+  // The rain falls on at the level's own speeds: one fixed speed for both layers
+  // would make the rain of every level fall faster after each pause.
   if (freezes.empty()) setRain(Level.Options.Rain1Velocity(), Level.Options.Rain2Velocity());
 }
 
