@@ -1,14 +1,17 @@
-// The steps of one level frame: the time bonus, auto-scroll, falling out of the
-// level, pipe and door targets, and the background's source rectangle.
+// The road into a level from a map node and its play area; the steps of one
+// level frame: the time bonus, auto-scroll, falling out of the level, pipe and
+// door targets, and the background's source rectangle.
 #include "game/Game/level_frame.h"
 
 #include "components/ZEZSnd/TGKAudio.h"
+#include "components/ZEZStar/star_field.h"
 #include "game/Game/build_level.h"
 #include "game/Game/draw_background.h"
 #include "game/Game/level_events.h"
 #include "game/Game/sprite_moved.h"
 #include "level_fixture.h"
 #include "platform/core/paths.h"
+#include "platform/draw/gdi_bitmap.h"
 
 namespace {
 
@@ -346,6 +349,61 @@ TEST(BackgroundSource, TheCameraPicksThePartOfTheSurfaceThatShows) {
     EXPECT_EQ(r.Right, c.source.Right);
     EXPECT_EQ(r.Bottom, c.source.Bottom);
   }
+}
+
+TEST_F(LevelFrameTest, ALevelEnteredFromAPipeNodeStartsInItsDestinationPipe) {
+  // Object line 2 (sprite 40) is the destination pipe.
+  const std::vector<TObject> level{{1, 8, "0,1"}, {10, 5, "16,1"}, {14, 5, "16,1"}};
+  struct Case {
+    int nodeKind;
+    int entryMode;  // while the player comes out
+  };
+  for (const Case& c : {Case{31, EntryFromPipe}, Case{30, EntryNormal}}) {
+    SCOPED_TRACE(c.nodeKind);
+    build(level, "Width=30\r\nHeight=13\r\n");
+    // The node the player stands on, as the map left it in the sprite list.
+    WorldMap.MapPosition = 39;
+    sprite(39).SetAnimation(c.nodeKind);
+    sprite(39).Param1 = 2;
+    sprite(39).Param2 = EntryUp;
+    GameShell.EntryMode = EntryNormal;
+    Level.KeepTime = true;
+    Level.LevelTime = 17;
+    WorldMap.EnteredFromMap = false;
+    WorldMap.EnterNodeTime = 1234;
+    EnterLevel(Level.LevelFileName);
+    ASSERT_NE(Level.Player, nullptr);
+    EXPECT_EQ(GameShell.EntryMode, c.entryMode);
+    EXPECT_EQ(Level.LevelTime, 300);  // a level from the map reads its time again
+    EXPECT_TRUE(WorldMap.EnteredFromMap);
+    EXPECT_EQ(WorldMap.EnterNodeTime, -1);
+    if (c.nodeKind == 31) {
+      // Inside the top of pipe 40, its exit line one player height above it.
+      EXPECT_EQ(player().GetX(), sprite(40).GetX() + 10);
+      EXPECT_EQ(player().GetY(), sprite(40).GetY());
+      EXPECT_EQ(player().Param3, sprite(40).GetY() - player().Height);
+      EXPECT_FALSE(player().Controlled);
+    } else {
+      EXPECT_EQ(player().GetX(), 16);
+      EXPECT_TRUE(player().Controlled);
+    }
+  }
+}
+
+TEST_F(LevelFrameTest, ThePlayAreaEndsAboveTheStatusBarInAWindowAndAtTheBottomInFullScreen) {
+  for (bool full : {false, true}) {
+    SCOPED_TRACE(full);
+    GameShell.FullScreen = full;
+    SetLevelPlayArea();
+    const TRect clip = main().DXScreen->GetClipRect();
+    EXPECT_EQ(clip.Right, 320);
+    EXPECT_EQ(clip.Bottom, full ? 240 : 240 - main().StatusPicture().Height() - 6);
+    for (TGKStarField* rain : {main().DXRain1.get(), main().DXRain2.get()}) {
+      EXPECT_EQ(rain->EdgeRight, 320);
+      EXPECT_EQ(rain->EdgeBottom, clip.Bottom);
+    }
+  }
+  GameShell.FullScreen = false;
 }
 
 TEST_F(LevelFrameTest, ALevelStartAfterALevelLeavesNoEffectRingOnFreedSprites) {
