@@ -6,6 +6,7 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -73,6 +74,11 @@ TfmChild::TfmChild(TChildHost& host, std::string programFolder, int windowCount,
   view_.OnRepaint = [this](TChildView&) { Pb->update(); };
   view_.OnLayout = [this](TChildView&) { layoutBox(); };
   view_.OnTextLoaded = [this](TChildView&) { showText(); };
+  // A game's text is the document: typing in it is a change to save. A level's
+  // or map's text only shows the file.
+  connect(mmFile->document(), &QTextDocument::modificationChanged, this, [this](bool changed) {
+    if (changed && !showingText_ && view_.Doc.DocKind == DocGame) view_.Doc.Modified = true;
+  });
   setWindowTitle(qs(view_.Caption));
   layoutBox();
 }
@@ -104,6 +110,8 @@ void TfmChild::layoutBox() {
 }
 
 void TfmChild::showText() {
+  // Loading and colouring the text is no change of the document.
+  showingText_ = true;
   mmFile->setPlainText(qs(view_.Text));
   // One Windows-1252 byte is one character of the shown text.
   QTextCursor cursor(mmFile->document());
@@ -120,6 +128,7 @@ void TfmChild::showText() {
   }
   mmFile->moveCursor(QTextCursor::Start);
   mmFile->document()->setModified(false);
+  showingText_ = false;
 }
 
 void TfmChild::UpdateFileCaption() {
@@ -163,6 +172,8 @@ void TfmChild::CommitText() {
     crlf += c;
   }
   view_.Doc.Text = std::move(crlf);
+  // Typing after this save is a change again.
+  mmFile->document()->setModified(false);
 }
 
 void TfmChild::Render() {

@@ -68,4 +68,5 @@ class TfmChild : public QWidget, public TDocumentWindowSeam {
 
   TChildView view_;
   QMdiSubWindow* sub_ = nullptr;
+  bool showingText_ = false;
 };

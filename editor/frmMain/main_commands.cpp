@@ -116,13 +116,18 @@ void TMainCommands::openFile(const std::string& fileName, const std::string& ext
   // Through the dialog the kind follows the extension as written: a file chosen
   // as "X.TQL" loads nothing.
   if (ext == ".tqg") {
+    host_.SetStatusText(0, "Abriendo juego...");
     doc.DocKind = DocGame;
     ReadGameDocument(doc, fileName);
     window.ShowAsGame();
+    host_.SetStatusText(1, "");
+    host_.SetStatusText(2, "");
+    host_.SetStatusText(0, "Listo");
     host_.EnableDocumentCommands(true);
     host_.SetPaletteVisible(false);
   } else if (ext == ".tql" || ext == ".tqw") {
     const TDocKind kind = ext == ".tql" ? DocLevel : DocWorldMap;
+    host_.SetStatusText(0, kind == DocLevel ? "Abriendo nivel..." : "Abriendo mapa...");
     doc.DocKind = kind;
     host_.ShowPalettePages(kind);
     if (kind == DocLevel) {

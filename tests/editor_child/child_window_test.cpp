@@ -13,6 +13,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTextEdit>
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
@@ -181,6 +182,32 @@ TEST_F(ChildWindow, ClosingAModifiedLevelAsksToSave) {
   form->Commands().Close();
   EXPECT_TRUE(form->DocumentWindows().empty());
   child = nullptr;
+}
+
+// A game's text is its document: typing in it asks to save on closing, while
+// typing in a level's text page changes nothing that is saved.
+TEST_F(ChildWindow, TypingInAGamesTextIsAChangeToSave) {
+  QTest::keyClicks(child->mmFile, "x");
+  EXPECT_FALSE(child->Document().Modified);
+
+  const fs::path game = dir / "juego.tqg";
+  std::ofstream(game, std::ios::binary) << "[Options]\r\nLifes=3\r\nMapFile=\r\n";
+  form->Commands().OpenFile(game.string());
+  TfmChild* gameWindow = form->DocumentWindows().back().get();
+  EXPECT_FALSE(gameWindow->Document().Modified);
+  gameWindow->mmFile->moveCursor(QTextCursor::End);
+  QTest::keyClicks(gameWindow->mmFile, "X=1");
+  EXPECT_TRUE(gameWindow->Document().Modified);
+  EXPECT_TRUE(form->Commands().Save());
+  EXPECT_FALSE(gameWindow->Document().Modified);
+  QTest::keyClicks(gameWindow->mmFile, "2");
+  EXPECT_TRUE(gameWindow->Document().Modified);
+
+  QString question;
+  answerNextMessage(QMessageBox::Yes, &question);
+  EXPECT_TRUE(form->Commands().CloseWindow(*gameWindow));
+  EXPECT_EQ(question, QString::fromUtf8("¿Desea guardar los cambios realizados a \"juego.tqg\"?"));
+  EXPECT_EQ(readFile(game), "[Options]\r\nLifes=3\r\nMapFile=\r\nX=12\r\n");
 }
 
 TEST_F(ChildWindow, ZoomHidesTheRulersAndThePaletteScrolls) {

@@ -77,6 +77,7 @@ TEST_F(MainCommands, OpenLoadsByTheExtensionAsWritten) {
     TMainCommands cmd(h, dir.string() + "/");
     writeFile(dir / c.file, c.text);
     h.openNames.push_back(path(c.file));
+    h.status[1] = "0 objetos";  // as the bar starts
     cmd.Open();
     ASSERT_EQ(h.windows.size(), 1u);
     EXPECT_EQ(h.openTitles.at(0), "Abrir archivo");
@@ -94,6 +95,9 @@ TEST_F(MainCommands, OpenLoadsByTheExtensionAsWritten) {
     if (*c.loaded == DocGame) {
       EXPECT_EQ(w.doc.Text, kGameText);
       EXPECT_EQ(h.paletteVisible, std::vector<bool>{false});
+      // A game has no objects to count.
+      EXPECT_EQ(h.status[1], "");
+      EXPECT_EQ(h.status[0], "Listo");
     } else {
       EXPECT_EQ(h.pages, std::vector<TDocKind>{*c.loaded});
       EXPECT_EQ(w.calls.back(), "render");
