@@ -245,11 +245,18 @@ void TChildView::Render() {
     canvas.FillRect({0, 0, LevelBitmap.Width(), LevelBitmap.Height()});
   }
 
-  for (const std::string& line : Doc.Objects) {
-    const TLineCell cell = parseLine(line);
-    DXImages.DrawTransparentEditor(canvas, cell.column * Doc.ResFactor, cell.row * Doc.ResFactor,
-                                   imageOfKind(cell.kind));
-    host_.StepProgress();
+  try {
+    for (const std::string& line : Doc.Objects) {
+      const TLineCell cell = parseLine(line);
+      DXImages.DrawTransparentEditor(canvas, cell.column * Doc.ResFactor, cell.row * Doc.ResFactor,
+                                     imageOfKind(cell.kind));
+      host_.StepProgress();
+    }
+  } catch (const std::exception&) {
+    // The lines before the bad one stay drawn; the bar does not stay busy.
+    host_.HideProgress();
+    host_.SetStatusText(0, "Listo");
+    throw;
   }
   host_.HideProgress();
   host_.SetStatusText(0, "Listo");

@@ -139,8 +139,14 @@ void TMainCommands::openFile(const std::string& fileName, const std::string& ext
     }
     doc.FileName = fileName;
     doc.DocKind = kind;
-    window.Render();
     host_.EnableDocumentCommands(true);
+    try {
+      window.Render();
+    } catch (const std::exception& e) {
+      // An object line the view cannot draw: the document stays open, with its
+      // commands, and the author learns which line it is.
+      host_.ShowMessage(e.what(), "Error", miError);
+    }
   }
 }
 

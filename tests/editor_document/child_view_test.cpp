@@ -240,6 +240,8 @@ TEST_F(ChildViewTest, BadLinesStopRenderingAtTheLineAfterDrawingTheOnesBefore) {
     EXPECT_STREQ(e.what(), "List index out of bounds (364)");
   }
   EXPECT_EQ(view.LevelBitmap.PixelColor(0, 0), platform::RGB(57, 198, 100));
+  EXPECT_FALSE(host.progressShown);
+  EXPECT_EQ(host.panels[0], "Listo");
 
   view.Doc.Objects = {"x1=40,1,"};
   EXPECT_THROW(view.Render(), EConvertError);

@@ -3,6 +3,7 @@
 #include <deque>
 #include <filesystem>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,11 @@ struct FakeWindow : TDocumentWindowSeam {
   void InitWorldView() override { calls.push_back("worldView"); }
   void ShowAsGame() override { calls.push_back("game"); text = doc.Text; }
   void CommitText() override { doc.Text = text; }
-  void Render() override { calls.push_back("render"); }
+  std::string renderError;  // Render throws this when set
+  void Render() override {
+    calls.push_back("render");
+    if (!renderError.empty()) throw std::out_of_range(renderError);
+  }
   void Repaint() override { calls.push_back("repaint"); }
   void SetGridVisible(bool v) override { grid = v; }
   void SetZoom(double z) override { zoom = z; }
@@ -55,8 +60,10 @@ struct FakeHost : TMainHost {
   std::vector<bool> paletteVisible;
   bool gridChecked = false;
 
+  std::string renderError;  // the windows' Render throws this when set
   TDocumentWindowSeam& CreateDocumentWindow() override {
     windows.push_back(std::make_unique<FakeWindow>());
+    windows.back()->renderError = renderError;
     windows.back()->caption = "Nuevo " + std::to_string(windows.size());
     return *windows.back();
   }

@@ -127,6 +127,18 @@ TEST_F(MainCommands, PasswordIsAskedBeforeTheDocumentLoads) {
   EXPECT_EQ(host.enabled.back(), true);
 }
 
+// A level with a line the view cannot draw opens with its commands, and the
+// author is told what is wrong with it.
+TEST_F(MainCommands, ALevelThatCannotBeDrawnOpensAndSaysWhy) {
+  writeFile(dir / "roto.tql", "[Options]\r\n[Sprites]\r\n0=0,1,\r\n1=400,1,\r\n");
+  host.renderError = "List index out of bounds (400)";
+  commands->OpenFile(path("roto.tql"));
+  ASSERT_EQ(host.windows.size(), 1u);
+  EXPECT_EQ(host.window(0).doc.Objects.size(), 2u);
+  EXPECT_EQ(host.enabled.back(), true);
+  EXPECT_EQ(host.messages, std::vector<std::string>{"Error: List index out of bounds (400)"});
+}
+
 // A name from the command line is taken by its lower-cased extension but keeps
 // its own letters, since the file system tells them apart.
 TEST_F(MainCommands, CommandLineOpensAnExistingFileByItsLowerCasedExtension) {
