@@ -64,6 +64,16 @@ void TMainCommands::NewGame() {
   host_.SetPaletteVisible(false);
 }
 
+void TMainCommands::render(TDocumentWindowSeam& window) {
+  try {
+    window.Render();
+  } catch (const std::exception& e) {
+    // An object line or a size the view cannot draw: the document stays open,
+    // with its commands, and the author learns what is wrong.
+    host_.ShowMessage(e.what(), "Error", miError);
+  }
+}
+
 void TMainCommands::afterNew(TDocumentWindowSeam& window, TDocKind kind) {
   TDocument& doc = window.Document();
   doc.FileName.clear();
@@ -72,7 +82,7 @@ void TMainCommands::afterNew(TDocumentWindowSeam& window, TDocKind kind) {
     window.InitLevelView();
   else
     window.InitWorldView();
-  window.Render();
+  render(window);
   host_.ShowPalettePages(kind);
   host_.EnableDocumentCommands(true);
 }
@@ -140,13 +150,7 @@ void TMainCommands::openFile(const std::string& fileName, const std::string& ext
     doc.FileName = fileName;
     doc.DocKind = kind;
     host_.EnableDocumentCommands(true);
-    try {
-      window.Render();
-    } catch (const std::exception& e) {
-      // An object line the view cannot draw: the document stays open, with its
-      // commands, and the author learns which line it is.
-      host_.ShowMessage(e.what(), "Error", miError);
-    }
+    render(window);
   }
 }
 
@@ -243,11 +247,11 @@ bool TMainCommands::CloseQueryAll() {
 }
 
 void TMainCommands::Properties() {
-  if (active_ && host_.EditProperties(*active_)) active_->Render();
+  if (active_ && host_.EditProperties(*active_)) render(*active_);
 }
 
 void TMainCommands::Refresh() {
-  if (active_) active_->Render();
+  if (active_) render(*active_);
 }
 
 void TMainCommands::Delete() {

@@ -93,6 +93,8 @@ class TMainCommands {
   bool write(TDocumentWindowSeam& window, const std::string& fileName);
   void openFile(const std::string& fileName, const std::string& extension);
   void afterNew(TDocumentWindowSeam& window, TDocKind kind);
+  // Renders and repaints; what cannot be drawn is reported, not thrown.
+  void render(TDocumentWindowSeam& window);
   void removeWindow(TDocumentWindowSeam& window);
 
   TMainHost& host_;

@@ -137,6 +137,15 @@ TEST_F(MainCommands, ALevelThatCannotBeDrawnOpensAndSaysWhy) {
   EXPECT_EQ(host.window(0).doc.Objects.size(), 2u);
   EXPECT_EQ(host.enabled.back(), true);
   EXPECT_EQ(host.messages, std::vector<std::string>{"Error: List index out of bounds (400)"});
+  // Refreshing, and a new level too large to draw, say so as well.
+  commands->Refresh();
+  EXPECT_EQ(host.messages.size(), 2u);
+  host.renderError = "The level is too large to be drawn";
+  host.newDocument = NewLevelDocument({});
+  commands->NewLevel();
+  EXPECT_EQ(host.messages.back(), "Error: The level is too large to be drawn");
+  EXPECT_EQ(host.pages.back(), DocLevel);
+  EXPECT_EQ(host.enabled.back(), true);
 }
 
 // A name from the command line is taken by its lower-cased extension but keeps
