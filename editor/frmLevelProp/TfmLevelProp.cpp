@@ -50,6 +50,7 @@ TfmLevelProp::TfmLevelProp(QWidget* parent)
     auto* spin = new QSpinBox(page);
     spin->setRange(min, max);
     numbers_.emplace_back(field, spin);
+    ranges_[spin] = {min, max};
     return spin;
   };
   auto box = [this](QWidget* page, bool M::*field, const char* caption) {
@@ -235,7 +236,11 @@ void TfmLevelProp::Load() {
   for (auto& [field, edit] : texts_) edit->setText(qs(Model.*field));
   for (auto& [field, spin] : numbers_) {
     QSignalBlocker block(spin);
-    spin->setValue(TryStrToInt(Model.*field).value_or(0));
+    // A document's number beyond the up-down's range is shown as it is.
+    const int value = TryStrToInt(Model.*field).value_or(0);
+    const auto [min, max] = ranges_[spin];
+    spin->setRange(std::min(min, value), std::max(max, value));
+    spin->setValue(value);
   }
   for (auto& [field, check] : boxes_) check->setChecked(Model.*field);
   for (int i = 0; i < kSwatchCount; ++i) paintSwatch(i);

@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <map>
 #include <vector>
 
 #include "editor/frmLevelProp/level_prop_model.h"
@@ -62,6 +63,7 @@ class TfmLevelProp : public QDialog {
   QWidget* nameFields_ = nullptr;
   std::vector<std::pair<std::string TLevelPropModel::*, QLineEdit*>> texts_;
   std::vector<std::pair<std::string TLevelPropModel::*, QSpinBox*>> numbers_;
+  std::map<const QSpinBox*, std::pair<int, int>> ranges_;  // the up-downs' designed ranges
   std::vector<std::pair<bool TLevelPropModel::*, QCheckBox*>> boxes_;
   std::array<QLabel*, kSwatchCount> swatches_{};
   std::array<QRadioButton*, 8> effects_{};

@@ -31,7 +31,13 @@ const std::array<const char*, 8> kPaletteFXCaptions = {
 namespace {
 
 // A number field as its up-down holds it: whole, and within the up-down's range.
-int upDown(const std::string& text, int min, int max) { return std::clamp(StrToInt(text), min, max); }
+// A number left as the document holds it stays, even beyond that range (a file
+// written by hand), so confirming the dialog unchanged changes nothing.
+int upDown(const std::string& text, int min, int max, int held) {
+  const int value = StrToInt(text);
+  if (text == std::to_string(held)) return held;
+  return std::clamp(value, min, max);
+}
 
 }  // namespace
 
@@ -137,24 +143,24 @@ void TLevelPropModel::ApplyTo(TDocument& doc) const {
   d.ShortName = edShortName;
   d.AddText = edAddText;
   d.InitialInfo = cbInitialInfo;
-  d.Time = upDown(Edit2, 0, 999);
-  d.Width = upDown(Edit3, 0, 32767);
-  d.Height = upDown(Edit4, 0, 32767);
-  d.ResFactor = upDown(Edit5, 0, 256);
+  d.Time = upDown(Edit2, 0, 999, doc.Time);
+  d.Width = upDown(Edit3, 0, 32767, doc.Width);
+  d.Height = upDown(Edit4, 0, 32767, doc.Height);
+  d.ResFactor = upDown(Edit5, 0, 256, doc.ResFactor);
   d.BgImage = Edit6;
   d.ImageLib = Edit7;
   d.SoundLib = Edit9;
   d.MIDIFile = Edit10;
-  d.BgX = upDown(Edit11, 0, 32767);
-  d.BgY = upDown(Edit12, 0, 32767);
-  d.BgWidth = upDown(Edit13, 0, 32767);
-  d.BgHeight = upDown(Edit14, 0, 32767);
+  d.BgX = upDown(Edit11, 0, 32767, doc.BgX);
+  d.BgY = upDown(Edit12, 0, 32767, doc.BgY);
+  d.BgWidth = upDown(Edit13, 0, 32767, doc.BgWidth);
+  d.BgHeight = upDown(Edit14, 0, 32767, doc.BgHeight);
   d.HAutoScroll = cbHalfAutoScroll;
-  d.AutoScrollX = upDown(Edit15, -10, 10);
-  d.AutoScrollY = upDown(Edit16, -10, 10);
-  d.AnimSpeed = upDown(Edit8, 0, 32767);
+  d.AutoScrollX = upDown(Edit15, -10, 10, doc.AutoScrollX);
+  d.AutoScrollY = upDown(Edit16, -10, 10, doc.AutoScrollY);
+  d.AnimSpeed = upDown(Edit8, 0, 32767, doc.AnimSpeed);
   d.Rain = cbRain;
-  d.RainDensity = upDown(edRainDensity, 0, 10002);
+  d.RainDensity = upDown(edRainDensity, 0, 10002, doc.RainDensity);
   d.RainSpeed = StrToInt(edRainSpeed);
   for (int i = 0; i < kSwatchCount; ++i) d.*kSwatches[i].Field = Colors[i];
   d.PaletteFX = PaletteFX;

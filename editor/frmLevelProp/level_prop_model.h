@@ -53,8 +53,9 @@ class TLevelPropModel {
   // be whole (else EConvertError); the caller then copies into the document.
   bool CheckConfirm();
   // Copies every field into the document and marks it modified. Numbers beyond
-  // an up-down's range are taken at the range's end. Throws EConvertError, with
-  // the document untouched, for a field that holds no whole number.
+  // an up-down's range are taken at the range's end, unless the document holds
+  // that very number. Throws EConvertError, with the document untouched, for a
+  // field that holds no whole number.
   void ApplyTo(TDocument& doc) const;
 
   // Selector start file of a file field, and the field text for a chosen file.

@@ -124,6 +124,32 @@ TEST(LevelPropConfirm, NumbersAreWholeAndWithinTheirRange) {
   EXPECT_FALSE(after.Modified);
 }
 
+// Numbers a file holds beyond the up-downs' ranges survive a confirmation that
+// leaves them alone; a number the author changes is taken within the range.
+TEST(LevelPropConfirm, NumbersTheDocumentHoldsBeyondTheRangesStayUnlessChanged) {
+  TDocument doc;
+  doc.DocKind = DocLevel;
+  doc.Width = 40000;
+  doc.AutoScrollX = 20;
+  doc.BgX = -16;
+  doc.RainDensity = 20000;
+  TLevelPropModel m;
+  m.Tag = kModeProperties;
+  m.FormShow(&doc, {});
+  TDocument same = doc;
+  m.ApplyTo(same);
+  EXPECT_EQ(same.Width, 40000);
+  EXPECT_EQ(same.AutoScrollX, 20);
+  EXPECT_EQ(same.BgX, -16);
+  EXPECT_EQ(same.RainDensity, 20000);
+  m.Edit3 = "50000";
+  m.Edit11 = "-17";
+  m.ApplyTo(doc);
+  EXPECT_EQ(doc.Width, 32767);
+  EXPECT_EQ(doc.BgX, 0);
+  EXPECT_EQ(doc.AutoScrollX, 20);
+}
+
 TEST(LevelPropFiles, SelectorStartAndChosenPaths) {
   namespace fs = std::filesystem;
   ScratchFolder scratch("e3_levelprop");

@@ -51,6 +51,37 @@ TEST(LevelPropWindow, NewMapShowsItsValuesAndEditsReachTheDocument) {
   EXPECT_TRUE(doc.Modified);
 }
 
+// The window shows a document's numbers beyond the up-downs' ranges as they
+// are, so confirming it unchanged writes them back.
+TEST(LevelPropWindow, NumbersBeyondTheRangesAreShownAndKept) {
+  TestApp();
+  TfmLevelProp dialog;
+  dialog.Model.Tag = kModeProperties;
+  TDocument doc;
+  doc.DocKind = DocLevel;
+  doc.Width = 40000;
+  doc.BgX = -16;
+  WhenShown(dialog, [&] {
+    EXPECT_EQ(dialog.Number(&M::Edit3)->value(), 40000);
+    EXPECT_EQ(dialog.Number(&M::Edit11)->value(), -16);
+    ClickButton(dialog, "Aceptar");
+  });
+  ASSERT_TRUE(dialog.Execute(&doc, {}));
+  dialog.Model.ApplyTo(doc);
+  EXPECT_EQ(doc.Width, 40000);
+  EXPECT_EQ(doc.BgX, -16);
+
+  // Shown again for a level within the ranges, the up-downs are back to theirs.
+  TDocument small;
+  small.DocKind = DocLevel;
+  WhenShown(dialog, [&] {
+    EXPECT_EQ(dialog.Number(&M::Edit3)->maximum(), 32767);
+    EXPECT_EQ(dialog.Number(&M::Edit11)->minimum(), 0);
+    ClickButton(dialog, "Cancelar");
+  });
+  EXPECT_FALSE(dialog.Execute(&small, {}));
+}
+
 TEST(LevelPropWindow, MismatchedPasswordsAreRefusedEmptiedAndTheDialogStaysOpen) {
   TestApp();
   TfmLevelProp dialog;
