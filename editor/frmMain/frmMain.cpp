@@ -455,7 +455,8 @@ TfmChild* TfmMain::activeChild() const {
 }
 
 TDocumentWindowSeam& TfmMain::CreateDocumentWindow() {
-  auto window = std::make_unique<TfmChild>(*childHost_, commands_->ProgramFolder(), int(windows_.size()), pm1);
+  // The new window is counted among the document windows: the first is "Nuevo 1".
+  auto window = std::make_unique<TfmChild>(*childHost_, commands_->ProgramFolder(), int(windows_.size()) + 1, pm1);
   auto* sub = new TDocumentSubWindow;
   sub->setWidget(window.get());
   sub->setAttribute(Qt::WA_DeleteOnClose, false);

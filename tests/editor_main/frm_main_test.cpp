@@ -128,6 +128,8 @@ TEST_F(FrmMain, TilingHorizontallyStacksAndVerticallySetsSideBySide) {
   form.show();
   for (int i = 0; i < 2; ++i) form.Commands().NewGame();
   QApplication::processEvents();
+  EXPECT_EQ(form.DocumentWindows()[0]->Caption(), "Nuevo 1");
+  EXPECT_EQ(form.DocumentWindows()[1]->Caption(), "Nuevo 2");
   const QSize area = form.MdiArea->viewport()->size();
   const QList<QMdiSubWindow*> subs = form.MdiArea->subWindowList();
   ASSERT_EQ(subs.size(), 2);
