@@ -247,7 +247,16 @@ bool TMainCommands::CloseQueryAll() {
 }
 
 void TMainCommands::Properties() {
-  if (active_ && host_.EditProperties(*active_)) render(*active_);
+  if (!active_) return;
+  TDocumentWindowSeam& window = *active_;
+  const std::string library = window.Document().ImageLib;
+  if (!host_.EditProperties(window)) return;
+  // A document given another image library is drawn with that one.
+  if (window.Document().ImageLib != library) {
+    if (window.Document().DocKind == DocLevel) window.InitLevelView();
+    else if (window.Document().DocKind == DocWorldMap) window.InitWorldView();
+  }
+  render(window);
 }
 
 void TMainCommands::Refresh() {

@@ -2,6 +2,7 @@
 // A main-window host and document windows that record what the commands do.
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -87,7 +88,11 @@ struct FakeHost : TMainHost {
   }
   bool AskPassword(const std::string& p) override { askedPasswords.push_back(p); return passwordOk; }
   std::optional<TDocument> AskNewDocument(TDocKind) override { return newDocument; }
-  bool EditProperties(TDocumentWindowSeam&) override { return true; }
+  std::function<void(TDocument&)> editProperties;  // what the dialog changes
+  bool EditProperties(TDocumentWindowSeam& w) override {
+    if (editProperties) editProperties(w.Document());
+    return true;
+  }
   void ShowMessage(const std::string& text, const std::string& title, TMessageIcon) override {
     messages.push_back(title + ": " + text);
   }

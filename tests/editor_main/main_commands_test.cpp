@@ -148,6 +148,22 @@ TEST_F(MainCommands, ALevelThatCannotBeDrawnOpensAndSaysWhy) {
   EXPECT_EQ(host.enabled.back(), true);
 }
 
+// Properties that name another image library load it before the document is
+// drawn again; other changes only draw it again.
+TEST_F(MainCommands, PropertiesWithAnotherLibraryLoadItBeforeDrawing) {
+  writeFile(dir / "nivel.tql", kLevelText);
+  commands->OpenFile(path("nivel.tql"));
+  FakeWindow& w = host.window(0);
+  w.calls.clear();
+  host.editProperties = [](TDocument& d) { d.Time = 200; };
+  commands->Properties();
+  EXPECT_EQ(w.calls, std::vector<std::string>{"render"});
+  w.calls.clear();
+  host.editProperties = [](TDocument& d) { d.ImageLib = "sprites\\map.iml"; };
+  commands->Properties();
+  EXPECT_EQ(w.calls, (std::vector<std::string>{"levelView", "render"}));
+}
+
 // A name from the command line is taken by its lower-cased extension but keeps
 // its own letters, since the file system tells them apart.
 TEST_F(MainCommands, CommandLineOpensAnExistingFileByItsLowerCasedExtension) {
