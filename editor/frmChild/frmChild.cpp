@@ -151,6 +151,9 @@ void TfmChild::initView(TDocKind kind) {
   view_.LoadTextView();
   // The document was read before: the count follows it.
   view_.UpdateStatus();
+  // A level's or map's file is written from its objects and fields, never from
+  // this page, so typing here could only be lost.
+  mmFile->setReadOnly(true);
   tsMode->show();
   SelectTab(0);
 }
@@ -159,6 +162,7 @@ void TfmChild::ShowAsGame() {
   view_.Doc.DocKind = DocGame;
   view_.KindImages.clear();
   view_.LoadTextView();
+  mmFile->setReadOnly(false);
   tsMode->hide();
   nbMode->setCurrentIndex(1);
 }

@@ -184,10 +184,13 @@ TEST_F(ChildWindow, ClosingAModifiedLevelAsksToSave) {
   child = nullptr;
 }
 
-// A game's text is its document: typing in it asks to save on closing, while
-// typing in a level's text page changes nothing that is saved.
+// A game's text is its document: typing in it asks to save on closing.
 TEST_F(ChildWindow, TypingInAGamesTextIsAChangeToSave) {
+  // A level's text page only shows the file: it takes no typing to lose.
+  const QString levelText = child->mmFile->toPlainText();
   QTest::keyClicks(child->mmFile, "x");
+  EXPECT_TRUE(child->mmFile->isReadOnly());
+  EXPECT_EQ(child->mmFile->toPlainText(), levelText);
   EXPECT_FALSE(child->Document().Modified);
 
   const fs::path game = dir / "juego.tqg";
