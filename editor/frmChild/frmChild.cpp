@@ -133,6 +133,8 @@ void TfmChild::showText() {
 
 void TfmChild::UpdateFileCaption() {
   view_.UpdateFileCaption();
+  // After a level or map is written its Texto page shows the file as it is now.
+  if (view_.Doc.DocKind != DocGame && !view_.KindImages.empty()) view_.LoadTextView();
   setWindowTitle(qs(view_.Caption));
   if (!view_.Doc.FileName.empty() && platform::fileExists(view_.Doc.FileName)) {
     const QFileInfo file(QString::fromStdString(platform::resolvePath(view_.Doc.FileName).string()));

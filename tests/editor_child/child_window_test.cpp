@@ -165,8 +165,11 @@ TEST_F(ChildWindow, AnArmedKindIsPlacedByAClickAndSaved) {
   click(child->Pb, {4 * 16 + 5, 2 * 16 + 5});
   EXPECT_EQ(objects.size(), before + 1);
 
+  EXPECT_FALSE(child->mmFile->toPlainText().contains("131075=42,1,"));
   ASSERT_TRUE(form->Commands().Save());
   EXPECT_NE(readFile(dir / "levels" / "1-1.tql").find("131075=42,1,"), std::string::npos);
+  // The Texto page shows the file as saved.
+  EXPECT_TRUE(child->mmFile->toPlainText().contains("131075=42,1,"));
 }
 
 TEST_F(ChildWindow, ClosingAModifiedLevelAsksToSave) {
