@@ -15,7 +15,7 @@ void ReadWorldFile();
 void SetMapPlayArea();
 // Builds the map's sprites from the file read last and shows the map.
 void BuildWorldMap();
-// Fades out, reads WorldFileName and builds the map when something was shown before.
+// Fades out, reads WorldFileName and builds and shows the map.
 void LoadWorld();
 void OpenWorldFile(const std::string& Path);
 // A world to be shown afresh: its intro card again, no won nodes, no enemy
