@@ -6,10 +6,12 @@ TGKCanvas::TGKCanvas(std::shared_ptr<platform::DDSurface> surface) : surface_(st
   if (!surface_) throw EGKCanvas("Cannot create canvas for NIL surface");
 }
 
+TGKCanvas::TGKCanvas(std::shared_ptr<platform::DDSurface> surface, TUntested) : surface_(std::move(surface)) {}
+
 TGKCanvas::~TGKCanvas() { Release(); }
 
 void TGKCanvas::CreateHandle() {
-  if (dc_) return;
+  if (dc_ || !surface_) return;
   platform::PixelView view;
   // A lost or busy surface gives no context; drawing then fails with the
   // canvas's own error.

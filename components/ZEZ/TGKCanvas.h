@@ -11,6 +11,11 @@ class TGKCanvas : public platform::Canvas {
  public:
   // Throws EGKCanvas "Cannot create canvas for NIL surface" for a null surface.
   explicit TGKCanvas(std::shared_ptr<platform::DDSurface> surface);
+  // The editor's edition keeps the surface without testing it: a canvas
+  // without a surface never gets a context, so drawing on it fails with the
+  // canvas's own error.
+  struct TUntested {};
+  TGKCanvas(std::shared_ptr<platform::DDSurface> surface, TUntested);
   ~TGKCanvas() override;
 
   void Release();

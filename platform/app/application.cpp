@@ -31,6 +31,13 @@ void Application::MessageBeep() {
   if (OnBeep) OnBeep();
 }
 
+bool Application::Confirm(const std::string& text) { return OnConfirm ? OnConfirm(text) : true; }
+
+void Application::Terminate() {
+  terminated_ = true;
+  if (OnTerminate) OnTerminate();
+}
+
 void Application::SetActive(bool active) {
   if (active == active_) return;
   active_ = active;
@@ -90,10 +97,13 @@ void Application::Reset() {
   OnException = nullptr;
   OnBeep = nullptr;
   OnWake = nullptr;
+  OnConfirm = nullptr;
+  OnTerminate = nullptr;
   MainForm = nullptr;
   Title.clear();
   queue_.clear();
   active_ = false;
+  terminated_ = false;
   beeps_ = 0;
 }
 

@@ -39,6 +39,12 @@ class Application {
   // Told whenever there is something to do (a message posted, the idle handler
   // set), so that an event loop can wake up.
   std::function<void()> OnWake;
+  // A Yes/No question (the class library's confirmation dialog); true for Yes.
+  // The Qt loop shows a question box; without one the answer is the default
+  // button, Yes.
+  std::function<bool(const std::string& text)> OnConfirm;
+  // Ends the message loop (the quit message); the Qt loop quits.
+  std::function<void()> OnTerminate;
 
   Form* MainForm = nullptr;
   std::string Title;
@@ -47,6 +53,9 @@ class Application {
   void PostMessage(const TMsg& msg);
   void MessageBeep();
   size_t beepCount() const { return beeps_; }
+  bool Confirm(const std::string& text);
+  void Terminate();
+  bool Terminated() const { return terminated_; }
 
   // The application gains or loses the focus: WM_ACTIVATEAPP through OnMessage.
   void SetActive(bool active);
@@ -72,6 +81,7 @@ class Application {
   void wake();
   std::deque<TMsg> queue_;
   bool active_ = false;
+  bool terminated_ = false;
   size_t beeps_ = 0;
 };
 

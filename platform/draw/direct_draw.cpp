@@ -8,6 +8,7 @@ namespace platform {
 namespace {
 int gDesktopWidth = 1920;
 int gDesktopHeight = 1080;
+int gDesktopColorBits = 32;
 
 // Our surfaces hold 8-bit indexed or 32-bit pixels; other depths are kept as 32.
 int storedBits(int bits) { return bits == 8 ? 8 : 32; }
@@ -122,6 +123,8 @@ void DirectDraw::setDesktop(int width, int height) {
 }
 int DirectDraw::desktopWidth() { return gDesktopWidth; }
 int DirectDraw::desktopHeight() { return gDesktopHeight; }
+void DirectDraw::setDesktopColorBits(int bits) { gDesktopColorBits = bits; }
+int DirectDraw::desktopColorBits() { return gDesktopColorBits; }
 void DirectDraw::setDesktopBits(int bits) { desktopBits_ = storedBits(bits); }
 
 HRESULT DirectDrawCreate(std::unique_ptr<DirectDraw>& out) {

@@ -52,6 +52,10 @@ class DirectDraw {
   static int desktopWidth();
   static int desktopHeight();
   void setDesktopBits(int bits);
+  // The bits per pixel of the user's real desktop (32 unless a test sets
+  // another), which programs may check before they start a display.
+  static void setDesktopColorBits(int bits);
+  static int desktopColorBits();
 
   uint32_t cooperativeFlags() const { return coopFlags_; }
   bool fullScreen() const { return link_->fullScreen; }

@@ -2,7 +2,10 @@
 
 #include <exception>
 
+#include <QMessageBox>
+
 #include "platform/app/application.h"
+#include "platform/core/text_encoding.h"
 
 namespace platform::qt {
 
@@ -15,6 +18,12 @@ TQApplication::TQApplication(int& argc, char** argv) : QApplication(argc, argv) 
   Application& app = application();
   app.OnWake = [this] { schedule(); };
   app.OnBeep = [] { QApplication::beep(); };
+  app.OnConfirm = [](const std::string& text) {
+    const QString title = QString::fromStdString(cp1252ToUtf8(application().Title));
+    return QMessageBox::question(QApplication::activeWindow(), title, QString::fromStdString(cp1252ToUtf8(text)),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+  };
+  app.OnTerminate = [] { QCoreApplication::quit(); };
   QObject::connect(this, &QGuiApplication::applicationStateChanged, [](Qt::ApplicationState state) {
     application().SetActive(state == Qt::ApplicationActive);
   });
@@ -25,6 +34,8 @@ TQApplication::~TQApplication() {
   Application& app = application();
   app.OnWake = nullptr;
   app.OnBeep = nullptr;
+  app.OnConfirm = nullptr;
+  app.OnTerminate = nullptr;
   setTextRasterizer(nullptr);
 }
 

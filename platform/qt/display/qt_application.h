@@ -1,7 +1,8 @@
 #pragma once
 // The programs' QApplication: runs platform::application()'s frame loop inside
 // the Qt event loop (posted messages, then one idle call per pass while the idle
-// handler asks for more), installs the Qt text rasteriser, sounds the beep, and
+// handler asks for more), installs the Qt text rasteriser, sounds the beep,
+// shows the Yes/No question box, quits when the application terminates, and
 // hands exceptions thrown from event handlers to the application's exception
 // handler instead of ending the program.
 #include <QApplication>
