@@ -218,6 +218,15 @@ TEST_F(Painting, ComboArrowPartHasItsOwnEdge) {
   const int cx = split + (b->DropdownArrowWidth() + 2) / 2, cy = b->height() / 2 - 1;
   for (int dx = -2; dx <= 2; ++dx) EXPECT_EQ(combo.pixel(cx + dx, cy), colour(QPalette::ButtonText));
   EXPECT_EQ(combo.pixel(cx, cy + 2), colour(QPalette::ButtonText));
+  // While its menu is open only the arrow part is sunk.
+  menu.addAction("uno");
+  sendMouse(b, QEvent::MouseButtonPress, b->mapToGlobal(QPoint(b->width() - 3, 5)));
+  ASSERT_TRUE(menu.isVisible());
+  const QImage open = shot();
+  EXPECT_EQ(open.pixel(0, 10), colour(QPalette::Light));
+  EXPECT_EQ(open.pixel(split, 10), colour(QPalette::Shadow));
+  menu.hide();
+  EXPECT_EQ(shot().pixel(split, 10), colour(QPalette::Light));
 }
 
 // --- the button under the mouse ---

@@ -393,8 +393,11 @@ void TToolbarButtonZ::Click() {
   }
   if (!self) return;  // OnClick may close and free the window
   inClick_ = false;
-  arrowPressed_ = false;
-  if (!menuOpen_) setState(restState());
+  // An open menu keeps the arrow part pressed until it closes.
+  if (!menuOpen_) {
+    arrowPressed_ = false;
+    setState(restState());
+  }
 }
 
 void TToolbarButtonZ::dropdown() {
@@ -412,6 +415,7 @@ void TToolbarButtonZ::dropdown() {
   QObject::connect(dropdownMenu_, &QMenu::aboutToHide, this, [self, removeClicks] {
     if (!self) return;
     self->menuOpen_ = false;
+    self->arrowPressed_ = false;
     if (removeClicks) self->removeClicksAfterMenu();
     self->setState(self->restState());
   }, Qt::SingleShotConnection);
