@@ -267,14 +267,21 @@ void TChildView::Repaint() {
   if (OnRepaint) OnRepaint(*this);
 }
 
-void TChildView::PaintPb(platform::GdiBitmap& target) const {
-  target.SetSize(PbWidth, PbHeight, 32);
+void TChildView::PaintPb(platform::GdiBitmap& target) const { PaintPb(target, {0, 0, PbWidth, PbHeight}); }
+
+void TChildView::PaintPb(platform::GdiBitmap& target, TRect clip) const {
+  if (!platform::IntersectRect(clip, clip, {0, 0, PbWidth, PbHeight})) clip = {};
+  target.SetSize(clip.width(), clip.height(), 32);
   if (target.Empty()) return;
-  if (!LevelBitmap.Empty()) target.Canvas().StretchDraw({0, 0, PbWidth, PbHeight}, LevelBitmap);
+  // Everything is drawn at its place in the whole picture, shifted by the clip.
+  const auto shifted = [&clip](TRect r) {
+    return TRect{r.Left - clip.Left, r.Top - clip.Top, r.Right - clip.Left, r.Bottom - clip.Top};
+  };
+  if (!LevelBitmap.Empty()) target.Canvas().StretchDraw(shifted({0, 0, PbWidth, PbHeight}), LevelBitmap);
   const platform::PixelView view = target.view();
   if (SelectedIndex >= 0 && SelectedIndex < int(Doc.Objects.size())) {
     try {
-      invertRect(view, HitRect(Doc.Objects[size_t(SelectedIndex)]));
+      invertRect(view, shifted(HitRect(Doc.Objects[size_t(SelectedIndex)])));
     } catch (const std::exception&) {
       // A line that cannot be read has no rectangle to mark.
     }
@@ -284,11 +291,11 @@ void TChildView::PaintPb(platform::GdiBitmap& target) const {
     const int right = roundEven(step * Doc.Width), bottom = roundEven(step * Doc.Height);
     for (int i = 0; i <= Doc.Width; ++i) {
       const int x = roundEven(step * i);
-      invertRect(view, {x, 0, x + 1, bottom});
+      invertRect(view, shifted({x, 0, x + 1, bottom}));
     }
     for (int j = 0; j <= Doc.Height; ++j) {
       const int y = roundEven(step * j);
-      invertRect(view, {0, y, right, y + 1});
+      invertRect(view, shifted({0, y, right, y + 1}));
     }
   }
 }

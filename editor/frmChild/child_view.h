@@ -112,6 +112,10 @@ class TChildView {
   // The paint box's picture: the stretched level, the selection and the grid
   // inverted; target is sized to the paint box.
   void PaintPb(platform::GdiBitmap& target) const;
+  // The part clip of that picture (paint-box coordinates), pixel for pixel the
+  // same; target is sized to clip. A repaint needs no more than it shows, so a
+  // long level at a high zoom is not drawn whole for every change.
+  void PaintPb(platform::GdiBitmap& target, platform::TRect clip) const;
 
  private:
   struct TLineCell {

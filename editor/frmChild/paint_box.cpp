@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "editor/frmChild/child_view.h"
@@ -24,12 +25,14 @@ TPaintBox::TPaintBox(TChildView& view, QMenu* popup, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TPaintBox::paintEvent(QPaintEvent*) {
+void TPaintBox::paintEvent(QPaintEvent* event) {
+  // Only the part to be painted: the scroll box shows a window of the level.
+  const QRect exposed = event->rect() & rect();
   platform::GdiBitmap picture;
-  view_.PaintPb(picture);
+  view_.PaintPb(picture, {exposed.left(), exposed.top(), exposed.right() + 1, exposed.bottom() + 1});
   QPainter painter(this);
-  if (picture.Empty()) painter.fillRect(rect(), palette().base());
-  else painter.drawImage(0, 0, ImageOfBitmap(picture));
+  if (picture.Empty()) painter.fillRect(exposed, palette().base());
+  else painter.drawImage(exposed.topLeft(), ImageOfBitmap(picture));
 }
 
 void TPaintBox::mousePressEvent(QMouseEvent* event) {

@@ -126,6 +126,36 @@ TEST_F(ChildViewTest, GridLinesAreInvertedAndCrossingsShowThePicture) {
   EXPECT_EQ(painted.Pixel32(17, 17), bg);
 }
 
+// A part of the paint box is painted exactly as that part of the whole picture,
+// with the grid and the selection, at any zoom.
+TEST_F(ChildViewTest, APartOfThePaintBoxIsPaintedAsThatPartOfTheWhole) {
+  makeLevel(12, 6, {"65537=40,1,", "131077=41,1,"});
+  view.GridVisible = true;
+  for (double zoom : {1.0, 1.5, 4.0}) {
+    view.SetZoom(zoom);
+    view.MouseDown(mbLeft, int(zoom * mid(1)), int(zoom * mid(1)));
+    ASSERT_EQ(view.SelectedIndex, 0);
+    platform::GdiBitmap whole;
+    view.PaintPb(whole);
+    const TRect clips[] = {{0, 0, 7, 5}, {13, 9, 61, 44}, {view.PbWidth - 9, view.PbHeight - 3, view.PbWidth + 50, view.PbHeight}};
+    for (const TRect& clip : clips) {
+      SCOPED_TRACE(testing::Message() << "zoom " << zoom << " clip " << clip.Left << "," << clip.Top);
+      platform::GdiBitmap part;
+      view.PaintPb(part, clip);
+      const int w = std::min(clip.Right, view.PbWidth) - clip.Left, h = std::min(clip.Bottom, view.PbHeight) - clip.Top;
+      ASSERT_EQ(part.Width(), w);
+      ASSERT_EQ(part.Height(), h);
+      int differing = 0;
+      for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) differing += part.Pixel32(x, y) != whole.Pixel32(clip.Left + x, clip.Top + y);
+      EXPECT_EQ(differing, 0);
+    }
+  }
+  platform::GdiBitmap outside;
+  view.PaintPb(outside, {view.PbWidth + 1, 0, view.PbWidth + 9, 9});
+  EXPECT_TRUE(outside.Empty());
+}
+
 TEST_F(ChildViewTest, SelectionIsInvertedOnThePaintBox) {
   makeLevel(4, 4, {"65537=40,1,"});
   view.MouseDown(mbLeft, mid(1), mid(1));
