@@ -5,11 +5,9 @@
 
 #include "components/GKILib/TGKImageLib.h"
 #include "components/Trace/Trace.h"
+#include "components/ZEZ/screen_tables.h"
 #include "platform/core/keys.h"
-#include "platform/core/random.h"
-#include "components/BmpUtil/BmpUtil.h"
 #include "platform/draw/gdi_bitmap.h"
-#include "platform/draw/system_palette.h"
 
 using platform::DDSCL_ALLOWMODEX;
 using platform::DDSCL_ALLOWREBOOT;
@@ -39,16 +37,6 @@ std::string cooperativeLevelReason(HRESULT hr) {
     case platform::E_INVALIDARG: return "Invalud Params";
     case platform::DDERR_INVALIDOBJECT: return "Invalid Object";
     default: return "Unknown error";
-  }
-}
-
-const char* restoreFailureText(HRESULT hr) {
-  switch (hr) {
-    case platform::DDERR_GENERIC: return "Restore Failed: Generic";
-    case platform::DDERR_INVALIDOBJECT: return "Restore Failed: Invalid Object";
-    case platform::DDERR_NOEXCLUSIVEMODE: return "Restore Failed: No Exclusive";
-    case platform::DDERR_WRONGMODE: return "Restore Failed: Wrong Mode";
-    default: return "Restore Failed: UnKnown";
   }
 }
 
@@ -322,14 +310,6 @@ void TGKScreen::SetPalette(const PaletteTable& entries) {
   if (!FrontSurface || platform::FAILED(FrontSurface->Surface->SetPalette(Palette))) throw EGKScreen("SetPalette Failed");
 }
 
-namespace {
-// One step of a fade: n of steps; a step count of 0 goes straight to the end.
-uint8_t fadeLevel(int n, int steps, uint8_t value, bool fadingIn) {
-  if (steps <= 0) return fadingIn ? value : 0;
-  return uint8_t(n * value / steps);
-}
-}  // namespace
-
 void TGKScreen::FadeOut(int steps) {
   if (ColorDepth != 8) return;
   if (!Palette) throw EGKScreen("No palette set");
@@ -337,11 +317,7 @@ void TGKScreen::FadeOut(int steps) {
   PaletteTable table;
   Palette->GetEntries(0, 256, table.data());
   for (int n = steps; n >= 0; --n) {
-    for (int i = 0; i < 256; ++i) {
-      table[i].peRed = fadeLevel(n, steps, PaletteEntries[i].peRed, false);
-      table[i].peGreen = fadeLevel(n, steps, PaletteEntries[i].peGreen, false);
-      table[i].peBlue = fadeLevel(n, steps, PaletteEntries[i].peBlue, false);
-    }
+    FadeStep(table, PaletteEntries, n, steps, false);
     WaitForVerticalBlank();
     Palette->SetEntries(0, 256, table.data());
   }
@@ -353,11 +329,7 @@ void TGKScreen::FadeIn(int steps) {
   if (steps < 0) return;
   PaletteTable table{};
   for (int n = 0; n <= steps; ++n) {
-    for (int i = 0; i < 256; ++i) {
-      table[i].peRed = fadeLevel(n, steps, PaletteEntries[i].peRed, true);
-      table[i].peGreen = fadeLevel(n, steps, PaletteEntries[i].peGreen, true);
-      table[i].peBlue = fadeLevel(n, steps, PaletteEntries[i].peBlue, true);
-    }
+    FadeStep(table, PaletteEntries, n, steps, true);
     WaitForVerticalBlank();
     Palette->SetEntries(0, 256, table.data());
   }
@@ -365,15 +337,7 @@ void TGKScreen::FadeIn(int steps) {
 
 void TGKScreen::BuildPalette() {
   if (ColorDepth != 8) return;
-  PaletteTable table{};
-  for (int i = 10; i <= 245; ++i)
-    table[i] = {uint8_t(platform::Random(255)), uint8_t(platform::Random(255)), uint8_t(platform::Random(255)), 0};
-  // Our system palette holds only the static colours, so both modes take
-  // entries 0-9 and 246-255 from it.
-  const auto& system = platform::systemPalette();
-  for (int i = 0; i < 10; ++i) table[i] = system[i];
-  for (int i = 246; i < 256; ++i) table[i] = system[i];
-  SetPalette(table);
+  SetPalette(StartPalette());
 }
 
 std::unique_ptr<TGKSurface> TGKScreen::makeLibrarySurface(int width, int height, int depth) {
@@ -394,9 +358,7 @@ void TGKScreen::buildSurfaces(TGKImageLib& lib, bool tiles) {
     if (copyBytes) {
       // The library's rows are already in the 8-bit surface format.
       if (uint8_t* bits = s->Lock()) {
-        const size_t rowBytes = size_t(DibRowBytes(image.Width));
-        for (int y = 0; y < image.Height; ++y)
-          std::copy_n(image.Bits.data() + size_t(y) * rowBytes, image.Width, bits + ptrdiff_t(y) * s->Pitch);
+        CopyImageRows(image, bits, s->Pitch);
         s->Unlock();
       }
     } else if (tiles) {
@@ -420,12 +382,7 @@ void TGKScreen::buildSurfaces(TGKImageLib& lib, bool tiles) {
 
 void TGKScreen::setLibraryPalette(const TGKImageLib& lib) {
   if (ColorDepth != 8) return;
-  PaletteTable table;
-  for (int i = 0; i < 256; ++i) {
-    const platform::PALETTEENTRY& e = lib.Images().Palette[i];
-    table[i] = {e.peRed, e.peGreen, e.peBlue, 0};
-  }
-  SetPalette(table);
+  SetPalette(LibraryPalette(lib.Images()));
 }
 
 void TGKScreen::SetImageLibrary(TGKImageLib* lib, bool usePalette) {
@@ -488,7 +445,7 @@ void TGKScreen::RestoreSurfaces() {
   // The windowed back buffer is a surface of its own and needs its memory back too.
   if (platform::SUCCEEDED(hr) && BackSurface && !BackSurface->Attached) hr = BackSurface->Surface->Restore();
   if (platform::FAILED(hr)) {
-    if (Debug) Trace(restoreFailureText(hr));
+    if (Debug) Trace(RestoreFailureText(hr));
     throw EGKScreen("RestoreSurfaces Failed (Front)");
   }
   // The palette stays as the game has set it; only the pixels are rebuilt.

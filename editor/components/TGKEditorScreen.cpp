@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <iterator>
 
-#include "components/BmpUtil/BmpUtil.h"
 #include "components/GKILib/TGKImageLib.h"
 #include "components/Trace/Trace.h"
-#include "platform/core/random.h"
+#include "components/ZEZ/screen_tables.h"
 #include "platform/draw/gdi_bitmap.h"
-#include "platform/draw/system_palette.h"
 
 using platform::HRESULT;
 
@@ -27,20 +25,7 @@ namespace {
 constexpr HRESULT DDERR_GENERIC_V1 = HRESULT(0x80000008u);
 
 const char* restoreFailureText(HRESULT hr) {
-  switch (hr) {
-    case DDERR_GENERIC_V1:
-    case platform::DDERR_GENERIC: return "Restore Failed: Generic";
-    case platform::DDERR_INVALIDOBJECT: return "Restore Failed: Invalid Object";
-    case platform::DDERR_NOEXCLUSIVEMODE: return "Restore Failed: No Exclusive";
-    case platform::DDERR_WRONGMODE: return "Restore Failed: Wrong Mode";
-    default: return "Restore Failed: UnKnown";
-  }
-}
-
-// One step of a fade: n of steps; a step count of 0 goes straight to the end.
-uint8_t fadeLevel(int n, int steps, uint8_t value, bool fadingIn) {
-  if (steps <= 0) return fadingIn ? value : 0;
-  return uint8_t(n * value / steps);
+  return RestoreFailureText(hr == DDERR_GENERIC_V1 ? platform::DDERR_GENERIC : hr);
 }
 
 }  // namespace
@@ -262,11 +247,7 @@ void TGKEditorScreen::SetPalette(const PaletteTable& entries) {
 }
 
 void TGKEditorScreen::showFadeStep(PaletteTable& table, int n, int steps, bool fadingIn) {
-  for (int i = 0; i < 256; ++i) {
-    table[i].peRed = fadeLevel(n, steps, PaletteEntries[i].peRed, fadingIn);
-    table[i].peGreen = fadeLevel(n, steps, PaletteEntries[i].peGreen, fadingIn);
-    table[i].peBlue = fadeLevel(n, steps, PaletteEntries[i].peBlue, fadingIn);
-  }
+  FadeStep(table, PaletteEntries, n, steps, fadingIn);
   WaitForVerticalBlank();
   Palette->SetEntries(0, 256, table.data());
 }
@@ -286,15 +267,7 @@ void TGKEditorScreen::FadeIn(int steps) {
 
 void TGKEditorScreen::BuildPalette() {
   if (ColorDepth != 8) return;
-  PaletteTable table{};
-  for (int i = 10; i <= 245; ++i)
-    table[i] = {uint8_t(platform::Random(255)), uint8_t(platform::Random(255)), uint8_t(platform::Random(255)), 0};
-  // Our system palette holds only the static colours: both palette modes take
-  // entries 0-9 and 246-255 from it.
-  const auto& system = platform::systemPalette();
-  for (int i = 0; i < 10; ++i) table[i] = system[i];
-  for (int i = 246; i < 256; ++i) table[i] = system[i];
-  SetPalette(table);
+  SetPalette(StartPalette());
 }
 
 void TGKEditorScreen::buildSurfaces(TGKImageLib& lib, bool tiles) {
@@ -310,9 +283,7 @@ void TGKEditorScreen::buildSurfaces(TGKImageLib& lib, bool tiles) {
       // The library's rows are already in the 8-bit surface format.
       uint8_t* bits = s->Surface && s->Surface->bitsPerPixel() == 8 ? s->Lock() : nullptr;
       if (bits) {
-        const size_t rowBytes = size_t(DibRowBytes(image.Width));
-        for (int y = 0; y < image.Height; ++y)
-          std::copy_n(image.Bits.data() + size_t(y) * rowBytes, image.Width, bits + ptrdiff_t(y) * s->Pitch);
+        CopyImageRows(image, bits, s->Pitch);
         s->Unlock();
       }
     } else if (s->Surface) {
@@ -330,12 +301,7 @@ void TGKEditorScreen::buildSurfaces(TGKImageLib& lib, bool tiles) {
 
 void TGKEditorScreen::setLibraryPalette(const TGKImageLib& lib) {
   if (ColorDepth != 8) return;
-  PaletteTable table;
-  for (int i = 0; i < 256; ++i) {
-    const platform::PALETTEENTRY& e = lib.Images().Palette[i];
-    table[i] = {e.peRed, e.peGreen, e.peBlue, 0};
-  }
-  SetPalette(table);
+  SetPalette(LibraryPalette(lib.Images()));
 }
 
 void TGKEditorScreen::SetImageLibrary(TGKImageLib* lib, bool usePalette) {
