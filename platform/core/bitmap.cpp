@@ -58,17 +58,18 @@ Bitmap decodeBmp(std::string_view b) {
   bool topDown = rawHeight < 0;
   int height = topDown ? -rawHeight : rawHeight;
 
-  Bitmap bmp(width, height, bpp);
-  if (bpp == 8) {
-    size_t entries = used == 0 ? 256 : used;
-    if (entries > 256) throw BmpError("Invalid BMP colour table");
-    size_t table = 14 + size_t(headerSize);
-    if (table + entries * 4 > b.size()) throw BmpError("Truncated BMP colour table");
-    for (size_t i = 0; i < entries; ++i)
-      bmp.colors[i] = {uint8_t(b[table + i * 4 + 2]), uint8_t(b[table + i * 4 + 1]), uint8_t(b[table + i * 4])};
-  }
+  // Everything the header promises is checked against the file before the
+  // pixels are allocated: a short file must not cost gigabytes.
+  const size_t entries = bpp == 8 ? (used == 0 ? 256 : size_t(used)) : 0;
+  if (entries > 256) throw BmpError("Invalid BMP colour table");
+  const size_t table = 14 + size_t(headerSize);
+  if (table + entries * 4 > b.size()) throw BmpError("Truncated BMP colour table");
   size_t stride = rowBytes(width, bpp);
   if (dataOffset > b.size() || stride * size_t(height) > b.size() - dataOffset) throw BmpError("Truncated BMP pixel data");
+
+  Bitmap bmp(width, height, bpp);
+  for (size_t i = 0; i < entries; ++i)
+    bmp.colors[i] = {uint8_t(b[table + i * 4 + 2]), uint8_t(b[table + i * 4 + 1]), uint8_t(b[table + i * 4])};
   for (int y = 0; y < height; ++y) {
     size_t src = dataOffset + size_t(topDown ? y : height - 1 - y) * stride;
     if (bpp == 8) {

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <unistd.h>
 
+#include "tests/support/scratch_folder.h"
+
 using namespace platform;
 
 namespace {
@@ -85,13 +87,19 @@ TEST(Bmp, MalformedFilesRaiseClearErrors) {
       {"huge height", with(22, std::string("\xFF\xFF\xFF\x7F", 4))},
       {"too many colours", with(46, std::string("\x00\x02\x00\x00", 4))},
       {"data offset past the end", with(10, std::string("\xFF\xFF\xFF\x7F", 4))},
+      // 32768 x 32768 at 24 bits promises 3 GB of pixels that the file does not hold.
+      {"size beyond the data", [&] {
+         std::string b = encodeBmp(sample24(4, 4));
+         b.replace(18, 8, std::string("\x00\x80\x00\x00\x00\x80\x00\x00", 8));
+         return b;
+       }()},
   };
   for (const Case& c : cases) EXPECT_THROW(decodeBmp(c.bytes), BmpError) << c.what;
   EXPECT_THROW(readBmp("/nonexistent/x.bmp"), BmpError);
 }
 
 TEST(Bmp, WritesFiles) {
-  auto path = std::filesystem::temp_directory_path() / ("tq_bmp_" + std::to_string(::getpid()) + ".bmp");
+  auto path = testTempPath("tq_bmp.bmp");
   writeBmp(path, sample8(9, 3));
   expectSame(readBmp(path), sample8(9, 3));
   std::filesystem::remove(path);
