@@ -9,6 +9,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "tests/support/scratch_folder.h"
+
 namespace fs = std::filesystem;
 using platform::IniFile;
 
@@ -30,8 +32,7 @@ std::string readAll(const fs::path& p) {
 class TempDir : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() / ("tq_ini_" + std::to_string(::getpid()) + "_" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir = testTempPath("tq_ini");
     fs::remove_all(dir);
     fs::create_directories(dir);
   }

@@ -5,13 +5,15 @@
 #include <fstream>
 #include <unistd.h>
 
+#include "tests/support/scratch_folder.h"
+
 namespace fs = std::filesystem;
 using namespace platform;
 
 class PathsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    root = fs::temp_directory_path() / ("tq_paths_" + std::to_string(::getpid()));
+    root = testTempPath("tq_paths");
     fs::remove_all(root);
     fs::create_directories(root / "Sprites" / "Sub Dir");
     std::ofstream(root / "Sprites" / "Game.IML") << "x";
