@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <optional>
+#include <vector>
 #include <fstream>
 #include <sstream>
 
@@ -273,6 +274,75 @@ TEST_F(Tqinspect, RejectsTruncatedAndMalformedSoundLibraries) {
   };
   int i = 0;
   for (const auto& [bytes, why] : cases) expectError(file("s" + std::to_string(i++) + ".sdl", bytes), why);
+}
+
+// A Standard MIDI File of the given tracks (each the events between the track's
+// length and its end), with a header of `format`, `tracks` and `division`.
+std::string midiBytes(const std::vector<std::string>& tracks, int format = 0, int division = 96,
+                      std::optional<int> headerTracks = {}) {
+  auto be = [](std::string& b, uint32_t v, int bytes) {
+    for (int i = bytes - 1; i >= 0; --i) b += char((v >> (8 * i)) & 0xFF);
+  };
+  std::string b = "MThd";
+  be(b, 6, 4), be(b, uint32_t(format), 2), be(b, uint32_t(headerTracks.value_or(int(tracks.size()))), 2);
+  be(b, uint32_t(division), 2);
+  for (const std::string& t : tracks) {
+    b += "MTrk";
+    be(b, uint32_t(t.size()), 4);
+    b += t;
+  }
+  return b;
+}
+std::string ev(std::initializer_list<int> bytes) {
+  std::string s;
+  for (int v : bytes) s += char(v);
+  return s;
+}
+// Tempo 120 bpm, a piano on channel 1, one quarter note C4, the end of the track.
+const std::string tempo120 = ev({0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20});
+const std::string oneNote = ev({0x00, 0xC0, 0x00, 0x00, 0x90, 0x3C, 0x64, 0x60, 0x80, 0x3C, 0x00});
+const std::string endOfTrack = ev({0x00, 0xFF, 0x2F, 0x00});
+
+TEST_F(Tqinspect, SummarizesAMidiFileInSongPositions) {
+  const std::string bytes = midiBytes({tempo120 + ev({0x00, 0xFF, 0x06, 0x04}) + "loop" + oneNote + endOfTrack});
+  Outcome r = run("'" + file("tune.mid", bytes) + "'");
+  ASSERT_EQ(r.exitCode, 0) << r.out << r.err;
+  for (const char* s : {"MIDI file: format 0, 1 tracks, 96 ticks per quarter note",
+                        "length: 96 ticks = 4.0 song positions (sixteenths), 0.5 s", "tempo: 120.0 bpm from position 0.0",
+                        "marker \"loop\" at position 0.0", "track 1: 1 notes, channel 1 program 0"})
+    EXPECT_NE(r.out.find(s), std::string::npos) << s << "\n" << r.out;
+  EXPECT_EQ(r.err, "");
+}
+
+TEST_F(Tqinspect, RejectsTruncatedAndMalformedMidiFiles) {
+  const std::string good = midiBytes({tempo120 + oneNote + endOfTrack});
+  std::string shortHeader = good;
+  shortHeader[7] = 5;
+  std::string longChunk = good;
+  longChunk[21] = char(0x7F);  // the track's length, far beyond the file
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "the file ends inside the header"},
+      {good.substr(0, 10), "the file ends inside the header"},
+      {"RIFF" + good.substr(4), "not a MIDI file"},
+      {shortHeader, "the header is shorter than six bytes"},
+      {midiBytes({endOfTrack}, 3), "unknown format 3"},
+      {midiBytes({endOfTrack}, 0, 0xE728), "time code (SMPTE) timing"},
+      {midiBytes({endOfTrack}, 0, 0), "zero ticks per quarter note"},
+      {good.substr(0, 18), "the file ends inside a chunk header"},
+      {longChunk, "a chunk is longer than the file"},
+      {midiBytes({tempo120 + oneNote}), "a track has no end-of-track event"},
+      {midiBytes({ev({0x00, 0x90, 0x3C})}), "the file ends inside an event"},
+      {midiBytes({ev({0x00, 0x3C, 0x64}) + endOfTrack}), "running status without a status byte"},
+      {midiBytes({ev({0x00, 0x90, 0x3C, 0xC8}) + endOfTrack}), "a data byte above 127"},
+      {midiBytes({ev({0xFF, 0xFF, 0xFF, 0xFF, 0x7F}) + endOfTrack}), "longer than four bytes"},
+      {midiBytes({ev({0x00, 0xFF, 0x51, 0x02, 0x07, 0xA1}) + endOfTrack}), "a tempo event does not hold three bytes"},
+      {midiBytes({ev({0x00, 0xFF, 0x51, 0x03, 0x00, 0x00, 0x00}) + endOfTrack}), "a tempo of zero microseconds"},
+      {midiBytes({ev({0x00, 0xFF, 0x06, 0x7F, 0x41}) + endOfTrack}), "the file ends inside a meta event"},
+      {midiBytes({ev({0x00, 0xF0, 0x10, 0x01}) + endOfTrack}), "the file ends inside a system-exclusive event"},
+      {midiBytes({endOfTrack}, 1, 96, 2), "the header names 2 tracks, the file holds 1"},
+  };
+  int i = 0;
+  for (const auto& [bytes, why] : cases) expectError(file("m" + std::to_string(i++) + ".mid", bytes), why);
 }
 
 TEST_F(Tqinspect, ResaveWritesTheEditorsForm) {
