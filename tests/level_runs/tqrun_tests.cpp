@@ -103,6 +103,7 @@ class TqrunProgram : public ::testing::Test {
 TEST_F(TqrunProgram, ABadArgumentOrFileGivesAnErrorLine) {
   std::ofstream(file("bad_keys.txt")) << "1 down nokey\n";
   std::ofstream(file("broken_keys.txt")) << "1 hold right\n";
+  std::ofstream(file("late_keys.txt")) << "1 down right\n500 down nokey\n";  // far past the frames run
   const std::string level = " --level " + stage() + "/levels/1-1.tql";
   const std::string cases[] = {
       "",
@@ -112,6 +113,7 @@ TEST_F(TqrunProgram, ABadArgumentOrFileGivesAnErrorLine) {
       "--game " + stage() + level + " --keys " + file("missing.txt"),
       "--game " + stage() + level + " --keys " + file("broken_keys.txt"),
       "--game " + stage() + level + " --keys " + file("bad_keys.txt"),
+      "--game " + stage() + level + " --keys " + file("late_keys.txt"),
       "--game " + stage() + level + " --png 1:" + file("no/such/folder/a.png"),
       "--game " + stage() + level + " --state " + file("no/such/folder/s.json"),
   };
@@ -174,6 +176,22 @@ TEST_F(TqrunProgram, ADeathHandsTheLevelOverToItsMapAndTheRunEnds) {
   EXPECT_NE(text.find("\"PlayerDying\": true"), std::string::npos);
   EXPECT_NE(text.find("\"Lives\": 4"), std::string::npos);
   EXPECT_EQ(text.find("{\"frame\": 2000, "), std::string::npos);  // ended before the last frame
+}
+
+TEST_F(TqrunProgram, APictureAskedForPastTheLevelsEndIsAnError) {
+  // Nothing to stand on: the player falls out at once and the level hands over.
+  std::ofstream(file("pit.tql"), std::ios::binary)
+      << "[Options]\r\nWidth=20\r\nHeight=2\r\nImageLib=sprites\\game.iml\r\n[Sprites]\r\n0=0,1,\r\n";
+  const Result r = run("--game " + stage() + " --level " + file("pit.tql") + " --frames 3000 --state " +
+                       file("state.json") + " --png 3000:" + file("never.png"));
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err.rfind("error: the level ended at frame ", 0), 0u) << r.err;
+  EXPECT_FALSE(fs::exists(file("never.png")));
+  // The frames that did run are still reported.
+  std::ifstream in(file("state.json"));
+  std::ostringstream json;
+  json << in.rdbuf();
+  EXPECT_NE(json.str().find("\"PlayerDying\": true"), std::string::npos);
 }
 
 TEST_F(TqrunProgram, TheFirstLevelsPipeLeadsToItsCoinRoom) {

@@ -73,6 +73,10 @@ int TLevelRun::keyCode(const std::string& key) const {
   return code;
 }
 
+void TLevelRun::CheckKeys(const std::vector<TKeyEvent>& script) const {
+  for (const TKeyEvent& e : script) keyCode(e.key);
+}
+
 void TLevelRun::RunFrame(const std::vector<TKeyEvent>& script) {
   ++frame_;
   for (const TKeyEvent& e : script) {

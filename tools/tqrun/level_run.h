@@ -40,6 +40,9 @@ class TLevelRun {
   int PictureWidth() const { return form_.display.frameWidth; }
   int PictureHeight() const { return form_.display.frameHeight; }
   bool InLevel() const;
+  // Throws ERunArgument for the first event whose key is neither a key name nor
+  // a virtual-key code, wherever in the script it stands.
+  void CheckKeys(const std::vector<TKeyEvent>& script) const;
 
   TfmMain& Main() { return *main_; }
   int Frame() const { return frame_; }

@@ -32,6 +32,7 @@ int run(const std::vector<std::string>& args) {
   const std::vector<TKeyEvent> script =
       options.keysFile.empty() ? std::vector<TKeyEvent>{} : ParseKeyScript(readText(options.keysFile));
   TLevelRun run(options.gameDir);
+  run.CheckKeys(script);
   run.StartLevel(options.levelFile);
   std::vector<TFrameState> states;
   for (int frame = 1; frame <= options.frames; ++frame) {
@@ -49,6 +50,11 @@ int run(const std::vector<std::string>& args) {
     std::ofstream out(options.stateFile, std::ios::binary);
     if (!(out << json)) throw ERunArgument("cannot write \"" + options.stateFile + "\"");
   }
+  // A picture asked for past the end of the level was never written.
+  for (const TPngRequest& png : options.pngs)
+    if (png.frame > run.Frame())
+      throw ERunArgument("the level ended at frame " + std::to_string(run.Frame()) + ", before frame " +
+                         std::to_string(png.frame) + " of \"" + png.file + "\"");
   return 0;
 }
 
