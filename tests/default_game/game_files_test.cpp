@@ -200,6 +200,21 @@ TEST(DefaultGame, EveryLibraryAndTuneTheFilesNameIsStaged) {
   }
 }
 
+// The settings files beside the programs and the language file the launcher offers.
+TEST(DefaultGame, SettingsAndLanguageFilesAreStagedBesideThePrograms) {
+  ASSERT_TRUE(stagedExists("Hopz.ini"));
+  platform::IniFile player(staged("Hopz.ini"));
+  EXPECT_EQ(player.readInteger("DirectDraw", "WindowMode", 0), 1) << "the default game opens in a window";
+  ASSERT_TRUE(stagedExists("Zadizuv.ini"));
+  platform::IniFile editor(staged("Zadizuv.ini"));
+  for (const char* key : {"ImageLib", "SoundLib", "MidiFile"}) {
+    const std::string resource = editor.readString("NewLevel", key, "");
+    EXPECT_FALSE(resource.empty()) << key;
+    EXPECT_TRUE(stagedExists(resource)) << key << " names " << resource;
+  }
+  EXPECT_TRUE(stagedExists("Languages\\English.ini"));
+}
+
 TEST(DefaultGame, LevelsTogetherUseTheMainFamiliesOfKinds) {
   std::set<int> kinds;
   for (const auto& file : levelFiles())

@@ -419,4 +419,39 @@ TEST_F(LevelFrameTest, ALevelStartAfterALevelLeavesNoEffectRingOnFreedSprites) {
   EXPECT_NE(main().DustSprites[0], nullptr);
 }
 
+TEST_F(LevelFrameTest, AMissingLevelFileGoesBackToTheMapInsteadOfBuildingFromNothing) {
+  WorldMap.WorldFileName = std::string(TQ_STAGE_DIR) + "/worlds/world1.tqw";
+  start({{0, 0, "0,1"}});
+  // A restart that keeps the time, into a level that is gone.
+  Level.LevelFileName = (scratch_ / "gone.tql").string();
+  Level.RestartLevel = Level.KeepTime = true;
+  StartLevel();
+  EXPECT_EQ(Level.Player, nullptr);
+  EXPECT_EQ(count(), 0);
+  EXPECT_TRUE(Level.ReturnToMap);
+  EXPECT_FALSE(Level.RestartLevel || Level.KeepTime || Level.LevelBuilt);
+  // The next frame has no level to run: it only takes the way back.
+  LevelFrame();
+  EXPECT_EQ(main().ScreenState(), ssWorldMap);
+  EXPECT_GT(count(), 0);
+}
+
+TEST_F(LevelFrameTest, AMapPositionOutsideTheSpriteListEntersNormally) {
+  const std::vector<TObject> level{{1, 8, "0,1"}, {10, 5, "16,1"}, {14, 5, "16,1"}};
+  GameShell.PlayerMode = PlayerSmall;
+  build(level, "Width=30\r\nHeight=13\r\n");
+  for (int position : {-1, count(), 1000000, INT32_MIN}) {
+    SCOPED_TRACE(position);
+    WorldMap.MapPosition = position;
+    GameShell.EntryMode = EntryNormal;
+    Level.EntryPipe = 0;
+    EnterLevel(Level.LevelFileName);
+    ASSERT_NE(Level.Player, nullptr);
+    EXPECT_EQ(GameShell.EntryMode, EntryNormal);
+    EXPECT_EQ(player().GetX(), 16);
+    EXPECT_EQ(player().GetY(), 128);
+    EXPECT_TRUE(player().Controlled);
+  }
+}
+
 }  // namespace
