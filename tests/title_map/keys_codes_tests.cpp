@@ -79,8 +79,23 @@ TEST_F(KeysAndCodes, CodesChangeTheLevelAndTheMap) {
     const char* code;
     int screen;
     std::function<bool()> applied;
+    std::function<void()> arrange = [] {};  // the state the code undoes or acts on
   };
   TfmMain& w = *window;
+  // A level's jumper as the player, for the codes that change its jump or looks.
+  auto levelPlayer = [&]() -> TGKJumper& {
+    TGKSprites& list = w.DXSprites->Sprites;
+    TGKJumper& p = static_cast<TGKJumper&>(list.GetSprite(list.AddJumper(0, 40, 40, 8, 0.0, 0)));
+    Level.Player = &p;
+    return p;
+  };
+  std::vector<int> looks;  // the animations of sprites 0.. before a code
+  auto keepLooks = [&] {
+    looks.clear();
+    for (int i = 0; i < spriteCount(); ++i) looks.push_back(sprite(i).Animation);
+  };
+  const int enemy = 14;  // the path sprite, made an enemy of kind 54 for the freeze codes
+  const int statusBarTop = 240 - StatusBarPictureHeight() - 6;
   const Case cases[] = {
       {"ROCKLATCH", ssLevel, [&] { return w.DXSprites->PlayerBehind; }},
       {"BRIGHTCASCADE", ssLevel, [] { return !Level.ScrollLimits; }},
@@ -95,6 +110,60 @@ TEST_F(KeysAndCodes, CodesChangeTheLevelAndTheMap) {
       {"WILLOWBED", ssWorldMap, [&] { return w.DXSprites->Sprites.GetSprite(5).Visible; }},
       {"PEBBLE", ssLevel, [] { return Level.Lives == 99 && Level.Score == 9999999 && Level.Coins == 99 && Level.LevelTime == 999; }},
       {"OTTERS", ssWorldMap, [] { return WorldMap.WalkAnywhere; }},
+      {"SILVERMEADOW", ssLevel, [&] { return !w.DXSprites->PlayerBehind; }, [&] { w.DXSprites->PlayerBehind = true; }},
+      {"COPPERGATE", ssLevel, [] { return Level.ScrollLimits; }, [] { Level.ScrollLimits = false; }},
+      {"TULIPA", ssWorldMap, [] { return GameShell.ShowInfo; }, [] { GameShell.ShowInfo = false; }},
+      {"PEPPERCORNS", ssLevel, [] { return !Level.Options.Rain; }, [] { Level.Options.Rain = true; }},
+      {"QUIETHARBOURS", ssWorldMap,
+       [&] { return !GameShell.FullScreen && w.DXScreen->GetClipRect().Bottom == statusBarTop; },
+       [&] {
+         GameShell.FullScreen = true;
+         w.DXScreen->SetClipRect({0, 0, 320, 240});
+       }},
+      {"SNOWLANTERN", ssLevel, [] { return Level.Player && Level.Player->JumpStrength == 4; },
+       [&] { levelPlayer().JumpStrength = 6; }},
+      {"RAINLANTERN", ssLevel, [] { return Level.Player && Level.Player->JumpStrength == 8; },
+       [&] { levelPlayer().JumpStrength = 6; }},
+      {"AMBERTELESCOPE", ssLevel,
+       [] {
+         const TGKJumper* p = Level.Player;
+         return p && p->StandAnimation == p->WalkAnimation && p->WalkAnimation == p->JumpAnimation &&
+                p->StandAnimation >= 0 && p->StandAnimation < 100;
+       },
+       [&] {
+         TGKJumper& p = levelPlayer();
+         p.StandAnimation = 0;
+         p.WalkAnimation = 1;
+         p.JumpAnimation = 2;
+       }},
+      {"PURPLEMOUNTAIN", ssLevel,
+       [&] {
+         bool changed = false;
+         for (int i = 1; i < spriteCount(); ++i) {
+           if (sprite(i).Animation >= 100) return false;  // only the animations of the screen on show
+           changed = changed || sprite(i).Animation != looks[size_t(i)];
+         }
+         return changed && sprite(0).Animation == looks[0];
+       },
+       keepLooks},
+      {"DRIFTING", ssLevel, [&] { return sprite(enemy).State == 1 && !sprite(enemy).Enabled; },
+       [&] { sprite(enemy).SetAnimation(54); }},
+      {"BUTTERMILK", ssLevel, [&] { return sprite(enemy).State == 0 && sprite(enemy).Enabled; },
+       [&] {
+         sprite(enemy).SetAnimation(54);
+         sprite(enemy).State = 1;
+         sprite(enemy).Disable();
+       }},
+      {"TIDEPOOL", ssWorldMap,
+       [&] {
+         if (w.CameraX != 0 || w.CameraY != 0) return false;
+         for (int i = 1; i < spriteCount(); ++i)
+           if (sprite(i).GetX() + sprite(i).Width >= 20 * 16 || sprite(i).GetY() + sprite(i).Height >= 13 * 16)
+             return false;
+         return true;
+       },
+       [&] { w.CameraX = w.CameraY = 7; }},
+      {"SEAOTTERS", ssWorldMap, [] { return !WorldMap.WalkAnywhere; }, [] { WorldMap.WalkAnywhere = true; }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code);
@@ -107,6 +176,7 @@ TEST_F(KeysAndCodes, CodesChangeTheLevelAndTheMap) {
     // A level's player, or the map's once the stars have reached it: the player's
     // mode changes only while it is player-controlled.
     sprite(0).Controlled = true;
+    c.arrange();
     ASSERT_FALSE(c.applied());
     type(c.code);
     EXPECT_TRUE(c.applied());
