@@ -3,10 +3,14 @@
 #include "game/Game/build_level.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "level_fixture.h"
+#include "components/ZEZ/TGKScreen.h"
+#include "game/Game/draw_background.h"
 #include "game/Game/player_input.h"
 #include "game/Game/sprite_moved.h"
+#include "platform/core/bitmap.h"
 #include "platform/core/clock.h"
 
 namespace {
@@ -308,6 +312,45 @@ TEST_F(BuildLevelTest, TheCameraStartsNearThePlayerAndStaysInsideTheLevel) {
   // A level narrower than the view never scrolls.
   start({{18, 3, "0,1"}}, "Width=19\r\nHeight=10\r\n");
   EXPECT_EQ(main().CameraX, 0);
+}
+
+TEST_F(BuildLevelTest, TheBackgroundTakesAPictureAsLargeAsTheViewOrStretchesItOverTheView) {
+  // The view is 320 x 208; a smaller picture, or none, gives a surface 10 pixels larger each way.
+  struct Case {
+    const char* what;
+    int width, height;  // of the picture; 0: no picture file
+    int surfaceWidth, surfaceHeight;
+  };
+  const Case cases[] = {
+      {"larger", 400, 300, 400, 300},  {"exactly the view", 320, 208, 320, 208},
+      {"narrower", 100, 300, 330, 218}, {"lower", 400, 50, 330, 218},
+      {"no picture", 0, 0, 330, 218},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string options = "BgColor=16711680\r\nBgWidth=20\r\nBgHeight=8\r\n";  // blue
+    if (c.width > 0) {
+      platform::Bitmap picture(c.width, c.height, 8);
+      picture.colors[1] = {200, 30, 40};
+      picture.pixels.assign(picture.pixels.size(), 1);
+      const std::string file = writeLevel("sky.bmp", platform::encodeBmp(picture));
+      options += "BgImage=" + file + "\r\n";
+    }
+    start({{0, 0, "0,1"}}, options);
+    ASSERT_NE(main().BackSurface, nullptr);
+    EXPECT_EQ(main().BackSurface->Width, c.surfaceWidth);
+    EXPECT_EQ(main().BackSurface->Height, c.surfaceHeight);
+    // The key values become the view's size less them: the parallax margins.
+    EXPECT_EQ(Level.Options.BgWidth, 300);
+    EXPECT_EQ(Level.Options.BgHeight, 200);
+    DrawBackground();
+    TGKSurface& back = *main().DXScreen->BackSurface;
+    const uint8_t* bits = back.Lock();
+    uint32_t pixel = 0;
+    std::memcpy(&pixel, bits + ptrdiff_t(5) * back.Pitch + 5 * 4, 4);
+    back.Unlock();
+    EXPECT_EQ(pixel & 0xFFFFFF, c.width > 0 ? 0xC81E28u : 0x0000FFu);
+  }
 }
 
 TEST(LevelCells, KeysAreRowTimes65536PlusColumn) {
