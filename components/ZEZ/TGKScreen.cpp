@@ -237,9 +237,13 @@ void TGKScreen::Flip() {
   } else {
     if (ShowMouse) {
       if (const auto cursor = owner_.CursorPos()) {
+        // The window shows the mode's frame scaled, perhaps between bars: the
+        // cursor goes to the buffer pixel it is over, and not at all over a bar.
         const TPoint p = owner_.ScreenToClient(*cursor);
-        const int cw = std::max(owner_.ClientWidth(), 1), ch = std::max(owner_.ClientHeight(), 1);
-        drawCursor(p.X * BackSurface->Width / cw, p.Y * BackSurface->Height / ch);
+        const TRect area = owner_.DisplayArea();
+        if (!area.isEmpty() && area.contains(p.X, p.Y))
+          drawCursor((p.X - area.Left) * BackSurface->Width / area.width(),
+                     (p.Y - area.Top) * BackSurface->Height / area.height());
       }
     }
     hr = FrontSurface->Surface->Flip();

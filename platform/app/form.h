@@ -58,6 +58,9 @@ class Form {
   TPoint ClientToScreen(TPoint p) const;
   TPoint ScreenToClient(TPoint p) const;
   virtual TPoint ClientOrigin() const = 0;
+  // Where a full-screen display mode's frame is shown, in client coordinates:
+  // the whole client area unless the window keeps the frame's shape with bars.
+  virtual TRect DisplayArea() const { return {0, 0, ClientWidth(), ClientHeight()}; }
   // The mouse position in screen coordinates, when known.
   virtual std::optional<TPoint> CursorPos() const = 0;
   // The cursor shown over the window (crNone hides it).
@@ -79,6 +82,7 @@ class HeadlessForm : public Form {
   void PrepareFullScreen() override { fullScreenReady = true; }
   Presenter& presenter() override { return display; }
   TPoint ClientOrigin() const override { return display.origin; }
+  TRect DisplayArea() const override { return displayArea ? *displayArea : Form::DisplayArea(); }
   std::optional<TPoint> CursorPos() const override { return cursor; }
   void SetCursor(TCursor c) override { currentCursor = c; }
   TCursor Cursor() const override { return currentCursor; }
@@ -91,6 +95,7 @@ class HeadlessForm : public Form {
   int clientWidth, clientHeight, borderWidth, borderHeight;
   bool fullScreenReady = false;
   std::optional<TPoint> cursor;  // screen coordinates
+  std::optional<TRect> displayArea;  // unset: the whole client area
   TCursor currentCursor = crDefault;
   HeadlessPresenter display;
 };

@@ -87,6 +87,10 @@ TEST(QtDisplay, WindowAndFullScreenPresentTheBlittedImage) {
     EXPECT_EQ(window.inDisplayMode(), !windowMode);
     if (windowMode) {
       EXPECT_EQ(window.shownFrame().size(), window.size());  // stretched over the client area
+    } else {
+      // The area the screen maps the cursor through is where the frame is shown.
+      const platform::TRect area = window.DisplayArea();
+      EXPECT_EQ(QRect(area.Left, area.Top, area.width(), area.height()), window.shownRect());
     }
     EXPECT_EQ(shownAt(window, 103, 53, 320, 240), qRgb(10, 200, 30));
     EXPECT_EQ(shownAt(window, 101, 51, 320, 240), qRgb(0, 0, 0));  // the transparent border

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -413,6 +414,42 @@ TEST_F(ScreenTest, CursorIsDrawnAtBufferCoordinates) {
   EXPECT_EQ(screen->MouseButton, 1);
   form.pressMouse(platform::mbMiddle, 1, 1);
   EXPECT_EQ(screen->MouseButton, 0);
+}
+
+TEST_F(ScreenTest, FullScreenCursorIsDrawnAtTheBufferPixelUnderIt) {
+  const struct {
+    const char* name;
+    int clientWidth, clientHeight;
+    std::optional<TRect> area;  // where the window shows the 320x240 frame
+    int mouseX, mouseY;
+    std::optional<TPoint> tip;  // where the arrow's tip lands in the buffer; none: not drawn
+  } cases[] = {
+      {"frame over the whole client", 960, 720, std::nullopt, 300, 150, TPoint{100, 50}},
+      {"frame between bars", 1280, 720, TRect{160, 0, 1120, 720}, 460, 150, TPoint{100, 50}},
+      {"over the left bar", 1280, 720, TRect{160, 0, 1120, 720}, 100, 150, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    form.clientWidth = c.clientWidth;
+    form.clientHeight = c.clientHeight;
+    form.displayArea = c.area;
+    auto screen = fullScreen8();
+    screen->ShowMouse = true;
+    screen->OnFlip = [](TGKScreen& s) { s.BackSurface->Erase(0); };
+    screen->SetFlippingEnabled(true);
+    driver.activate(form);
+    form.moveMouse(c.mouseX, c.mouseY);
+    driver.pass();
+    int whites = 0;
+    for (int y = 0; y < 240; ++y)
+      for (int x = 0; x < 320; ++x) whites += form.display.pixel(x, y) == 0x00FFFFFFu;
+    if (c.tip) {
+      EXPECT_EQ(form.display.pixel(c.tip->X + 1, c.tip->Y + 3), 0x00FFFFFFu);
+    } else {
+      EXPECT_EQ(whites, 0);
+    }
+    screen.reset();
+  }
 }
 
 class FakeInput : public TGKScreenInput {

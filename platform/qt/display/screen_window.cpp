@@ -56,6 +56,11 @@ TPoint ScreenWindow::ClientOrigin() const {
   return {o.x(), o.y()};
 }
 
+TRect ScreenWindow::DisplayArea() const {
+  const QRect r = targetRect({0, 0, width(), height()});
+  return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
 std::optional<TPoint> ScreenWindow::CursorPos() const {
   const QPoint p = QCursor::pos();
   return TPoint{p.x(), p.y()};

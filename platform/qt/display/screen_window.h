@@ -27,6 +27,7 @@ class ScreenWindow : public QWidget, public Form, public Presenter {
   void PrepareFullScreen() override;
   Presenter& presenter() override { return *this; }
   TPoint ClientOrigin() const override;
+  TRect DisplayArea() const override;
   std::optional<TPoint> CursorPos() const override;
   void SetCursor(TCursor cursor) override;
   TCursor Cursor() const override { return cursor_; }
