@@ -167,4 +167,38 @@ TEST_F(TitleScreen, ReturnAfterAGameShowsTheMenuOnTheFirstFrame) {
   EXPECT_EQ(Title.CurtainY, -221);
 }
 
+TEST_F(TitleScreen, AGameOpenedFromTheMenuIsStartedFromTheTitle) {
+  TfmMain& w = startTitle(240);
+  writeWorld("worlds/w2.tqw", "Name=Dos\r\nImageLib=sprites\\map.iml\r\nWidth=20\r\nHeight=13\r\n",
+             {cellKey(2, 3) + "=0", cellKey(2, 4) + "=22"});
+  writeFile("games/other.tqg", "[Options]\r\nLifes=7\r\nMapFile=worlds\\w2.tqw\r\n");
+  buildWorld("worlds/w2.tqw");
+  w.EndedNodes = {"14"};
+  const std::string first = w.GameFileName;
+
+  // A dialog closed without a file changes nothing.
+  w.dlgOpen.Execute = [](TOpenDialog&) { return false; };
+  w.MenuClick("mnuOpenGame");
+  EXPECT_EQ(w.GameFileName, first);
+  EXPECT_EQ(w.ScreenState(), ssWorldMap);
+
+  const std::string other = (folder / "games" / "other.tqg").string();
+  w.dlgOpen.Execute = [&](TOpenDialog& dialog) {
+    dialog.FileName = other;
+    return true;
+  };
+  w.MenuClick("mnuOpenGame");
+  EXPECT_EQ(w.GameFileName, other);
+  EXPECT_EQ(w.ScreenState(), ssTitle);
+  EXPECT_TRUE(w.EndedNodes.empty());
+
+  // Start on the title opens the chosen game, not the one found at start-up.
+  press(GameShell.KeyStart);
+  ASSERT_EQ(TitlePhase, 2);
+  press(GameShell.KeyStart);
+  EXPECT_EQ(w.ScreenState(), ssWorldMap);
+  EXPECT_EQ(Level.Lives, 7);
+  EXPECT_EQ(w.MapShortName, "DOS");
+}
+
 }  // namespace
