@@ -164,6 +164,38 @@ TEST_F(Launcher, DeadServersGiveTheLauncherWithinTheTimeOutsAndNoMessage) {
   }
 }
 
+TEST_F(Launcher, LongAndEndlessAnswersStopAtTheirLimits) {
+  const std::string endless = "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\nBETA93\r\n";
+  const struct {
+    const char* name;
+    LoopbackServer::Mode mode;
+    std::string response;
+    std::optional<size_t> bodySize;  // nothing: the request fails
+  } cases[] = {
+      // Only the first 64 KiB are read; the tag on line 0 is among them.
+      {"a megabyte", LoopbackServer::Answer,
+       LoopbackServer::response("BETA92\r\n" + std::string(1 << 20, 'x')), 64 * 1024},
+      // A byte every 100 ms defeats the read time-out; the whole exchange still ends.
+      {"never ending", LoopbackServer::Trickle, endless, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    LoopbackServer server(c.mode, c.response);
+    const auto start = std::chrono::steady_clock::now();
+    const std::optional<std::string> body = fetchVersionFile(server.url());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(4000));
+    ASSERT_EQ(body.has_value(), c.bodySize.has_value());
+    if (body) {
+      EXPECT_EQ(body->size(), *c.bodySize);
+      EXPECT_EQ(body->rfind("BETA92\r\n", 0), 0u);
+    }
+    questions.clear();
+    VersionURL = server.url();
+    makeLauncher().VerificarVersion();
+    EXPECT_TRUE(questions.empty());  // the same tag, or a failure: silent either way
+  }
+}
+
 TEST_F(Launcher, LanguageFileReplacesCaptionsAndAddresses) {
   LoopbackServer server(LoopbackServer::Answer, LoopbackServer::response("BETA93\r\n"));
   useLanguageFile(

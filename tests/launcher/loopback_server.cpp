@@ -83,6 +83,11 @@ void LoopbackServer::run() {
       requests_.push_back(request);
     }
     ::send(client, response_.data(), response_.size(), MSG_NOSIGNAL);
+    // Trickle: a byte now and then keeps every read time-out from firing.
+    while (mode_ == Trickle && !stop_ && std::chrono::steady_clock::now() < deadline) {
+      if (::send(client, "x", 1, MSG_NOSIGNAL) != 1) break;
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
     ::shutdown(client, SHUT_WR);
     ::close(client);
   }

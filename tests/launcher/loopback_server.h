@@ -1,7 +1,8 @@
 #pragma once
 // A tiny HTTP server on 127.0.0.1 for the version-check tests: it answers one
-// canned response per connection, or accepts and never answers. It runs on its
-// own thread and stops when destroyed.
+// canned response per connection, accepts and never answers, or sends the
+// response and then one more byte every 100 ms without ever ending. It runs on
+// its own thread and stops when destroyed.
 #include <atomic>
 #include <mutex>
 #include <string>
@@ -10,7 +11,7 @@
 
 class LoopbackServer {
  public:
-  enum Mode { Answer, Silent };
+  enum Mode { Answer, Silent, Trickle };
   LoopbackServer(Mode mode, std::string response);
   ~LoopbackServer();
 
