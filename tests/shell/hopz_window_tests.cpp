@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTest>
@@ -69,6 +70,21 @@ TEST_F(HopzWindowTest, RunsFramesAndKeysReachTheGame) {
   // F5 is File/Open state's shortcut in window mode.
   QTest::keyClick(view, Qt::Key_F5);
   EXPECT_TRUE(GameShell.OpenStatePending);
+}
+
+TEST_F(HopzWindowTest, MenuCaptionsAreWindows1252TextFromTheLanguageFile) {
+  std::ofstream(folder_ / "Hopz.ini", std::ios::binary)
+      << "[Options]\r\nLanguage=Test\r\n[DirectDraw]\r\nWindowMode=1\r\n";
+  fs::create_directories(folder_ / "Languages");
+  std::ofstream(folder_ / "Languages" / "Test.ini", std::ios::binary)
+      << "[MainWindow]\r\nmnuGame=&Partida r\xE1pida\r\nmnuExit=&Cerrar a\xF1o\r\n";
+  THopzWindow window;
+  const QList<QAction*> menus = window.menuBar()->actions();
+  ASSERT_EQ(menus.size(), 4);
+  EXPECT_EQ(menus[1]->text(), QString::fromUtf8("&Partida r\u00E1pida"));
+  const QList<QAction*> gameItems = menus[1]->menu()->actions();
+  EXPECT_EQ(gameItems.last()->text(), QString::fromUtf8("&Ingresar c\u00F3digo secreto"));  // built in
+  EXPECT_EQ(menus[0]->menu()->actions().last()->text(), QString::fromUtf8("&Cerrar a\u00F1o"));
 }
 
 TEST_F(HopzWindowTest, FullScreenCoversTheWholeScreenWithoutMenuOrCursor) {
