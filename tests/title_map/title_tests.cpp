@@ -35,6 +35,31 @@ TEST_F(TitleScreen, CurtainComesToRestWithItsLowest19PixelsShown) {
   }
 }
 
+TEST_F(TitleScreen, AMissingPictureIsLeftOutAndTheMenuStillComes) {
+  const struct {
+    bool curtain, background;
+  } cases[] = {{false, true}, {true, false}, {false, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.curtain ? "curtain" : "no curtain") + (c.background ? ", background" : ", none"));
+    window.reset();
+    Title = TTitleState{};
+    TitlePhase = -1;
+    fs::remove(folder / "bitmaps" / "splash0.bmp");
+    fs::remove(folder / "bitmaps" / "splash1.bmp");
+    writeFile("hopz.tqg", "[Options]\r\nLifes=3\r\n");
+    if (c.curtain) writePicture("bitmaps/splash0.bmp", 320, 100);
+    if (c.background) writePicture("bitmaps/splash1.bmp", 320, 240);
+    TfmMain& w = start();
+    EXPECT_EQ(static_cast<bool>(w.BackSurface), c.curtain);
+    EXPECT_EQ(static_cast<bool>(w.TitleSurface2), c.background);
+    w.MainTimerTimer();
+    w.MainTimerTimer();
+    runUntilMenu();
+    EXPECT_EQ(TitlePhase, 2);
+    EXPECT_NO_THROW(frame());
+  }
+}
+
 TEST_F(TitleScreen, StartKeyDuringTheRiseShowsTheMenuAtOnce) {
   TfmMain& w = startTitle(240);
   TitlePhase = 1;
