@@ -113,6 +113,27 @@ TEST_F(WorldMapPlay, AWideMapStartsWithTheCameraOnThePlayersNode) {
   }
 }
 
+TEST_F(WorldMapPlay, TheBackgroundPictureIsTakenFromTheProgramFolder) {
+  writePicture("bitmaps/big.bmp", 400, 300);
+  writePicture("bitmaps/small.bmp", 100, 50);
+  struct Case {
+    const char* bgImage;
+    bool pictureSize;  // else the view's size plus 10 each way
+  };
+  // The tests run in another folder than the program's, as the game may.
+  for (const Case& c : {Case{"bitmaps\\big.bmp", true}, Case{"bitmaps\\small.bmp", false},
+                        Case{"bitmaps\\missing.bmp", false}, Case{"", false}}) {
+    SCOPED_TRACE(c.bgImage);
+    writeWorld("worlds/bg.tqw", std::string("ImageLib=sprites\\map.iml\r\nWidth=20\r\nHeight=13\r\nBgImage=") + c.bgImage + "\r\n",
+               {cellKey(2, 3) + "=0"});
+    buildWorld("worlds/bg.tqw");
+    ASSERT_TRUE(window->BackSurface);
+    const TRect clip = window->DXScreen->GetClipRect();
+    EXPECT_EQ(window->BackSurface->Width, c.pictureSize ? 400 : clip.width() + 10);
+    EXPECT_EQ(window->BackSurface->Height, c.pictureSize ? 300 : clip.height() + 10);
+  }
+}
+
 TEST_F(WorldMapPlay, PlayerStartsOnTheLastNodeByMode) {
   struct Case {
     int mode, node, x, y;
