@@ -223,6 +223,24 @@ TEST_F(Contact, AKickedShellSparesThePlayerForItsFirst200Ms) {
   EXPECT_EQ(GameShell.PlayerMode, PlayerSmall);
 }
 
+TEST_F(Contact, AShellKickedWithDownHeldIsLetGoWithTheModesOwnFrames) {
+  GameShell.PlayerMode = PlayerBig;
+  const int shell = add(Shellr, 100, 100);
+  sprite(shell).Timer = 5;
+  SetCarrying(true, &sprite(shell));
+  TGKAnimation& stand = w().DXSprites->Animations.GetAnimation(0);
+  ASSERT_EQ(stand.GetFrame(8, 0), 244);
+  placePlayer(88, 100);
+  player().SetDirection(8);
+  hold(w().DXSprites->KeyDown);
+  contact(shell);
+  release(w().DXSprites->KeyDown);
+  EXPECT_EQ(sprite(shell).Animation, Shellr2);
+  EXPECT_FALSE(Level.Carrying);
+  EXPECT_EQ(stand.GetFrame(8, 0), 7) << "the big player's standing frame, not the carrying one";
+  EXPECT_EQ(sprite(shell).Timer, 5) << "only a kick without Down starts the grace time";
+}
+
 TEST_F(Contact, AShellIsPickedUpWithFire2AndAMovingOneStopsWhenStomped) {
   GameShell.PlayerMode = PlayerBig;
   const int moving = add(Shellr2, 100, 110, 8);
