@@ -4,13 +4,15 @@
 
 namespace {
 
-// Sleeps until at least `period` ms have passed since `start` (wrap-safe).
+// Sleeps until at least `period` ms have passed since `start` (wrap-safe): to
+// the start of the first whole millisecond at or after the deadline, so that the
+// frame begins as the clock reaches it and not up to a millisecond later.
 uint32_t waitUntil(platform::Clock& clock, uint32_t start, double period) {
+  const uint32_t deadline = start + static_cast<uint32_t>(std::ceil(period));
   for (;;) {
     const uint32_t now = clock.timeGetTime();
-    const double elapsed = static_cast<double>(now - start);
-    if (elapsed >= period) return now;
-    clock.sleep(static_cast<uint32_t>(std::ceil(period - elapsed)));
+    if (static_cast<double>(now - start) >= period) return now;
+    clock.sleepUntil(deadline);
   }
 }
 

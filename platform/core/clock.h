@@ -14,12 +14,20 @@ class Clock {
   virtual uint32_t timeGetTime() { return tickCount(); }
   // Waits ms milliseconds (a fake clock advances instead).
   virtual void sleep(uint32_t ms) = 0;
+  // Waits until tickCount() reads tick (at once when it already has, modulo the
+  // wrap). The system clock wakes at the start of that millisecond, where a
+  // sleep of whole milliseconds from the middle of one wakes up to 1 ms late.
+  virtual void sleepUntil(uint32_t tick) {
+    const int32_t ahead = static_cast<int32_t>(tick - tickCount());
+    if (ahead > 0) sleep(static_cast<uint32_t>(ahead));
+  }
 };
 
 class SystemClock final : public Clock {
  public:
   uint32_t tickCount() override;
   void sleep(uint32_t ms) override;
+  void sleepUntil(uint32_t tick) override;
 };
 
 // Time moves only when told; sleep advances it.

@@ -36,6 +36,20 @@ TEST(Clock, SystemClockMoves) {
   EXPECT_GE(uint32_t(GetTickCount() - start), 4u);
 }
 
+TEST(Clock, SleepUntilWakesNoEarlierThanItsTick) {
+  FakeClock fake(0xFFFFFFFEu);
+  fake.sleepUntil(3);  // across the wrap
+  EXPECT_EQ(fake.tickCount(), 3u);
+  fake.sleepUntil(1);  // already past: no wait
+  EXPECT_EQ(fake.tickCount(), 3u);
+  SystemClock system;
+  for (uint32_t ahead : {1u, 2u, 7u}) {
+    const uint32_t tick = system.tickCount() + ahead;
+    system.sleepUntil(tick);
+    EXPECT_GE(static_cast<int32_t>(system.tickCount() - tick), 0) << ahead;
+  }
+}
+
 TEST(KeyState, ReportsDownAndPressedSinceLastQuery) {
   KeyStateTable keys;
   EXPECT_EQ(keys.getAsyncKeyState(VK_LEFT), 0);
