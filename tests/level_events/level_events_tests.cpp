@@ -202,6 +202,34 @@ TEST_F(LevelEvents, BrokenBricksUseTheFragmentGroupsInTurn) {
   EXPECT_EQ(Level.Score, 40);
 }
 
+TEST_F(LevelEvents, StarsAndCoinPopsTakeTheirRingsSpritesInTurn) {
+  const struct {
+    const char* what;
+    TEffectPool pool;
+    void (*show)(int, int);
+  } rings[] = {{"stars", StarsPool, ShowStars}, {"coin pops", CoinPopPool, ShowCoinPop}};
+  for (const auto& r : rings) {
+    SCOPED_TRACE(r.what);
+    // One more call than the ring holds: the last comes back to the first sprite.
+    for (int n = 0; n <= r.pool.count; ++n) {
+      const int x = 40 + 20 * n, y = 120;
+      r.show(x, y);
+      TGKSprite& s = sprite(r.pool.first + n % r.pool.count);
+      EXPECT_TRUE(s.Enabled && s.Visible) << n;
+      EXPECT_EQ(s.Animation, r.pool.kind) << n;
+      if (r.show == ShowStars) {  // centred on the point
+        EXPECT_EQ(s.GetX(), x - s.Width / 2) << n;
+        EXPECT_EQ(s.GetY(), y - s.Height / 2) << n;
+      } else {  // standing on the point, rising until back at it
+        EXPECT_EQ(s.GetX(), x) << n;
+        EXPECT_EQ(s.GetY(), y - s.Height - 1) << n;
+        EXPECT_EQ(s.Param1, y) << n;
+        EXPECT_EQ(s.Direction, 0) << n;
+      }
+    }
+  }
+}
+
 TEST_F(LevelEvents, BonusBlockContentsGiveACoinOrAnItem) {
   const struct {
     const char* contents;
