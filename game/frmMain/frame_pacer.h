@@ -1,7 +1,7 @@
 #pragma once
 // Frame pacing: each frame starts no sooner than the period after the previous
-// frame's end. The wait sleeps for whole milliseconds and re-reads the clock, so
-// the deadline is kept to the millisecond without spinning a processor core.
+// frame's end. The wait sleeps to the millisecond the deadline falls in and
+// re-reads the clock, so the deadline is kept without spinning a processor core.
 #include <cstdint>
 
 #include "platform/core/clock.h"
