@@ -12,6 +12,7 @@
 #include "game/frmInit/init_dialog.h"
 #include "loopback_server.h"
 #include "platform/core/paths.h"
+#include "tests/support/scratch_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -34,8 +35,7 @@ class Launcher : public ::testing::Test {
   void SetUp() override {
     ensureQtApp();
     saved_ = {URL, DownloadURL, VersionURL, strMessageH, strMessageF};
-    folder_ = fs::temp_directory_path() / ("launcher_" + std::to_string(::getpid()) + "_" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder_ = testTempPath("launcher");
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     platform::setProgramFolder(folder_.string() + "/");

@@ -18,6 +18,7 @@
 #include "platform/core/keys.h"
 #include "platform/core/paths.h"
 #include "platform/qt/display/qt_application.h"
+#include "tests/support/scratch_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -28,7 +29,7 @@ class HopzWindowTest : public ::testing::Test {
   void SetUp() override {
     platform::application().Reset();
     platform::keyState().clear();
-    folder_ = fs::temp_directory_path() / ("hopzwindow_" + std::to_string(::getpid()));
+    folder_ = testTempPath("hopzwindow");
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     std::ofstream(folder_ / "Hopz.ini", std::ios::binary)
