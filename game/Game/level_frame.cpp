@@ -114,15 +114,24 @@ void StartLevel() {
       screen.FrontSurface->BltFast(0, 0, *screen.BackSurface, screen.BackSurface->Rect, false);
   }
   fmMain->SpriteKeys.clear();
-  if (!platform::fileExists(Level.LevelFileName)) {
-    // Nothing to build: back to the map, as a level that ended would go.
+  // Nothing to build: back to the map, as a level that ended would go.
+  const auto backToMap = [] {
     Level.RestartLevel = false;
     Level.KeepTime = false;
     Level.ReturnToMap = true;
+  };
+  if (!platform::fileExists(Level.LevelFileName)) {
+    backToMap();
     return;
   }
   TLevelReadTarget target = readTarget();
   ReadLevelFile(target);
+  // Without a readable image library no sprite can take its size (the screen
+  // refuses), so a level that names none, or a missing or broken one, is not built.
+  if (fmMain->DXScreen->ImageSurfaces.empty()) {
+    backToMap();
+    return;
+  }
   BuildLevel();
   Level.KeepTime = false;
 }

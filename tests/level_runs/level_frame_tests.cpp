@@ -419,21 +419,36 @@ TEST_F(LevelFrameTest, ALevelStartAfterALevelLeavesNoEffectRingOnFreedSprites) {
   EXPECT_NE(main().DustSprites[0], nullptr);
 }
 
-TEST_F(LevelFrameTest, AMissingLevelFileGoesBackToTheMapInsteadOfBuildingFromNothing) {
+TEST_F(LevelFrameTest, ALevelThatCannotBeBuiltGoesBackToTheMapInsteadOfBuildingFromNothing) {
   WorldMap.WorldFileName = std::string(TQ_STAGE_DIR) + "/worlds/world1.tqw";
-  start({{0, 0, "0,1"}});
-  // A restart that keeps the time, into a level that is gone.
-  Level.LevelFileName = (scratch_ / "gone.tql").string();
-  Level.RestartLevel = Level.KeepTime = true;
-  StartLevel();
-  EXPECT_EQ(Level.Player, nullptr);
-  EXPECT_EQ(count(), 0);
-  EXPECT_TRUE(Level.ReturnToMap);
-  EXPECT_FALSE(Level.RestartLevel || Level.KeepTime || Level.LevelBuilt);
-  // The next frame has no level to run: it only takes the way back.
-  LevelFrame();
-  EXPECT_EQ(main().ScreenState(), ssWorldMap);
-  EXPECT_GT(count(), 0);
+  const std::string objects = "[Sprites]\r\n0=0,1,\r\n65541=39,1,\r\n";
+  struct Case {
+    const char* what;
+    std::string file;  // empty: the file is gone
+  };
+  const Case cases[] = {
+      {"a level file that is gone", ""},
+      {"a missing image library", "[Options]\r\nImageLib=sprites\\missing.iml\r\n" + objects},
+      {"a file that is no image library", "[Options]\r\nImageLib=sounds\\game.sdl\r\n" + objects},
+      {"no image library named", "[Options]\r\nWidth=20\r\n" + objects},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    start({{0, 0, "0,1"}});
+    // A restart that keeps the time, into a level that cannot stand.
+    Level.LevelFileName = c.file.empty() ? (scratch_ / "gone.tql").string() : writeLevel("bad.tql", c.file);
+    Level.RestartLevel = Level.KeepTime = true;
+    StartLevel();
+    EXPECT_EQ(Level.Player, nullptr);
+    EXPECT_EQ(count(), 0);
+    EXPECT_TRUE(Level.ReturnToMap);
+    EXPECT_FALSE(Level.RestartLevel || Level.KeepTime || Level.LevelBuilt);
+    // The next frame has no level to run: it only takes the way back.
+    LevelFrame();
+    EXPECT_EQ(main().ScreenState(), ssWorldMap);
+    EXPECT_GT(count(), 0);
+    main().SetScreenState(ssLevel);
+  }
 }
 
 TEST_F(LevelFrameTest, AMapPositionOutsideTheSpriteListEntersNormally) {

@@ -104,12 +104,14 @@ TEST_F(TqrunProgram, ABadArgumentOrFileGivesAnErrorLine) {
   std::ofstream(file("bad_keys.txt")) << "1 down nokey\n";
   std::ofstream(file("broken_keys.txt")) << "1 hold right\n";
   std::ofstream(file("late_keys.txt")) << "1 down right\n500 down nokey\n";  // far past the frames run
+  std::ofstream(file("no_images.tql")) << "[Options]\r\nImageLib=sprites\\none.iml\r\n[Sprites]\r\n0=0,1,\r\n";
   const std::string level = " --level " + stage() + "/levels/1-1.tql";
   const std::string cases[] = {
       "",
       "--frames 3",
       "--game " + file("nowhere") + level,
       "--game " + stage() + " --level " + file("missing.tql"),
+      "--game " + stage() + " --level " + file("no_images.tql"),
       "--game " + stage() + level + " --keys " + file("missing.txt"),
       "--game " + stage() + level + " --keys " + file("broken_keys.txt"),
       "--game " + stage() + level + " --keys " + file("bad_keys.txt"),

@@ -52,7 +52,12 @@ void TLevelRun::StartLevel(const std::string& levelFile) {
   SetLevelPlayArea();
   ::StartLevel();
   main_->LastFrameEnd = int(platform::timeGetTime());
-  if (!Level.Player) throw ERunArgument("\"" + levelFile + "\" builds no level");
+  if (!Level.Player) {
+    const std::string& images = Level.Options.ImageLib;
+    throw ERunArgument("\"" + levelFile + "\" builds no level: " +
+                       (images.empty() ? std::string("it names no image library")
+                                       : "its image library \"" + images + "\" is missing, unreadable or empty"));
+  }
 }
 
 bool TLevelRun::InLevel() const { return main_->ScreenState() == ssLevel && Level.Player; }
