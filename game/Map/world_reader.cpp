@@ -63,15 +63,18 @@ void readWorldOptions(const platform::IniFile& ini) {
   for (int* value : {&o.Width, &o.Height, &o.ResFactor, &o.AnimSpeed}) *value = std::clamp(*value, 0, kMaxMapNumber);
 }
 
+// Set by each read: whether the map's image library gave any image.
+bool mapImagesLoaded = false;
+
 void loadMapImages(const std::string& file) {
   TGKImageLib& lib = *fmMain->DXImages;
   try {
     if (file.empty()) throw EGKImages("no image library");
     lib.LoadFromFile(platform::resolvePath(file).string());
   } catch (const std::exception&) {
-    // The map goes on without images.
     lib.Images().Clear();
   }
+  mapImagesLoaded = lib.GetCount() > 0;
 }
 
 bool anythingLoaded() { return Title.TitleLoaded || Title.WorldLoaded || Level.LevelLoaded; }
@@ -86,8 +89,14 @@ bool standingOnWorldLink() {
 }
 
 // Reading marks the world loaded, so a world read is always built and shown,
-// whatever was up before (even a title that no game file loaded).
+// whatever was up before (even a title that no game file loaded). Without
+// images no map sprite can take its size: a map file that is missing, is no
+// world map or names no readable library gives the title back instead.
 void showWorld() {
+  if (!mapImagesLoaded) {
+    ReturnToTitle();
+    return;
+  }
   SetMapPlayArea();
   BuildWorldMap();
 }

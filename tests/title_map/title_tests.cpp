@@ -226,4 +226,42 @@ TEST_F(TitleScreen, AGameOpenedFromTheMenuIsStartedFromTheTitle) {
   EXPECT_EQ(w.MapShortName, "DOS");
 }
 
+
+// A game whose map cannot be shown (none named, a missing file, a file that is
+// not a world map, a map without a readable image library) leaves the player
+// on the title, which goes on running, instead of on a map that cannot be built.
+TEST_F(TitleScreen, AGameWhoseMapCannotBeShownStaysOnTheTitle) {
+  const struct {
+    const char* name;
+    const char* mapLine;
+  } cases[] = {
+      {"no map", ""},
+      {"missing map", "MapFile=worlds\\gone.tqw\r\n"},
+      {"not a world map", "MapFile=worlds\\junk.tqw\r\n"},
+      {"missing library", "MapFile=worlds\\nolib.tqw\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    window.reset();
+    Title = TTitleState{};
+    WorldMap = TWorldMapState{};
+    TitlePhase = -1;
+    writeFile("worlds/junk.tqw", "\x01\x02 not a map\r\n");
+    writeWorld("worlds/nolib.tqw", "Name=Uno\r\nImageLib=sprites\\none.iml\r\nWidth=20\r\nHeight=13\r\n",
+               {cellKey(2, 3) + "=0", cellKey(2, 4) + "=22"});
+    writeFile("hopz.tqg", std::string("[Options]\r\nLifes=3\r\n") + c.mapLine);
+    writePicture("bitmaps/splash1.bmp", 320, 240);
+    TfmMain& w = start();
+    w.MainTimerTimer();
+    w.MainTimerTimer();
+    for (int i = 0; i < 200 && TitlePhase != 2; ++i) frame();
+    ASSERT_EQ(TitlePhase, 2);
+    press(GameShell.KeyStart);
+    EXPECT_EQ(w.ScreenState(), ssTitle);
+    for (int i = 0; i < 200 && TitlePhase != 2; ++i) EXPECT_NO_THROW(frame());
+    EXPECT_EQ(TitlePhase, 2);
+    EXPECT_NO_THROW(frame());
+  }
+}
+
 }  // namespace
