@@ -14,6 +14,10 @@ class FrameScaler {
   // Renders source of frame at width x height; returns the pixels (width per row),
   // valid until the next call.
   const uint32_t* render(const FrameView& frame, const TRect& source, int width, int height);
+  // The same into out, whose rows are outPitch pixels apart (outPitch >= width),
+  // so that a window can render straight into the image it paints.
+  void renderInto(const FrameView& frame, const TRect& source, int width, int height, uint32_t* out,
+                  int outPitch);
   int width() const { return width_; }
   int height() const { return height_; }
 

@@ -7,7 +7,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cstring>
 
 #include "platform/app/application.h"
 #include "platform/core/keys.h"
@@ -87,12 +86,13 @@ QRect ScreenWindow::targetRect(const TRect& dest) const {
 void ScreenWindow::present(const FrameView& frame, const TRect& source, const TRect& dest) {
   lastDest_ = dest;
   const QRect target = targetRect(dest);
-  const uint32_t* pixels = scaler_.render(frame, source, target.width(), target.height());
   if (shown_.width() != target.width() || shown_.height() != target.height())
     shown_ = QImage(std::max(target.width(), 1), std::max(target.height(), 1), QImage::Format_RGB32);
+  // Rendered straight into the painted image: a copy of the whole scaled frame
+  // would cost as much again as the scaling.
   if (!target.isEmpty())
-    for (int y = 0; y < target.height(); ++y)
-      std::memcpy(shown_.scanLine(y), pixels + size_t(y) * target.width(), size_t(target.width()) * 4);
+    scaler_.renderInto(frame, source, target.width(), target.height(), reinterpret_cast<uint32_t*>(shown_.bits()),
+                       int(shown_.bytesPerLine() / 4));
   shownRect_ = target;
   update();
 }
