@@ -3,6 +3,8 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/core/text_encoding.h"
+
 namespace platform {
 namespace fs = std::filesystem;
 
@@ -19,6 +21,11 @@ std::string withTrailingSlash(std::string folder) {
   if (folder.empty() || folder.back() != '/') folder += '/';
   return folder;
 }
+
+// Stored paths are Windows-1252 text, as the files hold them, while the
+// disk's names are UTF-8. A component that is not UTF-8 already (a path that
+// was resolved before is) stands for its UTF-8 form.
+std::string diskName(const std::string& name) { return isUtf8(name) ? name : cp1252ToUtf8(name); }
 
 // The entry of dir whose name matches name case-insensitively; exact names first.
 std::optional<fs::path> findEntry(const fs::path& dir, const std::string& name) {
@@ -64,7 +71,8 @@ fs::path resolvePath(std::string_view stored, const fs::path& base) {
   bool absolute = !stored.empty() && isSeparator(stored.front());
   fs::path result = absolute ? fs::path("/") : base;
   bool found = true;
-  for (const std::string& part : parts) {
+  for (const std::string& stored : parts) {
+    const std::string part = diskName(stored);
     if (part == ".") continue;
     if (part == "..") {
       result = result.empty() ? fs::path("..") : result.parent_path();

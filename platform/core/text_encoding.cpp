@@ -42,6 +42,21 @@ char byteOf(uint32_t cp) {
   return '?';
 }
 
+// The UTF-8 sequence at text[i]: its code point and length, or length 0 when
+// the bytes there are no well-formed sequence.
+size_t decodeUtf8(std::string_view text, size_t i, uint32_t& cp) {
+  uint8_t lead = uint8_t(text[i]);
+  int extra = lead < 0x80 ? 0 : (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2 : (lead >> 3) == 30 ? 3 : -1;
+  cp = extra <= 0 ? lead : lead & (0x3F >> extra);
+  bool ok = extra >= 0 && i + extra < text.size();
+  for (int k = 1; ok && k <= extra; ++k) {
+    uint8_t next = uint8_t(text[i + k]);
+    ok = (next & 0xC0) == 0x80;
+    cp = (cp << 6) | (next & 0x3F);
+  }
+  return ok ? size_t(1 + extra) : 0;
+}
+
 }  // namespace
 
 std::string cp1252ToUtf8(std::string_view text) {
@@ -56,24 +71,27 @@ std::string utf8ToCp1252(std::string_view text) {
   out.reserve(text.size());
   size_t i = 0;
   while (i < text.size()) {
-    uint8_t lead = uint8_t(text[i]);
-    int extra = lead < 0x80 ? 0 : (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2 : (lead >> 3) == 30 ? 3 : -1;
-    uint32_t cp = extra <= 0 ? lead : lead & (0x3F >> extra);
-    bool ok = extra >= 0 && i + extra < text.size();
-    for (int k = 1; ok && k <= extra; ++k) {
-      uint8_t next = uint8_t(text[i + k]);
-      ok = (next & 0xC0) == 0x80;
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    if (!ok) {
+    uint32_t cp = 0;
+    const size_t length = decodeUtf8(text, i, cp);
+    if (length == 0) {
       out += '?';
       ++i;
       continue;
     }
     out += byteOf(cp);
-    i += 1 + extra;
+    i += length;
   }
   return out;
+}
+
+bool isUtf8(std::string_view text) {
+  uint32_t cp = 0;
+  for (size_t i = 0; i < text.size();) {
+    const size_t length = decodeUtf8(text, i, cp);
+    if (length == 0) return false;
+    i += length;
+  }
+  return true;
 }
 
 }  // namespace platform

@@ -9,5 +9,7 @@ namespace platform {
 std::string cp1252ToUtf8(std::string_view text);
 // Characters Windows-1252 cannot hold become '?'; malformed UTF-8 bytes likewise.
 std::string utf8ToCp1252(std::string_view text);
+// Whether text is well-formed UTF-8 (plain ASCII is).
+bool isUtf8(std::string_view text);
 
 }  // namespace platform

@@ -19,6 +19,8 @@ class PathsTest : public ::testing::Test {
     std::ofstream(root / "Sprites" / "Game.IML") << "x";
     std::ofstream(root / "Sprites" / "Sub Dir" / "level 1.tql") << "x";
     std::ofstream(root / "hopz.tqg") << "x";
+    fs::create_directories(root / "Monta\xC3\xB1" "as");  // UTF-8 on disk
+    std::ofstream(root / "Monta\xC3\xB1" "as" / "ca\xC3\xB1\xC3\xB3n.tql") << "x";
   }
   void TearDown() override { fs::remove_all(root); }
   fs::path root;
@@ -31,6 +33,10 @@ TEST_F(PathsTest, ResolvesStoredPathsCaseInsensitively) {
       {"Sprites\\sub dir\\LEVEL 1.TQL", root / "Sprites" / "Sub Dir" / "level 1.tql"},
       {".\\sprites\\..\\HOPZ.TQG", root / "hopz.tqg"},
       {"sprites\\missing\\x.iml", root / "Sprites" / "missing" / "x.iml"},  // unmatched tail as written
+      // Names of the files are Windows-1252; the disk's names UTF-8.
+      {"monta\xF1" "as\\CA\xF1\xF3N.tql", root / "Monta\xC3\xB1" "as" / "ca\xC3\xB1\xC3\xB3n.tql"},
+      {"Monta\xC3\xB1" "as\\ca\xC3\xB1\xC3\xB3n.tql", root / "Monta\xC3\xB1" "as" / "ca\xC3\xB1\xC3\xB3n.tql"},
+      {"monta\xF1" "as\\nuevo \xE9.tql", root / "Monta\xC3\xB1" "as" / "nuevo \xC3\xA9.tql"},  // a new file in UTF-8
   };
   for (const Case& c : cases) EXPECT_EQ(resolvePath(c.stored, root), c.expected) << c.stored;
   std::string absolute = (root / "SPRITES" / "game.iml").string();

@@ -19,6 +19,10 @@ TEST(TextEncoding, Windows1252RoundTripsThroughUtf8) {
   EXPECT_EQ(utf8ToCp1252("\xE2\x98\x83 x"), "? x");    // not in the code page
   EXPECT_EQ(utf8ToCp1252("a\xC3"), "a?");              // cut short
   EXPECT_EQ(utf8ToCp1252("\xFF\xFE"), "??");           // not UTF-8 at all
+  EXPECT_TRUE(isUtf8(utf8));
+  EXPECT_TRUE(isUtf8("plain"));
+  EXPECT_FALSE(isUtf8("monta\xF1" "a"));  // Windows-1252 text
+  EXPECT_FALSE(isUtf8("a\xC3"));
 }
 
 TEST(Clock, FakeClockDrivesTheSharedClockAndWraps) {
