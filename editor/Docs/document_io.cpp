@@ -6,6 +6,7 @@
 #include "editor/Docs/document_keys.h"
 #include "editor/Docs/line_helpers.h"
 #include "platform/core/ini_file.h"
+#include "platform/core/paths.h"
 
 namespace {
 
@@ -90,10 +91,14 @@ void writeOptionsAndObjects(platform::IniFile& ini, const TDocument& doc) {
   }
 }
 
+// A document's name is Windows-1252 text as the editor keeps it; the file on
+// the disk is found through the path resolver (UTF-8 names, any case).
+std::filesystem::path onDisk(const std::filesystem::path& fileName) { return platform::resolvePath(fileName.string()); }
+
 }  // namespace
 
 std::string ReadDocumentPassword(const std::filesystem::path& fileName) {
-  return platform::IniFile(fileName).readString(options, "Password", "");
+  return platform::IniFile(onDisk(fileName)).readString(options, "Password", "");
 }
 
 std::vector<std::string> ReadObjectList(const platform::IniFile& ini) {
@@ -104,7 +109,7 @@ std::vector<std::string> ReadObjectList(const platform::IniFile& ini) {
 }
 
 void ReadLevelDocument(TDocument& doc, const std::filesystem::path& fileName) {
-  platform::IniFile ini(fileName);
+  platform::IniFile ini(onDisk(fileName));
   TDocument defaults;  // the level defaults
   readKeys(ini, defaults, LevelOptionKeys());
   readKeys(ini, defaults, SharedOptionKeys());
@@ -116,7 +121,7 @@ void ReadLevelDocument(TDocument& doc, const std::filesystem::path& fileName) {
 }
 
 void ReadWorldDocument(TDocument& doc, const std::filesystem::path& fileName) {
-  platform::IniFile ini(fileName);
+  platform::IniFile ini(onDisk(fileName));
   TDocument world;
   world.FileName = doc.FileName;
   world.Modified = doc.Modified;
@@ -140,7 +145,7 @@ void ReadWorldDocument(TDocument& doc, const std::filesystem::path& fileName) {
 
 void ReadGameDocument(TDocument& doc, const std::filesystem::path& fileName) {
   doc.DocKind = DocGame;
-  doc.Text = readWholeFile(fileName);
+  doc.Text = readWholeFile(onDisk(fileName));
 }
 
 TDocument LoadDocument(const std::string& fileName) {
@@ -165,10 +170,10 @@ void WriteDocument(TDocument& doc) {
                          DocKindExtension(doc.DocKind));
   try {
     if (doc.DocKind == DocGame) {
-      platform::writeFileAtomically(doc.FileName, gameFileBytes(doc.Text));
+      platform::writeFileAtomically(onDisk(doc.FileName), gameFileBytes(doc.Text));
     } else {
       // The file's own other sections stay where they are.
-      platform::IniFile ini(doc.FileName);
+      platform::IniFile ini(onDisk(doc.FileName));
       writeOptionsAndObjects(ini, doc);
       ini.save();
     }

@@ -273,6 +273,23 @@ TEST_F(DocumentFiles, FormatFollowsTheKindAndUpperCaseExtensionsCount) {
   EXPECT_EQ(back.Objects, level.Objects);
 }
 
+// The editor keeps names as Windows-1252 text; the disk's names are UTF-8.
+TEST_F(DocumentFiles, NamesOutsideAsciiAreWrittenAndReadUnderTheirUtf8Names) {
+  TDocument level = sampleLevel(path("monta\xF1" "a.tql"));
+  WriteDocument(level);
+  EXPECT_TRUE(fs::is_regular_file(path("monta\xC3\xB1" "a.tql")));
+  EXPECT_FALSE(fs::exists(path("monta\xF1" "a.tql")));
+  EXPECT_EQ(LoadDocument(level.FileName).Objects, level.Objects);
+
+  TDocument game;
+  game.DocKind = DocGame;
+  game.FileName = path("ca\xF1\xF3n.tqg");
+  game.Text = "[Options]\r\nLifes=3\r\n";
+  WriteDocument(game);
+  EXPECT_EQ(get(path("ca\xC3\xB1\xC3\xB3n.tqg")), game.Text);
+  EXPECT_EQ(LoadDocument(game.FileName).Text, game.Text);
+}
+
 TEST_F(DocumentFiles, SaveUnderAWrongExtensionIsRefused) {
   struct Case {
     TDocKind kind;
