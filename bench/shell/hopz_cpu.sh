@@ -3,7 +3,7 @@
 #
 #   bash bench/shell/hopz_cpu.sh [STAGED_PROGRAM_FOLDER] [SECONDS]
 #
-# STAGED_PROGRAM_FOLDER is a build's program folder (default build-rel/Hopz; use
+# STAGED_PROGRAM_FOLDER is a build's program folder (default build/Hopz, which scripts/play builds; use
 # an optimised build without sanitizers for the figure). The folder is copied to
 # a scratch folder, the game runs there under Xvfb in window mode with its
 # version check pointed at a closed port on 127.0.0.1, the launcher's start
@@ -12,7 +12,7 @@
 # place a probe (root), the number of frames. Target: under 10% of one core.
 # Needs xvfb-run and xdotool.
 set -euo pipefail
-STAGE=${1:-build-rel/Hopz}
+STAGE=${1:-build/Hopz}
 SECONDS_TO_RUN=${2:-10}
 [ -x "$STAGE/Hopz" ] || { echo "no program at $STAGE/Hopz" >&2; exit 1; }
 command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "needs xvfb-run and xdotool" >&2; exit 1; }
