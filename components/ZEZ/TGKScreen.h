@@ -152,6 +152,8 @@ class TGKScreen {
   void drawCursor(int x, int y);
   void releaseDisplay();
   void setLibraryPalette(const TGKImageLib& lib);
+  // The library's surfaces, or its tiles', once the old ones are freed.
+  void takeLibrary(TGKImageLib* lib, bool usePalette, bool tiles);
 
   platform::Form& owner_;
   platform::Application& app_;

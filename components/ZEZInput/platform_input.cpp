@@ -11,7 +11,8 @@ namespace {
 
 constexpr HResult S_FALSE_ALREADY = 1;  // acquired already
 
-class KeyboardDevice : public TGKInputDeviceObject {
+// A device whose acquisition is only a flag: reading needs it, nothing else follows it.
+class FlagAcquiredDevice : public TGKInputDeviceObject {
  public:
   HResult Acquire() override {
     const bool was = acquired_;
@@ -22,6 +23,12 @@ class KeyboardDevice : public TGKInputDeviceObject {
     acquired_ = false;
     return DI_OK;
   }
+ protected:
+  bool acquired_ = false;
+};
+
+class KeyboardDevice : public FlagAcquiredDevice {
+ public:
   HResult GetKeyboardState(TKeyboardState& state) override {
     if (!acquired_) return DIERR_NOTACQUIRED;
     state.fill(0);
@@ -29,9 +36,6 @@ class KeyboardDevice : public TGKInputDeviceObject {
       if (platform::keyState().isDown(row.virtualKey)) state[row.scanCode] = 0x80;
     return DI_OK;
   }
-
- private:
-  bool acquired_ = false;
 };
 
 // Movement between reads from the window's mouse moves; a press counts as the
@@ -117,19 +121,10 @@ class MouseDevice : public TGKInputDeviceObject {
 
 // Scales raw axes as DirectInput does: inside the dead zone centred, beyond the
 // saturation at the end of the range, linear between.
-class JoystickDevice : public TGKInputDeviceObject {
+class JoystickDevice : public FlagAcquiredDevice {
  public:
   explicit JoystickDevice(std::unique_ptr<platform::JoystickSource> source) : source_(std::move(source)) {}
 
-  HResult Acquire() override {
-    const bool was = acquired_;
-    acquired_ = true;
-    return was ? S_FALSE_ALREADY : DI_OK;
-  }
-  HResult Unacquire() override {
-    acquired_ = false;
-    return DI_OK;
-  }
   HResult Poll() override {
     if (!acquired_) return DIERR_NOTACQUIRED;
     return source_->Update() ? DI_OK : DIERR_INPUTLOST;
@@ -176,7 +171,6 @@ class JoystickDevice : public TGKInputDeviceObject {
   }
 
   std::unique_ptr<platform::JoystickSource> source_;
-  bool acquired_ = false;
   Range rangeX_{-32768, 32767}, rangeY_{-32768, 32767};
   int32_t deadZone_ = 0, saturation_ = 10000;
 };

@@ -306,24 +306,22 @@ void TGKEditorScreen::setLibraryPalette(const TGKImageLib& lib) {
 
 void TGKEditorScreen::SetImageLibrary(TGKImageLib* lib, bool usePalette) {
   FreeImageSurfaces();
-  if (!lib) return;
-  lib->ColorDepth = ColorDepth;
-  if (lib->GetCount() == 0) return;
-  ImageLib = lib;
-  if (usePalette) setLibraryPalette(*lib);
-  if (!DirectDraw) return;  // the surfaces are made when the display starts
-  buildSurfaces(*lib, false);
+  takeLibrary(lib, usePalette, false);
 }
 
 void TGKEditorScreen::SetTileLibrary(TGKImageLib* lib, bool usePalette) {
   FreeTileSurfaces();
+  takeLibrary(lib, usePalette, true);
+}
+
+void TGKEditorScreen::takeLibrary(TGKImageLib* lib, bool usePalette, bool tiles) {
   if (!lib) return;
   lib->ColorDepth = ColorDepth;
   if (lib->GetCount() == 0) return;
-  TileLib = lib;
+  (tiles ? TileLib : ImageLib) = lib;
   if (usePalette) setLibraryPalette(*lib);
-  if (!DirectDraw) return;
-  buildSurfaces(*lib, true);
+  if (!DirectDraw) return;  // the surfaces are made when the display starts
+  buildSurfaces(*lib, tiles);
 }
 
 TGKEditorSurface* TGKEditorScreen::GetImage(int index) {

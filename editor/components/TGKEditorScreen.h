@@ -134,6 +134,8 @@ class TGKEditorScreen {
   bool desktopHas256Colors() const;
   void buildSurfaces(TGKImageLib& lib, bool tiles);
   void setLibraryPalette(const TGKImageLib& lib);
+  // The library's surfaces, or its tiles', once the old ones are freed.
+  void takeLibrary(TGKImageLib* lib, bool usePalette, bool tiles);
   // Shows step n of a fade between black (0) and PaletteEntries (steps).
   void showFadeStep(PaletteTable& table, int n, int steps, bool fadingIn);
   void reloadForRestore(TGKImageLib& lib);
