@@ -5,9 +5,9 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -19,6 +19,7 @@
 #include "editor/frmFind/dialog_qt.h"
 #include "editor/Docs/number_fields.h"
 #include "platform/core/paths.h"
+#include "platform/qt/dialogs/message_box.h"
 
 namespace {
 using M = TLevelPropModel;
@@ -199,7 +200,7 @@ TfmLevelProp::TfmLevelProp(QWidget* parent)
   layout->addWidget(tabs1_);
   ok_ = AddOkCancel(this, layout, [this] { Button1Click(); });
   Model.OnError = [this](TLevelPropModel&, const std::string& message, const std::string& title) {
-    QMessageBox::critical(this, qs(title), qs(message));
+    platform::qt::ShowMessageBox(this, QMessageBox::Critical, qs(title), qs(message), QMessageBox::Ok);
   };
 }
 
@@ -259,7 +260,7 @@ void TfmLevelProp::Button1Click() {
   try {
     if (Model.CheckConfirm()) return accept();
   } catch (const EConvertError& e) {
-    QMessageBox::critical(this, qs(kErrorTitle), qs(e.what()));
+    platform::qt::ShowMessageBox(this, QMessageBox::Critical, qs(kErrorTitle), qs(e.what()), QMessageBox::Ok);
     return;
   }
   Text(&M::edPass)->clear();

@@ -25,6 +25,7 @@
 #include "editor/frmChild/frmChild.h"
 #include "platform/app/application.h"
 #include "platform/core/text_encoding.h"
+#include "platform/qt/dialogs/message_box.h"
 #include "toolbars/TBZCtls/TBZCtls.h"
 #include "toolbars/TBZTlbr/TBZTlbr.h"
 #include "toolbars/TBZTlwn/TBZTlwn.h"
@@ -66,7 +67,7 @@ class TDocumentSubWindow : public QMdiSubWindow {
 
 QMessageBox::StandardButton askQuestion(QWidget* parent, const std::string& text, const std::string& title,
                                        QMessageBox::StandardButtons buttons) {
-  return QMessageBox::question(parent, qs(title), qs(text), buttons);
+  return platform::qt::ShowMessageBox(parent, QMessageBox::Question, qs(title), qs(text), buttons);
 }
 
 constexpr TEditorWindowPlacement kDesignedPlacement{40, 40, 800, 600, EditorWindowNormal};
@@ -505,10 +506,11 @@ std::optional<std::string> TfmMain::SaveFileDialog(const std::string& title, con
 }
 
 void TfmMain::ShowMessage(const std::string& text, const std::string& title, TMessageIcon icon) {
-  QMessageBox box(icon == miError ? QMessageBox::Critical : icon == miQuestion ? QMessageBox::Question
-                                                                               : QMessageBox::Information,
-                  qs(title), qs(text), QMessageBox::Ok, this);
-  box.exec();
+  platform::qt::ShowMessageBox(this,
+                               icon == miError      ? QMessageBox::Critical
+                               : icon == miQuestion ? QMessageBox::Question
+                                                    : QMessageBox::Information,
+                               qs(title), qs(text), QMessageBox::Ok);
 }
 
 TAnswer TfmMain::AskYesNoCancel(const std::string& text, const std::string& title) {

@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,6 +24,7 @@
 #include "editor/frmFind/dialog_qt.h"
 #include "platform/core/paths.h"
 #include "platform/qt/dialogs/file_dialog_filter.h"
+#include "platform/qt/dialogs/message_box.h"
 
 namespace {
 using M = TSpritePropModel;
@@ -455,10 +455,10 @@ void TfmSpriteProp::Button1Click() {
   try {
     Model.BuildLine();  // the caller writes it; a field that cannot be written keeps the dialog open
   } catch (const EConvertError& e) {
-    QMessageBox::critical(this, qs(kMessageTitle), qs(e.what()));
+    platform::qt::ShowMessageBox(this, QMessageBox::Critical, qs(kMessageTitle), qs(e.what()), QMessageBox::Ok);
     return;
   } catch (const std::invalid_argument& e) {
-    QMessageBox::critical(this, qs(kMessageTitle), qs(e.what()));
+    platform::qt::ShowMessageBox(this, QMessageBox::Critical, qs(kMessageTitle), qs(e.what()), QMessageBox::Ok);
     return;
   }
   accept();

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -118,6 +119,37 @@ TEST_F(FrmMain, ClosingTheEditorAsksOnceAboutAChangedDocument) {
     EXPECT_EQ(questions, 1);
   }
   EXPECT_EQ(questions, 1);
+}
+
+// The editor's question and message boxes read in Spanish: the save question
+// on closing a changed document, and an error.
+TEST_F(FrmMain, QuestionAndMessageBoxesReadInSpanish) {
+  TfmMain form(dir.string() + "/");
+  QStringList shown;
+  // The next box that opens: its buttons' texts, then the given answer.
+  const auto answer = [&shown](QMessageBox::StandardButton button) {
+    QTimer::singleShot(0, [&shown, button] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      shown.clear();
+      for (QAbstractButton* b : box->buttons()) shown << b->text().remove('&');
+      shown.sort();
+      box->button(button)->click();
+    });
+  };
+  form.Commands().NewGame();
+  answer(QMessageBox::Cancel);
+  form.Commands().Close();
+  EXPECT_EQ(shown, QStringList({"Cancelar", "No", QString::fromUtf8("Sí")}));
+  EXPECT_EQ(form.DocumentWindows().size(), 1u);
+
+  answer(QMessageBox::Ok);
+  form.ShowMessage("No se pudo guardar.", "Error", miError);
+  EXPECT_EQ(shown, QStringList({"Aceptar"}));
+
+  answer(QMessageBox::No);
+  form.Commands().Close();
+  EXPECT_TRUE(form.DocumentWindows().empty());
 }
 
 // The window menu's tilings: horizontal stacks the document windows, each as

@@ -2,10 +2,10 @@
 
 #include <exception>
 
-#include <QMessageBox>
 
 #include "platform/app/application.h"
 #include "platform/core/text_encoding.h"
+#include "platform/qt/dialogs/message_box.h"
 
 namespace platform::qt {
 
@@ -20,8 +20,7 @@ TQApplication::TQApplication(int& argc, char** argv) : QApplication(argc, argv) 
   app.OnBeep = [] { QApplication::beep(); };
   app.OnConfirm = [](const std::string& text) {
     const QString title = QString::fromStdString(cp1252ToUtf8(application().Title));
-    return QMessageBox::question(QApplication::activeWindow(), title, QString::fromStdString(cp1252ToUtf8(text)),
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+    return AskYesNo(QApplication::activeWindow(), title, QString::fromStdString(cp1252ToUtf8(text)), QMessageBox::Yes);
   };
   app.OnTerminate = [] { QCoreApplication::quit(); };
   QObject::connect(this, &QGuiApplication::applicationStateChanged, [](Qt::ApplicationState state) {
