@@ -162,14 +162,15 @@ TfmMain::TfmMain(std::string programFolder, QWidget* parent) : QMainWindow(paren
   DockTop->EndUpdate();
   createStatusBar();
   // The hint window: the toolbar buttons show their hints in it; moving over
-  // the docks, the bars or the status bar, or leaving the window, hides it.
+  // the docks, the bars, the document area or the status bar, or leaving the
+  // window, hides it.
   ToolInfo = new TToolInfo(this);
   for (const auto& entry : buttons_) ToolInfo->AttachControl(entry.second);
   ToolInfo->AttachControl(cbZoom);
   for (QWidget* w : {static_cast<QWidget*>(DockTop), static_cast<QWidget*>(DockBottom),
                      static_cast<QWidget*>(DockLeft), static_cast<QWidget*>(DockRight),
                      static_cast<QWidget*>(tbStandard), static_cast<QWidget*>(tbAdditional),
-                     static_cast<QWidget*>(statusBar())})
+                     static_cast<QWidget*>(statusBar()), static_cast<QWidget*>(MdiArea), MdiArea->viewport()})
     ToolInfo->AttachHider(w);
   ToolInfo->AttachWindow(this);
   AttachHints(*ToolInfo, tbObjects);
@@ -469,6 +470,10 @@ TDocumentWindowSeam& TfmMain::CreateDocumentWindow() {
     return closed;
   };
   window->SetSubWindow(sub);
+  // Moving over the document window around its paint box hides the hint, as
+  // moving over the paint box does.
+  ToolInfo->AttachHider(sub);
+  for (QWidget* panel : window->HintHiders()) ToolInfo->AttachHider(panel);
   MdiArea->addSubWindow(sub);
   sub->setWindowTitle(window->windowTitle());
   sub->show();
