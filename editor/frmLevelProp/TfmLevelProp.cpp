@@ -80,7 +80,18 @@ TfmLevelProp::TfmLevelProp(QWidget* parent)
   auto* names = new QFormLayout(nameFields_);
   names->setContentsMargins(0, 0, 0, 0);
   names->addRow(qs("Nombre:"), text(nameFields_, &M::Edit1));
-  names->addRow(qs("Mundo:"), text(nameFields_, &M::edShortName));  // text: a level keeps it empty
+  // The world's number: typing takes 0..999; a level keeps it empty, and a text
+  // the file holds there stays as it is unless the author types a number over it.
+  QLineEdit* world = text(nameFields_, &M::edShortName);
+  auto* worldNumbers = new QIntValidator(0, 999, world);
+  world->setValidator(worldNumbers);
+  // The edit checks typing only from a valid text: typing into a text of the
+  // file that is no number is undone unless it makes a number.
+  connect(world, &QLineEdit::textEdited, world, [world, worldNumbers](QString typed) {
+    int position = 0;
+    if (worldNumbers->validate(typed, position) == QValidator::Invalid) world->undo();
+  });
+  names->addRow(qs("Mundo:"), world);
   generalLayout->addWidget(nameFields_);
   auto* panel4 = new QFormLayout;
   panel4->addRow(qs("Tiempo:"), withUnit(number(general, &M::Edit2, 0, 999), "segundos"));

@@ -374,6 +374,7 @@ void TfmMain::createToolbars() {
   Palette->Palette().OnDisarm = [this](TObjectPalette&) {
     if (TfmChild* child = activeChild()) child->Disarm();
   };
+  Palette->Palette().OnStep = [this](TObjectPalette&) { childHost_->StepProgress(); };
 
   // The bars' menu items follow the bars.
   const std::pair<const char*, TCustomToolWindowZ*> bars[] = {

@@ -82,6 +82,47 @@ TEST(LevelPropWindow, NumbersBeyondTheRangesAreShownAndKept) {
   EXPECT_FALSE(dialog.Execute(&small, {}));
 }
 
+// "Mundo:" takes the world numbers 0..999 as they are typed; a text the file
+// holds there is shown and kept as it is while the author types nothing.
+TEST(LevelPropWindow, TheWorldNumberTakesZeroTo999) {
+  TestApp();
+  TfmLevelProp dialog;
+  dialog.Model.Tag = kModeProperties;
+  TDocument doc;
+  doc.DocKind = DocWorldMap;
+  doc.ShortName = "Isla";
+  WhenShown(dialog, [&] {
+    EXPECT_EQ(dialog.Text(&M::edShortName)->text(), "Isla");
+    ClickButton(dialog, "Aceptar");
+  });
+  ASSERT_TRUE(dialog.Execute(&doc, {}));
+  dialog.Model.ApplyTo(doc);
+  EXPECT_EQ(doc.ShortName, "Isla");
+
+  WhenShown(dialog, [&] {
+    QLineEdit* world = dialog.Text(&M::edShortName);
+    // Typed key by key, as the edit takes them.
+    const auto type = [world](const char* keys) {
+      for (const char* k = keys; *k; ++k) world->insert(QString(QChar(*k)));
+    };
+    world->end(false);
+    type("x1");
+    EXPECT_EQ(world->text(), "Isla");
+    for (const char* typed : {"-", "x", "12345"}) {
+      world->selectAll();
+      type(typed);
+    }
+    EXPECT_EQ(world->text(), "123");
+    world->end(false);
+    type("a");
+    EXPECT_EQ(world->text(), "123");
+    ClickButton(dialog, "Aceptar");
+  });
+  ASSERT_TRUE(dialog.Execute(&doc, {}));
+  dialog.Model.ApplyTo(doc);
+  EXPECT_EQ(doc.ShortName, "123");
+}
+
 TEST(LevelPropWindow, MismatchedPasswordsAreRefusedEmptiedAndTheDialogStaysOpen) {
   TestApp();
   TfmLevelProp dialog;
