@@ -85,7 +85,7 @@ void AttachHints(TToolInfo& hints, QWidget* root) {
 }
 
 // What the document windows need of the main window: its status bar, progress
-// bar, palette and message boxes, and saving through the commands.
+// bar, palette, hint window and question box.
 class TMainChildHost : public TChildHost {
  public:
   explicit TMainChildHost(TfmMain& form) : form_(form) {}
@@ -106,18 +106,6 @@ class TMainChildHost : public TChildHost {
   }
   bool ConfirmYesNo(const std::string& text, const std::string& title) override {
     return askQuestion(&form_, text, title, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-  }
-  TChildAnswer AskYesNoCancel(const std::string& text, const std::string& title) override {
-    switch (form_.AskYesNoCancel(text, title)) {
-      case ansYes: return caYes;
-      case ansNo: return caNo;
-      default: return caCancel;
-    }
-  }
-  bool SaveDocument(TChildView& view) override {
-    for (const auto& w : form_.DocumentWindows())
-      if (&w->View() == &view) return form_.Commands().Save(*w);
-    return false;
   }
 
  private:
