@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -166,6 +168,19 @@ TEST(QtDisplay, TheApplicationsQuestionReadsInSpanish) {
     EXPECT_EQ(shown, QStringList({"No", QString::fromUtf8("S\u00ed")}));
     EXPECT_EQ(focused, QString::fromUtf8("S\u00ed"));
   }
+}
+
+// Qt's own dialogs (the editor's colour and file choosers) use Qt's Spanish words.
+TEST(QtDisplay, QtsOwnDialogsReadInSpanish) {
+  qtApp();
+  QColorDialog dialog;
+  dialog.setOption(QColorDialog::DontUseNativeDialog);
+  auto* buttons = dialog.findChild<QDialogButtonBox*>();
+  ASSERT_NE(buttons, nullptr);
+  QStringList shown;
+  for (QAbstractButton* b : buttons->buttons()) shown << b->text().remove('&');
+  shown.sort();
+  EXPECT_EQ(shown, QStringList({"Aceptar", "Cancelar"}));
 }
 
 }  // namespace

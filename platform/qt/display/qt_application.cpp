@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include <QLibraryInfo>
+#include <QLocale>
 
 #include "platform/app/application.h"
 #include "platform/core/text_encoding.h"
@@ -15,6 +17,10 @@ TQApplication::TQApplication(int& argc, char** argv) : QApplication(argc, argv) 
   idleTimer_.setInterval(0);
   QObject::connect(&idleTimer_, &QTimer::timeout, [this] { pass(); });
   setTextRasterizer(&rasterizer_);
+  // Qt's file and colour dialogs take their words from Qt's Spanish catalogue when it
+  // is installed; without it they stay in Qt's English (message boxes set theirs).
+  if (qtSpanish_.load(QLocale(QLocale::Spanish), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    installTranslator(&qtSpanish_);
   Application& app = application();
   app.OnWake = [this] { schedule(); };
   app.OnBeep = [] { QApplication::beep(); };
