@@ -12,7 +12,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -23,6 +22,7 @@
 
 #include "editor/Docs/number_fields.h"
 #include "editor/frmFind/dialog_qt.h"
+#include "editor/frmFind/number_box.h"
 #include "platform/core/paths.h"
 #include "platform/qt/dialogs/file_dialog_filter.h"
 
@@ -82,8 +82,7 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
     return edit;
   };
   auto number = [this](QWidget* parent, std::string M::*field, int min, int max) {
-    auto* spin = new QSpinBox(parent);
-    spin->setRange(min, max);
+    auto* spin = new TNumberBox(min, max, parent);
     numbers_.emplace_back(field, spin);
     return spin;
   };
@@ -177,7 +176,7 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
     otherLayout->setContentsMargins(0, 0, 0, 0);
     questRadios_.emplace_back(kOtherRadio, radio(other, "Otro:", [this] { Model.RadioButtonClick(kOtherRadio); }));
     otherLayout->addWidget(questRadios_.back().second);
-    QSpinBox* edit1 = number(other, &M::Edit1, 0, kOtherKindMax);
+    TNumberBox* edit1 = number(other, &M::Edit1, 0, kOtherKindMax);
     connect(edit1, &QSpinBox::valueChanged, this, [this](int value) {
       if (!loading_) handle([this, value] { Model.Edit1Change(std::to_string(value)); });
     });
@@ -205,7 +204,7 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
     otherLayout->setContentsMargins(0, 0, 0, 0);
     bombRadios_.emplace_back(kOtherRadio, radio(other, "En otro:", [this] { Model.RadioButton2Click(kOtherRadio); }));
     otherLayout->addWidget(bombRadios_.back().second);
-    QSpinBox* edit2 = number(other, &M::Edit2, 0, kOtherKindMax);
+    TNumberBox* edit2 = number(other, &M::Edit2, 0, kOtherKindMax);
     connect(edit2, &QSpinBox::valueChanged, this, [this](int value) {
       if (!loading_) handle([this, value] { Model.Edit2Change(std::to_string(value)); });
     });
@@ -314,7 +313,7 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
   {
     QWidget* p = page(TSpritePropPage::KeyLock);
     auto* layout = new QVBoxLayout(p);
-    QSpinBox* replace = number(p, &M::edKeyReplace, 0, 200);
+    TNumberBox* replace = number(p, &M::edKeyReplace, 0, 200);
     connect(replace, &QSpinBox::valueChanged, this, [this](int value) {
       if (!loading_) handle([this, value] { Model.edKeyReplaceChange(std::to_string(value)); });
     });
@@ -390,7 +389,7 @@ void TfmSpriteProp::Load() {
   loading_ = true;
   for (auto& [field, edit] : texts_)
     if (cp(edit->text()) != Model.*field) edit->setText(qs(Model.*field));
-  for (auto& [field, spin] : numbers_) spin->setValue(TryStrToInt(Model.*field).value_or(0));
+  for (auto& [field, spin] : numbers_) spin->Show(Model.*field);
   for (auto& [field, check] : boxes_) check->setChecked(Model.*field);
 
   pages_->setVisible(Model.PageSetVisible);
@@ -438,7 +437,7 @@ void TfmSpriteProp::Load() {
 
 void TfmSpriteProp::Store() {
   for (auto& [field, edit] : texts_) Model.*field = cp(edit->text());
-  for (auto& [field, spin] : numbers_) Model.*field = std::to_string(spin->value());
+  for (auto& [field, spin] : numbers_) Model.*field = spin->Stored();
   for (auto& [field, check] : boxes_) Model.*field = check->isChecked();
   Model.cbPipeDir = cbPipeDir_->currentIndex();
   Model.cbFlameDir = cbFlameDir_->currentIndex();
