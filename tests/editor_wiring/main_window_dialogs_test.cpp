@@ -234,6 +234,47 @@ TEST_F(MainWindowDialogs, BackgroundColourAndPasswordUseTheirWindows) {
   EXPECT_TRUE(form->ActiveView()->Doc.Objects.empty());
 }
 
+// A selected kind beyond the kind chooser's up-down (0..362) is shown as it is,
+// and that is the kind searched, replaced and filled with.
+TEST_F(MainWindowDialogs, KindChooserShowsTheKindItActsOnBeyondItsRange) {
+  TChildView& view = NewLevel(2, 1);
+  view.Doc.Objects = {"0=362,1,", "1=363,1,"};
+  int shown = -1;
+
+  view.SelectedIndex = 1;
+  TfmFind& find = form->fmFind();
+  WhenShown(find, [&] {
+    shown = find.Chooser()->Edit()->value();
+    Click(find, "Aceptar");
+  });
+  form->Find(false);
+  EXPECT_EQ(shown, 363);
+  EXPECT_EQ(view.SelectedIndex, 1);
+
+  TfmReplace& replace = form->fmReplace();
+  int newShown = -1;
+  WhenShown(replace, [&] {
+    shown = replace.FindKind()->Edit()->value();
+    newShown = replace.NewKind()->Edit()->value();
+    Click(replace, "Aceptar");
+  });
+  form->Replace();
+  EXPECT_EQ(shown, 363);
+  EXPECT_EQ(newShown, 363);
+  EXPECT_EQ(view.Doc.Objects, (std::vector<std::string>{"0=362,1,", "1=363,1,"}));
+
+  view.Doc.Objects = {"0=363,1,"};
+  view.SelectedIndex = 0;
+  TfmFill& fill = form->fmFill();
+  WhenShown(fill, [&] {
+    shown = fill.Chooser()->Edit()->value();
+    Click(fill, "Aceptar");
+  });
+  form->Fill();
+  EXPECT_EQ(shown, 363);
+  EXPECT_EQ(view.Doc.Objects, (std::vector<std::string>{"0=363,1,", "1=363,1,"}));
+}
+
 // Zadizuv.ini edited by hand while the editor runs: new documents take the
 // [NewLevel] it holds at that moment, and closing the editor writes only the
 // window's keys into the file as it then stands.
