@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
@@ -235,7 +236,13 @@ void TfmLevelProp::Load() {
   for (auto& [field, spin] : numbers_) spin->Show(Model.*field);
   for (auto& [field, check] : boxes_) check->setChecked(Model.*field);
   for (int i = 0; i < kSwatchCount; ++i) paintSwatch(i);
-  if (Model.PaletteFX >= 0 && Model.PaletteFX < int(effects_.size())) effects_[Model.PaletteFX]->setChecked(true);
+  // An effect of no radio checks none, rather than leaving the last showing's radio checked.
+  for (int tag = 0; tag < int(effects_.size()); ++tag) {
+    const QSignalBlocker block(effects_[tag]);
+    effects_[tag]->setAutoExclusive(false);
+    effects_[tag]->setChecked(tag == Model.PaletteFX);
+    effects_[tag]->setAutoExclusive(true);
+  }
   enableRain();
 }
 
