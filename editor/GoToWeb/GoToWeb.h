@@ -16,9 +16,9 @@ class TGoToWeb {
 
   // True when the shell opened the page.
   bool OpenURL() const;
-  // "mailto:" + EMail + "?subject=" + EMailSubject in the user's mail program,
-  // true when the shell opened it. An empty address, or one holding blanks, control characters or
-  // any of ?&#"<> (which would change the request), is refused.
+  // "mailto:" + EMail + "?subject=" + EMailSubject in the user's mail program;
+  // true when the shell opened it. An empty address, or one holding blanks,
+  // control characters or any of ?&#"<> (which would change the request), is refused.
   bool SendEMail() const;
   std::string MailToAddress() const;
 };

@@ -239,9 +239,7 @@ void TfmLevelProp::Load() {
   // An effect of no radio checks none, rather than leaving the last showing's radio checked.
   for (int tag = 0; tag < int(effects_.size()); ++tag) {
     const QSignalBlocker block(effects_[tag]);
-    effects_[tag]->setAutoExclusive(false);
-    effects_[tag]->setChecked(tag == Model.PaletteFX);
-    effects_[tag]->setAutoExclusive(true);
+    SetRadioChecked(effects_[tag], tag == Model.PaletteFX);
   }
   enableRain();
 }

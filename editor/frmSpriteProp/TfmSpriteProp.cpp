@@ -54,11 +54,7 @@ QComboBox* directionList(QWidget* parent) {
 
 // Checks the radio of the wanted number, or none at all.
 void checkRadio(const std::vector<std::pair<int, QRadioButton*>>& radios, int wanted) {
-  for (auto& [number, radio] : radios) {
-    radio->setAutoExclusive(false);
-    radio->setChecked(number == wanted);
-    radio->setAutoExclusive(true);
-  }
+  for (auto& [number, radio] : radios) SetRadioChecked(radio, number == wanted);
 }
 
 QRadioButton* radioOf(const std::vector<std::pair<int, QRadioButton*>>& radios, int wanted) {
@@ -400,9 +396,7 @@ void TfmSpriteProp::Load() {
   cbPipeDir_->setCurrentIndex(Model.cbPipeDir);
 
   for (int i = 0; i < 4; ++i) {
-    plantRadios_[i]->setAutoExclusive(false);
-    plantRadios_[i]->setChecked(Model.PlantRadio == i + 1);
-    plantRadios_[i]->setAutoExclusive(true);
+    SetRadioChecked(plantRadios_[i], Model.PlantRadio == i + 1);
     plantRadios_[i]->setEnabled(Model.PlantControlsEnabled);
   }
   cbPlantDir_->setCurrentIndex(Model.cbPlantDir);
@@ -416,19 +410,11 @@ void TfmSpriteProp::Load() {
   flameRow_->setEnabled(Model.FlameEnabled);
   cbFlameDir_->setCurrentIndex(Model.cbFlameDir);
   flameDirRow_->setEnabled(Model.FlameDirEnabled);
-  for (int i = 0; i < 3; ++i) {
-    turvoRadios_[i]->setAutoExclusive(false);
-    turvoRadios_[i]->setChecked(Model.TurvoRadio == i + 1);
-    turvoRadios_[i]->setAutoExclusive(true);
-  }
+  for (int i = 0; i < 3; ++i) SetRadioChecked(turvoRadios_[i], Model.TurvoRadio == i + 1);
   const int discRadio[2] = {Model.RD1Radio, Model.RD2Radio};
   const bool discEnabled[2] = {Model.RD1Enabled, Model.RD2Enabled};
   for (int disc = 0; disc < 2; ++disc) {
-    for (int d = 0; d < 2; ++d) {
-      discRadios_[disc][d]->setAutoExclusive(false);
-      discRadios_[disc][d]->setChecked(discRadio[disc] == d + 1);
-      discRadios_[disc][d]->setAutoExclusive(true);
-    }
+    for (int d = 0; d < 2; ++d) SetRadioChecked(discRadios_[disc][d], discRadio[disc] == d + 1);
     discRows_[disc]->setEnabled(discEnabled[disc]);
   }
   hammerRow_->setEnabled(Model.HammerEnabled);
