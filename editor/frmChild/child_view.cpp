@@ -271,7 +271,12 @@ void TChildView::PaintPb(platform::GdiBitmap& target, TRect clip) const {
 // --- status ----------------------------------------------------------------
 
 void TChildView::UpdateStatus() {
-  if (Doc.DocKind == DocGame) return;
+  // A game is text alone: nothing to count or select, as when it was opened.
+  if (Doc.DocKind == DocGame) {
+    host_.SetStatusText(1, "");
+    host_.SetStatusText(2, "");
+    return;
+  }
   const size_t count = Doc.Objects.size();
   if (SelectedIndex < 0 || SelectedIndex >= int(count)) {
     host_.SetStatusText(1, countText(count));

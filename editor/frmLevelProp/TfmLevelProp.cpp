@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "editor/frmFind/dialog_qt.h"
+#include "editor/frmFind/number_box.h"
 #include "editor/Docs/number_fields.h"
 #include "platform/core/paths.h"
 #include "platform/qt/dialogs/message_box.h"
@@ -48,10 +49,8 @@ TfmLevelProp::TfmLevelProp(QWidget* parent)
     return edit;
   };
   auto number = [this](QWidget* page, std::string M::*field, int min, int max) {
-    auto* spin = new QSpinBox(page);
-    spin->setRange(min, max);
+    auto* spin = new TNumberBox(min, max, page);
     numbers_.emplace_back(field, spin);
-    ranges_[spin] = {min, max};
     return spin;
   };
   auto box = [this](QWidget* page, bool M::*field, const char* caption) {
@@ -97,10 +96,10 @@ TfmLevelProp::TfmLevelProp(QWidget* parent)
   panel4->addRow(qs("Tiempo:"), withUnit(number(general, &M::Edit2, 0, 999), "segundos"));
   panel4->addRow(qs("Ancho:"), withUnit(number(general, &M::Edit3, 0, 32767), "bloques"));
   panel4->addRow(qs("Alto:"), withUnit(number(general, &M::Edit4, 0, 32767), "bloques"));
-  QSpinBox* factor = number(general, &M::Edit5, 0, 256);
+  TNumberBox* factor = number(general, &M::Edit5, 0, 256);
   factor->setToolTip(qs("16 es predeterminado"));
   panel4->addRow(qs("Factor:"), withUnit(factor, "p\xEDxeles"));
-  QSpinBox* animations = number(general, &M::Edit8, 0, 32767);
+  TNumberBox* animations = number(general, &M::Edit8, 0, 32767);
   animations->setToolTip(qs("150ms es predeterminado"));
   panel4->addRow(qs("Animaciones:"), withUnit(animations, "milisegundos"));
   panel4->addRow(qs("Contrase\xF1" "a:"), text(general, &M::edPass, true));
@@ -246,23 +245,20 @@ void TfmLevelProp::Load() {
   // A level has no name fields of its own on this page: the panel covers them.
   nameFields_->setVisible(Model.Panel4Top != 8);
   for (auto& [field, edit] : texts_) edit->setText(qs(Model.*field));
-  for (auto& [field, spin] : numbers_) {
-    QSignalBlocker block(spin);
-    // A document's number beyond the up-down's range is shown as it is.
-    const int value = TryStrToInt(Model.*field).value_or(0);
-    const auto [min, max] = ranges_[spin];
-    spin->setRange(std::min(min, value), std::max(max, value));
-    spin->setValue(value);
-  }
+  for (auto& [field, spin] : numbers_) spin->Show(Model.*field);
   for (auto& [field, check] : boxes_) check->setChecked(Model.*field);
   for (int i = 0; i < kSwatchCount; ++i) paintSwatch(i);
-  if (Model.PaletteFX >= 0 && Model.PaletteFX < int(effects_.size())) effects_[Model.PaletteFX]->setChecked(true);
+  // An effect of no radio checks none, rather than leaving the last showing's radio checked.
+  for (int tag = 0; tag < int(effects_.size()); ++tag) {
+    const QSignalBlocker block(effects_[tag]);
+    SetRadioChecked(effects_[tag], tag == Model.PaletteFX);
+  }
   enableRain();
 }
 
 void TfmLevelProp::Store() {
   for (auto& [field, edit] : texts_) Model.*field = cp(edit->text());
-  for (auto& [field, spin] : numbers_) Model.*field = std::to_string(spin->value());
+  for (auto& [field, spin] : numbers_) Model.*field = spin->Stored();
   for (auto& [field, check] : boxes_) Model.*field = check->isChecked();
 }
 

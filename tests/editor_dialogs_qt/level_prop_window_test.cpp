@@ -123,6 +123,38 @@ TEST(LevelPropWindow, TheWorldNumberTakesZeroTo999) {
   EXPECT_EQ(doc.ShortName, "123");
 }
 
+// A palette effect of no radio checks none and is written back unless the
+// author picks one.
+TEST(LevelPropWindow, AnEffectOfNoRadioChecksNoneAndIsKept) {
+  TestApp();
+  TfmLevelProp dialog;
+  dialog.Model.Tag = kModeProperties;
+  TDocument doc;
+  doc.DocKind = DocLevel;
+  doc.PaletteFX = 5;
+  WhenShown(dialog, [&] { ClickButton(dialog, "Cancelar"); });
+  EXPECT_FALSE(dialog.Execute(&doc, {}));
+
+  doc.PaletteFX = 12;
+  int checked = 0;
+  WhenShown(dialog, [&] {
+    for (int tag = 0; tag < 8; ++tag) checked += dialog.EffectRadio(tag)->isChecked();
+    ClickButton(dialog, "Aceptar");
+  });
+  ASSERT_TRUE(dialog.Execute(&doc, {}));
+  dialog.Model.ApplyTo(doc);
+  EXPECT_EQ(checked, 0);
+  EXPECT_EQ(doc.PaletteFX, 12);
+
+  WhenShown(dialog, [&] {
+    dialog.EffectRadio(7)->click();
+    ClickButton(dialog, "Aceptar");
+  });
+  ASSERT_TRUE(dialog.Execute(&doc, {}));
+  dialog.Model.ApplyTo(doc);
+  EXPECT_EQ(doc.PaletteFX, 7);
+}
+
 TEST(LevelPropWindow, MismatchedPasswordsAreRefusedEmptiedAndTheDialogStaysOpen) {
   TestApp();
   TfmLevelProp dialog;
