@@ -1,6 +1,7 @@
 // The default game from the title through the map into level 1-1 and out, where
 // the state one screen leaves behind is read by the next: the card faces of the
-// level's end after the map has set its own.
+// level's end after the map has set its own, and a pause while the player goes
+// through a pipe.
 #include <algorithm>
 #include <array>
 #include <string>
@@ -71,6 +72,116 @@ TEST_F(DefaultGameFromTheTitle, TheFirstLevelIsWonWithTheCardBonusOfItsFace) {
   EXPECT_EQ(Level.Lives, lives + bonus[f]);
   EXPECT_NE(std::find(main().EndedNodes.begin(), main().EndedNodes.end(), std::to_string(node)),
             main().EndedNodes.end());
+}
+
+// What a frame of the level shows of the pipe travel and of every sprite.
+struct TLevelPicture {
+  int x = 0, y = 0;  // the player's level position
+  bool dying = false;
+  std::vector<bool> enabled;  // every sprite's
+
+  bool operator==(const TLevelPicture&) const = default;
+};
+
+class PauseInAPipe : public DefaultGamePlay {
+ protected:
+  TLevelPicture picture() {
+    TLevelPicture p;
+    p.x = Level.Player->GetX() + main().CameraX;
+    p.y = Level.Player->GetY() + main().CameraY;
+    p.dying = Level.PlayerDying;
+    for (int i = 0; i < manager().Sprites.Count(); ++i) p.enabled.push_back(sprite(i).Enabled);
+    return p;
+  }
+  bool inThePipe() { return Level.EnteredPipe != -1 || GameShell.EntryMode == EntryFromPipe; }
+  // Into 1-1 from the map, with the pipe script's frames counted from there.
+  void enterTheLevel() {
+    openTheGame();
+    enterTheFirstLevel();
+    script = KeyScriptFrom("1-1-pipe.keys", 0);
+    played = 0;
+  }
+  // The next frame of the script, whatever frames paused the game before it.
+  void playFrame() {
+    ++played;
+    std::vector<TKeyEvent> keys;
+    for (TKeyEvent e : script)
+      if (e.frame == played) {
+        e.frame = run->Frame() + 1;
+        keys.push_back(e);
+      }
+    run->RunFrame(keys);
+  }
+  void holdRight(bool down) {
+    const int key = manager().KeyRight;
+    if (down) {
+      platform::keyState().keyDown(key);
+      main().FormKeyDown(key, 0);
+    } else {
+      platform::keyState().keyUp(key);
+      main().FormKeyUp(key, 0);
+    }
+  }
+
+  std::vector<TKeyEvent> script;
+  int played = 0;  // frames of the script played
+};
+
+// The player goes down the pipe to the coin room and comes up out of the room's
+// pipe. The game is paused at each frame of that way in turn, with Right held
+// while it is paused: nothing moves, and after each resume the way goes on as it
+// goes without a pause, to where the exit puts the player, alive.
+TEST_F(PauseInAPipe, EveryFrameOfTheWayThroughAPipeWaitsForTheResume) {
+  constexpr int kPauseFrames = 20;  // longer than any pipe exit
+  constexpr int kAfterFrames = 40;
+
+  // The way without a pause: what the level shows at each frame.
+  enterTheLevel();
+  if (HasFatalFailure()) return;
+  std::vector<TLevelPicture> shown{picture()};
+  int first = -1, last = -1;
+  while (last == -1 && played < 400) {
+    playFrame();
+    shown.push_back(picture());
+    if (first == -1 && inThePipe()) first = played;
+    if (first != -1 && !inThePipe()) last = played;
+  }
+  ASSERT_NE(last, -1) << "the player never goes through the pipe";
+  ASSERT_GT(last - first, 16);
+  for (int i = 0; i < kAfterFrames; ++i) {
+    playFrame();
+    shown.push_back(picture());
+  }
+  ASSERT_FALSE(shown.back().dying);
+
+  TearDown();
+  SetUp();
+  enterTheLevel();
+  if (HasFatalFailure()) return;
+  while (played < first) playFrame();
+  for (int frame = first; frame < last; ++frame) {
+    SCOPED_TRACE("paused at frame " + std::to_string(frame) + " of the way through frames " + std::to_string(first) +
+                 ".." + std::to_string(last));
+    ASSERT_TRUE(inThePipe());
+    ASSERT_EQ(picture(), shown[size_t(played)]);
+    press(platform::VK_PAUSE);
+    ASSERT_TRUE(GameShell.Paused);
+    const TLevelPicture atPause = picture();
+    holdRight(true);
+    for (int i = 0; i < kPauseFrames; ++i) {
+      run->RunFrame({});
+      ASSERT_EQ(picture(), atPause) << "something moved " << i + 1 << " frames into the pause";
+    }
+    holdRight(false);
+    press(platform::VK_PAUSE);
+    ASSERT_FALSE(GameShell.Paused);
+    playFrame();
+  }
+  EXPECT_FALSE(inThePipe());
+  while (played < last + kAfterFrames) {
+    playFrame();
+    ASSERT_EQ(picture(), shown[size_t(played)]) << "frame " << played;
+  }
 }
 
 }  // namespace
