@@ -92,6 +92,12 @@ constexpr bool EffectPoolsFollowEachOther() {
 }
 static_assert(EffectPoolsFollowEachOther(), "the effect pools fill sprites 1..38 in order");
 
+// Lives as a file gives them (the game file's count, a saved state's): any
+// negative count shows as none left, and the floor keeps a death from taking
+// the count under the int range.
+constexpr int FewestLives = -1;
+constexpr int LivesFromFile(int lives) { return lives < FewestLives ? FewestLives : lives; }
+
 // Image indexes of the three card faces of a level's end card; a world map
 // sets its own, so every level build sets these again.
 constexpr std::array<int, 3> LevelCardImages{99, 100, 101};
