@@ -192,9 +192,10 @@ void TfmMain::FormDestroy() {
   TSettingsWriteBack v{GameShell.SecretCodes, GameShell.ShowInfo, GameShell.FullScreen, GameShell.PlaySound,
                        GameShell.PlayMusic, WindowMode, Left, Top, ClientWidth, ClientHeight};
   if (WindowMode && host_.GetBounds) host_.GetBounds(v.Left, v.Top, v.Width, v.Height);
-  writeBackSettings(Settings, v);
   try {
-    Settings.save();
+    // Only the keys the game owns, into the file as it is now: the settings
+    // program may have changed the others while the game ran.
+    platform::writeKeysIntoFileOnDisk(Settings.path(), [&v](platform::IniFile& ini) { writeBackSettings(ini, v); });
   } catch (const platform::IniWriteError& e) {
     // The window is going away; there is nobody left to tell but the console.
     std::fprintf(stderr, "Hopz: %s\n", e.what());

@@ -120,6 +120,31 @@ TEST_F(MainWindow, KeysComeFromTheSettingsFile) {
   EXPECT_EQ(GameShell.KeySelect, 16);
 }
 
+// The settings program changes the file while the game runs: destruction writes
+// the game's own keys into the file as it is then, and the others stay as changed.
+TEST_F(MainWindow, DestructionWritesItsKeysIntoTheFileAsItIsOnDiskThen) {
+  writeFile(folder_ / "Hopz.ini", "[Options]\r\nLanguage=\r\nShowInfo=1\r\n[DirectDraw]\r\nWindowMode=1\r\n");
+  create();
+  GameShell.ShowInfo = false;
+  GameShell.PlaySound = false;
+  writeFile(folder_ / "Hopz.ini",
+            "[Options]\r\nLanguage=English\r\nShowInfo=1\r\nFrameDelay=5\r\n[Keyboard]\r\nKeyFire1=90\r\n"
+            "[DirectDraw]\r\nWindowMode=1\r\n[DirectSound]\r\nPlaySound=1\r\n");
+  window_->FormDestroy();
+  EXPECT_EQ(readFile(folder_ / "Hopz.ini"),
+            "[Options]\r\nLanguage=English\r\nShowInfo=0\r\nFrameDelay=5\r\nSecretCodes=1\r\nFullScreen=0\r\n"
+            "[Keyboard]\r\nKeyFire1=90\r\n[DirectDraw]\r\nWindowMode=1\r\n[DirectSound]\r\nPlaySound=0\r\n"
+            "PlayMusic=1\r\n[MainWindow]\r\nLeft=11\r\nTop=22\r\nWidth=333\r\nHeight=244\r\n");
+
+  // Removed meanwhile: the file holds the game's keys.
+  create();
+  fs::remove(folder_ / "Hopz.ini");
+  window_->FormDestroy();
+  EXPECT_EQ(readFile(folder_ / "Hopz.ini"),
+            "[Options]\r\nSecretCodes=1\r\nShowInfo=0\r\nFullScreen=0\r\n[DirectSound]\r\nPlaySound=0\r\n"
+            "PlayMusic=1\r\n[MainWindow]\r\nLeft=11\r\nTop=22\r\nWidth=333\r\nHeight=244\r\n");
+}
+
 TEST_F(MainWindow, DestructionWritesBackWindowKeysOnlyInWindowMode) {
   writeFile(folder_ / "Hopz.ini", "[MainWindow]\r\nLeft=5\r\n");
   create();
