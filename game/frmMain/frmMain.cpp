@@ -17,6 +17,7 @@
 #include "platform/core/clock.h"
 #include "platform/core/keys.h"
 #include "platform/core/paths.h"
+#include "platform/core/random.h"
 #include "platform/core/shell.h"
 
 TfmMain* fmMain = nullptr;
@@ -116,6 +117,9 @@ void TfmMain::FormCreate() {
   GameShell = TShellState{};
   ShellTexts = TShellTexts{};
   GameShell.OpenStatePending = false;
+  // The rain and the map's wandering enemies differ from run to run (a test or
+  // tqrun that fixed the seed keeps it).
+  platform::Randomize();
   // The 1 ms timer resolution is what every clock here has already.
   GameShell.ExeDir = platform::programFolder();
   Settings = platform::IniFile(platform::resolvePath("Hopz.ini", GameShell.ExeDir));
