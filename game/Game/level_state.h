@@ -102,9 +102,10 @@ constexpr int LivesFromFile(int lives) { return lives < FewestLives ? FewestLive
 // sets its own, so every level build sets these again.
 constexpr std::array<int, 3> LevelCardImages{99, 100, 101};
 
-// Level play's own variables. The values that every level build stores, once
-// its sprites stand, are set by ResetPlayState (and, for the main window's
-// fields, by the build itself); the others carry over from level to level.
+// Level play's own variables. Every level build stores the per-level ones:
+// ResetPlayState once the sprites stand, the build's own steps the rest
+// (Crouching, EntryPipe, LevelBuilt; StartLevel clears KeepTime after it). The
+// others carry over from level to level.
 struct TLevelState {
   TGKJumper* Player = nullptr;  // sprite 0 of the running level
   int Score = 0;                // kept from level to level

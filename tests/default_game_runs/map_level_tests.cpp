@@ -83,7 +83,7 @@ struct TLevelPicture {
   bool operator==(const TLevelPicture&) const = default;
 };
 
-class PauseInAPipe : public DefaultGamePlay {
+class PauseInTheFirstLevel : public DefaultGamePlay {
  protected:
   TLevelPicture picture() {
     TLevelPicture p;
@@ -131,7 +131,7 @@ class PauseInAPipe : public DefaultGamePlay {
 // pipe. The game is paused at each frame of that way in turn, with Right held
 // while it is paused: nothing moves, and after each resume the way goes on as it
 // goes without a pause, to where the exit puts the player, alive.
-TEST_F(PauseInAPipe, EveryFrameOfTheWayThroughAPipeWaitsForTheResume) {
+TEST_F(PauseInTheFirstLevel, EveryFrameOfTheWayThroughAPipeWaitsForTheResume) {
   constexpr int kPauseFrames = 20;  // longer than any pipe exit
   constexpr int kAfterFrames = 40;
 
@@ -182,6 +182,35 @@ TEST_F(PauseInAPipe, EveryFrameOfTheWayThroughAPipeWaitsForTheResume) {
     playFrame();
     ASSERT_EQ(picture(), shown[size_t(played)]) << "frame " << played;
   }
+}
+
+// The fire form's throw key and the crouch key held while paused: no fireball
+// flies off and the player does not crouch, before or after the resume.
+TEST_F(PauseInTheFirstLevel, KeysHeldWhilePausedMoveNothing) {
+  enterTheLevel();
+  if (HasFatalFailure()) return;
+  main().SetPlayerMode(PlayerFire, false);
+  for (int i = 0; i < 5; ++i) run->RunFrame({});
+  press(platform::VK_PAUSE);
+  ASSERT_TRUE(GameShell.Paused);
+  const TLevelPicture atPause = picture();
+  const int height = Level.Player->Height;
+  for (int key : {int(manager().KeyFire2), int(manager().KeyDown)}) {
+    platform::keyState().keyDown(key);
+    main().FormKeyDown(key, 0);
+  }
+  for (int i = 0; i < 20; ++i) {
+    run->RunFrame({});
+    ASSERT_EQ(picture(), atPause) << "something moved " << i + 1 << " frames into the pause";
+    ASSERT_EQ(Level.Player->Height, height);
+  }
+  for (int key : {int(manager().KeyFire2), int(manager().KeyDown)}) {
+    platform::keyState().keyUp(key);
+    main().FormKeyUp(key, 0);
+  }
+  press(platform::VK_PAUSE);
+  run->RunFrame({});
+  for (int i = 0; i < PlayerFireballPool.count; ++i) EXPECT_FALSE(sprite(PlayerFireballPool.first + i).Visible);
 }
 
 }  // namespace
