@@ -330,6 +330,27 @@ TEST_F(ChildWindow, MovingOverTheDocumentWindowAndTheObjectDialogHidesTheHint) {
   }
 }
 
+// A ruler paints only the marks that reach the part to be painted, and that
+// part looks as it does in the whole ruler: with cells of 4 pixels a mark's
+// number runs over the next cells.
+TEST_F(ChildWindow, RulersPaintedInPartsMatchTheWholeRuler) {
+  const fs::path level = dir / "levels" / "fino.tql";
+  std::ofstream(level, std::ios::binary)
+      << "[Options]\r\nWidth=300\r\nHeight=40\r\nResFactor=4\r\nImageLib=sprites\\game.iml\r\n[Sprites]\r\n0=0,1,\r\n";
+  form->Commands().OpenFile(level.string());
+  TfmChild* fine = form->DocumentWindows().back().get();
+  ASSERT_EQ(fine->HRuler->width(), 300 * 4);
+  for (TRuler* ruler : {fine->HRuler, fine->VRuler}) {
+    const QImage whole = ruler->grab().toImage();
+    const bool horizontal = ruler == fine->HRuler;
+    const int extent = horizontal ? whole.width() : whole.height();
+    for (int from = 0; from < extent; from += 4) {
+      const QRect part = horizontal ? QRect(from, 0, 3, whole.height()) : QRect(0, from, whole.width(), 3);
+      ASSERT_EQ(ruler->grab(part).toImage(), whole.copy(part)) << (horizontal ? "across " : "down ") << from;
+    }
+  }
+}
+
 TEST_F(ChildWindow, ZoomHidesTheRulersAndThePaletteScrolls) {
   form->Commands().SetZoomItem(3);
   EXPECT_EQ(child->Pb->geometry(), QRect(0, 0, 116 * 24, 13 * 24));
