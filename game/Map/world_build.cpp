@@ -14,7 +14,7 @@
 #include "game/Map/world_map.h"
 #include "game/Splash/screen_services.h"
 #include "game/frmMain/frmMain.h"
-#include "platform/core/clock.h"
+#include "platform/core/tick_stamp.h"
 #include "platform/core/paths.h"
 #include "platform/draw/gdi_bitmap.h"
 
@@ -49,7 +49,7 @@ std::optional<int> worldKind(const std::string& line) {
   return v;
 }
 
-int now() { return int(platform::GetTickCount()); }
+int now() { return platform::StampNow(); }
 
 bool isEnded(int index) {
   const std::string name = std::to_string(index);
@@ -123,7 +123,7 @@ void wonLooks(TGKSprite& node, int s, const std::string& line) {
   int kind = node.Animation;
   if ((inSet(WonLooks3, kind) || kind == wkCastle1) && here) {
     fmMain->ShowDust(node.GetX(), node.GetY());
-    m.ShowPlayerTime = now() + (kind == wkCastle1 ? 1000 : 500);
+    m.ShowPlayerTime = platform::StampIn(kind == wkCastle1 ? 1000 : 500);
   }
   if (kind == wkLock) {
     if (auto opened = worldKind(GetValue(line, 2))) {
@@ -232,7 +232,7 @@ void BuildWorldMap() {
   Level.SpriteTexts.clear();
 
   buildBackground(clip);
-  m.IntroCardStart = m.InitialInfo ? now() : -1;
+  m.IntroCardStart = m.InitialInfo ? now() : platform::NoStamp;
 
   const std::vector<std::string>& keys = fmMain->SpriteKeys;
   const TCell start = keys.empty() ? TCell{} : parseCell(keys.front()).value_or(TCell{});
@@ -287,8 +287,8 @@ void BuildWorldMap() {
       node.Param2 = intField(line, 4);
     }
     if (!fmMain->EndedNodes.empty() && won) wonLooks(node, s, line);
-    if (!fmMain->EndedNodes.empty() && (m.ShowPlayerTime == -1 || now() - m.ShowPlayerTime > 0))
-      m.ShowPlayerTime = now() + 1000;
+    if (!fmMain->EndedNodes.empty() && platform::MsSince(m.ShowPlayerTime) > 0)
+      m.ShowPlayerTime = platform::StampIn(1000);
     node.SetEdgeActions(0);
     node.SetMaxSpeed(10.0);
     node.Controlled = false;
