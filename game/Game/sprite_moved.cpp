@@ -73,9 +73,9 @@ void ActivateByWindow(TGKSprite& o) {
     o.SetX(StartPosX(o) - fmMain->CameraX);
     o.SetY(StartPosY(o) - fmMain->CameraY);
   } else if (!o.Enabled && onScreen && o.Dormant != 0 && kind != 213) {
+    // Dormant stays set: a fire plant that stops itself on its open-mouthed
+    // frame is woken again by the window on the next move.
     o.Enable();
-    // Awake again: a sprite that another rule stops later must stay stopped.
-    o.Dormant = 0;
     if (WakeFacingKinds.contains(kind)) o.SetDirection(x < Level.Player->GetX() ? 8 : 24);
     if (ShooterKinds.contains(kind)) o.Timer = platform::StampIn(-2000);
     if (kind == 95) o.Timer = platform::StampIn(Level.Options.AutoScrollX != 0 ? 7000 : 2000);
