@@ -196,4 +196,58 @@ TEST_F(DefaultWorldWalk, EveryNodeOnThePathsIsReachedAndEveryLevelEnteredAndWon)
   EXPECT_EQ(Level.Lives, lives);
 }
 
+// Past 2^31 ms the tick count reads negative as an int, and just before 2^32 it
+// wraps to 0 within the play: the map still brings the player out, a node is
+// still entered, its level won, and the map comes back ready for keys.
+class DefaultWorldAtTickCount : public DefaultWorldWalk, public ::testing::WithParamInterface<uint32_t> {
+ protected:
+  void SetUp() override {
+    DefaultWorldWalk::SetUp();
+    run.reset();
+    run = std::make_unique<TLevelRun>(TQ_STAGE_DIR, GetParam());
+  }
+};
+
+TEST_P(DefaultWorldAtTickCount, TheMapLeadsIntoTheFirstLevelAndBack) {
+  ASSERT_EQ(screen(), ssTitle);
+  press(GameShell.KeyStart);
+  press(GameShell.KeyStart);
+  ASSERT_EQ(screen(), ssWorldMap);
+  for (int i = MapStartNode; i < manager().Sprites.Count(); ++i) fileKind[i] = sprite(i).Animation;
+  ASSERT_TRUE(framesUntil([&] { return mapReady(); })) << "the player never comes out on the map";
+
+  // On to the nearest node with a level, the first way that leads anywhere new.
+  visited.insert(WorldMap.MapPosition);
+  for (int step = 0; step < 10 && !(linkHere() && !isEnded(WorldMap.MapPosition)); ++step) {
+    const TGKSpriteMgr& m = manager();
+    const std::pair<int, int> ways[] = {{m.KeyRight, m.KeyLeft}, {m.KeyDown, m.KeyUp},
+                                        {m.KeyUp, m.KeyDown}, {m.KeyLeft, m.KeyRight}};
+    bool moved = false;
+    for (const auto& [key, back] : ways) {
+      const std::optional<int> next = walk(key);
+      if (HasFatalFailure()) return;
+      if (next && visited.insert(*next).second) {
+        moved = true;
+        break;
+      }
+      if (next) walk(back);  // a node seen before: back to try the next way
+    }
+    ASSERT_TRUE(moved) << "no way on from node " << WorldMap.MapPosition;
+  }
+  ASSERT_TRUE(linkHere()) << "no level node within reach";
+  const int node = WorldMap.MapPosition;
+  press(manager().KeyFire1);
+  ASSERT_NE(WorldMap.EnterNodeTime, -1) << "fire does not choose node " << node;
+  playChosenLevel();
+  if (HasFatalFailure()) return;
+  ASSERT_EQ(entered.size(), 1u);
+  EXPECT_TRUE(isEnded(node));
+}
+
+INSTANTIATE_TEST_SUITE_P(TickCounts, DefaultWorldAtTickCount,
+                         ::testing::Values(1000u, (1u << 31) + 1000u, 0u - 1000u),
+                         [](const ::testing::TestParamInfo<uint32_t>& info) {
+                           return info.param == 1000u ? "Early" : info.param < (1u << 31) + 2000u ? "PastHalf" : "BeforeWrap";
+                         });
+
 }  // namespace
