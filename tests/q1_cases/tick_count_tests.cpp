@@ -5,7 +5,6 @@
 
 #include <cstdint>
 
-#include "components/ZEZ/TGKSurface.h"
 #include "game/Game/cases_pipes.h"
 #include "game/Game/player_input.h"
 #include "game/Game/solid_rule.h"
@@ -23,15 +22,7 @@ class AnyTickCount : public Q1Level, public ::testing::WithParamInterface<uint32
  protected:
   void SetUp() override {
     Q1Level::SetUp();
-    // Images for every frame of the late kinds (fishes, ship pipes).
-    TGKScreen& screen = *w().DXScreen;
-    while (screen.ImageCount < 700) {
-      auto s = TGKSurface::CreateOffscreen(*screen.DirectDraw, 16, 16, 8);
-      s->Erase(1);
-      s->SetColorKey(0);
-      screen.ImageSurfaces.push_back(std::move(s));
-      screen.ImageCount = static_cast<int>(screen.ImageSurfaces.size());
-    }
+    addImagesUpTo(700);  // the frames of the fishes and ship pipes
     clock_.set(GetParam());
   }
   int count() { return w().DXSprites->Sprites.Count(); }
