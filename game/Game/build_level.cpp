@@ -18,9 +18,9 @@
 #include "game/Game/sprite_moved.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/shell_state.h"
-#include "platform/core/tick_stamp.h"
 #include "platform/core/paths.h"
 #include "platform/core/random.h"
+#include "platform/core/tick_stamp.h"
 #include "platform/draw/gdi_bitmap.h"
 
 namespace {

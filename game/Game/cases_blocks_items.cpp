@@ -12,8 +12,8 @@
 #include "game/Game/level_state.h"
 #include "game/Game/sprite_moved.h"
 #include "game/frmMain/frmMain.h"
-#include "platform/core/tick_stamp.h"
 #include "platform/core/paths.h"
+#include "platform/core/tick_stamp.h"
 
 std::string LevelEndLink;
 

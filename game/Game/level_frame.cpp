@@ -20,8 +20,8 @@
 #include "game/Splash/screen_services.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/status_bar.h"
-#include "platform/core/tick_stamp.h"
 #include "platform/core/paths.h"
+#include "platform/core/tick_stamp.h"
 #include "platform/draw/gdi_bitmap.h"
 
 namespace {

@@ -14,8 +14,8 @@
 #include "game/Map/world_map.h"
 #include "game/Splash/screen_services.h"
 #include "game/frmMain/frmMain.h"
-#include "platform/core/tick_stamp.h"
 #include "platform/core/paths.h"
+#include "platform/core/tick_stamp.h"
 #include "platform/draw/gdi_bitmap.h"
 
 namespace {

@@ -11,10 +11,10 @@
 #include "game/Map/world_map.h"
 #include "game/Splash/screen_services.h"
 #include "game/frmMain/frmMain.h"
-#include "platform/core/tick_stamp.h"
 #include "platform/core/keys.h"
 #include "platform/core/paths.h"
 #include "platform/core/random.h"
+#include "platform/core/tick_stamp.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include "game/Splash/title_screen.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/status_bar.h"
-#include "platform/core/tick_stamp.h"
 #include "platform/core/paths.h"
+#include "platform/core/tick_stamp.h"
 
 TWorldMapState WorldMap;
 

@@ -8,9 +8,9 @@
 #include "game/Game/level_state.h"
 #include "game/Map/world_map.h"
 #include "game/frmMain/frmMain.h"
-#include "platform/core/tick_stamp.h"
 #include "platform/core/ini_file.h"
 #include "platform/core/paths.h"
+#include "platform/core/tick_stamp.h"
 
 namespace {
 

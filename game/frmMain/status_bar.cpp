@@ -12,8 +12,8 @@
 #include "components/gkspts/sprite_mgr.h"
 #include "game/Game/level_state.h"
 #include "game/frmMain/frmMain.h"
-#include "platform/core/tick_stamp.h"
 #include "platform/core/paths.h"
+#include "platform/core/tick_stamp.h"
 #include "platform/draw/gdi_bitmap.h"
 
 namespace {
