@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "components/gkspts/sprite_mgr.h"
+#include "default_game_play.h"
 #include "game/Game/get_value.h"
 #include "game/Game/level_events.h"
 #include "game/Game/level_state.h"
@@ -27,8 +28,6 @@
 #include "tools/tqrun/level_run.h"
 
 namespace {
-
-constexpr int kWaitFrames = 1200;  // 30 s of the fake clock: longer than any wait of the map or a level end
 
 bool isPathKind(int kind) { return kind >= 22 && kind <= 27; }
 
@@ -50,49 +49,8 @@ TWorldLinks linksOf(const std::string& worldFile) {
   return links;
 }
 
-class DefaultWorldWalk : public ::testing::Test {
+class DefaultWorldWalk : public DefaultGamePlay {
  protected:
-  void SetUp() override {
-    Level = TLevelState{};
-    WorldMap = TWorldMapState{};
-    Title = TTitleState{};
-    TitlePhase = -1;
-    run = std::make_unique<TLevelRun>(TQ_STAGE_DIR);
-  }
-  void TearDown() override {
-    run.reset();
-    Level.LevelIni.reset();
-  }
-
-  TfmMain& main() { return run->Main(); }
-  TGKSpriteMgr& manager() { return *main().DXSprites; }
-  TGKSprite& sprite(int i) { return manager().Sprites.GetSprite(i); }
-  TGKSprite& player() { return sprite(MapPlayerSprite); }
-  int screen() { return main().ScreenState(); }
-
-  // A key pressed and let go between two frames, as the window delivers it.
-  void press(int vk) {
-    platform::keyState().keyDown(vk);
-    main().FormKeyDown(vk, 0);
-    platform::keyState().keyUp(vk);
-    main().FormKeyUp(vk, 0);
-  }
-  // Frames until done() holds; false when it never does.
-  template <class Done>
-  bool framesUntil(Done done) {
-    for (int i = 0; i < kWaitFrames; ++i) {
-      if (done()) return true;
-      run->RunFrame({});
-    }
-    return done();
-  }
-  bool standsStill() { return player().GetVelocityX() == 0 && player().GetVelocityY() == 0; }
-  // The map takes keys: no card, no entry, the player shown.
-  bool mapReady() {
-    const TWorldMapState& w = WorldMap;
-    return screen() == ssWorldMap && !w.InitialInfo && w.IntroCardStart == -1 && w.ShowPlayerTime == -1 &&
-           w.EnterNodeTime == -1 && player().Visible && player().Enabled;
-  }
   bool isEnded(int node) {
     const std::vector<std::string>& ended = main().EndedNodes;
     return std::find(ended.begin(), ended.end(), std::to_string(node)) != ended.end();
@@ -159,25 +117,20 @@ class DefaultWorldWalk : public ::testing::Test {
     }
   }
 
-  std::unique_ptr<TLevelRun> run;
   std::set<int> visited;
   std::vector<std::string> entered;
   std::map<int, int> fileKind;  // node sprite index -> its kind in the file
 };
 
 TEST_F(DefaultWorldWalk, EveryNodeOnThePathsIsReachedAndEveryLevelEnteredAndWon) {
-  ASSERT_EQ(screen(), ssTitle);
   ASSERT_FALSE(main().GameFileName.empty());
-  press(GameShell.KeyStart);  // the menu at once
-  press(GameShell.KeyStart);  // "Start"
-  ASSERT_EQ(screen(), ssWorldMap);
+  // The intro card closes and its stars bring the player out on the start node.
+  openTheGame();
+  if (HasFatalFailure()) return;
   ASSERT_EQ(platform::extractFileName(WorldMap.WorldFileName), "world1.tqw");
   const TWorldLinks links = linksOf(WorldMap.WorldFileName);
   ASSERT_FALSE(links.nodeLevels.empty());
   for (int i = MapStartNode; i < manager().Sprites.Count(); ++i) fileKind[i] = sprite(i).Animation;
-
-  // The intro card closes and its stars bring the player out on the start node.
-  ASSERT_TRUE(framesUntil([&] { return mapReady(); }));
   EXPECT_EQ(WorldMap.MapPosition, MapStartNode);
   const int lives = Level.Lives;
 
@@ -195,59 +148,5 @@ TEST_F(DefaultWorldWalk, EveryNodeOnThePathsIsReachedAndEveryLevelEnteredAndWon)
     }
   EXPECT_EQ(Level.Lives, lives);
 }
-
-// Past 2^31 ms the tick count reads negative as an int, and just before 2^32 it
-// wraps to 0 within the play: the map still brings the player out, a node is
-// still entered, its level won, and the map comes back ready for keys.
-class DefaultWorldAtTickCount : public DefaultWorldWalk, public ::testing::WithParamInterface<uint32_t> {
- protected:
-  void SetUp() override {
-    DefaultWorldWalk::SetUp();
-    run.reset();
-    run = std::make_unique<TLevelRun>(TQ_STAGE_DIR, GetParam());
-  }
-};
-
-TEST_P(DefaultWorldAtTickCount, TheMapLeadsIntoTheFirstLevelAndBack) {
-  ASSERT_EQ(screen(), ssTitle);
-  press(GameShell.KeyStart);
-  press(GameShell.KeyStart);
-  ASSERT_EQ(screen(), ssWorldMap);
-  for (int i = MapStartNode; i < manager().Sprites.Count(); ++i) fileKind[i] = sprite(i).Animation;
-  ASSERT_TRUE(framesUntil([&] { return mapReady(); })) << "the player never comes out on the map";
-
-  // On to the nearest node with a level, the first way that leads anywhere new.
-  visited.insert(WorldMap.MapPosition);
-  for (int step = 0; step < 10 && !(linkHere() && !isEnded(WorldMap.MapPosition)); ++step) {
-    const TGKSpriteMgr& m = manager();
-    const std::pair<int, int> ways[] = {{m.KeyRight, m.KeyLeft}, {m.KeyDown, m.KeyUp},
-                                        {m.KeyUp, m.KeyDown}, {m.KeyLeft, m.KeyRight}};
-    bool moved = false;
-    for (const auto& [key, back] : ways) {
-      const std::optional<int> next = walk(key);
-      if (HasFatalFailure()) return;
-      if (next && visited.insert(*next).second) {
-        moved = true;
-        break;
-      }
-      if (next) walk(back);  // a node seen before: back to try the next way
-    }
-    ASSERT_TRUE(moved) << "no way on from node " << WorldMap.MapPosition;
-  }
-  ASSERT_TRUE(linkHere()) << "no level node within reach";
-  const int node = WorldMap.MapPosition;
-  press(manager().KeyFire1);
-  ASSERT_NE(WorldMap.EnterNodeTime, -1) << "fire does not choose node " << node;
-  playChosenLevel();
-  if (HasFatalFailure()) return;
-  ASSERT_EQ(entered.size(), 1u);
-  EXPECT_TRUE(isEnded(node));
-}
-
-INSTANTIATE_TEST_SUITE_P(TickCounts, DefaultWorldAtTickCount,
-                         ::testing::Values(1000u, (1u << 31) + 1000u, 0u - 1000u),
-                         [](const ::testing::TestParamInfo<uint32_t>& info) {
-                           return info.param == 1000u ? "Early" : info.param < (1u << 31) + 2000u ? "PastHalf" : "BeforeWrap";
-                         });
 
 }  // namespace
