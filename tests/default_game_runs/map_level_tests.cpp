@@ -62,12 +62,8 @@ TEST_P(DefaultGameAtTickCount, TheFirstLevelIsEnteredFromTheMapWonAndLeft) {
   enterTheFirstLevel();
   if (HasFatalFailure()) return;
   const int node = WorldMap.EnteredNode;
-  const std::vector<TKeyEvent> script = KeyScriptFrom("1-1.keys", run->Frame());
-  for (int i = 0; i < 600 && !Level.LevelEnded; ++i) {
-    run->RunFrame(script);
-    ASSERT_FALSE(Level.PlayerDying) << "frame " << i;
-  }
-  ASSERT_TRUE(Level.LevelEnded);
+  winTheFirstLevel();
+  if (HasFatalFailure()) return;
   ASSERT_TRUE(framesUntil([&] { return mapReady(); }));
   EXPECT_NE(std::find(main().EndedNodes.begin(), main().EndedNodes.end(), std::to_string(node)),
             main().EndedNodes.end());
@@ -86,13 +82,9 @@ TEST_F(DefaultGameFromTheTitle, TheFirstLevelIsWonWithTheCardBonusOfItsFace) {
   enterTheFirstLevel();
   if (HasFatalFailure()) return;
   const int node = WorldMap.EnteredNode;
-  const std::vector<TKeyEvent> script = KeyScriptFrom("1-1.keys", run->Frame());
   const int lives = Level.Lives;
-  for (int i = 0; i < 600 && !Level.LevelEnded; ++i) {
-    run->RunFrame(script);
-    ASSERT_FALSE(Level.PlayerDying) << "frame " << i;
-  }
-  ASSERT_TRUE(Level.LevelEnded);
+  winTheFirstLevel();
+  if (HasFatalFailure()) return;
   const int face = Level.EndCard;
   ASSERT_EQ(main().Cards, (std::array<int, 3>{face, 0, 0}));
   const std::array<int, 3> faces{99, 100, 101}, bonus{2, 3, 5};
