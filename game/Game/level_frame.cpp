@@ -338,11 +338,11 @@ void LevelFrame() {
   CheckSwitchMusicEnd();
   CheckFallingOut();
   UpdateView();
-  CountTimeBonus();
-  // Nothing moves while paused: the player's keys, his way out of a pipe and his
-  // travel through one wait for the resume. A pipe exit that ended under the
-  // pause would undo the pause's freeze instead of its own.
+  // Nothing moves while paused: the count of the time bonus, the player's keys,
+  // his way out of a pipe and his travel through one wait for the resume. A pipe
+  // exit that ended under the pause would undo the pause's freeze instead of its own.
   const bool playing = !GameShell.Paused;
+  if (playing) CountTimeBonus();
   if (playing && GameShell.EntryMode == EntryNormal) HandlePlayerInput();
   DrawBackground();
   if (Level.HurtTimer >= 0) Level.Player->Visible = !Level.Player->Visible;

@@ -240,3 +240,29 @@ TEST_F(PauseInTheFirstLevel, KeysHeldWhilePausedMoveNothing) {
 }
 
 }  // namespace
+
+// The level's end counts the time left into the score; a pause in that count
+// holds it, and after the resume it runs out before the map comes back.
+TEST_F(PauseInTheFirstLevel, APauseHoldsTheTimeBonusCount) {
+  openTheGame();
+  enterTheFirstLevel();
+  if (HasFatalFailure()) return;
+  winTheFirstLevel();
+  if (HasFatalFailure()) return;
+  ASSERT_TRUE(framesUntil([&] { return Level.EndStage >= 0 && Level.EndStage <= 2; }));
+  run->RunFrame({});
+  ASSERT_GT(Level.LevelTime, 0) << "the time was counted before the test could pause it";
+  press(platform::VK_PAUSE);
+  ASSERT_TRUE(GameShell.Paused);
+  const int score = Level.Score, time = Level.LevelTime;
+  for (int i = 0; i < 20; ++i) {
+    run->RunFrame({});
+    ASSERT_EQ(Level.Score, score) << i + 1 << " frames into the pause";
+    ASSERT_EQ(Level.LevelTime, time) << i + 1 << " frames into the pause";
+  }
+  press(platform::VK_PAUSE);
+  ASSERT_FALSE(GameShell.Paused);
+  ASSERT_TRUE(framesUntil([&] { return Level.LevelTime == 0 || screen() != ssLevel; }));
+  EXPECT_EQ(Level.LevelTime, 0);
+  EXPECT_GT(Level.Score, score);
+}
