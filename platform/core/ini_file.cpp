@@ -1,5 +1,6 @@
 #include "platform/core/ini_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -81,24 +82,34 @@ void IniFile::reload() {
 }
 
 void IniFile::loadFromText(std::string_view text) {
-  sections_.assign(1, Section{});
+  std::vector<Line> parsed;
+  parsed.reserve(size_t(std::count(text.begin(), text.end(), '\n')) + 1);
   size_t start = 0;
   while (start < text.size()) {
     size_t end = text.find('\n', start);
     if (end == std::string_view::npos) end = text.size();
-    std::string_view text_line = text.substr(start, end - start);
-    if (!text_line.empty() && text_line.back() == '\r') text_line.remove_suffix(1);
-    Line line = parseLine(std::string(text_line));
-    if (line.isSection) {
-      sections_.emplace_back();
-      sections_.back().hasHeader = true;
-      sections_.back().header = std::move(line);
-    } else {
-      Section& section = sections_.back();
-      if (line.isKey) section.keys.emplace(line.name, section.body.size());
-      section.body.push_back(std::move(line));
-    }
+    std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    parsed.push_back(parseLine(std::string(line)));
     start = end + 1;
+  }
+  // Each section's lines and index are sized once: a large section is not regrown line by line.
+  sections_.assign(1, Section{});
+  size_t i = 0;
+  while (true) {
+    Section& section = sections_.back();
+    size_t end = i;
+    while (end < parsed.size() && !parsed[end].isSection) ++end;
+    section.body.reserve(end - i);
+    section.keys.reserve(end - i);
+    for (; i < end; ++i) {
+      if (parsed[i].isKey) section.keys.emplace(parsed[i].name, section.body.size());
+      section.body.push_back(std::move(parsed[i]));
+    }
+    if (i == parsed.size()) break;
+    sections_.emplace_back();
+    sections_.back().hasHeader = true;
+    sections_.back().header = std::move(parsed[i++]);
   }
   indexSections();
   modified_ = true;
