@@ -116,8 +116,25 @@ void buildBackground(const TRect& clip) {
   fmMain->BackSurface = std::move(surface);
 }
 
+// A won path while the player stands on a path (he beat the wandering enemy
+// met there): dust and the transform sound where he stands. False while that
+// node is not built yet: he met the enemy on a path listed after its home path.
+bool showDustWhereEnemyWasMet() {
+  TWorldMapState& m = WorldMap;
+  const TGKSprites& list = fmMain->DXSprites->Sprites;
+  if (m.LastPosition < 0 || m.LastPosition >= list.Count()) return false;
+  TGKSprite& last = list.GetSprite(m.LastPosition);
+  if (inSet(PathKinds, last.Animation)) {
+    fmMain->ShowDust(last.GetX(), last.GetY());
+    PlayScreenSound(SoundTransform);
+    m.ShowPlayerTime = now() + 500;
+  }
+  return true;
+}
+
 // The looks of a won node, in order; each step sees the kind the one before set.
-void wonLooks(TGKSprite& node, int s, const std::string& line) {
+// Sets dustWaits when the last step waits for a node built later.
+void wonLooks(TGKSprite& node, int s, const std::string& line, bool& dustWaits) {
   TWorldMapState& m = WorldMap;
   const bool here = s == m.LastPosition;
   int kind = node.Animation;
@@ -151,15 +168,7 @@ void wonLooks(TGKSprite& node, int s, const std::string& line) {
     node.SetAnimation(kind = wkCastle3);
     if (here && GameShell.PlaySound) screenAudio().PlayBrickSound();
   }
-  const TGKSprites& list = fmMain->DXSprites->Sprites;
-  if (inSet(PathKinds, kind) && m.LastPosition >= 0 && m.LastPosition < list.Count()) {
-    TGKSprite& last = list.GetSprite(m.LastPosition);
-    if (inSet(PathKinds, last.Animation)) {
-      fmMain->ShowDust(last.GetX(), last.GetY());
-      PlayScreenSound(SoundTransform);
-      m.ShowPlayerTime = now() + 500;
-    }
-  }
+  if (inSet(PathKinds, kind) && !showDustWhereEnemyWasMet()) dustWaits = true;
 }
 
 void addWanderingEnemy(TGKSprites& list, const TGKSprite& path, int s, int n, const std::string& line) {
@@ -266,6 +275,7 @@ void BuildWorldMap() {
   // [Sprites] in one pass, in the order of keys (read from the same section).
   const platform::IniFile* ini = Level.LevelIni.get();
   const auto nodes = ini ? ini->readSectionEntries("Sprites") : std::vector<std::pair<std::string, std::string>>();
+  bool dustWaits = false;
   for (size_t n = 1; n < nodes.size(); ++n) {
     const std::optional<TCell> cell = parseCell(nodes[n].first);
     const std::string& line = nodes[n].second;
@@ -288,7 +298,7 @@ void BuildWorldMap() {
       node.Param1 = intField(line, 3);
       node.Param2 = intField(line, 4);
     }
-    if (!fmMain->EndedNodes.empty() && won) wonLooks(node, s, line);
+    if (!fmMain->EndedNodes.empty() && won) wonLooks(node, s, line, dustWaits);
     if (!fmMain->EndedNodes.empty() && (m.ShowPlayerTime == -1 || now() - m.ShowPlayerTime > 0))
       m.ShowPlayerTime = now() + 1000;
     node.SetEdgeActions(0);
@@ -306,6 +316,7 @@ void BuildWorldMap() {
       node.Data = Level.AddSpriteText(link);
   }
 
+  if (dustWaits) showDustWhereEnemyWasMet();
   placePlayer(player, list);
   m.MapPosition = m.LastPosition == -1 ? MapStartNode : m.LastPosition;
   Level.StandingOnSprite = -1;
