@@ -11,14 +11,13 @@
 #include <QVBoxLayout>
 
 #include "editor/frmChild/paint_box.h"
+#include "editor/frmChild/text_page.h"
 #include "platform/core/paths.h"
 #include "platform/core/text_encoding.h"
 
 namespace {
 
 QString qs(const std::string& cp1252) { return QString::fromStdString(platform::cp1252ToUtf8(cp1252)); }
-
-QColor qColor(platform::TColor c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 
 }  // namespace
 
@@ -120,21 +119,7 @@ void TfmChild::layoutBox() {
 void TfmChild::showText() {
   // Loading and colouring the text is no change of the document.
   showingText_ = true;
-  mmFile->setPlainText(qs(view_.Text));
-  // One Windows-1252 byte is one character of the shown text.
-  QTextCursor cursor(mmFile->document());
-  const int length = mmFile->document()->characterCount() - 1;
-  for (const TTextRun& run : TextViewRuns(view_.Text)) {
-    const int start = std::clamp(run.Start, 0, length);
-    const int end = std::clamp(run.Start + run.Length, start, length);
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    QTextCharFormat format;
-    format.setFontWeight(QFont::Bold);
-    format.setForeground(qColor(run.Color));
-    cursor.mergeCharFormat(format);
-  }
-  mmFile->moveCursor(QTextCursor::Start);
+  ShowTextPage(*mmFile, view_.Text);
   mmFile->document()->setModified(false);
   showingText_ = false;
 }

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "editor/frmChild/child_view.h"
 #include "platform/app/application.h"
@@ -57,7 +58,7 @@ TRuler::TRuler(TChildView& view, Qt::Orientation orientation, QWidget* parent)
   setFont(font);
 }
 
-void TRuler::paintEvent(QPaintEvent*) {
+void TRuler::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().button());
   painter.setPen(palette().dark().color());
@@ -68,7 +69,12 @@ void TRuler::paintEvent(QPaintEvent*) {
   const int step = doc.ResFactor;
   if (step <= 0) return;
   const int extent = horizontal ? width() : height();
-  for (int n = 0; n <= count && n * step <= extent; ++n) {
+  // Only the marks that reach the exposed part: a long level has thousands.
+  const QRect exposed = event->rect();
+  const int reach = horizontal ? step + 22 : step + 2;
+  const int from = std::max(0, ((horizontal ? exposed.left() : exposed.top()) - reach) / step);
+  const int last = std::min(count, (horizontal ? exposed.right() : exposed.bottom()) / step);
+  for (int n = from; n <= last && n * step <= extent; ++n) {
     const int at = n * step;
     // A framed bevel: light on the leading edge, dark on the trailing one.
     const QRect bevel = horizontal ? QRect(at, 1, 2, 20) : QRect(1, at, 20, 2);

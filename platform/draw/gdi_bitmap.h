@@ -11,6 +11,7 @@
 #include "platform/draw/canvas.h"
 #include "platform/draw/dd_types.h"
 #include "platform/draw/geometry.h"
+#include "platform/draw/pixel_buffer.h"
 #include "platform/draw/pixel_view.h"
 
 namespace platform {
@@ -49,7 +50,7 @@ class GdiBitmap {
 
  private:
   int width_ = 0, height_ = 0, bpp_ = 32, pitch_ = 0;
-  std::vector<uint8_t> pixels_;
+  PixelBuffer pixels_;
   std::unique_ptr<platform::Canvas> canvas_;
 };
 

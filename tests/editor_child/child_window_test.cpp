@@ -14,6 +14,8 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTest>
 #include <QTimer>
@@ -57,6 +59,27 @@ void answerNextMessage(QMessageBox::StandardButton answer, QString* text) {
     *text = box->text();
     box->button(answer)->click();
   });
+}
+
+// The Texto page's colouring, a line per block: the block's own character
+// format (what typing on an empty line takes), ":", then one mark per character.
+// "H" bold blue (a head), "V" bold green (a value), "." plain, "?" anything else.
+std::vector<std::string> colourMarks(const QTextDocument& document) {
+  const auto mark = [](const QTextCharFormat& format) {
+    const bool bold = format.fontWeight() == QFont::Bold;
+    if (!bold && !format.hasProperty(QTextFormat::ForegroundBrush)) return '.';
+    if (bold && format.foreground().color() == QColor(0, 0, 0xFF)) return 'H';
+    if (bold && format.foreground().color() == QColor(0, 0x80, 0)) return 'V';
+    return '?';
+  };
+  std::vector<std::string> lines;
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    std::string line{mark(block.charFormat()), ':'};
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+      line.append(size_t(it.fragment().length()), mark(it.fragment().charFormat()));
+    lines.push_back(line);
+  }
+  return lines;
 }
 
 class ChildWindow : public ::testing::Test {
@@ -141,6 +164,64 @@ TEST_F(ChildWindow, AnOpenedLevelShowsItsObjectsRulersAndColouredText) {
   EXPECT_NE(glyph.pixelColor(9, 9), QColor(Qt::black));
 
   form->grab().save(QString::fromStdString((fs::temp_directory_path() / "editor_child_main.png").string()));
+}
+
+// The Texto page colours the first nine characters and the first "[Sprites]" as
+// heads, and on every line what follows its first "=" as a value (a value wins
+// where both meet); one Windows-1252 byte is one character.
+TEST_F(ChildWindow, TheTextPageColoursHeadsAndValuesOfEveryLine) {
+  const fs::path level = dir / "levels" / "small.tql";
+  std::ofstream(level, std::ios::binary)
+      << "[Options]\r\nAddText=Se\xF1or [Sprites]\r\nTime=300\r\nEmpty=\r\na=b=c\r\nNoValue\r\n"
+         "[Sprites]\r\n0=0,1,\r\n65539=42,1,\r\n";
+  form->Commands().OpenFile(level.string());
+  TfmChild* levelWindow = form->DocumentWindows().back().get();
+  ASSERT_NE(levelWindow, child);
+  EXPECT_EQ(levelWindow->mmFile->toPlainText(),
+            QString::fromUtf8("[Options]\nAddText=Señor [Sprites]\nTime=300\nEmpty=\na=b=c\nNoValue\n"
+                              "[Sprites]\n0=0,1,\n65539=42,1,\n"));
+  const std::vector<std::string> levelMarks = {
+      ".:HHHHHHHHH",                   // [Options]
+      ".:........VVVVVVVVVVVVVVV",     // AddText=Señor [Sprites]: the first "[Sprites]" is a value here
+      ".:.....VVV",                    // Time=300
+      ".:......",                      // Empty=
+      ".:..VVV",                       // a=b=c
+      ".:.......",                     // NoValue
+      ".:.........",                   // [Sprites]: not the first
+      ".:..VVVV",                      // 0=0,1,
+      ".:......VVVVV",                 // 65539=42,1,
+      ".:"};
+  EXPECT_EQ(colourMarks(*levelWindow->mmFile->document()), levelMarks);
+  EXPECT_FALSE(levelWindow->mmFile->document()->isModified());
+
+  // After a save the page shows the file as written, its lines coloured as at
+  // opening (not in the format the page's cursor stood in).
+  const QStringList openedLines = levelWindow->mmFile->toPlainText().split('\n');
+  levelWindow->Document().Modified = true;
+  ASSERT_TRUE(form->Commands().Save());
+  const QStringList savedLines = levelWindow->mmFile->toPlainText().split('\n');
+  const std::vector<std::string> saved = colourMarks(*levelWindow->mmFile->document());
+  ASSERT_EQ(saved.size(), size_t(savedLines.size()));
+  int kept = 0;
+  for (qsizetype i = 0; i < savedLines.size(); ++i) {
+    const qsizetype opened = openedLines.indexOf(savedLines[i]);
+    if (opened < 0 || savedLines[i].isEmpty()) continue;
+    EXPECT_EQ(saved[size_t(i)], levelMarks[size_t(opened)]) << savedLines[i].toStdString();
+    ++kept;
+  }
+  EXPECT_GE(kept, 5) << "the written file keeps the heads, AddText and the object lines";
+
+  // A game's first nine characters may run over a line break.
+  const fs::path game = dir / "corto.tqg";
+  std::ofstream(game, std::ios::binary) << "[Op]\r\nx=1\r\nLifes=3\r\n\r\nMapFile=\r\n";
+  form->Commands().OpenFile(game.string());
+  const TfmChild* gameWindow = form->DocumentWindows().back().get();
+  const std::vector<std::string> gameMarks = {".:HHHH", "H:HHV", "H:......V", ".:", ".:........", ".:"};
+  EXPECT_EQ(colourMarks(*gameWindow->mmFile->document()), gameMarks);
+  EXPECT_FALSE(gameWindow->mmFile->isReadOnly());
+  EXPECT_FALSE(gameWindow->mmFile->document()->isModified());
+  // Colouring is no edit of the text: there is nothing to undo.
+  EXPECT_FALSE(gameWindow->mmFile->document()->isUndoAvailable());
 }
 
 TEST_F(ChildWindow, AnArmedKindIsPlacedByAClickAndSaved) {
@@ -246,6 +327,27 @@ TEST_F(ChildWindow, MovingOverTheDocumentWindowAndTheObjectDialogHidesTheHint) {
     QMouseEvent move(QEvent::MouseMove, at, panel->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(panel, &move);
     EXPECT_FALSE(hints.Visible());
+  }
+}
+
+// A ruler paints only the marks that reach the part to be painted, and that
+// part looks as it does in the whole ruler: with cells of 4 pixels a mark's
+// number runs over the next cells.
+TEST_F(ChildWindow, RulersPaintedInPartsMatchTheWholeRuler) {
+  const fs::path level = dir / "levels" / "fino.tql";
+  std::ofstream(level, std::ios::binary)
+      << "[Options]\r\nWidth=300\r\nHeight=40\r\nResFactor=4\r\nImageLib=sprites\\game.iml\r\n[Sprites]\r\n0=0,1,\r\n";
+  form->Commands().OpenFile(level.string());
+  TfmChild* fine = form->DocumentWindows().back().get();
+  ASSERT_EQ(fine->HRuler->width(), 300 * 4);
+  for (TRuler* ruler : {fine->HRuler, fine->VRuler}) {
+    const QImage whole = ruler->grab().toImage();
+    const bool horizontal = ruler == fine->HRuler;
+    const int extent = horizontal ? whole.width() : whole.height();
+    for (int from = 0; from < extent; from += 4) {
+      const QRect part = horizontal ? QRect(from, 0, 3, whole.height()) : QRect(0, from, whole.width(), 3);
+      ASSERT_EQ(ruler->grab(part).toImage(), whole.copy(part)) << (horizontal ? "across " : "down ") << from;
+    }
   }
 }
 

@@ -126,4 +126,23 @@ TEST(Gdi, EightBitBitmapsKeepTheirIndexesOnTheSamePalette) {
   EXPECT_EQ(b.PixelIndex(0, 0), 5);
 }
 
+// Bitmaps of a long level's size live in huge-page blocks: they start black,
+// copy whole, and come back black after a resize.
+TEST(Gdi, LevelSizedBitmapsStartBlackCopyAndResize) {
+  for (int bits : {8, 32}) {
+    GdiBitmap big(6000, 208, bits);  // from 1.2 MB (8 bits) to 5 MB (32 bits)
+    auto& c = big.Canvas();
+    EXPECT_EQ(c.GetPixel(0, 0), RGB(0, 0, 0)) << bits;
+    EXPECT_EQ(c.GetPixel(5999, 207), RGB(0, 0, 0)) << bits;
+    big.Palette[1] = {255, 255, 255, 0};
+    c.SetPixel(5999, 207, RGB(255, 255, 255));
+    GdiBitmap copy = big;
+    EXPECT_EQ(copy.Canvas().GetPixel(5999, 207), RGB(255, 255, 255)) << bits;
+    big.SetSize(3, 3, bits);
+    big.SetSize(6000, 208, bits);
+    EXPECT_EQ(big.Canvas().GetPixel(5999, 207), RGB(0, 0, 0)) << bits;
+    EXPECT_EQ(copy.Canvas().GetPixel(5999, 207), RGB(255, 255, 255)) << bits;
+  }
+}
+
 }  // namespace
