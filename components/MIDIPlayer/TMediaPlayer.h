@@ -3,8 +3,9 @@
 // file played through the program's sequencer device (platform/music).
 //
 // Completion notices: when a play reaches the end of the piece, OnNotify fires
-// from Poll(), never from the audio thread. The program's main loop calls
-// Poll() once per pass (the game's frame, the editor's idle time).
+// from Poll(), never from the audio thread, so nothing is notified until the
+// owner polls. The game's window polls from a 10 ms timer (beside the main
+// timer), not from the frame; the editor's previews want no notice and never poll.
 #include <functional>
 #include <memory>
 #include <string>

@@ -305,7 +305,9 @@ bool TGKScreen::KeyDown(uint16_t virtualKey) {
 void TGKScreen::SetPalette(const PaletteTable& entries) {
   if (ColorDepth != 8) return;
   PaletteEntries = entries;
-  if (!DirectDraw) return;  // taken into the palette when the display starts
+  // No display yet: the entries are only kept; the start replaces them with its
+  // own palette (BuildPalette) and then the ImageLibrary's.
+  if (!DirectDraw) return;
   if (Palette) {
     if (platform::FAILED(Palette->SetEntries(0, 256, PaletteEntries.data()))) throw EGKScreen("SetEntries Failed");
     return;
@@ -405,7 +407,9 @@ void TGKScreen::takeLibrary(TGKImageLib* lib, bool usePalette, bool tiles) {
   if (lib->GetCount() == 0) return;
   (tiles ? TileLib : ImageLib) = lib;
   if (usePalette) setLibraryPalette(*lib);
-  if (!DirectDraw) return;  // the surfaces are made when the display starts
+  // No display yet: the library is only remembered (a restore rebuilds from it);
+  // the start makes surfaces of ImageLibrary and TileLibrary alone.
+  if (!DirectDraw) return;
   buildSurfaces(*lib, tiles);
 }
 

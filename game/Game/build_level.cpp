@@ -18,9 +18,9 @@
 #include "game/Game/sprite_moved.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/shell_state.h"
-#include "platform/core/clock.h"
 #include "platform/core/paths.h"
 #include "platform/core/random.h"
+#include "platform/core/tick_stamp.h"
 #include "platform/draw/gdi_bitmap.h"
 
 namespace {
@@ -298,7 +298,7 @@ void SetUpLevelObject(TGKBouncer& s, int kind, const std::string& line) {
       s.Param1 = 1;
       s.Param2 = ObjectLineNumber(line, 4, 0);
     }
-    s.Timer = int32_t(platform::GetTickCount() - 1000);
+    s.Timer = platform::StampIn(-1000);
   }
   if (kind >= 278 && kind <= 285) s.SetLayer(1);
   if (BaseSpeedKinds.contains(kind)) {
@@ -400,7 +400,7 @@ void PlaceEnteringPlayer() {
   if (Level.UnlimitedFlight) {
     fmMain->RunMeter = 6;
     Level.MayFly = true;
-    fmMain->RunMeterFullTime = int(platform::GetTickCount());
+    fmMain->RunMeterFullTime = platform::StampNow();
   }
 }
 

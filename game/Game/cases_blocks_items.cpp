@@ -12,8 +12,8 @@
 #include "game/Game/level_state.h"
 #include "game/Game/sprite_moved.h"
 #include "game/frmMain/frmMain.h"
-#include "platform/core/clock.h"
 #include "platform/core/paths.h"
+#include "platform/core/tick_stamp.h"
 
 std::string LevelEndLink;
 
@@ -149,7 +149,7 @@ TCaseEnd warpSpring(TPlayerMove&, int i) {  // 202
   TGKSprite& o = spriteAt(i);
   if (!o.Enabled) return TCaseEnd::Solid;
   TGKJumper& pl = player();
-  if (o.Timer == -1 && pl.Param2 == 1 && since(pl.Param3) > 1000) {
+  if (o.Timer == -1 && pl.Param2 == 1 && MsSince(pl.Param3) > 1000) {
     GameShell.EntryMode = EntryFromBottom;
     Level.LevelBuilt = false;
     Level.RestartLevel = true;
@@ -163,7 +163,7 @@ TCaseEnd warpSpring(TPlayerMove&, int i) {  // 202
     Level.LevelFileName = target;
     pl.Controlled = false;
     pl.Param2 = 1;
-    pl.Param3 = now();
+    pl.Param3 = StampNow();
     return true;
   });
   return TCaseEnd::Solid;
@@ -341,7 +341,7 @@ TCaseEnd powerUp(TPlayerMove&, int i) {  // 62, 158, 159, 334
   // Still inside its block: it rises out of it slowly, then walks.
   const int block = BonusSourceBlock(o);
   if (o.State != 0 || block < 1 || block >= LevelSprites().Sprites.Count() || block == i) return TCaseEnd::Solid;
-  if (since(o.Timer) <= 250) return TCaseEnd::Solid;
+  if (MsSince(o.Timer) <= 250) return TCaseEnd::Solid;
   if (!o.Visible) {
     PlayLevelSound(SoundPowerUp);
     o.Show();
@@ -363,7 +363,7 @@ void takeLevelEnd(TGKSprite& o, bool dust) {
   o.Disable();
   o.Hide();
   o.Param2 = 1;
-  o.Timer = now();
+  o.Timer = StampNow();
   if (dust) fmMain->ShowDust(o.GetX(), o.GetY());
   Level.Score += 1000;
 }
@@ -381,12 +381,12 @@ TCaseEnd levelEndObject(TPlayerMove&, int i) {  // 66, 180
       if (k != i && s.Visible && (s.Animation == kCastleEnd || s.Animation == kChest)) takeLevelEnd(s, true);
     }
   } else if (o.Param2 == 1) {
-    if (since(o.Timer) <= 5000) return TCaseEnd::Solid;
+    if (MsSince(o.Timer) <= 5000) return TCaseEnd::Solid;
     Level.LevelEnded = true;
     Level.UnlimitedFlight = false;
     MarkEnteredNodeEnded();
     if (o.Animation == kCastleEnd) WorldMap.OpenLocks = true;
-    WorldMap.ShowPlayerTime = now() + 500;
+    WorldMap.ShowPlayerTime = StampIn(500);
     WorldMap.MapPosition = 13;
     Level.ReturnToMap = true;
   } else if (o.Animation == kChest && Level.EncounterFoesLeft == -1) {
@@ -409,10 +409,10 @@ bool SwitchEffectRunning() { return switchEffect; }
 void StartSwitchEffect() {
   if (switchEffect) return;
   switchEffect = true;
-  switchEffectEnd = PlayTuneOnce(MusicSwitch) ? -1 : now() + SwitchTuneMs;
+  switchEffectEnd = PlayTuneOnce(MusicSwitch) ? -1 : StampIn(SwitchTuneMs);
 }
 
-bool SwitchEffectTimeUp() { return switchEffect && switchEffectEnd != -1 && since(switchEffectEnd) >= 0; }
+bool SwitchEffectTimeUp() { return switchEffect && switchEffectEnd != -1 && MsSince(switchEffectEnd) >= 0; }
 
 void EndSwitchEffect() {
   switchEffect = false;

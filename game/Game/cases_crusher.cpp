@@ -18,11 +18,6 @@ constexpr int kLandReach = 8;  // ground this far below its bottom stops it
 constexpr int kBridge = 107;   // a bridge is stood on 8 pixels deep
 constexpr int kRestMs = 1500;
 
-// The tick count has come to the deadline (a difference, so the counter may wrap).
-bool reached(int32_t deadline) {
-  return static_cast<int32_t>(static_cast<uint32_t>(contact::Now()) - static_cast<uint32_t>(deadline)) >= 0;
-}
-
 // The rest height is kept in `Param1` as a level y.
 int& restY(TGKSprite& s) { return s.Param1; }
 
@@ -51,7 +46,7 @@ void fall(TGKSprite& s) {
   s.SetSpeed(0);
   s.SetY(ground.GetY() - s.Height + (ground.Animation == kBridge ? kLandReach : 0));
   s.State = CrusherLanded;
-  s.Timer = contact::Now() + kRestMs;
+  s.Timer = contact::StampIn(kRestMs);
   PlayLevelSound(SoundPipe);
 }
 
@@ -70,7 +65,7 @@ TCaseEnd CrushingBlock(TPlayerMove&, int i) {
     }
   }
   if (s.State == CrusherFalling) fall(s);
-  if (s.State == CrusherLanded && reached(s.Timer)) {
+  if (s.State == CrusherLanded && contact::MsSince(s.Timer) >= 0) {
     s.SetDirection(0);
     s.SetSpeed(1.5);
     s.State = CrusherRising;

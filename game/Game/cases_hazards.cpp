@@ -16,8 +16,8 @@
 #include "game/Game/level_state.h"
 #include "game/Game/sprite_moved.h"
 #include "game/frmMain/frmMain.h"
-#include "platform/core/clock.h"
 #include "platform/core/random.h"
+#include "platform/core/tick_stamp.h"
 
 namespace {
 
@@ -73,8 +73,8 @@ TCaseEnd donutBlock(TPlayerMove&, int i) {  // 73
       s.State = s.State == 0 ? 1 : 0;
     }
     if (!counting) {
-      s.Timer = now();
-    } else if (MoreThanSince(DonutFallDelayMs, s.Timer)) {
+      s.Timer = StampNow();
+    } else if (MsSince(s.Timer) > DonutFallDelayMs) {
       s.SetDirection(16);
       s.SetMaxSpeed(10.0);
       s.SetSpeed(3.0);
@@ -122,7 +122,7 @@ TCaseEnd bomb(TPlayerMove&, int i) {  // 94
     s.SetAnimation(LitBombKind);
     s.SetSpeed(0);
     s.SetY(o.y + 1);
-    s.Timer = now();
+    s.Timer = StampNow();
     return TCaseEnd::Next;
   }
   if (BottomWithinPlayer(p, o)) return Hurt();
@@ -219,15 +219,15 @@ TCaseEnd litOrExplodingBomb(TPlayerMove&, int i) {  // 95, 96
   TGKSprite& s = spriteAt(i);
   if (!s.Enabled) return TCaseEnd::Solid;
   const TContactBox p(player()), o(s);
-  if (s.Animation == ExplodingBombKind && MoreThanSince(ExplosionMs, s.Timer)) {
+  if (s.Animation == ExplodingBombKind && MsSince(s.Timer) > ExplosionMs) {
     endExplosion(s, o);
     return TCaseEnd::Solid;
   }
   carryBomb(s, p, o);
   slowDown(s);
-  if (s.Animation == LitBombKind && MoreThanSince(LitBombMs, s.Timer)) {
+  if (s.Animation == LitBombKind && MsSince(s.Timer) > LitBombMs) {
     s.SetAnimation(ExplodingBombKind);
-    s.Timer = now();
+    s.Timer = StampNow();
   }
   return TCaseEnd::Solid;
 }
@@ -261,8 +261,8 @@ void fireBullet(const TGKSprite& cannon, const TContactBox& c, bool left) {
 TCaseEnd cannon(TPlayerMove&, int i) {  // 97, 331
   TGKSprite& s = spriteAt(i);
   if (!s.Enabled) return TCaseEnd::Solid;
-  if (!MoreThanSince(CannonIntervalMs, s.Timer)) return TCaseEnd::Solid;
-  s.Timer = now();
+  if (MsSince(s.Timer) <= CannonIntervalMs) return TCaseEnd::Solid;
+  s.Timer = StampNow();
   const TContactBox c(s);
   if (s.Animation == 331 && s.Param1 == 1)
     fireFlame(s, c);

@@ -114,9 +114,9 @@ void endThrowingPose() {
 
 TCaseEnd playerFireball(TPlayerMove&, int i) {  // 332
   TGKSprite& s = SpriteAt(i);
-  if (s.Timer != -1 && MoreThanSince(kThrowPoseMs, s.Timer) && GameShell.PlayerMode == PlayerFire) {
+  if (s.Timer != NoStamp && MsSince(s.Timer) > kThrowPoseMs && GameShell.PlayerMode == PlayerFire) {
     endThrowingPose();
-    s.Timer = -1;
+    s.Timer = NoStamp;
   }
   const TRect clip = LevelScreen().GetClipRect();
   if (s.Enabled && !Touch(TContactBox(s), 0, 0, clip.Right, clip.Bottom)) {  // left the screen
@@ -170,13 +170,13 @@ TCaseEnd boomerangThrower(TPlayerMove&, int i) {  // 335
   const TContactBox p(player());
   setDirectionIfOther(s, p.x < s.GetX() ? 24 : 8);
   s.Param1 = 1 - s.Param1;
-  if (s.Param1 == 0 && PastStamp(s.Timer)) s.SetX(s.State == 0 ? s.GetX() - 1 : s.GetX() + 1);
+  if (s.Param1 == 0 && MsSince(s.Timer) > 0) s.SetX(s.State == 0 ? s.GetX() - 1 : s.GetX() + 1);
   // It paces one cell each way around its start, pausing at each end.
   const int c = Level.Options.ResFactor;
   const int x = s.GetX() + fmMain->CameraX, x0 = StartPosX(s);
   if ((s.State == 0 && x < x0 - c) || (s.State == 1 && x > x0 + c)) {
     s.State = 1 - s.State;
-    s.Timer = Now() + kThrowerPauseMs;
+    s.Timer = StampIn(kThrowerPauseMs);
     ++s.Param2;
   }
   if (s.Param2 == kTurnsBeforeThrow) throwBoomerang(s, i);
@@ -262,7 +262,7 @@ constexpr int kFlameRestMs = 3000;
 
 TCaseEnd leapingFlame(TPlayerMove&, int i) {  // 337
   TGKSprite& s = SpriteAt(i);
-  if (s.Param1 == 0 && PastStamp(s.Timer)) {
+  if (s.Param1 == 0 && MsSince(s.Timer) > 0) {
     s.Enable();
     s.Show();
     fmMain->ShowDrops(s.GetX(), s.GetY() + 2);
@@ -282,7 +282,7 @@ TCaseEnd leapingFlame(TPlayerMove&, int i) {  // 337
       s.Disable();
       s.Hide();
       s.Param1 = 0;
-      s.Timer = Now() + kFlameRestMs;
+      s.Timer = StampIn(kFlameRestMs);
     }
   }
   // A flame waiting hidden in the surface does not hurt.
@@ -310,8 +310,8 @@ void shootBall(const TGKSprite& cannon, int x, int y, int direction) {
 TCaseEnd shipCannon(TPlayerMove&, int i) {  // 343, 344, 355
   TGKSprite& s = SpriteAt(i);
   if (!s.Enabled || (s.Animation == 355 && s.Param1 == 0)) return TCaseEnd::Solid;
-  if (!MoreThanSince(kCannonPeriodMs, s.Timer)) return TCaseEnd::Solid;
-  s.Timer = Now();
+  if (MsSince(s.Timer) <= kCannonPeriodMs) return TCaseEnd::Solid;
+  s.Timer = StampNow();
   const int sx = s.GetX(), sy = s.GetY(), sw = s.Width;
   switch (s.Animation) {
     case 343:

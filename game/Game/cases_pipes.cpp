@@ -25,9 +25,9 @@ bool PipeHasTarget(const TGKSprite& pipe) {
 namespace {
 
 using contact::keyHeld;
-using contact::now;
 using contact::player;
-using contact::since;
+using contact::MsSince;
+using contact::StampNow;
 using contact::spriteAt;
 
 constexpr int KindShootingPipe = 25;
@@ -51,8 +51,8 @@ void EnterPipe(int i, TPipeDirection direction, TEntryDirection exitSide, bool s
 // A kind-25 pipe with bullets on fires one to the left every few seconds.
 void ShootFromPipe(TGKSprite& pipe) {
   if (pipe.Animation != KindShootingPipe || pipe.Param5 == 0 || !pipe.Enabled) return;
-  if (since(pipe.Timer) <= PipeBulletIntervalMs) return;
-  pipe.Timer = now();
+  if (MsSince(pipe.Timer) <= PipeBulletIntervalMs) return;
+  pipe.Timer = StampNow();
   TGKSprites& sprites = LevelSprites().Sprites;
   TGKSprite& b = sprites.GetSprite(
       sprites.AddBouncer(0, pipe.GetX() - pipe.Width, pipe.GetY() + 5, 24, 0.0, KindPipeBullet));
@@ -129,14 +129,14 @@ void StepRunMeter(TPlayerMove& move) {
   const bool flatOut = w.RunMeter >= RunMeterFull || p.Speed == p.MaxSpeed;
   move.FlightBlocked = flatOut;
   if (keyHeld(&TGKSpriteMgr::KeyFire2) && p.JumpState == jsGround && flatOut) {
-    if (since(p.Timer) > RunMeterStepMs) {
+    if (MsSince(p.Timer) > RunMeterStepMs) {
       if (++w.RunMeter == RunMeterFull) {
-        w.RunMeterFullTime = w.RunMeterBlinkTime = now();
+        w.RunMeterFullTime = w.RunMeterBlinkTime = StampNow();
         if (GameShell.PlayerMode == PlayerFlying) Level.MayFly = true;
       }
-      p.Timer = now();
+      p.Timer = StampNow();
     }
-  } else if (w.RunMeter > 0 && since(w.RunMeterFullTime) > RunMeterHoldMs) {
+  } else if (w.RunMeter > 0 && MsSince(w.RunMeterFullTime) > RunMeterHoldMs) {
     w.RunMeter = 0;
     Level.MayFly = false;
   }
@@ -149,7 +149,7 @@ void ReleaseLostCarry() {
   TGKSprite* carried = Level.CarriedSprite;
   if (carried && TContactBox(*carried).intersects(TContactBox(player()))) return;
   SetCarrying(false, nullptr);
-  if (carried) carried->Timer = now();
+  if (carried) carried->Timer = StampNow();
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ TCaseEnd GlidzItem(TPlayerMove&, int i) {
   Level.UnlimitedFlight = true;
   Level.MayFly = true;
   fmMain->RunMeter = 6;
-  fmMain->RunMeterBlinkTime = contact::Now();
+  fmMain->RunMeterBlinkTime = contact::StampNow();
   fmMain->SetPlayerMode(PlayerFlying, false);
   fmMain->ShowDust(s.GetX(), s.GetY());
   Level.Score += 1000;
@@ -135,8 +135,8 @@ TCaseEnd FacingObject(TPlayerMove&, int i) {
 TCaseEnd CannonballCannon(TPlayerMove&, int i) {
   TGKSprite& s = contact::SpriteAt(i);
   const TBarrel* barrel = barrelOf(s.Animation);
-  if (!s.Enabled || !barrel || !contact::MoreThanSince(kCannonballShotMs, s.Timer)) return TCaseEnd::Solid;
-  s.Timer = contact::Now();
+  if (!s.Enabled || !barrel || contact::MsSince(s.Timer) <= kCannonballShotMs) return TCaseEnd::Solid;
+  s.Timer = contact::StampNow();
   contact::FireShot(s, s.GetX() + barrel->dx, s.GetY() + barrel->dy, barrel->direction, 1.25, kCannonball);
   return TCaseEnd::Solid;
 }

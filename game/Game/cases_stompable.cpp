@@ -11,7 +11,7 @@
 #include "game/Game/level_state.h"
 #include "game/Game/sprite_moved.h"
 #include "game/frmMain/frmMain.h"
-#include "platform/core/clock.h"
+#include "platform/core/tick_stamp.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ void squash(TGKSprite& o, int animation, int drop) {
   o.SetAnimation(animation);
   o.SetY(o.GetY() + drop);
   o.SetSpeed(0);
-  o.Timer = now();
+  o.Timer = StampNow();
 }
 
 TCaseEnd walkingEnemy(TPlayerMove&, int i) {  // 54, 55, 56
@@ -99,10 +99,10 @@ void nextHop(TGKSprite& o) {
   } else if (o.Param2 == 3) {
     o.SetSpeed(jump);
     o.Param2 = kHopRest;
-    o.Timer = now();
+    o.Timer = StampNow();
   } else if (o.Param2 == kHopRest) {
     o.SetSpeed(0);
-    if (since(o.Timer) > kHopRestMs) {
+    if (MsSince(o.Timer) > kHopRestMs) {
       o.SetSpeed(jump / 1.5);
       o.SetDirection(o.GetX() < player().GetX() ? 1 : 31);
       o.Param2 = 0;
@@ -134,7 +134,7 @@ TCaseEnd wingedEnemy(TPlayerMove&, int i) {  // 163, 164
 
 TCaseEnd squashed(TPlayerMove&, int i) {  // 165, 166
   TGKSprite& o = spriteAt(i);
-  if (o.Enabled && since(o.Timer) > 400) {
+  if (o.Enabled && MsSince(o.Timer) > 400) {
     o.Disable();
     o.Hide();
   }
@@ -255,7 +255,7 @@ void kick(TGKSprite& o) {
   o.SetDirection(playerFacesRight() ? 8 : 24);
   o.SetSpeed(PlayerMedium(o) == MediumWater ? 2.5 : 5.0);
   if (Level.Carrying) {
-    if (!keyHeld(&TGKSpriteMgr::KeyDown)) o.Timer = now();
+    if (!keyHeld(&TGKSpriteMgr::KeyDown)) o.Timer = StampNow();
     SetCarrying(false, nullptr);
   }
 }
@@ -283,7 +283,7 @@ TCaseEnd shell(TPlayerMove&, int i) {  // 58, 108, 111-114, 225, 226
   if (!beside) return TCaseEnd::Solid;
   if (movingShellKind(o.Animation)) {
     const bool deep = playerFacesRight() ? b.x < p.right() - 3 : p.x + 3 < b.right();
-    if (o.GetSpeed() > 0 && deep && Level.HurtTimer == -1 && since(o.Timer) > kShellGraceMs) HurtPlayer();
+    if (o.GetSpeed() > 0 && deep && Level.HurtTimer == -1 && MsSince(o.Timer) > kShellGraceMs) HurtPlayer();
     return TCaseEnd::Solid;
   }
   if (keyHeld(&TGKSpriteMgr::KeyFire2))

@@ -54,7 +54,7 @@ void startBubbles() {
     const int index = Kind286Pool.first + k;
     if (index >= sprites.Count()) return;
     TGKSprite& bubble = sprites.GetSprite(index);
-    if (!bubble.Visible) bubble.Timer = Now() + delays[k];
+    if (!bubble.Visible) bubble.Timer = StampIn(delays[k]);
     bubble.State = 1;
   }
 }
@@ -91,7 +91,7 @@ bool touchesWater(const TContactBox& bubble) {
 
 TCaseEnd airBubble(TPlayerMove&, int i) {  // 286
   TGKSprite& s = SpriteAt(i);
-  if (!PastStamp(s.Timer) || s.State != 1) return TCaseEnd::Solid;
+  if (MsSince(s.Timer) <= 0 || s.State != 1) return TCaseEnd::Solid;
   s.Visible = !s.Visible;  // it blinks
   s.Param1 = 1 - s.Param1;
   s.Param2 = s.Param2 < 14 ? s.Param2 + 1 : 0;
@@ -183,9 +183,9 @@ TCaseEnd chasingFish(TPlayerMove&, int i) {  // 339
   TGKSprite& s = SpriteAt(i);
   if (!s.Enabled) return TCaseEnd::Solid;
   const TContactBox p(player());
-  if (MoreThanSince(300, s.Timer)) {
+  if (MsSince(s.Timer) > 300) {
     s.PointTo(p.x, p.y);
-    s.Timer = Now();
+    s.Timer = StampNow();
   }
   if (s.Param2 == 1) {
     s.SetSpeed(s.GetSpeed() + 0.02);

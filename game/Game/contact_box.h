@@ -1,13 +1,13 @@
 #pragma once
 // What the player's contact cases share: the rectangles they compare (a
 // sprite's rounded screen position with the size of its current frame), the
-// running level's sprites and keys, and tick stamps.
+// running level's sprites and keys, and tick stamps (platform/core/tick_stamp.h).
 #include <cstdint>
 
 #include "components/gkspts/sprite_mgr.h"
 #include "game/Game/level_state.h"
 #include "game/Game/sprite_moved.h"
-#include "platform/core/clock.h"
+#include "platform/core/tick_stamp.h"
 
 struct TContactBox {
   int x, y, w, h;
@@ -22,11 +22,10 @@ struct TContactBox {
 
 namespace contact {
 
-inline int now() { return static_cast<int>(platform::GetTickCount()); }
-// Milliseconds since a tick stamp, across the wrap of the tick count.
-inline int32_t since(int32_t stamp) {
-  return static_cast<int32_t>(platform::GetTickCount() - static_cast<uint32_t>(stamp));
-}
+using platform::MsSince;
+using platform::NoStamp;
+using platform::StampIn;
+using platform::StampNow;
 inline TGKSprite& spriteAt(int i) { return LevelSprites().Sprites.GetSprite(i); }
 inline TGKJumper& player() { return *Level.Player; }
 // One of the sprite manager's keys (KeyFire1, KeyDown...) is held.

@@ -5,18 +5,9 @@
 #include "game/Game/level_state.h"
 #include "game/Game/sprite_moved.h"
 #include "game/frmMain/frmMain.h"
-#include "platform/core/clock.h"
 #include "platform/core/random.h"
 
 namespace contact {
-
-int Now() { return static_cast<int>(platform::GetTickCount()); }
-
-bool MoreThanSince(int ms, int32_t stamp) {
-  return static_cast<int32_t>(platform::GetTickCount() - static_cast<uint32_t>(stamp)) > ms;
-}
-
-bool PastStamp(int32_t stamp) { return MoreThanSince(0, stamp); }
 
 TGKSprite& SpriteAt(int i) { return LevelSprites().Sprites.GetSprite(i); }
 
@@ -63,7 +54,7 @@ void MakeLavaFlame(int i) {
   flame.State = i;
   flame.SetEdgeActions(0);
   platform::Randomize();
-  flame.Timer = Now() + platform::Random(4000);
+  flame.Timer = StampIn(platform::Random(4000));
   flame.Disable();
   flame.Hide();
 }

@@ -11,13 +11,6 @@ class TGKSprite;
 
 namespace contact {
 
-// The tick count in ms, and whether more than ms have passed since a stamp
-// (a difference of ticks, so a wrap of the counter does not matter).
-int Now();
-bool MoreThanSince(int ms, int32_t stamp);
-// The tick count is past the stamp.
-bool PastStamp(int32_t stamp);
-
 TGKSprite& SpriteAt(int i);
 
 // The rectangle (l, t, r, b) shares a pixel with s (right and bottom exclusive).

@@ -11,7 +11,7 @@
 #include "game/Game/sprite_moved.h"
 #include "game/LevelAnimations/level_animations.h"
 #include "game/frmMain/frmMain.h"
-#include "platform/core/clock.h"
+#include "platform/core/tick_stamp.h"
 
 namespace {
 
@@ -153,7 +153,7 @@ void HitBonusBlock(int Index) {
   const int x = item.GetX(), y = item.GetY();
   item.StartPos = MakeLong((facesRight ? x : x + item.Width) + w.CameraX, y + w.CameraY);
   item.Param2 = Index;
-  item.Timer = static_cast<int32_t>(platform::GetTickCount());
+  item.Timer = platform::StampNow();
   item.SetEdgeActions(eaNone);
   if (Level.Options.Wrap) item.LeftAction = item.RightAction = eaWrap;
 }

@@ -20,8 +20,8 @@
 #include "game/Splash/screen_services.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/status_bar.h"
-#include "platform/core/clock.h"
 #include "platform/core/paths.h"
+#include "platform/core/tick_stamp.h"
 #include "platform/draw/gdi_bitmap.h"
 
 namespace {
@@ -320,7 +320,7 @@ void FollowPipeTarget() {
     WorldMap.WorldFileName = path;
     WorldMap.OpenLocks = false;
   } else {
-    WorldMap.ShowPlayerTime = int(platform::GetTickCount() + 500);
+    WorldMap.ShowPlayerTime = platform::StampIn(500);
   }
   GameShell.EntryMode = EntryNormal;
   // A node number no world can hold leaves the position as it is.

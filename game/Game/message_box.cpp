@@ -14,12 +14,14 @@ constexpr size_t kLineLength = 13;
 }
 
 std::vector<std::string> MessageBoxLines(const std::string& text) {
-  // Consecutive slots of 13 characters; a slot after the first that begins with
-  // a space shows the 12 characters after it.
+  // Line i after the first starts on the last character of the slot before it
+  // (the 13th, 26th ...), where a level's author puts the space between lines:
+  // a space there is skipped and the line is the 12 characters after it; any
+  // other character shows again at the start of the line.
   std::vector<std::string> lines;
   const size_t count = text.size() / kLineLength + 1;
   for (size_t i = 0; i < count; ++i) {
-    size_t start = kLineLength * i;
+    size_t start = i == 0 ? 0 : kLineLength * i - 1;
     size_t length = kLineLength;
     if (i > 0 && start < text.size() && text[start] == ' ') {
       ++start;

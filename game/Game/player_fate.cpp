@@ -7,7 +7,7 @@
 #include "game/Game/level_music.h"
 #include "game/Game/level_state.h"
 #include "game/frmMain/frmMain.h"
-#include "platform/core/clock.h"
+#include "platform/core/tick_stamp.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ void KillPlayer() {
   player->Controlled = false;
   player->SetSpeed(0);
 
-  deathEndTime = PlayTuneOnce(MusicDeath) ? -1 : static_cast<int>(platform::GetTickCount() + DeathTuneMs);
+  deathEndTime = PlayTuneOnce(MusicDeath) ? platform::NoStamp : platform::StampIn(DeathTuneMs);
 }
 
 bool PlayTuneOnce(const char* storedPath) {
@@ -65,15 +65,15 @@ void FinishDeathSequence() {
     ReturnToTitle();
     return;
   }
-  WorldMap.ShowPlayerTime = static_cast<int>(platform::GetTickCount() + 500);
+  WorldMap.ShowPlayerTime = platform::StampIn(500);
   WorldMap.MapPosition = 13;
   Level.ReturnToMap = true;
 }
 
 void CheckDeathSequenceEnd() {
-  if (!Level.PlayerDying || deathEndTime == -1) return;
-  if (static_cast<int32_t>(platform::GetTickCount() - static_cast<uint32_t>(deathEndTime)) >= 0)
-    FinishDeathSequence();
+  // No deadline: the tune's end notice finishes the sequence.
+  if (!Level.PlayerDying || deathEndTime == platform::NoStamp) return;
+  if (platform::MsSince(deathEndTime) >= 0) FinishDeathSequence();
 }
 
 namespace level_events_detail {

@@ -9,7 +9,7 @@
 #include "game/LevelAnimations/level_animations.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/shell_state.h"
-#include "platform/core/clock.h"
+#include "platform/core/tick_stamp.h"
 
 int NextPlayerFireball = 0;
 
@@ -27,7 +27,7 @@ void LevelKeyDown(int Key, TShiftState Shift) {
         Level.RestartLevel = true;
       } else {
         Level.LevelEnded = true;
-        WorldMap.ShowPlayerTime = static_cast<int>(platform::GetTickCount()) + 500;
+        WorldMap.ShowPlayerTime = platform::StampIn(500);
         WorldMap.MapPosition = 13;
         Level.ReturnToMap = true;
       }
@@ -61,7 +61,7 @@ void ThrowFireball(TGKJumper& p) {
   fireball.SetX(p.Direction == 8 ? p.GetX() + p.Width - fireball.Width : p.GetX());
   fireball.SetDirection(p.Direction);
   fireball.SetSpeed(5.0);
-  fireball.Timer = static_cast<int32_t>(platform::GetTickCount());
+  fireball.Timer = platform::StampNow();
   fireball.Enable();
   fireball.Show();
   NextPlayerFireball = (NextPlayerFireball + 1) & 1;

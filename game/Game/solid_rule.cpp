@@ -10,7 +10,7 @@
 #include "game/Game/walker_physics.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/shell_state.h"
-#include "platform/core/clock.h"
+#include "platform/core/tick_stamp.h"
 
 void StartWalkOff() {
   TGKJumper& p = *Level.Player;
@@ -76,17 +76,15 @@ bool LandingHit(const TGKJumper& p, const TGKSprite& s) {
 // Down held on a white panel long enough: true when the player drops through.
 bool DropsThrough(TGKJumper& p, TGKSprite& s) {
   if (!DropThroughKinds.contains(s.Animation) || !s.Enabled || !LevelKeyHeld(LevelSprites().KeyDown)) return false;
-  const uint32_t now = platform::GetTickCount();
-  if (s.Timer <= -1) {
-    s.Timer = static_cast<int32_t>(now);
+  if (s.Timer == platform::NoStamp) {
+    s.Timer = platform::StampNow();
     return false;
   }
-  if (static_cast<int64_t>(now) - static_cast<int64_t>(static_cast<uint32_t>(s.Timer)) <= DropThroughDelayMs)
-    return false;
+  if (platform::MsSince(s.Timer) <= DropThroughDelayMs) return false;
   LevelSprites().PlayerBehind = true;
   p.SetJumpState(jsFalling);
   p.SetY(p.GetY() + 5);
-  p.Timer = -1;
+  p.Timer = platform::NoStamp;
   return true;
 }
 

@@ -11,7 +11,7 @@
 #include "game/Game/walker_physics.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/shell_state.h"
-#include "platform/core/clock.h"
+#include "platform/core/tick_stamp.h"
 
 TGKSpriteMgr& LevelSprites() { return *fmMain->DXSprites; }
 TGKScreen& LevelScreen() { return *fmMain->DXScreen; }
@@ -58,7 +58,6 @@ void ActivateByWindow(TGKSprite& o) {
   const int right = clip.Right - 8 + m, bottom = clip.Bottom - 8 + m;
   const int x = o.GetX(), y = o.GetY();
   const bool onScreen = -m <= x && x <= right && -m <= y && y <= bottom;
-  const int now = static_cast<int>(platform::GetTickCount());
   if (o.Enabled && !onScreen) {
     const int sx = StartPosX(o) - fmMain->CameraX, sy = StartPosY(o) - fmMain->CameraY;
     if (-m <= sx && sx < right && -m <= sy && sy < bottom) return;  // its start point is in view
@@ -74,12 +73,12 @@ void ActivateByWindow(TGKSprite& o) {
     o.SetX(StartPosX(o) - fmMain->CameraX);
     o.SetY(StartPosY(o) - fmMain->CameraY);
   } else if (!o.Enabled && onScreen && o.Dormant != 0 && kind != 213) {
+    // Dormant stays set: a fire plant that stops itself on its open-mouthed
+    // frame is woken again by the window on the next move.
     o.Enable();
-    // Awake again: a sprite that another rule stops later must stay stopped.
-    o.Dormant = 0;
     if (WakeFacingKinds.contains(kind)) o.SetDirection(x < Level.Player->GetX() ? 8 : 24);
-    if (ShooterKinds.contains(kind)) o.Timer = now - 2000;
-    if (kind == 95) o.Timer = now + (Level.Options.AutoScrollX != 0 ? 7000 : 2000);
+    if (ShooterKinds.contains(kind)) o.Timer = platform::StampIn(-2000);
+    if (kind == 95) o.Timer = platform::StampIn(Level.Options.AutoScrollX != 0 ? 7000 : 2000);
   }
 }
 

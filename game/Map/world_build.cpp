@@ -14,8 +14,8 @@
 #include "game/Map/world_map.h"
 #include "game/Splash/screen_services.h"
 #include "game/frmMain/frmMain.h"
-#include "platform/core/clock.h"
 #include "platform/core/paths.h"
+#include "platform/core/tick_stamp.h"
 #include "platform/draw/gdi_bitmap.h"
 
 namespace {
@@ -48,8 +48,6 @@ std::optional<int> worldKind(const std::string& line) {
   if (ec != std::errc() || p != f.data() + f.size() || v < 0 || v >= WorldKindCount) return std::nullopt;
   return v;
 }
-
-int now() { return int(platform::GetTickCount()); }
 
 bool isEnded(int index) {
   const std::string name = std::to_string(index);
@@ -127,7 +125,7 @@ bool showDustWhereEnemyWasMet() {
   if (inSet(PathKinds, last.Animation)) {
     fmMain->ShowDust(last.GetX(), last.GetY());
     PlayScreenSound(SoundTransform);
-    m.ShowPlayerTime = now() + 500;
+    m.ShowPlayerTime = platform::StampIn(500);
   }
   return true;
 }
@@ -140,7 +138,7 @@ void wonLooks(TGKSprite& node, int s, const std::string& line, bool& dustWaits) 
   int kind = node.Animation;
   if ((inSet(WonLooks3, kind) || kind == wkCastle1) && here) {
     fmMain->ShowDust(node.GetX(), node.GetY());
-    m.ShowPlayerTime = now() + (kind == wkCastle1 ? 1000 : 500);
+    m.ShowPlayerTime = platform::StampIn(kind == wkCastle1 ? 1000 : 500);
   }
   if (kind == wkLock) {
     if (auto opened = worldKind(GetValue(line, 2))) {
@@ -241,7 +239,7 @@ void BuildWorldMap() {
   Level.SpriteTexts.clear();
 
   buildBackground(clip);
-  m.IntroCardStart = m.InitialInfo ? now() : -1;
+  m.IntroCardStart = m.InitialInfo ? platform::StampNow() : platform::NoStamp;
 
   const std::vector<std::string>& keys = fmMain->SpriteKeys;
   const TCell start = keys.empty() ? TCell{} : parseCell(keys.front()).value_or(TCell{});
@@ -299,8 +297,8 @@ void BuildWorldMap() {
       node.Param2 = intField(line, 4);
     }
     if (!fmMain->EndedNodes.empty() && won) wonLooks(node, s, line, dustWaits);
-    if (!fmMain->EndedNodes.empty() && (m.ShowPlayerTime == -1 || now() - m.ShowPlayerTime > 0))
-      m.ShowPlayerTime = now() + 1000;
+    if (!fmMain->EndedNodes.empty() && platform::MsSince(m.ShowPlayerTime) > 0)
+      m.ShowPlayerTime = platform::StampIn(1000);
     node.SetEdgeActions(0);
     node.SetMaxSpeed(10.0);
     node.Controlled = false;

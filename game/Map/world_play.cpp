@@ -11,10 +11,10 @@
 #include "game/Map/world_map.h"
 #include "game/Splash/screen_services.h"
 #include "game/frmMain/frmMain.h"
-#include "platform/core/clock.h"
 #include "platform/core/keys.h"
 #include "platform/core/paths.h"
 #include "platform/core/random.h"
+#include "platform/core/tick_stamp.h"
 
 namespace {
 
@@ -22,8 +22,10 @@ constexpr double kWalkSpeed = 2.5;
 constexpr int kEntryDelay = 500;
 constexpr int kIntroCardTime = 2500;
 
-int now() { return int(platform::GetTickCount()); }
-bool passed(int deadline) { return now() - deadline > 0; }
+using platform::MsSince;
+using platform::NoStamp;
+using platform::StampIn;
+using platform::StampNow;
 
 TGKSprites& sprites() { return fmMain->DXSprites->Sprites; }
 TGKSprite& player() { return sprites().GetSprite(MapPlayerSprite); }
@@ -49,7 +51,7 @@ void chooseNode(int enteredNode) {
   if (DisplayRunning()) FadeOutPalette(*fmMain->DXScreen, Level.Options.PaletteFX, 50);
   WorldMap.LastPosition = WorldMap.MapPosition;
   WorldMap.EnteredNode = enteredNode;
-  WorldMap.EnterNodeTime = now();
+  WorldMap.EnterNodeTime = StampNow();
   player().SetSpeed(0);
 }
 
@@ -125,13 +127,12 @@ bool isFirstWorldTune(const std::string& file) { return platform::sameText(platf
 
 void helpSignMoved(TGKSprite& sign) {
   if (WorldMap.ShowPlayerTime != -1 || WorldMap.InitialInfo) return;
-  const int t = now();
-  if (sign.Visible && t - sign.Timer > 1000) {
+  if (sign.Visible && MsSince(sign.Timer) > 1000) {
     sign.Hide();
-    sign.Timer = t;
-  } else if (!sign.Visible && t - sign.Timer > 300) {
+    sign.Timer = StampNow();
+  } else if (!sign.Visible && MsSince(sign.Timer) > 300) {
     sign.Show();
-    sign.Timer = t;
+    sign.Timer = StampNow();
   }
 }
 
@@ -152,7 +153,7 @@ void starMoved(TGKSprite& star) {
     star.Disable();
     star.Hide();
     WorldMap.IntroCardStart = -1;
-    if (WorldMap.ShowPlayerTime == -1) WorldMap.ShowPlayerTime = now() + 400;
+    if (WorldMap.ShowPlayerTime == -1) WorldMap.ShowPlayerTime = StampIn(400);
   }
 }
 
@@ -305,7 +306,7 @@ void DrawWorldIntroCard() {
       back.Draw(small ? cx : cx - 1, small ? cy + 1 : cy - 5, *screen.ImageSurfaces[size_t(face)], true);
     }
   }
-  if (WorldMap.IntroCardStart >= 0 && now() - WorldMap.IntroCardStart <= kIntroCardTime) return;
+  if (WorldMap.IntroCardStart != NoStamp && MsSince(WorldMap.IntroCardStart) <= kIntroCardTime) return;
   WorldMap.InitialInfo = false;
   for (int i = MapFirstStar; i < MapFirstStar + MapStarCount; ++i)
     if (TGKSprite* star = spriteAt(i)) {
@@ -329,7 +330,7 @@ void WorldMapFrame() {
   }
   if (w.InitialInfo) DrawWorldIntroCard();
 
-  if (w.EnterNodeTime != -1 && now() - w.EnterNodeTime > kEntryDelay) {
+  if (w.EnterNodeTime != NoStamp && MsSince(w.EnterNodeTime) > kEntryDelay) {
     enterChosenNode();
     // A level is up: the rest of this frame belongs to the map.
     if (fmMain->ScreenState() == ssLevel) return;
@@ -342,7 +343,7 @@ void WorldMapFrame() {
   if (isFirstWorldTune(audio.MusicFileName()) && !audio.MusicPlaying() && GameShell.PlayMusic && !Level.LevelLoaded &&
       w.EnterNodeTime == -1)
     audio.PlayMusic();
-  if (w.ShowPlayerTime >= 0 && passed(w.ShowPlayerTime) && sprites().Count() > 0) {
+  if (w.ShowPlayerTime != NoStamp && MsSince(w.ShowPlayerTime) > 0 && sprites().Count() > 0) {
     player().Enable();
     player().Show();
     w.ShowPlayerTime = -1;

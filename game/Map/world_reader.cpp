@@ -14,8 +14,8 @@
 #include "game/Splash/title_screen.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/status_bar.h"
-#include "platform/core/clock.h"
 #include "platform/core/paths.h"
+#include "platform/core/tick_stamp.h"
 
 TWorldMapState WorldMap;
 
@@ -44,7 +44,7 @@ void readWorldOptions(const platform::IniFile& ini) {
   o.FillColor = ini.readInteger(kOptions, "FillColor", 0);
   if (WorldMap.InitialInfo) {
     WorldMap.InitialInfo = ini.readBool(kOptions, "InitialInfo", true);
-    if (!WorldMap.InitialInfo) WorldMap.ShowPlayerTime = int(platform::GetTickCount() + 500);
+    if (!WorldMap.InitialInfo) WorldMap.ShowPlayerTime = platform::StampIn(500);
   }
   o.Name = ini.readString(kOptions, "Name", "");
   o.ShortName = ini.readString(kOptions, "ShortName", o.Name);

@@ -10,9 +10,12 @@ namespace platform {
 class GdiBitmap;
 }
 
-// The sound side of the screens. The default forwards effects to the main
-// window's audio; the music player and the sound library join it once they
-// exist. Tests install their own to hear what was played.
+// The sound side of the screens. The main window binds its own at start-up
+// (BindScreenAudio), with the music player, the sound library and the coin and
+// brick rings. The default, in use until then and in tests, plays effects
+// through the main window's audio, only steps the coin and brick ring indices
+// (no sound), loads no sound library and only records the music asked of it.
+// Tests install their own to hear what was played.
 class TScreenAudio {
  public:
   virtual ~TScreenAudio() = default;

@@ -266,10 +266,9 @@ void TfmMain::DXScreenFlip() {
                               : waitForFrameDelay(clock, GameShell.FrameDelay);
   FrameTime = static_cast<int>(waited - static_cast<uint32_t>(LastFrameEnd));
 
-  const uint32_t now = platform::GetTickCount();
-  if (GameShell.PendingExtraLives > 0 && now - static_cast<uint32_t>(ExtraLifeSoundTime) > 800) {
+  if (GameShell.PendingExtraLives > 0 && platform::MsSince(ExtraLifeSoundTime) > 800) {
     PlaySoundEffect(SoundOneUp);
-    ExtraLifeSoundTime = static_cast<int>(now);
+    ExtraLifeSoundTime = platform::StampNow();
     --GameShell.PendingExtraLives;
   }
 
@@ -383,7 +382,7 @@ void TfmMain::AddLives(int N) {
   if (Level.Lives < 100 - N) Level.Lives += N;
   PlaySoundEffect(SoundOneUp);
   GameShell.PendingExtraLives = N - 1;
-  ExtraLifeSoundTime = static_cast<int>(platform::GetTickCount());
+  ExtraLifeSoundTime = platform::StampNow();
 }
 
 void TfmMain::RemoveLives(int N) { Level.Lives -= N; }
@@ -456,7 +455,7 @@ void TfmMain::MenuClick(const std::string& name) {
     Level.RestartLevel = true;
   } else if (name == "mnuReturnToMap") {
     Level.LevelEnded = true;
-    WorldMap.ShowPlayerTime = static_cast<int>(platform::GetTickCount() + 500);
+    WorldMap.ShowPlayerTime = platform::StampIn(500);
     WorldMap.MapPosition = 13;
     Level.ReturnToMap = true;
   } else if (name == "mnuSecretCode") {

@@ -19,6 +19,7 @@
 #include "game/frmMain/shell_state.h"
 #include "game/frmMain/timer.h"
 #include "platform/core/ini_file.h"
+#include "platform/core/tick_stamp.h"
 
 namespace platform {
 class Form;
@@ -111,8 +112,9 @@ class TfmMain {
   int NextCardSlot = 0;
   int CardBonusLives = 0;
   std::vector<std::string> EndedNodes;
-  int RunMeter = 0, RunMeterFullTime = 0, RunMeterBlinkTime = 0;
-  int ExtraLifeSoundTime = 0;
+  int RunMeter = 0;
+  int RunMeterFullTime = platform::NoStamp, RunMeterBlinkTime = platform::NoStamp;  // tick stamps
+  int ExtraLifeSoundTime = platform::NoStamp;
   std::vector<std::string> WanderPositions;
   std::vector<std::string> ScratchList;
   std::string WebSiteURL;

@@ -8,9 +8,9 @@
 #include "game/Game/level_state.h"
 #include "game/Map/world_map.h"
 #include "game/frmMain/frmMain.h"
-#include "platform/core/clock.h"
 #include "platform/core/ini_file.h"
 #include "platform/core/paths.h"
+#include "platform/core/tick_stamp.h"
 
 namespace {
 
@@ -175,7 +175,7 @@ void ApplySavedState(const TSavedState& state) {
       // entry, no intro card left half shown; he appears as after a return.
       WorldMap.EnterNodeTime = -1;
       WorldMap.IntroCardStart = -1;
-      WorldMap.ShowPlayerTime = static_cast<int>(platform::GetTickCount() + kShowPlayerDelayMs);
+      WorldMap.ShowPlayerTime = platform::StampIn(kShowPlayerDelayMs);
       OpenWorldFile(SavedStatePath(state.MapFile, exeDir));
       break;
     case ssLevel:

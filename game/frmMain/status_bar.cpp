@@ -12,8 +12,8 @@
 #include "components/gkspts/sprite_mgr.h"
 #include "game/Game/level_state.h"
 #include "game/frmMain/frmMain.h"
-#include "platform/core/clock.h"
 #include "platform/core/paths.h"
+#include "platform/core/tick_stamp.h"
 #include "platform/draw/gdi_bitmap.h"
 
 namespace {
@@ -144,7 +144,6 @@ void TfmMain::DrawStatusBar() {
   const int T = s.GetClipRect().Bottom;
   if (T == back.Height) return;
   const int W = back.Width;
-  const uint32_t now = platform::GetTickCount();
 
   platform::Canvas& c = *back.Canvas;
   c.Brush = {platform::TColor(Level.Options.FillColor) & 0xFFFFFF, platform::bsSolid};
@@ -171,7 +170,7 @@ void TfmMain::DrawStatusBar() {
       c.Polygon(triangle);
     }
     if (RunMeter >= 6) {
-      const uint32_t since = now - uint32_t(RunMeterBlinkTime);
+      const int32_t since = platform::MsSince(RunMeterBlinkTime);
       if (since > 100) {
         c.RoundRect(119, T + 8, 134, T + 15, 5, 5);
         for (TPoint p : {TPoint{120, T + 9}, TPoint{120, T + 13}, TPoint{132, T + 9}, TPoint{132, T + 13}})
@@ -182,7 +181,7 @@ void TfmMain::DrawStatusBar() {
         c.Polygon(badge);
         c.SetPixel(128, T + 12, platform::clWhite);
       }
-      if (since > 200) RunMeterBlinkTime = int(now);
+      if (since > 200) RunMeterBlinkTime = platform::StampNow();
     }
     c.Brush.Style = platform::bsClear;
     back.Canvas->Release();

@@ -17,6 +17,9 @@
 #include "platform/core/keys.h"
 #include "tools/tqrun/level_run.h"
 
+// A key script of this folder, its frames counted from the frame after `start`.
+std::vector<TKeyEvent> KeyScriptFrom(const char* file, int start);
+
 class DefaultGamePlay : public ::testing::Test {
  protected:
   static constexpr int kWaitFrames = 1200;  // 30 s of the fake clock: longer than any wait of the map or a level end
@@ -83,9 +86,15 @@ class DefaultGamePlay : public ::testing::Test {
     ASSERT_TRUE(Level.Player);
     ASSERT_EQ(Level.LevelFileName, GameShell.ExeDir + "levels\\1-1.tql");
   }
+  // Level 1-1, just entered, played with its key script to its end without a death.
+  void winTheFirstLevel() {
+    const std::vector<TKeyEvent> script = KeyScriptFrom("1-1.keys", run->Frame());
+    for (int i = 0; i < 600 && !Level.LevelEnded; ++i) {
+      run->RunFrame(script);
+      ASSERT_FALSE(Level.PlayerDying) << "frame " << i;
+    }
+    ASSERT_TRUE(Level.LevelEnded);
+  }
 
   std::unique_ptr<TLevelRun> run;
 };
-
-// A key script of this folder, its frames counted from the frame after `start`.
-std::vector<TKeyEvent> KeyScriptFrom(const char* file, int start);

@@ -44,6 +44,36 @@ INSTANTIATE_TEST_SUITE_P(Faces, CardBonusAfterTheMap,
 
 class DefaultGameFromTheTitle : public DefaultGamePlay {};
 
+// The game played with the tick count at 1000, past 2^31 (where it reads
+// negative as an int) and just before its wrap to 0.
+class DefaultGameAtTickCount : public DefaultGamePlay, public ::testing::WithParamInterface<uint32_t> {
+ protected:
+  void SetUp() override {
+    DefaultGamePlay::SetUp();
+    run.reset();
+    run = std::make_unique<TLevelRun>(TQ_STAGE_DIR, GetParam());
+  }
+};
+
+// The map brings the player out, level 1-1 is entered from it and won with its
+// key script, and the map comes back with the node won, at any tick count.
+TEST_P(DefaultGameAtTickCount, TheFirstLevelIsEnteredFromTheMapWonAndLeft) {
+  openTheGame();
+  enterTheFirstLevel();
+  if (HasFatalFailure()) return;
+  const int node = WorldMap.EnteredNode;
+  winTheFirstLevel();
+  if (HasFatalFailure()) return;
+  ASSERT_TRUE(framesUntil([&] { return mapReady(); }));
+  EXPECT_NE(std::find(main().EndedNodes.begin(), main().EndedNodes.end(), std::to_string(node)),
+            main().EndedNodes.end());
+}
+
+INSTANTIATE_TEST_SUITE_P(TickCounts, DefaultGameAtTickCount, ::testing::Values(1000u, (1u << 31) + 1000u, 0u - 1000u),
+                         [](const ::testing::TestParamInfo<uint32_t>& info) {
+                           return info.param == 1000u ? "Early" : info.param == (1u << 31) + 1000u ? "PastHalf" : "BeforeWrap";
+                         });
+
 // Level 1-1 entered from the map and won with its key script: the card it ends
 // on, the third of a kind, gives the lives of its face, and the map shows the
 // node won.
@@ -52,13 +82,9 @@ TEST_F(DefaultGameFromTheTitle, TheFirstLevelIsWonWithTheCardBonusOfItsFace) {
   enterTheFirstLevel();
   if (HasFatalFailure()) return;
   const int node = WorldMap.EnteredNode;
-  const std::vector<TKeyEvent> script = KeyScriptFrom("1-1.keys", run->Frame());
   const int lives = Level.Lives;
-  for (int i = 0; i < 600 && !Level.LevelEnded; ++i) {
-    run->RunFrame(script);
-    ASSERT_FALSE(Level.PlayerDying) << "frame " << i;
-  }
-  ASSERT_TRUE(Level.LevelEnded);
+  winTheFirstLevel();
+  if (HasFatalFailure()) return;
   const int face = Level.EndCard;
   ASSERT_EQ(main().Cards, (std::array<int, 3>{face, 0, 0}));
   const std::array<int, 3> faces{99, 100, 101}, bonus{2, 3, 5};

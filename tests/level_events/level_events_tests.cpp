@@ -298,15 +298,18 @@ TEST_F(LevelEvents, FreezesNestAndRestoreEverySpriteAsItWas) {
   EXPECT_TRUE(sprite(walking).Enabled);
 }
 
-TEST(MessageBoxLines, ThirteenCharactersALineWithoutRepeats) {
+TEST(MessageBoxLines, ThirteenCharactersALineBreakingAtTheSpacesEveryThirteenth) {
   const struct {
     std::string text;
     std::vector<std::string> lines;
   } cases[] = {{"", {""}},
                {"Hola", {"HOLA"}},
-               {"ABCDEFGHIJKLM", {"ABCDEFGHIJKLM", ""}},
                {"hello world, how are you", {"HELLO WORLD, ", "HOW ARE YOU"}},
-               {"ABCDEFGHIJKLM NOPQRSTUVWXYZ", {"ABCDEFGHIJKLM", "NOPQRSTUVWXY", "Z"}}};
+               // Spaces as 13th and 26th characters: the lines between them.
+               {"Pulsa abajo  para entrar  y salir", {"PULSA ABAJO  ", "PARA ENTRAR ", "Y SALIR"}},
+               // Anything else there starts the next line again.
+               {"ABCDEFGHIJKLM", {"ABCDEFGHIJKLM", "M"}},
+               {"ABCDEFGHIJKLM NOPQRSTUVWXYZ", {"ABCDEFGHIJKLM", "M NOPQRSTUVWX", "YZ"}}};
   for (const auto& c : cases) EXPECT_EQ(MessageBoxLines(c.text), c.lines) << c.text;
 }
 

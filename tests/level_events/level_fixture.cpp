@@ -100,6 +100,17 @@ TCaseEnd LevelFixture::contact(int i) {
   return run ? run(move, i) : TCaseEnd::Solid;
 }
 
+void LevelFixture::addImagesUpTo(int count) {
+  TGKScreen& screen = *w().DXScreen;
+  while (screen.ImageCount < count) {
+    auto s = TGKSurface::CreateOffscreen(*screen.DirectDraw, 16, 16, 8);
+    s->Erase(1);
+    s->SetColorKey(0);
+    screen.ImageSurfaces.push_back(std::move(s));
+    screen.ImageCount = static_cast<int>(screen.ImageSurfaces.size());
+  }
+}
+
 void LevelFixture::hold(uint16_t key) { platform::keyState().keyDown(key); }
 void LevelFixture::release(uint16_t key) { platform::keyState().keyUp(key); }
 

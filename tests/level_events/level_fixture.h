@@ -37,6 +37,8 @@ class LevelFixture : public ::testing::Test {
   }
   void hold(uint16_t key);
   void release(uint16_t key);
+  // More plain 16 x 16 images, up to count (frames of the late kinds lie past 600).
+  void addImagesUpTo(int count);
   // A file of the program folder.
   void writeFile(const std::string& name, const std::string& text = "[Options]\r\n");
 

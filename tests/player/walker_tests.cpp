@@ -158,7 +158,7 @@ TEST(ActivationWindow, WakesFacingThePlayerAndOnlyWhatItPutToSleep) {
   ActivateByWindow(stopped);
   EXPECT_TRUE(sleeper.Enabled);
   EXPECT_EQ(sleeper.Direction, 8);
-  EXPECT_EQ(sleeper.Dormant, 0) << "awake again, so a rule that stops it later is final";
+  EXPECT_EQ(sleeper.Dormant, 1) << "it stays marked as the window's, so the window wakes it again";
   EXPECT_FALSE(stopped.Enabled);
   // A shooter gets its timer set back.
   TGKSprite& cannon = world.sprite(97, 60, 60, 16, 16);

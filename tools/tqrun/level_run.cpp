@@ -14,7 +14,7 @@
 #include "platform/core/paths.h"
 #include "platform/core/random.h"
 
-TLevelRun::TLevelRun(const std::string& gameDir) {
+TLevelRun::TLevelRun(const std::string& gameDir, uint32_t startTick) : clock_(startTick) {
   if (!std::filesystem::is_directory(gameDir)) throw ERunArgument("no program folder \"" + gameDir + "\"");
   std::string folder = std::filesystem::absolute(gameDir).string();
   if (folder.back() != '/') folder += '/';

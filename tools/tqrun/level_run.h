@@ -22,8 +22,9 @@ struct TFrameState {
 class TLevelRun {
  public:
   // Opens the program folder gameDir (its Hopz.ini, libraries and music) and
-  // starts the screen. Throws ERunArgument when the folder does not exist.
-  explicit TLevelRun(const std::string& gameDir);
+  // starts the screen with the clock's tick count at startTick. Throws
+  // ERunArgument when the folder does not exist.
+  explicit TLevelRun(const std::string& gameDir, uint32_t startTick = 1000);
   ~TLevelRun();
   TLevelRun(const TLevelRun&) = delete;
   TLevelRun& operator=(const TLevelRun&) = delete;
@@ -50,7 +51,7 @@ class TLevelRun {
  private:
   int keyCode(const std::string& key) const;
 
-  platform::FakeClock clock_{1000};
+  platform::FakeClock clock_;
   platform::HeadlessForm form_{640, 480};
   std::unique_ptr<TfmMain> main_;
   int frame_ = 0;
