@@ -7,6 +7,8 @@ int32_t Fixed16::fromDouble(double value) {
   // nearbyint rounds to nearest with ties to even in the default rounding mode.
   double r = std::nearbyint(value * 65536.0);
   if (!std::isfinite(r)) return 0;
+  // Within 32 bits the wrap below leaves the value as it is.
+  if (r >= -2147483648.0 && r < 2147483648.0) return static_cast<int32_t>(r);
   r = std::fmod(r, 4294967296.0);  // exact; keeps |r| below 2^32
   return wrap(static_cast<uint32_t>(static_cast<int64_t>(r)));
 }

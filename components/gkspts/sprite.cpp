@@ -13,6 +13,13 @@ TGKSprite::TGKSprite(TGKSpriteMgr& manager, int32_t tag) : Manager(&manager), Ta
 }
 
 void TGKSprite::UpdateVelocity() {
+  // At rest, as level objects are on every frame, both products are 0 whatever
+  // the direction: no floating-point round trip.
+  if (Speed == Fixed16()) {
+    checkDirection(Direction);
+    VelocityX = VelocityY = Fixed16();
+    return;
+  }
   VelocityX = Fixed16(GetSpeed() * DirectionX(Direction));
   VelocityY = Fixed16(GetSpeed() * DirectionY(Direction));
 }

@@ -25,11 +25,6 @@ int TGKSprites::AddJumper(int32_t tag, int x, int y, int direction, double speed
   return Append(std::make_unique<TGKJumper>(manager_, tag, x, y, direction, speed, animation));
 }
 
-TGKSprite& TGKSprites::GetSprite(int index) const {
-  checkListIndex(index, Count());
-  return *items_[static_cast<size_t>(index)];
-}
-
 void TGKSprites::Clear() {
   if (passDepth_ > 0) {
     for (auto& s : items_) retired_.push_back(std::move(s));

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "components/gkspts/animations.h"
+#include "components/gkspts/list_index.h"
 #include "components/gkspts/sprite.h"
 
 class TGKScreen;
@@ -35,7 +36,11 @@ class TGKSprites {
   int AddJumper(int32_t tag, int x, int y, int direction, double speed, int animation);
 
   // Throws std::out_of_range "List index out of bounds (i)" for a bad index.
-  TGKSprite& GetSprite(int index) const;
+  // Inline: the game's per-frame loops call it for every sprite.
+  TGKSprite& GetSprite(int index) const {
+    checkListIndex(index, Count());
+    return *items_[static_cast<size_t>(index)];
+  }
   int Count() const { return static_cast<int>(items_.size()); }
   // Frees every sprite. During a move pass the sprites are freed when the pass
   // ends, so that the sprite being moved stays valid for the rest of its move.

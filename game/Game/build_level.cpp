@@ -481,10 +481,13 @@ void BuildLevel() {
   buildBackground();
   addPlayer();
   addEffectPools();
-  const std::vector<std::string>& keys = fmMain->SpriteKeys;
-  for (size_t i = 1; i < keys.size(); ++i) {
-    const TLevelCell cell = LevelCellOfKey(keys[i]);
-    AddLevelObject(cell.column, cell.row, keys[i] + "=" + Level.LevelIni->readString("Sprites", keys[i], ""));
+  // [Sprites] in one pass, in the order of fmMain->SpriteKeys (read from the same
+  // section); its first line is the player's start.
+  const auto objects = Level.LevelIni->readSectionEntries("Sprites");
+  for (size_t i = 1; i < objects.size(); ++i) {
+    const auto& [key, value] = objects[i];
+    const TLevelCell cell = LevelCellOfKey(key);
+    AddLevelObject(cell.column, cell.row, key + "=" + value);
   }
   resetPlayState();
   PlaceEnteringPlayer();

@@ -270,11 +270,13 @@ void BuildWorldMap() {
   startNode.SetEdgeActions(0);
   startNode.Controlled = false;
 
+  // [Sprites] in one pass, in the order of keys (read from the same section).
   const platform::IniFile* ini = Level.LevelIni.get();
+  const auto nodes = ini ? ini->readSectionEntries("Sprites") : std::vector<std::pair<std::string, std::string>>();
   bool dustWaits = false;
-  for (size_t n = 1; n < keys.size(); ++n) {
-    const std::optional<TCell> cell = parseCell(keys[n]);
-    const std::string line = ini ? ini->readString("Sprites", keys[n], "") : std::string();
+  for (size_t n = 1; n < nodes.size(); ++n) {
+    const std::optional<TCell> cell = parseCell(nodes[n].first);
+    const std::string& line = nodes[n].second;
     const std::optional<int> kind = worldKind(line);
     // Only world kinds belong on a map (a level played as a game has others).
     if (!cell || !kind) continue;

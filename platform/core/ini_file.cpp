@@ -1,5 +1,6 @@
 #include "platform/core/ini_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -69,7 +70,8 @@ bool parseInteger(const std::string& text, int& out) {
 IniFile::IniFile(fs::path path) : path_(std::move(path)) { reload(); }
 
 void IniFile::reload() {
-  lines_.clear();
+  sections_.assign(1, Section{});
+  sectionIndex_.clear();
   modified_ = false;
   std::ifstream in(path_, std::ios::binary);
   if (!in) return;
@@ -80,16 +82,36 @@ void IniFile::reload() {
 }
 
 void IniFile::loadFromText(std::string_view text) {
-  lines_.clear();
+  std::vector<Line> parsed;
+  parsed.reserve(size_t(std::count(text.begin(), text.end(), '\n')) + 1);
   size_t start = 0;
   while (start < text.size()) {
     size_t end = text.find('\n', start);
     if (end == std::string_view::npos) end = text.size();
     std::string_view line = text.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines_.push_back(parseLine(std::string(line)));
+    parsed.push_back(parseLine(std::string(line)));
     start = end + 1;
   }
+  // Each section's lines and index are sized once: a large section is not regrown line by line.
+  sections_.assign(1, Section{});
+  size_t i = 0;
+  while (true) {
+    Section& section = sections_.back();
+    size_t end = i;
+    while (end < parsed.size() && !parsed[end].isSection) ++end;
+    section.body.reserve(end - i);
+    section.keys.reserve(end - i);
+    for (; i < end; ++i) {
+      if (parsed[i].isKey) section.keys.emplace(parsed[i].name, section.body.size());
+      section.body.push_back(std::move(parsed[i]));
+    }
+    if (i == parsed.size()) break;
+    sections_.emplace_back();
+    sections_.back().hasHeader = true;
+    sections_.back().header = std::move(parsed[i++]);
+  }
+  indexSections();
   modified_ = true;
 }
 
@@ -114,9 +136,13 @@ IniFile::Line IniFile::parseLine(std::string text) {
 
 std::string IniFile::toText() const {
   std::string out;
-  for (const Line& line : lines_) {
+  auto add = [&out](const Line& line) {
     out += line.text;
     out += "\r\n";
+  };
+  for (const Section& section : sections_) {
+    if (section.hasHeader) add(section.header);
+    for (const Line& line : section.body) add(line);
   }
   return out;
 }
@@ -148,41 +174,78 @@ void IniFile::saveAs(const fs::path& path) {
   modified_ = false;
 }
 
+size_t IniFile::NameHash::operator()(std::string_view name) const noexcept {
+  size_t h = 14695981039346656037ull;
+  for (char c : name) {
+    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  }
+  return h;
+}
+
+bool IniFile::NameEqual::operator()(std::string_view a, std::string_view b) const noexcept { return sameText(a, b); }
+
+void IniFile::indexKeys(Section& section) {
+  section.keys.clear();
+  for (size_t i = 0; i < section.body.size(); ++i)
+    if (section.body[i].isKey) section.keys.emplace(section.body[i].name, i);
+}
+
+void IniFile::indexSections() {
+  sectionIndex_.clear();
+  for (size_t i = 1; i < sections_.size(); ++i) sectionIndex_.emplace(sections_[i].header.name, i);
+}
+
 size_t IniFile::findSection(std::string_view section) const {
-  for (size_t i = 0; i < lines_.size(); ++i)
-    if (lines_[i].isSection && sameText(lines_[i].name, section)) return i;
-  return npos;
+  auto it = sectionIndex_.find(section);
+  return it == sectionIndex_.end() ? npos : it->second;
 }
 
-size_t IniFile::sectionEnd(size_t h) const {
-  size_t i = h + 1;
-  while (i < lines_.size() && !lines_[i].isSection) ++i;
-  return i;
+size_t IniFile::findKey(const Section& section, std::string_view key) {
+  auto it = section.keys.find(key);
+  return it == section.keys.end() ? npos : it->second;
 }
 
-size_t IniFile::findKey(size_t header, std::string_view key) const {
-  if (header == npos) return npos;
-  size_t end = sectionEnd(header);
-  for (size_t i = header + 1; i < end; ++i)
-    if (lines_[i].isKey && sameText(lines_[i].name, key)) return i;
-  return npos;
+const IniFile::Line* IniFile::findKeyLine(std::string_view section, std::string_view key) const {
+  size_t s = findSection(section);
+  if (s == npos) return nullptr;
+  size_t k = findKey(sections_[s], key);
+  return k == npos ? nullptr : &sections_[s].body[k];
+}
+
+void IniFile::insertLine(size_t s, size_t pos, Line line) {
+  Section& section = sections_[s];
+  if (!line.isSection) {
+    if (line.isKey) section.keys.emplace(line.name, pos);
+    section.body.insert(section.body.begin() + long(pos), std::move(line));
+    return;
+  }
+  Section tail;
+  tail.hasHeader = true;
+  tail.header = std::move(line);
+  tail.body.assign(std::make_move_iterator(section.body.begin() + long(pos)), std::make_move_iterator(section.body.end()));
+  section.body.erase(section.body.begin() + long(pos), section.body.end());
+  indexKeys(section);
+  indexKeys(tail);
+  sections_.insert(sections_.begin() + long(s + 1), std::move(tail));
+  indexSections();
 }
 
 bool IniFile::sectionExists(std::string_view section) const { return findSection(section) != npos; }
 
 bool IniFile::valueExists(std::string_view section, std::string_view key) const {
-  return findKey(findSection(section), key) != npos;
+  return findKeyLine(section, key) != nullptr;
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view def) const {
-  size_t i = findKey(findSection(section), key);
-  return i == npos ? std::string(def) : unquote(lines_[i].value);
+  const Line* line = findKeyLine(section, key);
+  return line ? unquote(line->value) : std::string(def);
 }
 
 int IniFile::readInteger(std::string_view section, std::string_view key, int def) const {
-  size_t i = findKey(findSection(section), key);
+  const Line* line = findKeyLine(section, key);
   int value = def;
-  if (i == npos || !parseInteger(unquote(lines_[i].value), value)) return def;
+  if (!line || !parseInteger(unquote(line->value), value)) return def;
   return value;
 }
 
@@ -193,21 +256,26 @@ bool IniFile::readBool(std::string_view section, std::string_view key, bool def)
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
   modified_ = true;
   Line line = parseLine(std::string(key) + "=" + std::string(value));
-  size_t header = findSection(section);
-  if (header == npos) {
-    lines_.push_back(parseLine("[" + std::string(section) + "]"));
-    lines_.push_back(std::move(line));
+  size_t s = findSection(section);
+  if (s == npos) {
+    sections_.emplace_back();
+    sections_.back().hasHeader = true;
+    sections_.back().header = parseLine("[" + std::string(section) + "]");
+    sectionIndex_.emplace(sections_.back().header.name, sections_.size() - 1);
+    insertLine(sections_.size() - 1, 0, std::move(line));
     return;
   }
-  size_t existing = findKey(header, key);
+  Section& target = sections_[s];
+  size_t existing = findKey(target, key);
   if (existing != npos) {
-    lines_[existing] = std::move(line);
+    // The index keeps its entry: the new line's name differs at most in case.
+    target.body[existing] = std::move(line);
     return;
   }
   // After the section's last non-blank line, so blank separators stay before the next section.
-  size_t pos = sectionEnd(header);
-  while (pos > header + 1 && trim(lines_[pos - 1].text).empty()) --pos;
-  lines_.insert(lines_.begin() + long(pos), std::move(line));
+  size_t pos = target.body.size();
+  while (pos > 0 && trim(target.body[pos - 1].text).empty()) --pos;
+  insertLine(s, pos, std::move(line));
 }
 
 void IniFile::writeInteger(std::string_view section, std::string_view key, int value) {
@@ -218,45 +286,60 @@ void IniFile::writeBool(std::string_view section, std::string_view key, bool val
   writeString(section, key, value ? "1" : "0");
 }
 
+// Lines after the deleted one move up, and a later duplicate becomes the key's
+// first line: the section's index is built again.
 void IniFile::deleteKey(std::string_view section, std::string_view key) {
-  size_t i = findKey(findSection(section), key);
+  size_t s = findSection(section);
+  if (s == npos) return;
+  Section& target = sections_[s];
+  size_t i = findKey(target, key);
   if (i == npos) return;
-  lines_.erase(lines_.begin() + long(i));
+  target.body.erase(target.body.begin() + long(i));
+  indexKeys(target);
   modified_ = true;
 }
 
+// A later section of the same name, if any, becomes the one that name finds.
 void IniFile::eraseSection(std::string_view section) {
-  size_t header = findSection(section);
-  if (header == npos) return;
-  lines_.erase(lines_.begin() + long(header), lines_.begin() + long(sectionEnd(header)));
+  size_t s = findSection(section);
+  if (s == npos) return;
+  sections_.erase(sections_.begin() + long(s));
+  indexSections();
   modified_ = true;
 }
 
 std::vector<std::string> IniFile::readSection(std::string_view section) const {
   std::vector<std::string> keys;
-  size_t header = findSection(section);
-  if (header == npos) return keys;
-  size_t end = sectionEnd(header);
-  for (size_t i = header + 1; i < end; ++i)
-    if (lines_[i].isKey) keys.push_back(lines_[i].name);
+  size_t s = findSection(section);
+  if (s == npos) return keys;
+  for (const Line& line : sections_[s].body)
+    if (line.isKey) keys.push_back(line.name);
   return keys;
 }
 
 std::vector<std::string> IniFile::readSections() const {
   std::vector<std::string> names;
-  for (const Line& line : lines_)
-    if (line.isSection) names.push_back(line.name);
+  for (size_t i = 1; i < sections_.size(); ++i) names.push_back(sections_[i].header.name);
   return names;
 }
 
 std::vector<std::string> IniFile::readSectionValues(std::string_view section) const {
   std::vector<std::string> values;
-  size_t header = findSection(section);
-  if (header == npos) return values;
-  size_t end = sectionEnd(header);
-  for (size_t i = header + 1; i < end; ++i)
-    if (lines_[i].isKey) values.push_back(lines_[i].name + "=" + lines_[i].value);
+  size_t s = findSection(section);
+  if (s == npos) return values;
+  for (const Line& line : sections_[s].body)
+    if (line.isKey) values.push_back(line.name + "=" + line.value);
   return values;
+}
+
+std::vector<std::pair<std::string, std::string>> IniFile::readSectionEntries(std::string_view section) const {
+  std::vector<std::pair<std::string, std::string>> entries;
+  size_t s = findSection(section);
+  if (s == npos) return entries;
+  const Section& found = sections_[s];
+  for (const Line& line : found.body)
+    if (line.isKey) entries.emplace_back(line.name, unquote(found.body[findKey(found, line.name)].value));
+  return entries;
 }
 
 void writeKeysIntoFileOnDisk(const fs::path& path, const std::function<void(IniFile&)>& writes) {

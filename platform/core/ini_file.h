@@ -2,12 +2,15 @@
 // Windows profile (INI) files: case-insensitive sections and keys, the first of
 // duplicates wins, missing things read as the caller's default. The whole file is
 // held in memory in its own line order; `save` writes it back through a temporary
-// file that is renamed over the old one.
+// file that is renamed over the old one. Each section keeps an index of its keys,
+// so reading or writing one key costs the same however large its section is.
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -58,6 +61,10 @@ class IniFile {
   std::vector<std::string> readSections() const;
   // "key=value" lines of a section in file order.
   std::vector<std::string> readSectionValues(std::string_view section) const;
+  // Each key line of a section in file order, with the value readString gives
+  // for its key (the first of duplicates wins, one pair of quotes dropped): a
+  // whole section in one pass.
+  std::vector<std::pair<std::string, std::string>> readSectionEntries(std::string_view section) const;
 
   bool modified() const { return modified_; }
 
@@ -70,14 +77,41 @@ class IniFile {
     bool isKey = false;
   };
   static Line parseLine(std::string text);
-  // Index of the section header line, or npos.
+
+  // Names compare ASCII case-insensitively; the indexes look up by string_view.
+  struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view name) const noexcept;
+  };
+  struct NameEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const noexcept;
+  };
+  // Name -> position of its first occurrence.
+  using NameIndex = std::unordered_map<std::string, size_t, NameHash, NameEqual>;
+
+  // A header and the lines up to the next header. The lines before the file's
+  // first header form a section without one, which no name finds.
+  struct Section {
+    bool hasHeader = false;
+    Line header;
+    std::vector<Line> body;
+    NameIndex keys;  // position in body of the first line of each key
+  };
+  static void indexKeys(Section& section);
+  void indexSections();
+  // Position in sections_ of the first section of that name, or npos.
   size_t findSection(std::string_view section) const;
-  // End (exclusive) of the section that starts at header index h.
-  size_t sectionEnd(size_t h) const;
-  size_t findKey(size_t header, std::string_view key) const;
+  // Position in the section's body of the key's first line, or npos.
+  static size_t findKey(const Section& section, std::string_view key);
+  const Line* findKeyLine(std::string_view section, std::string_view key) const;
+  // Puts a line at pos of a section's body, where only blank lines follow: no
+  // key moves. A line that reads as a header splits the section there.
+  void insertLine(size_t section, size_t pos, Line line);
 
   std::filesystem::path path_;
-  std::vector<Line> lines_;
+  std::vector<Section> sections_ = std::vector<Section>(1);  // file order; [0] has no header
+  NameIndex sectionIndex_;             // first section of each name
   bool modified_ = false;
 };
 

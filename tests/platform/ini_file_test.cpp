@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <csignal>
 #include <sys/resource.h>
@@ -127,6 +128,88 @@ TEST(IniEnumerate, SectionsKeysAndValuesInFileOrder) {
   EXPECT_EQ(ini.readSection("sprites"), (std::vector<std::string>{"65536", "3", "65536"}));
   EXPECT_EQ(ini.readSectionValues("Options"), (std::vector<std::string>{"b=2", "a=1"}));
   EXPECT_TRUE(ini.readSection("None").empty());
+}
+
+// Edits that the key and section indexes must follow: after each case the text
+// and the reads are what the line-by-line profile rules give.
+TEST(IniWrite, EditsKeepLookupsInStepWithTheLines) {
+  struct Op {
+    char what;  // 'w' write, 'd' delete key, 'e' erase section
+    const char *section, *key, *value;
+  };
+  struct Read {
+    const char *section, *key, *expected;
+  };
+  struct Case {
+    const char* name;
+    const char* text;
+    std::vector<Op> ops;
+    const char* expectedText;
+    std::vector<Read> reads;
+  } cases[] = {
+      {"duplicate keys that differ in case", "[A]\nKey=1\nkey=2\n", {{'w', "A", "kEy", "9"}},
+       "[A]\r\nkEy=9\r\nkey=2\r\n", {{"a", "KEY", "9"}}},
+      {"deleting the first of duplicates uncovers the next", "[A]\nk=1\nK=2\nj=3\n",
+       {{'d', "A", "k", ""}, {'w', "A", "j", "4"}}, "[A]\r\nK=2\r\nj=4\r\n", {{"A", "k", "2"}, {"A", "j", "4"}}},
+      {"deleting the only line of a key", "[A]\nk=1\nj=2\n", {{'d', "A", "K", ""}, {'w', "A", "k", "5"}},
+       "[A]\r\nj=2\r\nk=5\r\n", {{"A", "k", "5"}, {"A", "j", "2"}}},
+      {"erase then rewrite", "[A]\nk=1\n\n[B]\nk=2\n", {{'e', "a", "", ""}, {'w', "A", "k", "3"}},
+       "[B]\r\nk=2\r\n[A]\r\nk=3\r\n", {{"A", "k", "3"}, {"B", "k", "2"}}},
+      {"a key written twice", "[A]\nx=1\n\n[B]\n",
+       {{'w', "A", "k", "1"}, {'w', "A", "K", "2"}, {'w', "C", "n", "1"}, {'w', "c", "N", "2"}},
+       "[A]\r\nx=1\r\nK=2\r\n\r\n[B]\r\n[C]\r\nN=2\r\n", {{"A", "k", "2"}, {"C", "n", "2"}}},
+      {"a section that appears twice", "[A]\nk=1\n[B]\nb=1\n[a]\nk=2\nj=5\n", {{'w', "A", "j", "7"}},
+       "[A]\r\nk=1\r\nj=7\r\n[B]\r\nb=1\r\n[a]\r\nk=2\r\nj=5\r\n", {{"A", "k", "1"}, {"A", "j", "7"}}},
+      {"erasing the first of two sections uncovers the second", "[A]\nk=1\n[B]\nb=1\n[a]\nk=2\nj=5\n",
+       {{'e', "A", "", ""}, {'w', "A", "k", "8"}, {'d', "A", "j", ""}}, "[B]\r\nb=1\r\n[a]\r\nk=8\r\n",
+       {{"A", "k", "8"}, {"A", "j", "def"}, {"B", "b", "1"}}},
+      {"a key that reads as a header starts a section", "[A]\nk=1\n\n[B]\nb=1\n",
+       {{'w', "A", "[C", "x"}, {'w', "A", "j", "2"}, {'w', "C=x", "k", "3"}},
+       "[A]\r\nk=1\r\nj=2\r\n[C=x\r\nk=3\r\n\r\n[B]\r\nb=1\r\n", {{"A", "k", "1"}, {"B", "b", "1"}, {"c=X", "k", "3"}}},
+  };
+  for (const Case& c : cases) {
+    IniFile ini = fromText(c.text);
+    for (const Op& op : c.ops) {
+      if (op.what == 'w') ini.writeString(op.section, op.key, op.value);
+      if (op.what == 'd') ini.deleteKey(op.section, op.key);
+      if (op.what == 'e') ini.eraseSection(op.section);
+    }
+    EXPECT_EQ(ini.toText(), c.expectedText) << c.name;
+    for (const Read& r : c.reads) EXPECT_EQ(ini.readString(r.section, r.key, "def"), r.expected) << c.name << ": " << r.key;
+  }
+}
+
+// Random edits of a file with duplicate keys and sections: every lookup agrees
+// with a fresh reading of the edited text.
+TEST(IniWrite, RandomEditsReadLikeTheEditedText) {
+  const char* sections[] = {"A", "a", "B", "C"};
+  const char* keys[] = {"k", "K", "j", "J", "x", "1", "2"};
+  IniFile ini = fromText("; top\n[A]\nk=0\nK=1\n\n[B]\nj=2\n[a]\nk=3\nx=4\n\n");
+  std::mt19937 random(7);
+  auto pick = [&random](auto& names) { return names[random() % std::size(names)]; };
+  for (int step = 0; step < 400; ++step) {
+    const unsigned what = random() % 10;
+    if (what < 7)
+      ini.writeString(pick(sections), pick(keys), std::to_string(step));
+    else if (what < 9)
+      ini.deleteKey(pick(sections), pick(keys));
+    else
+      ini.eraseSection(pick(sections));
+    const IniFile fresh = fromText(ini.toText());
+    for (const char* section : sections) {
+      ASSERT_EQ(ini.readSectionEntries(section), fresh.readSectionEntries(section)) << "step " << step;
+      for (const char* key : keys)
+        ASSERT_EQ(ini.readString(section, key, "-"), fresh.readString(section, key, "-"))
+            << "step " << step << " [" << section << "] " << key;
+    }
+  }
+}
+
+TEST(IniEnumerate, SectionEntriesReadEachKeyAsReadStringDoes) {
+  IniFile ini = fromText("[S]\nA=\"q\"\nb = 3 \na=2\n; c=4\n[T]\nA=5\n");
+  using Entries = std::vector<std::pair<std::string, std::string>>;
+  EXPECT_EQ(ini.readSectionEntries("s"), (Entries{{"A", "q"}, {"b", "3"}, {"a", "q"}}));
+  EXPECT_TRUE(ini.readSectionEntries("None").empty());
 }
 
 TEST(IniRead, LongValuesAreKeptWhole) {
