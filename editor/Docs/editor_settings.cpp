@@ -1,34 +1,40 @@
 #include "editor/Docs/editor_settings.h"
 
+#include "platform/core/ini_file.h"
+
 namespace {
 constexpr const char* mainWindow = "MainWindow";
 constexpr const char* newLevel = "NewLevel";
 }  // namespace
 
-TEditorSettings::TEditorSettings(std::filesystem::path fileName) : ini_(std::move(fileName)) {}
+TEditorSettings::TEditorSettings(std::filesystem::path fileName) : fileName_(std::move(fileName)) {}
 
 TEditorWindowPlacement TEditorSettings::ReadMainWindow(const TEditorWindowPlacement& designed) const {
+  const platform::IniFile ini(fileName_);
   TEditorWindowPlacement p;
-  p.Left = ini_.readInteger(mainWindow, "Left", designed.Left);
-  p.Top = ini_.readInteger(mainWindow, "Top", designed.Top);
-  p.Width = ini_.readInteger(mainWindow, "Width", designed.Width);
-  p.Height = ini_.readInteger(mainWindow, "Height", designed.Height);
-  p.WindowState = ini_.readInteger(mainWindow, "WindowState", designed.WindowState);
+  p.Left = ini.readInteger(mainWindow, "Left", designed.Left);
+  p.Top = ini.readInteger(mainWindow, "Top", designed.Top);
+  p.Width = ini.readInteger(mainWindow, "Width", designed.Width);
+  p.Height = ini.readInteger(mainWindow, "Height", designed.Height);
+  p.WindowState = ini.readInteger(mainWindow, "WindowState", designed.WindowState);
   return p;
 }
 
 void TEditorSettings::WriteMainWindow(const TEditorWindowPlacement& placement) {
+  // Into the file as it stands now: whatever the user edited by hand meanwhile stays.
+  platform::IniFile ini(fileName_);
   if (placement.WindowState == EditorWindowNormal) {
-    ini_.writeInteger(mainWindow, "Left", placement.Left);
-    ini_.writeInteger(mainWindow, "Top", placement.Top);
-    ini_.writeInteger(mainWindow, "Width", placement.Width);
-    ini_.writeInteger(mainWindow, "Height", placement.Height);
+    ini.writeInteger(mainWindow, "Left", placement.Left);
+    ini.writeInteger(mainWindow, "Top", placement.Top);
+    ini.writeInteger(mainWindow, "Width", placement.Width);
+    ini.writeInteger(mainWindow, "Height", placement.Height);
   }
-  ini_.writeInteger(mainWindow, "WindowState", placement.WindowState);
-  ini_.save();
+  ini.writeInteger(mainWindow, "WindowState", placement.WindowState);
+  ini.save();
 }
 
 TNewLevelSettings TEditorSettings::ReadNewLevel() const {
-  return {ini_.readString(newLevel, "BgImage", ""), ini_.readString(newLevel, "ImageLib", ""),
-          ini_.readString(newLevel, "SoundLib", ""), ini_.readString(newLevel, "MidiFile", "")};
+  const platform::IniFile ini(fileName_);
+  return {ini.readString(newLevel, "BgImage", ""), ini.readString(newLevel, "ImageLib", ""),
+          ini.readString(newLevel, "SoundLib", ""), ini.readString(newLevel, "MidiFile", "")};
 }

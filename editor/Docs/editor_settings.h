@@ -1,10 +1,9 @@
 #pragma once
 // The editor's settings file "Zadizuv.ini": the main window's placement and the
-// resources of new levels. It stays open for the editor's whole run.
+// resources of new levels. Every read and write goes to the file as it stands on
+// the disk at that moment, since the user may edit it by hand while the editor runs.
 #include <filesystem>
 #include <string>
-
-#include "platform/core/ini_file.h"
 
 inline constexpr const char* EditorSettingsFileName = "Zadizuv.ini";
 
@@ -30,14 +29,14 @@ class TEditorSettings {
   // [MainWindow]; each missing key keeps the designed value passed in.
   TEditorWindowPlacement ReadMainWindow(const TEditorWindowPlacement& designed) const;
   // Left, Top, Width and Height only in the normal state (a maximised window keeps
-  // its last normal placement), then WindowState; saved at once. Throws
-  // platform::IniWriteError when the file cannot be written.
+  // its last normal placement), then WindowState, into the file as it is now;
+  // the rest of the file stays as it is. Throws platform::IniWriteError when the
+  // file cannot be written.
   void WriteMainWindow(const TEditorWindowPlacement& placement);
 
+  // [NewLevel] as the file holds it now.
   TNewLevelSettings ReadNewLevel() const;
 
-  const platform::IniFile& File() const { return ini_; }
-
  private:
-  platform::IniFile ini_;
+  std::filesystem::path fileName_;
 };

@@ -38,5 +38,5 @@ std::string TGoToWeb::MailToAddress() const {
 
 bool TGoToWeb::SendEMail() const {
   if (!safeMailAddress(EMail)) return false;
-  return platform::shell().openDocument(MailToAddress());
+  return platform::shell().openMailAddress(MailToAddress());
 }

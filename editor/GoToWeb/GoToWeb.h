@@ -1,7 +1,7 @@
 #pragma once
 // Opens the product's web page or a pre-addressed e-mail with the user's
 // default programs, through the platform shell (which opens only http and
-// https pages and decides itself which program shows them).
+// https pages and mailto: addresses, and decides itself which program shows them).
 #include <string>
 
 enum TBrowserState { gwMaximized, gwNormal };
@@ -16,9 +16,9 @@ class TGoToWeb {
 
   // True when the shell opened the page.
   bool OpenURL() const;
-  // "mailto:" + EMail + "?subject=" + EMailSubject through the shell's open
-  // action. An empty address, or one holding blanks, control characters or
-  // any of ?&#"<> (which would change the request), is refused.
+  // "mailto:" + EMail + "?subject=" + EMailSubject in the user's mail program;
+  // true when the shell opened it. An empty address, or one holding blanks,
+  // control characters or any of ?&#"<> (which would change the request), is refused.
   bool SendEMail() const;
   std::string MailToAddress() const;
 };

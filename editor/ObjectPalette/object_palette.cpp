@@ -50,6 +50,7 @@ void TObjectPalette::RefreshGlyphs(TDocKind kind, TGKEditorImageLib& images, con
       const int kind = pages[p].Buttons[b].Kind;
       if (kind >= 0 && kind < int(kindImages.size()))
         images.DrawTransparentEditor(glyph.Canvas(), 1, 1, kindImages[size_t(kind)]);
+      if (OnStep) OnStep(*this);
     }
   }
   images.UseBackgroundColor = savedUse;

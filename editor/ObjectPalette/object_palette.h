@@ -19,6 +19,8 @@ class TObjectPalette {
   // Arming a kind (the document's cross cursor) or disarming (the default cursor).
   std::function<void(TObjectPalette& sender, int kind)> OnArm;
   std::function<void(TObjectPalette& sender)> OnDisarm;
+  // A glyph was redrawn: the progress bar advances one step.
+  std::function<void(TObjectPalette& sender)> OnStep;
 
   // The page set shown: levels "Game", else "Map".
   TDocKind PageSet() const { return pageSet_; }
@@ -40,8 +42,8 @@ class TObjectPalette {
   void ScrollDown(int panelHeight, int notebookHeight);
 
   // One 18 x 18 glyph per button of every sub-page of the page set of the
-  // document, the kind's first image at (1, 1) with transparent pixels white;
-  // then that page set is shown.
+  // document, the kind's first image at (1, 1) with transparent pixels white,
+  // one step of OnStep each; then that page set is shown.
   void RefreshGlyphs(TDocKind kind, TGKEditorImageLib& images, const TKindImageTable& kindImages);
   // Glyphs by sub-page and button, of a page set.
   const std::vector<std::vector<platform::GdiBitmap>>& Glyphs(TDocKind kind) const {

@@ -1,12 +1,10 @@
 #pragma once
 // What a document window needs of the main window around it: the status bar
-// and its progress bar, the object palette, the hint window, message boxes and
-// saving. The editor's main window implements it; tests record it.
+// and its progress bar, the object palette, the hint window and its question
+// box. The editor's main window implements it; tests record it.
 #include <string>
 
 class TChildView;
-
-enum TChildAnswer { caYes, caNo, caCancel };
 
 class TChildHost {
  public:
@@ -22,9 +20,6 @@ class TChildHost {
   virtual void RefreshPaletteGlyphs(TChildView& view) = 0;
   virtual void HideHint() = 0;
 
-  // Texts and titles are Windows-1252; both show the question icon.
+  // Text and title are Windows-1252; the box shows the question icon.
   virtual bool ConfirmYesNo(const std::string& text, const std::string& title) = 0;
-  virtual TChildAnswer AskYesNoCancel(const std::string& text, const std::string& title) = 0;
-  // Saves the document as the Save command does; false when cancelled or failed.
-  virtual bool SaveDocument(TChildView& view) = 0;
 };

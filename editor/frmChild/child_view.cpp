@@ -87,38 +87,6 @@ void TChildView::ArmKind(int kind) {
 
 // --- opening ---------------------------------------------------------------
 
-void TChildView::readDocument(TDocKind kind, const std::string& fileName) {
-  host_.SetStatusText(0, kind == DocLevel ? "Abriendo nivel..." : "Abriendo mapa...");
-  BuildKindTable(kind);
-  Doc.FileName = fileName;
-  if (kind == DocLevel) ReadLevelDocument(Doc, fileName);
-  else ReadWorldDocument(Doc, fileName);
-  Doc.DocKind = kind;
-  host_.ShowProgress(std::max<int>(0, int(Doc.Objects.size()) - 1));
-  for (size_t i = 0; i < Doc.Objects.size(); ++i) host_.StepProgress();
-  LoadTextView();
-  host_.HideProgress();
-  host_.SetStatusText(0, "Listo");
-  host_.SetStatusText(1, countText(Doc.Objects.size()));
-  host_.SetStatusText(2, "");
-}
-
-void TChildView::LoadLevel(const std::string& fileName) { readDocument(DocLevel, fileName); }
-void TChildView::LoadWorld(const std::string& fileName) { readDocument(DocWorldMap, fileName); }
-
-void TChildView::OpenGame(const std::string& fileName) {
-  host_.SetStatusText(0, "Abriendo juego...");
-  host_.ShowProgress(0);
-  Doc.FileName = fileName;
-  ReadGameDocument(Doc, fileName);
-  Doc.DocKind = DocGame;
-  KindImages.clear();
-  LoadTextView();
-  host_.SetStatusText(1, "");
-  host_.HideProgress();
-  host_.SetStatusText(0, "Listo");
-}
-
 void TChildView::LoadTextView() {
   if (Doc.DocKind == DocGame) Text = TextViewText(Doc.Text);
   else if (!Doc.FileName.empty() && platform::fileExists(Doc.FileName)) Text = TextViewText(readWholeFile(Doc.FileName));
@@ -309,7 +277,12 @@ void TChildView::PaintPb(platform::GdiBitmap& target, TRect clip) const {
 // --- status ----------------------------------------------------------------
 
 void TChildView::UpdateStatus() {
-  if (Doc.DocKind == DocGame) return;
+  // A game is text alone: nothing to count or select, as when it was opened.
+  if (Doc.DocKind == DocGame) {
+    host_.SetStatusText(1, "");
+    host_.SetStatusText(2, "");
+    return;
+  }
   const size_t count = Doc.Objects.size();
   if (SelectedIndex < 0 || SelectedIndex >= int(count)) {
     host_.SetStatusText(1, countText(count));
@@ -421,7 +394,7 @@ void TChildView::SendToBack() {
   Repaint();
 }
 
-// --- zoom, activation, closing ----------------------------------------------
+// --- zoom and activation ---------------------------------------------------
 
 void TChildView::SetZoom(double zoom) {
   Zoom = zoom;
@@ -445,13 +418,4 @@ int TChildView::Activate() {
   if (!KindImages.empty()) host_.RefreshPaletteGlyphs(*this);
   UpdateStatus();
   return ZoomItem();
-}
-
-bool TChildView::CloseQuery() {
-  if (!Doc.Modified) return true;
-  switch (host_.AskYesNoCancel("\xBF" "Desea guardar los cambios realizados a \"" + Caption + "\"?", "Guardar cambios")) {
-    case caYes: return host_.SaveDocument(*this);
-    case caNo: return true;
-    default: return false;
-  }
 }

@@ -71,10 +71,6 @@ class TChildView {
   // The text page got new text.
   std::function<void(TChildView& sender)> OnTextLoaded;
 
-  // Opening: status texts, kind table, the document and its text.
-  void LoadLevel(const std::string& fileName);
-  void LoadWorld(const std::string& fileName);
-  void OpenGame(const std::string& fileName);
   void BuildKindTable(TDocKind kind) { KindImages = KindImagesOf(kind); }
   // Loads the document's image library (program folder + ImageLib); a missing or
   // damaged library leaves it empty.
@@ -106,8 +102,6 @@ class TChildView {
   int ZoomItem() const;
   // The palette glyphs and status follow this window; returns the zoom box item.
   int Activate();
-  // True when the window may close (saved, changes dropped or none).
-  bool CloseQuery();
 
   // The paint box's picture: the stretched level, the selection and the grid
   // inverted; target is sized to the paint box.
@@ -129,7 +123,6 @@ class TChildView {
   std::string lineAt(int x, int y) const;
   bool holdsLine(const std::string& line) const;
   void insertAt(int x, int y);
-  void readDocument(TDocKind kind, const std::string& fileName);
   void useBackgroundColor();
 
   TChildHost& host_;

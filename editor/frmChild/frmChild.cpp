@@ -87,6 +87,14 @@ TfmChild::~TfmChild() = default;
 
 QWidget* TfmChild::PbWidget() const { return Pb; }
 
+std::vector<QWidget*> TfmChild::HintHiders() const {
+  std::vector<QWidget*> hiders = {const_cast<TfmChild*>(this), nbMode, tsMode, ScrollBox1, ScrollBox1->viewport(),
+                                  ScrollBox1->widget(), HRuler, VRuler, HVRuler};
+  // The corner's label takes the moves over it.
+  for (QWidget* w : HVRuler->findChildren<QWidget*>()) hiders.push_back(w);
+  return hiders;
+}
+
 void TfmChild::ArmKind(int kind) {
   view_.ArmKind(kind);
   Pb->setCursor(Qt::CrossCursor);

@@ -3,6 +3,7 @@
 // between its rulers, and a "Texto" page with the file as coloured text. Its
 // logic is TChildView; this window only shows it and forwards the mouse.
 #include <QWidget>
+#include <vector>
 
 #include "editor/frmChild/child_view.h"
 #include "editor/frmMain/document_window.h"
@@ -36,6 +37,9 @@ class TfmChild : public QWidget, public TDocumentWindowSeam {
   QWidget* HVRuler = nullptr;
   QTextEdit* mmFile = nullptr;
   QWidget* PbWidget() const;
+  // The panels, rulers and scroll box around the paint box: moving over them
+  // hides the hint window.
+  std::vector<QWidget*> HintHiders() const;
 
   // Arming follows the palette: the cross cursor while a kind is armed.
   void ArmKind(int kind);

@@ -5,15 +5,13 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
-#include <QSignalBlocker>
-#include <QSpinBox>
 
 namespace {
 constexpr int kPreviewSize = 64;
 }
 
 TKindChooserBox::TKindChooserBox(TKindChooser& chooser, QWidget* parent)
-    : QWidget(parent), chooser_(chooser), edit_(new QSpinBox(this)), preview_(new QLabel(this)) {
+    : QWidget(parent), chooser_(chooser), edit_(new TNumberBox(0, chooser.Max, this)), preview_(new QLabel(this)) {
   auto* label = new QLabel(QString::fromUtf8("Animación:"), this);
   label->setBuddy(edit_);
   preview_->setFixedSize(kPreviewSize, kPreviewSize);
@@ -31,11 +29,9 @@ TKindChooserBox::TKindChooserBox(TKindChooser& chooser, QWidget* parent)
 }
 
 void TKindChooserBox::Refresh() {
-  {
-    QSignalBlocker block(edit_);
-    edit_->setRange(0, chooser_.Max);
-    edit_->setValue(chooser_.Kind);
-  }
+  // A selected object's kind beyond the range is shown, and searched, as it is.
+  edit_->SetDesignedRange(0, chooser_.Max);
+  edit_->Show(chooser_.Kind);
   repaintPreview();
 }
 

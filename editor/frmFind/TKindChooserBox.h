@@ -5,10 +5,10 @@
 #include <functional>
 
 #include "editor/frmFind/kind_chooser.h"
+#include "editor/frmFind/number_box.h"
 
 class QImage;
 class QLabel;
-class QSpinBox;
 
 class TKindChooserBox : public QWidget {
  public:
@@ -26,6 +26,6 @@ class TKindChooserBox : public QWidget {
  private:
   void repaintPreview();
   TKindChooser& chooser_;
-  QSpinBox* edit_;
+  TNumberBox* edit_;
   QLabel* preview_;
 };

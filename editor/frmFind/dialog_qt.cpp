@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "platform/core/text_encoding.h"
 
@@ -23,4 +24,10 @@ QPushButton* AddOkCancel(QDialog* dialog, QBoxLayout* layout, std::function<void
   QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, std::move(onOk));
   QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
   return ok;
+}
+
+void SetRadioChecked(QRadioButton* radio, bool checked) {
+  radio->setAutoExclusive(false);
+  radio->setChecked(checked);
+  radio->setAutoExclusive(true);
 }

@@ -8,6 +8,7 @@ class QBoxLayout;
 class QColor;
 class QDialog;
 class QPushButton;
+class QRadioButton;
 
 // Windows-1252 text to Qt and back.
 QString qs(const std::string& cp1252);
@@ -18,3 +19,6 @@ int bgrOf(const QColor& color);
 // "Aceptar" (default) and "Cancelar" at the bottom of a dialog; "Aceptar" runs
 // onOk (the dialog decides whether it closes), "Cancelar" rejects.
 QPushButton* AddOkCancel(QDialog* dialog, QBoxLayout* layout, std::function<void()> onOk);
+// Checks or clears a radio button; clearing the checked one leaves its group
+// with none checked, as a value of no radio needs.
+void SetRadioChecked(QRadioButton* radio, bool checked);

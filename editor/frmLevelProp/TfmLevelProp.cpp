@@ -5,9 +5,9 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -17,8 +17,10 @@
 #include <QVBoxLayout>
 
 #include "editor/frmFind/dialog_qt.h"
+#include "editor/frmFind/number_box.h"
 #include "editor/Docs/number_fields.h"
 #include "platform/core/paths.h"
+#include "platform/qt/dialogs/message_box.h"
 
 namespace {
 using M = TLevelPropModel;
@@ -47,10 +49,8 @@ TfmLevelProp::TfmLevelProp(QWidget* parent)
     return edit;
   };
   auto number = [this](QWidget* page, std::string M::*field, int min, int max) {
-    auto* spin = new QSpinBox(page);
-    spin->setRange(min, max);
+    auto* spin = new TNumberBox(min, max, page);
     numbers_.emplace_back(field, spin);
-    ranges_[spin] = {min, max};
     return spin;
   };
   auto box = [this](QWidget* page, bool M::*field, const char* caption) {
@@ -79,16 +79,27 @@ TfmLevelProp::TfmLevelProp(QWidget* parent)
   auto* names = new QFormLayout(nameFields_);
   names->setContentsMargins(0, 0, 0, 0);
   names->addRow(qs("Nombre:"), text(nameFields_, &M::Edit1));
-  names->addRow(qs("Mundo:"), text(nameFields_, &M::edShortName));  // text: a level keeps it empty
+  // The world's number: typing takes 0..999; a level keeps it empty, and a text
+  // the file holds there stays as it is unless the author types a number over it.
+  QLineEdit* world = text(nameFields_, &M::edShortName);
+  auto* worldNumbers = new QIntValidator(0, 999, world);
+  world->setValidator(worldNumbers);
+  // The edit checks typing only from a valid text: typing into a text of the
+  // file that is no number is undone unless it makes a number.
+  connect(world, &QLineEdit::textEdited, world, [world, worldNumbers](QString typed) {
+    int position = 0;
+    if (worldNumbers->validate(typed, position) == QValidator::Invalid) world->undo();
+  });
+  names->addRow(qs("Mundo:"), world);
   generalLayout->addWidget(nameFields_);
   auto* panel4 = new QFormLayout;
   panel4->addRow(qs("Tiempo:"), withUnit(number(general, &M::Edit2, 0, 999), "segundos"));
   panel4->addRow(qs("Ancho:"), withUnit(number(general, &M::Edit3, 0, 32767), "bloques"));
   panel4->addRow(qs("Alto:"), withUnit(number(general, &M::Edit4, 0, 32767), "bloques"));
-  QSpinBox* factor = number(general, &M::Edit5, 0, 256);
+  TNumberBox* factor = number(general, &M::Edit5, 0, 256);
   factor->setToolTip(qs("16 es predeterminado"));
   panel4->addRow(qs("Factor:"), withUnit(factor, "p\xEDxeles"));
-  QSpinBox* animations = number(general, &M::Edit8, 0, 32767);
+  TNumberBox* animations = number(general, &M::Edit8, 0, 32767);
   animations->setToolTip(qs("150ms es predeterminado"));
   panel4->addRow(qs("Animaciones:"), withUnit(animations, "milisegundos"));
   panel4->addRow(qs("Contrase\xF1" "a:"), text(general, &M::edPass, true));
@@ -199,7 +210,7 @@ TfmLevelProp::TfmLevelProp(QWidget* parent)
   layout->addWidget(tabs1_);
   ok_ = AddOkCancel(this, layout, [this] { Button1Click(); });
   Model.OnError = [this](TLevelPropModel&, const std::string& message, const std::string& title) {
-    QMessageBox::critical(this, qs(title), qs(message));
+    platform::qt::ShowMessageBox(this, QMessageBox::Critical, qs(title), qs(message), QMessageBox::Ok);
   };
 }
 
@@ -234,23 +245,20 @@ void TfmLevelProp::Load() {
   // A level has no name fields of its own on this page: the panel covers them.
   nameFields_->setVisible(Model.Panel4Top != 8);
   for (auto& [field, edit] : texts_) edit->setText(qs(Model.*field));
-  for (auto& [field, spin] : numbers_) {
-    QSignalBlocker block(spin);
-    // A document's number beyond the up-down's range is shown as it is.
-    const int value = TryStrToInt(Model.*field).value_or(0);
-    const auto [min, max] = ranges_[spin];
-    spin->setRange(std::min(min, value), std::max(max, value));
-    spin->setValue(value);
-  }
+  for (auto& [field, spin] : numbers_) spin->Show(Model.*field);
   for (auto& [field, check] : boxes_) check->setChecked(Model.*field);
   for (int i = 0; i < kSwatchCount; ++i) paintSwatch(i);
-  if (Model.PaletteFX >= 0 && Model.PaletteFX < int(effects_.size())) effects_[Model.PaletteFX]->setChecked(true);
+  // An effect of no radio checks none, rather than leaving the last showing's radio checked.
+  for (int tag = 0; tag < int(effects_.size()); ++tag) {
+    const QSignalBlocker block(effects_[tag]);
+    SetRadioChecked(effects_[tag], tag == Model.PaletteFX);
+  }
   enableRain();
 }
 
 void TfmLevelProp::Store() {
   for (auto& [field, edit] : texts_) Model.*field = cp(edit->text());
-  for (auto& [field, spin] : numbers_) Model.*field = std::to_string(spin->value());
+  for (auto& [field, spin] : numbers_) Model.*field = spin->Stored();
   for (auto& [field, check] : boxes_) Model.*field = check->isChecked();
 }
 
@@ -259,7 +267,7 @@ void TfmLevelProp::Button1Click() {
   try {
     if (Model.CheckConfirm()) return accept();
   } catch (const EConvertError& e) {
-    QMessageBox::critical(this, qs(kErrorTitle), qs(e.what()));
+    platform::qt::ShowMessageBox(this, QMessageBox::Critical, qs(kErrorTitle), qs(e.what()), QMessageBox::Ok);
     return;
   }
   Text(&M::edPass)->clear();

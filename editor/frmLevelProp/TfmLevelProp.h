@@ -4,7 +4,6 @@
 #include <array>
 #include <functional>
 #include <optional>
-#include <map>
 #include <vector>
 
 #include "editor/frmLevelProp/level_prop_model.h"
@@ -16,6 +15,7 @@ class QLineEdit;
 class QRadioButton;
 class QSpinBox;
 class QTabWidget;
+class TNumberBox;
 class QToolButton;
 class QWidget;
 
@@ -62,8 +62,7 @@ class TfmLevelProp : public QDialog {
   QTabWidget* tabs1_;
   QWidget* nameFields_ = nullptr;
   std::vector<std::pair<std::string TLevelPropModel::*, QLineEdit*>> texts_;
-  std::vector<std::pair<std::string TLevelPropModel::*, QSpinBox*>> numbers_;
-  std::map<const QSpinBox*, std::pair<int, int>> ranges_;  // the up-downs' designed ranges
+  std::vector<std::pair<std::string TLevelPropModel::*, TNumberBox*>> numbers_;
   std::vector<std::pair<bool TLevelPropModel::*, QCheckBox*>> boxes_;
   std::array<QLabel*, kSwatchCount> swatches_{};
   std::array<QRadioButton*, 8> effects_{};

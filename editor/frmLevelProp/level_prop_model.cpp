@@ -105,7 +105,7 @@ void TLevelPropModel::FormShow(const TDocument* active, const TNewLevelSettings&
     edRainDensity = std::to_string(d.RainDensity);
     edRainSpeed = std::to_string(d.RainSpeed);
     for (int i = 0; i < kSwatchCount; ++i) Colors[i] = d.*kSwatches[i].Field;
-    PaletteFX = d.PaletteFX >= 0 && d.PaletteFX < int(kPaletteFXCaptions.size()) ? d.PaletteFX : 0;
+    PaletteFX = d.PaletteFX;  // one of no radio is kept unless the author picks a radio
     cbWrap = d.Wrap;
     edPass = d.Password;
   }

@@ -25,6 +25,7 @@
 #include "editor/frmChild/frmChild.h"
 #include "platform/app/application.h"
 #include "platform/core/text_encoding.h"
+#include "platform/qt/dialogs/message_box.h"
 #include "toolbars/TBZCtls/TBZCtls.h"
 #include "toolbars/TBZTlbr/TBZTlbr.h"
 #include "toolbars/TBZTlwn/TBZTlwn.h"
@@ -66,7 +67,7 @@ class TDocumentSubWindow : public QMdiSubWindow {
 
 QMessageBox::StandardButton askQuestion(QWidget* parent, const std::string& text, const std::string& title,
                                        QMessageBox::StandardButtons buttons) {
-  return QMessageBox::question(parent, qs(title), qs(text), buttons);
+  return platform::qt::ShowMessageBox(parent, QMessageBox::Question, qs(title), qs(text), buttons);
 }
 
 constexpr TEditorWindowPlacement kDesignedPlacement{40, 40, 800, 600, EditorWindowNormal};
@@ -84,7 +85,7 @@ void AttachHints(TToolInfo& hints, QWidget* root) {
 }
 
 // What the document windows need of the main window: its status bar, progress
-// bar, palette and message boxes, and saving through the commands.
+// bar, palette, hint window and question box.
 class TMainChildHost : public TChildHost {
  public:
   explicit TMainChildHost(TfmMain& form) : form_(form) {}
@@ -105,18 +106,6 @@ class TMainChildHost : public TChildHost {
   }
   bool ConfirmYesNo(const std::string& text, const std::string& title) override {
     return askQuestion(&form_, text, title, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-  }
-  TChildAnswer AskYesNoCancel(const std::string& text, const std::string& title) override {
-    switch (form_.AskYesNoCancel(text, title)) {
-      case ansYes: return caYes;
-      case ansNo: return caNo;
-      default: return caCancel;
-    }
-  }
-  bool SaveDocument(TChildView& view) override {
-    for (const auto& w : form_.DocumentWindows())
-      if (&w->View() == &view) return form_.Commands().Save(*w);
-    return false;
   }
 
  private:
@@ -161,14 +150,15 @@ TfmMain::TfmMain(std::string programFolder, QWidget* parent) : QMainWindow(paren
   DockTop->EndUpdate();
   createStatusBar();
   // The hint window: the toolbar buttons show their hints in it; moving over
-  // the docks, the bars or the status bar, or leaving the window, hides it.
+  // the docks, the bars, the document area or the status bar, or leaving the
+  // window, hides it.
   ToolInfo = new TToolInfo(this);
   for (const auto& entry : buttons_) ToolInfo->AttachControl(entry.second);
   ToolInfo->AttachControl(cbZoom);
   for (QWidget* w : {static_cast<QWidget*>(DockTop), static_cast<QWidget*>(DockBottom),
                      static_cast<QWidget*>(DockLeft), static_cast<QWidget*>(DockRight),
                      static_cast<QWidget*>(tbStandard), static_cast<QWidget*>(tbAdditional),
-                     static_cast<QWidget*>(statusBar())})
+                     static_cast<QWidget*>(statusBar()), static_cast<QWidget*>(MdiArea), MdiArea->viewport()})
     ToolInfo->AttachHider(w);
   ToolInfo->AttachWindow(this);
   AttachHints(*ToolInfo, tbObjects);
@@ -372,6 +362,7 @@ void TfmMain::createToolbars() {
   Palette->Palette().OnDisarm = [this](TObjectPalette&) {
     if (TfmChild* child = activeChild()) child->Disarm();
   };
+  Palette->Palette().OnStep = [this](TObjectPalette&) { childHost_->StepProgress(); };
 
   // The bars' menu items follow the bars.
   const std::pair<const char*, TCustomToolWindowZ*> bars[] = {
@@ -469,6 +460,10 @@ TDocumentWindowSeam& TfmMain::CreateDocumentWindow() {
     return closed;
   };
   window->SetSubWindow(sub);
+  // Moving over the document window around its paint box hides the hint, as
+  // moving over the paint box does.
+  ToolInfo->AttachHider(sub);
+  for (QWidget* panel : window->HintHiders()) ToolInfo->AttachHider(panel);
   MdiArea->addSubWindow(sub);
   sub->setWindowTitle(window->windowTitle());
   sub->show();
@@ -506,10 +501,11 @@ std::optional<std::string> TfmMain::SaveFileDialog(const std::string& title, con
 }
 
 void TfmMain::ShowMessage(const std::string& text, const std::string& title, TMessageIcon icon) {
-  QMessageBox box(icon == miError ? QMessageBox::Critical : icon == miQuestion ? QMessageBox::Question
-                                                                               : QMessageBox::Information,
-                  qs(title), qs(text), QMessageBox::Ok, this);
-  box.exec();
+  platform::qt::ShowMessageBox(this,
+                               icon == miError      ? QMessageBox::Critical
+                               : icon == miQuestion ? QMessageBox::Question
+                                                    : QMessageBox::Information,
+                               qs(title), qs(text), QMessageBox::Ok);
 }
 
 TAnswer TfmMain::AskYesNoCancel(const std::string& text, const std::string& title) {

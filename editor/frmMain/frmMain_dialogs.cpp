@@ -107,6 +107,7 @@ TfmSpriteProp& TfmMain::fmSpriteProp() {
   if (!fmSpriteProp_) {
     fmSpriteProp_ = new TfmSpriteProp(this);
     fmSpriteProp_->Model.ProgramFolder = commands_->ProgramFolder();
+    AttachHints(*ToolInfo, fmSpriteProp_);
     fmSpriteProp_->OnDrawPreview = [this](TfmSpriteProp&, int kind, int size) {
       return KindPreview(ActiveView(), kind, size);
     };

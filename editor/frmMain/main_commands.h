@@ -1,8 +1,9 @@
 #pragma once
 // The commands of the editor's main window, without any window system: what
-// each menu item, toolbar button and key does to the document windows. Errors
-// from the documents (a failed write, a bad number) leave a command where they
-// were raised; the program's exception handler swallows them.
+// each menu item, toolbar button and key does to the document windows. A
+// document that cannot be written or drawn is reported in an error message and
+// stays open as it was; any other error ends the command where it was raised,
+// and the program's exception handler swallows it.
 #include <memory>
 #include <string>
 #include <vector>

@@ -3,11 +3,11 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "platform/core/text_encoding.h"
+#include "platform/qt/dialogs/message_box.h"
 
 namespace {
 QString qs(const char* cp1252) { return QString::fromStdString(platform::cp1252ToUtf8(cp1252)); }
@@ -27,7 +27,7 @@ TfmPassword::TfmPassword(QWidget* parent) : QDialog(parent), edPass_(new QLineEd
   connect(buttons, &QDialogButtonBox::accepted, this, [this] { Button1Click(); });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   Model.OnError = [this](TfmPasswordModel&, const std::string& text, const std::string& title) {
-    QMessageBox::critical(this, qs(title.c_str()), qs(text.c_str()));
+    platform::qt::ShowMessageBox(this, QMessageBox::Critical, qs(title.c_str()), qs(text.c_str()), QMessageBox::Ok);
   };
 }
 

@@ -8,11 +8,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -23,8 +21,10 @@
 
 #include "editor/Docs/number_fields.h"
 #include "editor/frmFind/dialog_qt.h"
+#include "editor/frmFind/number_box.h"
 #include "platform/core/paths.h"
 #include "platform/qt/dialogs/file_dialog_filter.h"
+#include "platform/qt/dialogs/message_box.h"
 
 namespace {
 using M = TSpritePropModel;
@@ -54,11 +54,7 @@ QComboBox* directionList(QWidget* parent) {
 
 // Checks the radio of the wanted number, or none at all.
 void checkRadio(const std::vector<std::pair<int, QRadioButton*>>& radios, int wanted) {
-  for (auto& [number, radio] : radios) {
-    radio->setAutoExclusive(false);
-    radio->setChecked(number == wanted);
-    radio->setAutoExclusive(true);
-  }
+  for (auto& [number, radio] : radios) SetRadioChecked(radio, number == wanted);
 }
 
 QRadioButton* radioOf(const std::vector<std::pair<int, QRadioButton*>>& radios, int wanted) {
@@ -82,8 +78,7 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
     return edit;
   };
   auto number = [this](QWidget* parent, std::string M::*field, int min, int max) {
-    auto* spin = new QSpinBox(parent);
-    spin->setRange(min, max);
+    auto* spin = new TNumberBox(min, max, parent);
     numbers_.emplace_back(field, spin);
     return spin;
   };
@@ -177,7 +172,7 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
     otherLayout->setContentsMargins(0, 0, 0, 0);
     questRadios_.emplace_back(kOtherRadio, radio(other, "Otro:", [this] { Model.RadioButtonClick(kOtherRadio); }));
     otherLayout->addWidget(questRadios_.back().second);
-    QSpinBox* edit1 = number(other, &M::Edit1, 0, kOtherKindMax);
+    TNumberBox* edit1 = number(other, &M::Edit1, 0, kOtherKindMax);
     connect(edit1, &QSpinBox::valueChanged, this, [this](int value) {
       if (!loading_) handle([this, value] { Model.Edit1Change(std::to_string(value)); });
     });
@@ -205,7 +200,7 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
     otherLayout->setContentsMargins(0, 0, 0, 0);
     bombRadios_.emplace_back(kOtherRadio, radio(other, "En otro:", [this] { Model.RadioButton2Click(kOtherRadio); }));
     otherLayout->addWidget(bombRadios_.back().second);
-    QSpinBox* edit2 = number(other, &M::Edit2, 0, kOtherKindMax);
+    TNumberBox* edit2 = number(other, &M::Edit2, 0, kOtherKindMax);
     connect(edit2, &QSpinBox::valueChanged, this, [this](int value) {
       if (!loading_) handle([this, value] { Model.Edit2Change(std::to_string(value)); });
     });
@@ -314,7 +309,7 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
   {
     QWidget* p = page(TSpritePropPage::KeyLock);
     auto* layout = new QVBoxLayout(p);
-    QSpinBox* replace = number(p, &M::edKeyReplace, 0, 200);
+    TNumberBox* replace = number(p, &M::edKeyReplace, 0, 200);
     connect(replace, &QSpinBox::valueChanged, this, [this](int value) {
       if (!loading_) handle([this, value] { Model.edKeyReplaceChange(std::to_string(value)); });
     });
@@ -390,7 +385,7 @@ void TfmSpriteProp::Load() {
   loading_ = true;
   for (auto& [field, edit] : texts_)
     if (cp(edit->text()) != Model.*field) edit->setText(qs(Model.*field));
-  for (auto& [field, spin] : numbers_) spin->setValue(TryStrToInt(Model.*field).value_or(0));
+  for (auto& [field, spin] : numbers_) spin->Show(Model.*field);
   for (auto& [field, check] : boxes_) check->setChecked(Model.*field);
 
   pages_->setVisible(Model.PageSetVisible);
@@ -401,9 +396,7 @@ void TfmSpriteProp::Load() {
   cbPipeDir_->setCurrentIndex(Model.cbPipeDir);
 
   for (int i = 0; i < 4; ++i) {
-    plantRadios_[i]->setAutoExclusive(false);
-    plantRadios_[i]->setChecked(Model.PlantRadio == i + 1);
-    plantRadios_[i]->setAutoExclusive(true);
+    SetRadioChecked(plantRadios_[i], Model.PlantRadio == i + 1);
     plantRadios_[i]->setEnabled(Model.PlantControlsEnabled);
   }
   cbPlantDir_->setCurrentIndex(Model.cbPlantDir);
@@ -417,19 +410,11 @@ void TfmSpriteProp::Load() {
   flameRow_->setEnabled(Model.FlameEnabled);
   cbFlameDir_->setCurrentIndex(Model.cbFlameDir);
   flameDirRow_->setEnabled(Model.FlameDirEnabled);
-  for (int i = 0; i < 3; ++i) {
-    turvoRadios_[i]->setAutoExclusive(false);
-    turvoRadios_[i]->setChecked(Model.TurvoRadio == i + 1);
-    turvoRadios_[i]->setAutoExclusive(true);
-  }
+  for (int i = 0; i < 3; ++i) SetRadioChecked(turvoRadios_[i], Model.TurvoRadio == i + 1);
   const int discRadio[2] = {Model.RD1Radio, Model.RD2Radio};
   const bool discEnabled[2] = {Model.RD1Enabled, Model.RD2Enabled};
   for (int disc = 0; disc < 2; ++disc) {
-    for (int d = 0; d < 2; ++d) {
-      discRadios_[disc][d]->setAutoExclusive(false);
-      discRadios_[disc][d]->setChecked(discRadio[disc] == d + 1);
-      discRadios_[disc][d]->setAutoExclusive(true);
-    }
+    for (int d = 0; d < 2; ++d) SetRadioChecked(discRadios_[disc][d], discRadio[disc] == d + 1);
     discRows_[disc]->setEnabled(discEnabled[disc]);
   }
   hammerRow_->setEnabled(Model.HammerEnabled);
@@ -438,7 +423,7 @@ void TfmSpriteProp::Load() {
 
 void TfmSpriteProp::Store() {
   for (auto& [field, edit] : texts_) Model.*field = cp(edit->text());
-  for (auto& [field, spin] : numbers_) Model.*field = std::to_string(spin->value());
+  for (auto& [field, spin] : numbers_) Model.*field = spin->Stored();
   for (auto& [field, check] : boxes_) Model.*field = check->isChecked();
   Model.cbPipeDir = cbPipeDir_->currentIndex();
   Model.cbFlameDir = cbFlameDir_->currentIndex();
@@ -455,10 +440,10 @@ void TfmSpriteProp::Button1Click() {
   try {
     Model.BuildLine();  // the caller writes it; a field that cannot be written keeps the dialog open
   } catch (const EConvertError& e) {
-    QMessageBox::critical(this, qs(kMessageTitle), qs(e.what()));
+    platform::qt::ShowMessageBox(this, QMessageBox::Critical, qs(kMessageTitle), qs(e.what()), QMessageBox::Ok);
     return;
   } catch (const std::invalid_argument& e) {
-    QMessageBox::critical(this, qs(kMessageTitle), qs(e.what()));
+    platform::qt::ShowMessageBox(this, QMessageBox::Critical, qs(kMessageTitle), qs(e.what()), QMessageBox::Ok);
     return;
   }
   accept();

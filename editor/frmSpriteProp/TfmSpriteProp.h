@@ -22,6 +22,7 @@ class QTabWidget;
 class QToolButton;
 class QWidget;
 class QPushButton;
+class TNumberBox;
 
 class TfmSpriteProp : public QDialog {
  public:
@@ -68,7 +69,7 @@ class TfmSpriteProp : public QDialog {
   QStackedWidget* pages_;
   std::vector<std::pair<TSpritePropPage, QWidget*>> pageWidgets_;
   std::vector<std::pair<std::string TSpritePropModel::*, QLineEdit*>> texts_;
-  std::vector<std::pair<std::string TSpritePropModel::*, QSpinBox*>> numbers_;
+  std::vector<std::pair<std::string TSpritePropModel::*, TNumberBox*>> numbers_;
   std::vector<std::pair<bool TSpritePropModel::*, QCheckBox*>> boxes_;
   std::vector<std::pair<int, QRadioButton*>> questRadios_, bombRadios_;
   std::array<QRadioButton*, 4> plantRadios_{};

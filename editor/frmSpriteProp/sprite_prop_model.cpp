@@ -1,6 +1,5 @@
 #include "editor/frmSpriteProp/sprite_prop_model.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 #include "editor/Docs/line_helpers.h"
@@ -21,11 +20,21 @@ int numberOr(const std::string& line, int n, int def) { return TryStrToInt(field
 
 bool isOne(const std::string& line, int n) { return TryStrToInt(field(line, n)) == 1; }
 
-// An item index of a list of count items; anything else selects the first.
-int itemIndex(const std::string& line, int n, int count) {
-  int index = numberOr(line, n, 0);
-  return index >= 0 && index < count ? index : 0;
+// An item index of a list of count items; an absent field selects the first. A
+// value that names no item selects none and goes to kept, to be written back
+// unless the author picks an item.
+int itemIndex(const std::string& line, int n, int count, std::string& kept) {
+  kept.clear();
+  const std::string text = field(line, n);
+  if (text.empty()) return 0;
+  const std::optional<int> index = TryStrToInt(text);
+  if (index && *index >= 0 && *index < count) return *index;
+  kept = text;
+  return -1;
 }
+
+// The item index to write, or the value kept when no item is selected.
+std::string itemField(int index, const std::string& kept) { return index >= 0 ? std::to_string(index) : kept; }
 
 const char* flag(bool on) { return on ? "1" : "0"; }
 
@@ -79,7 +88,7 @@ void TSpritePropModel::showPipe(const std::string& line) {
     cbPlant = false;
   }
   edPipeIndex = fieldOr(line, 4, "0");
-  cbPipeDir = itemIndex(line, 5, 4);
+  cbPipeDir = itemIndex(line, 5, 4, PipeDirKept);
   cbPlantClick(cbPlant);
   cbSBulletVisible = Kind == 25;
   if (cbSBulletVisible) cbSBullet = field(line, 6) == "1";
@@ -104,11 +113,7 @@ void TSpritePropModel::showLevel(const std::string& line) {
     case TSpritePropPage::Lava: {
       std::string flame = field(line, 2);
       cbFlame = !flame.empty();
-      if (cbFlame) {
-        // The spinner holds the height within its range.
-        std::optional<int> height = TryStrToInt(flame);
-        edFlame = height ? std::to_string(std::clamp(*height, -100, 100)) : flame;
-      }
+      if (cbFlame) edFlame = flame;
       cbFlameClick(cbFlame);
       break;
     }
@@ -132,7 +137,7 @@ void TSpritePropModel::showLevel(const std::string& line) {
     case TSpritePropPage::Canyon:
       cbCanyon1 = field(line, 2) == "1";
       cbCanyonFlame = field(line, 3) == "1";
-      cbFlameDir = itemIndex(line, 4, 2);
+      cbFlameDir = itemIndex(line, 4, 2, FlameDirKept);
       cbCanyonFlameClick(cbCanyonFlame);
       break;
     case TSpritePropPage::Turvo: {
@@ -170,7 +175,7 @@ void TSpritePropModel::showWorld(const std::string& line) {
       cbSBulletVisible = false;
       edPipeLink = field(line, 2);
       edPipeIndex = fieldOr(line, 3, "0");
-      cbPipeDir = itemIndex(line, 4, 4);
+      cbPipeDir = itemIndex(line, 4, 4, PipeDirKept);
       break;
     case TSpritePropPage::Hammer:
       cbHammer = field(line, 2) == "1";
@@ -190,7 +195,7 @@ std::string TSpritePropModel::BuildLine() const {
       case TSpritePropPage::Pipe:
         add(link(edPipeLink));
         add(number(edPipeIndex));
-        add(std::to_string(cbPipeDir));
+        add(itemField(cbPipeDir, PipeDirKept));
         break;
       case TSpritePropPage::Hammer:
         add(flag(cbHammer));
@@ -205,7 +210,7 @@ std::string TSpritePropModel::BuildLine() const {
         add(link(edPipeLink));
         add(std::to_string(PlantCode));
         add(number(edPipeIndex));
-        add(std::to_string(cbPipeDir));
+        add(itemField(cbPipeDir, PipeDirKept));
         if (Kind == 25) add(flag(cbSBullet));
         break;
       case TSpritePropPage::Quest: {
@@ -228,7 +233,7 @@ std::string TSpritePropModel::BuildLine() const {
       case TSpritePropPage::Canyon:
         add(flag(cbCanyon1));
         add(flag(cbCanyonFlame));
-        add(std::to_string(cbFlameDir));
+        add(itemField(cbFlameDir, FlameDirKept));
         break;
       case TSpritePropPage::Turvo:
         add(number(edKJump));

@@ -77,6 +77,7 @@ class TSpritePropModel {
   bool LinkGroupVisible = true, PlantGroupVisible = false;
   std::string edPipeLink, edPipeIndex = "0";
   int cbPipeDir = 0;  // item index, -1 none
+  std::string PipeDirKept;  // a field 5 (world: 4) naming no direction, written back while none is chosen
   bool cbPlant = false, PlantControlsEnabled = false, PlantDirEnabled = false;
   int PlantRadio = 0;  // 0 none, 1..4
   int cbPlantDir = -1;
@@ -108,6 +109,7 @@ class TSpritePropModel {
   // Canyon.
   bool cbCanyon1 = false, cbCanyonFlame = false, FlameDirEnabled = false;
   int cbFlameDir = 0;
+  std::string FlameDirKept;  // likewise for field 4
 
   // Turvo.
   std::string edKJump = "8";

@@ -52,8 +52,9 @@ double BonusItemSpeed(int kind);
 // 0..363. Contents that are not a level kind give a coin as well.
 int BonusContents(const TGKSprite& block);
 
-// --- Freezing. Freezes nest: every FreezeSprites is undone by one
-// UnfreezeSprites, which restores exactly the sprites that freeze stopped.
+// --- Freezing. Freezes nest: every UnfreezeSprites undoes the latest
+// FreezeSprites still in force and restores exactly the sprites it stopped, so
+// callers undo them in the reverse order (a pipe exit waits out a pause).
 void FreezeSprites(int First);
 void UnfreezeSprites(int First);
 // Kinds that keep moving while the others are frozen.

@@ -339,7 +339,11 @@ void LevelFrame() {
   CheckFallingOut();
   UpdateView();
   CountTimeBonus();
-  if (GameShell.EntryMode == EntryNormal) HandlePlayerInput();
+  // Nothing moves while paused: the player's keys, his way out of a pipe and his
+  // travel through one wait for the resume. A pipe exit that ended under the
+  // pause would undo the pause's freeze instead of its own.
+  const bool playing = !GameShell.Paused;
+  if (playing && GameShell.EntryMode == EntryNormal) HandlePlayerInput();
   DrawBackground();
   if (Level.HurtTimer >= 0) Level.Player->Visible = !Level.Player->Visible;
   if (Level.Options.Rain && fmMain->DXRain1) fmMain->DXRain1->Update();
@@ -349,8 +353,8 @@ void LevelFrame() {
   if (Level.Options.Rain && fmMain->DXRain2) fmMain->DXRain2->Update();
   if (Level.LevelEnded) DrawLevelEndOverlay();
   fmMain->DrawStatusBar();
-  if (Level.LevelBuilt && Level.Player) StepPlayerEntry();
-  if (Level.Player) FollowPipeTarget();
+  if (playing && Level.LevelBuilt && Level.Player) StepPlayerEntry();
+  if (playing && Level.Player) FollowPipeTarget();
   if (Level.RestartLevel) {
     Level.KeepTime = true;
     StartLevel();

@@ -157,9 +157,7 @@ void ReadGameOptions(const std::string& GameFileName, const std::string& ExeDir,
     return;
   }
   Level.GameIni = openIni(GameFileName);
-  // Any negative count shows as none left; the floor keeps a death from taking
-  // the count under the int range.
-  Level.Lives = std::max(Level.GameIni->readInteger(options, "Lifes", 5), -1);
+  Level.Lives = LivesFromFile(Level.GameIni->readInteger(options, "Lifes", 5));
   shell.WorldFileName = ExeDir + Level.GameIni->readString(options, "MapFile", "");
   shell.RunningGameFile = GameFileName;
 }

@@ -10,6 +10,7 @@ void TLevelState::ResetPlayState() {
   StarsIndex = 0;
   CoinPopIndex = 0;
   EndCard = 0;
+  CardImages = LevelCardImages;
   HurtTimer = -1;
   EndStage = -1;
   StandingOnSprite = -1;

@@ -92,7 +92,20 @@ constexpr bool EffectPoolsFollowEachOther() {
 }
 static_assert(EffectPoolsFollowEachOther(), "the effect pools fill sprites 1..38 in order");
 
-// Level play's own variables. "Reset" values are those that a level build stores.
+// Lives as a file gives them (the game file's count, a saved state's): any
+// negative count shows as none left, and the floor keeps a death from taking
+// the count under the int range.
+constexpr int FewestLives = -1;
+constexpr int LivesFromFile(int lives) { return lives < FewestLives ? FewestLives : lives; }
+
+// Image indexes of the three card faces of a level's end card; a world map
+// sets its own, so every level build sets these again.
+constexpr std::array<int, 3> LevelCardImages{99, 100, 101};
+
+// Level play's own variables. Every level build stores the per-level ones:
+// ResetPlayState once the sprites stand, the build's own steps the rest
+// (Crouching, EntryPipe, LevelBuilt; StartLevel clears KeepTime after it). The
+// others carry over from level to level.
 struct TLevelState {
   TGKJumper* Player = nullptr;  // sprite 0 of the running level
   int Score = 0;                // kept from level to level
@@ -121,7 +134,7 @@ struct TLevelState {
   bool FireHeld = false;        // Fire2 held since the last fireball throw
   int SavedKeyLeft = 0, SavedKeyRight = 0;
   std::string LevelFileName;    // full path of the level being played
-  std::array<int, 3> CardImages{99, 100, 101};
+  std::array<int, 3> CardImages = LevelCardImages;
   bool ScrollLimits = true;     // the camera is clamped to the level
   bool MayFly = false;          // full run meter in flying mode
   bool UnlimitedFlight = false;

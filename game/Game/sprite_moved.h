@@ -45,7 +45,8 @@ int32_t MakeLong(int x, int y);
 int StartPosX(const TGKSprite& s);
 int StartPosY(const TGKSprite& s);
 
-// Steps whose rules come with their own modules; empty until then.
+// Steps whose rules live in modules of their own (cases_pipes.cpp,
+// shells_projectiles.cpp).
 // The player's own checks before the loop: end of pipe travel, run meter, carried object.
 void PlayerOwnChecks(TPlayerMove& move);
 // Shells and the player's fireball moving against the other sprites.

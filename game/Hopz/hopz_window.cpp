@@ -5,12 +5,12 @@
 #include <QCursor>
 #include <QFileDialog>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QScreen>
 
 #include "platform/qt/dialogs/file_dialog_filter.h"
+#include "platform/qt/dialogs/message_box.h"
 #include "platform/qt/display/qt_keys.h"
 #include "components/MIDIPlayer/TMediaPlayer.h"
 #include "game/frmMain/frmMain.h"
@@ -120,8 +120,7 @@ THopzWindow::THopzWindow() {
 
   TMainWindowHost host;
   host.AskYesNo = [this](const std::string& title, const std::string& text) {
-    return QMessageBox::question(this, toQt(title), toQt(text), QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return platform::qt::AskYesNo(this, toQt(title), toQt(text));
   };
   host.Close = [this] { QTimer::singleShot(0, this, [this] { close(); }); };
   host.GetBounds = [this](int& left, int& top, int& width, int& height) {

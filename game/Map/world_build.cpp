@@ -116,8 +116,25 @@ void buildBackground(const TRect& clip) {
   fmMain->BackSurface = std::move(surface);
 }
 
+// A won path while the player stands on a path (he beat the wandering enemy
+// met there): dust and the transform sound where he stands. False while that
+// node is not built yet: he met the enemy on a path listed after its home path.
+bool showDustWhereEnemyWasMet() {
+  TWorldMapState& m = WorldMap;
+  const TGKSprites& list = fmMain->DXSprites->Sprites;
+  if (m.LastPosition < 0 || m.LastPosition >= list.Count()) return false;
+  TGKSprite& last = list.GetSprite(m.LastPosition);
+  if (inSet(PathKinds, last.Animation)) {
+    fmMain->ShowDust(last.GetX(), last.GetY());
+    PlayScreenSound(SoundTransform);
+    m.ShowPlayerTime = now() + 500;
+  }
+  return true;
+}
+
 // The looks of a won node, in order; each step sees the kind the one before set.
-void wonLooks(TGKSprite& node, int s, const std::string& line) {
+// Sets dustWaits when the last step waits for a node built later.
+void wonLooks(TGKSprite& node, int s, const std::string& line, bool& dustWaits) {
   TWorldMapState& m = WorldMap;
   const bool here = s == m.LastPosition;
   int kind = node.Animation;
@@ -151,15 +168,7 @@ void wonLooks(TGKSprite& node, int s, const std::string& line) {
     node.SetAnimation(kind = wkCastle3);
     if (here && GameShell.PlaySound) screenAudio().PlayBrickSound();
   }
-  const TGKSprites& list = fmMain->DXSprites->Sprites;
-  if (inSet(PathKinds, kind) && m.LastPosition >= 0 && m.LastPosition < list.Count()) {
-    TGKSprite& last = list.GetSprite(m.LastPosition);
-    if (inSet(PathKinds, last.Animation)) {
-      fmMain->ShowDust(last.GetX(), last.GetY());
-      PlayScreenSound(SoundTransform);
-      m.ShowPlayerTime = now() + 500;
-    }
-  }
+  if (inSet(PathKinds, kind) && !showDustWhereEnemyWasMet()) dustWaits = true;
 }
 
 void addWanderingEnemy(TGKSprites& list, const TGKSprite& path, int s, int n, const std::string& line) {
@@ -264,6 +273,7 @@ void BuildWorldMap() {
   startNode.Controlled = false;
 
   const platform::IniFile* ini = Level.LevelIni.get();
+  bool dustWaits = false;
   for (size_t n = 1; n < keys.size(); ++n) {
     const std::optional<TCell> cell = parseCell(keys[n]);
     const std::string line = ini ? ini->readString("Sprites", keys[n], "") : std::string();
@@ -286,7 +296,7 @@ void BuildWorldMap() {
       node.Param1 = intField(line, 3);
       node.Param2 = intField(line, 4);
     }
-    if (!fmMain->EndedNodes.empty() && won) wonLooks(node, s, line);
+    if (!fmMain->EndedNodes.empty() && won) wonLooks(node, s, line, dustWaits);
     if (!fmMain->EndedNodes.empty() && (m.ShowPlayerTime == -1 || now() - m.ShowPlayerTime > 0))
       m.ShowPlayerTime = now() + 1000;
     node.SetEdgeActions(0);
@@ -304,6 +314,7 @@ void BuildWorldMap() {
       node.Data = Level.AddSpriteText(link);
   }
 
+  if (dustWaits) showDustWhereEnemyWasMet();
   placePlayer(player, list);
   m.MapPosition = m.LastPosition == -1 ? MapStartNode : m.LastPosition;
   Level.StandingOnSprite = -1;

@@ -2,7 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
@@ -13,6 +12,7 @@
 #include "platform/core/shell.h"
 #include "platform/core/text_encoding.h"
 #include "platform/jpeg/jpeg_decoder.h"
+#include "platform/qt/dialogs/message_box.h"
 #include "platform/qt/net/http_get.h"
 
 namespace {
@@ -47,8 +47,7 @@ TfmInit::Services desktopInitServices() {
   TfmInit::Services s;
   s.httpGet = fetchVersionFile;
   s.askYesNo = [](const std::string& title, const std::string& text) {
-    return QMessageBox::question(nullptr, toQt(title), toQt(text), QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return platform::qt::AskYesNo(nullptr, toQt(title), toQt(text));
   };
   s.openWebPage = [](const std::string& url) { platform::shell().openWebPage(url); };
   return s;

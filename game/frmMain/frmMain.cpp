@@ -17,6 +17,7 @@
 #include "platform/core/clock.h"
 #include "platform/core/keys.h"
 #include "platform/core/paths.h"
+#include "platform/core/random.h"
 #include "platform/core/shell.h"
 
 TfmMain* fmMain = nullptr;
@@ -116,6 +117,9 @@ void TfmMain::FormCreate() {
   GameShell = TShellState{};
   ShellTexts = TShellTexts{};
   GameShell.OpenStatePending = false;
+  // The rain and the map's wandering enemies differ from run to run (a test or
+  // tqrun that fixed the seed keeps it).
+  platform::Randomize();
   // The 1 ms timer resolution is what every clock here has already.
   GameShell.ExeDir = platform::programFolder();
   Settings = platform::IniFile(platform::resolvePath("Hopz.ini", GameShell.ExeDir));
@@ -192,9 +196,10 @@ void TfmMain::FormDestroy() {
   TSettingsWriteBack v{GameShell.SecretCodes, GameShell.ShowInfo, GameShell.FullScreen, GameShell.PlaySound,
                        GameShell.PlayMusic, WindowMode, Left, Top, ClientWidth, ClientHeight};
   if (WindowMode && host_.GetBounds) host_.GetBounds(v.Left, v.Top, v.Width, v.Height);
-  writeBackSettings(Settings, v);
   try {
-    Settings.save();
+    // Only the keys the game owns, into the file as it is now: the settings
+    // program may have changed the others while the game ran.
+    platform::writeKeysIntoFileOnDisk(Settings.path(), [&v](platform::IniFile& ini) { writeBackSettings(ini, v); });
   } catch (const platform::IniWriteError& e) {
     // The window is going away; there is nobody left to tell but the console.
     std::fprintf(stderr, "Hopz: %s\n", e.what());

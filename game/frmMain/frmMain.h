@@ -117,7 +117,8 @@ class TfmMain {
   std::vector<std::string> ScratchList;
   std::string WebSiteURL;
 
-  // The settings file, open from creation to destruction.
+  // The settings file as creation read it; destruction writes the game's own
+  // keys into the file as it is then (see FormDestroy).
   platform::IniFile Settings;
 
   void FormCreate();

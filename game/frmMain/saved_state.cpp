@@ -123,7 +123,9 @@ TSavedState ReadSavedState(const platform::IniFile& ini, const std::string& exeD
 
   if (s.Location != ssTitle && s.Location != ssWorldMap && s.Location != ssLevel)
     reject("Location " + std::to_string(s.Location) + " is no screen");
-  checkRange(s.Lives, "Lifes", 0, std::numeric_limits<int>::max());
+  // Play takes the lives under 0 (a game of no lives, the last death), and a
+  // state saved then opens again with none left.
+  if (s.Lives) s.Lives = LivesFromFile(*s.Lives);
   checkRange(s.Coins, "Coins", 0, kMaxCoins);
   checkRange(s.Score, "Score", 0, std::numeric_limits<int>::max());
   checkRange(s.PlayerMode, "PlayerMode", PlayerSmall, PlayerFire);

@@ -259,4 +259,14 @@ std::vector<std::string> IniFile::readSectionValues(std::string_view section) co
   return values;
 }
 
+void writeKeysIntoFileOnDisk(const fs::path& path, const std::function<void(IniFile&)>& writes) {
+  // A file that is there but cannot be read would lose every other key.
+  std::error_code ec;
+  if (fs::exists(path, ec) && !std::ifstream(path, std::ios::binary))
+    throw IniWriteError("Unable to read " + path.string());
+  IniFile onDisk(path);
+  writes(onDisk);
+  onDisk.save();
+}
+
 }  // namespace platform

@@ -4,6 +4,7 @@
 // held in memory in its own line order; `save` writes it back through a temporary
 // file that is renamed over the old one.
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -83,5 +84,10 @@ class IniFile {
 // Windows' atomic replacement of a whole file: write a temporary file beside it,
 // then rename it over the old one. Throws IniWriteError on failure.
 void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Writes a few keys into the file as it is on disk now, not as it was read:
+// another program may have changed its other keys since. Reads the file afresh,
+// applies `writes` to it and saves it atomically (IniWriteError on failure).
+void writeKeysIntoFileOnDisk(const std::filesystem::path& path, const std::function<void(IniFile&)>& writes);
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/core/shell.h"
 
+#include <string_view>
+
 #include "platform/core/paths.h"
 
 namespace platform {
@@ -9,9 +11,23 @@ bool isWebAddress(const std::string& url) {
   return lower.rfind("http://", 0) == 0 || lower.rfind("https://", 0) == 0;
 }
 
+bool isMailAddress(const std::string& url) {
+  constexpr std::string_view scheme = "mailto:";
+  if (url.size() <= scheme.size() || lowerCase(url.substr(0, scheme.size())) != scheme) return false;
+  for (unsigned char c : url)
+    if (c <= ' ' || c == 127) return false;
+  return true;
+}
+
 bool RecordingShell::openWebPage(const std::string& url) {
   if (!isWebAddress(url)) return false;
   requests.push_back({"web", url});
+  return result;
+}
+
+bool RecordingShell::openMailAddress(const std::string& mailto) {
+  if (!isMailAddress(mailto)) return false;
+  requests.push_back({"mail", mailto});
   return result;
 }
 

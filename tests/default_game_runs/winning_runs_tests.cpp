@@ -3,22 +3,14 @@
 // and coins the script collects on its way.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "default_game_play.h"
 #include "game/Game/level_state.h"
 #include "tools/tqrun/level_run.h"
 
 namespace {
-
-std::string readFile(const std::string& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 struct WinningRun {
   const char* level;  // staged level file
@@ -34,9 +26,7 @@ TEST_P(DefaultGameRun, IsWonWithoutADeath) {
   Level = TLevelState{};
   TLevelRun run(TQ_STAGE_DIR);
   run.StartLevel(std::string(TQ_STAGE_DIR) + "/levels/" + c.level);
-  const std::string keys = readFile(std::string(TQ_SOURCE_DIR) + "/tests/default_game_runs/" + c.keys);
-  ASSERT_FALSE(keys.empty()) << c.keys;
-  const std::vector<TKeyEvent> script = ParseKeyScript(keys);
+  const std::vector<TKeyEvent> script = KeyScriptFrom(c.keys, 0);
 
   const int lives = run.State().lives;
   TFrameState ended;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "components/gkspts/sprite_mgr.h"
+#include "default_game_play.h"
 #include "game/Game/get_value.h"
 #include "game/Game/level_events.h"
 #include "game/Game/level_state.h"
@@ -27,8 +28,6 @@
 #include "tools/tqrun/level_run.h"
 
 namespace {
-
-constexpr int kWaitFrames = 1200;  // 30 s of the fake clock: longer than any wait of the map or a level end
 
 bool isPathKind(int kind) { return kind >= 22 && kind <= 27; }
 
@@ -50,49 +49,8 @@ TWorldLinks linksOf(const std::string& worldFile) {
   return links;
 }
 
-class DefaultWorldWalk : public ::testing::Test {
+class DefaultWorldWalk : public DefaultGamePlay {
  protected:
-  void SetUp() override {
-    Level = TLevelState{};
-    WorldMap = TWorldMapState{};
-    Title = TTitleState{};
-    TitlePhase = -1;
-    run = std::make_unique<TLevelRun>(TQ_STAGE_DIR);
-  }
-  void TearDown() override {
-    run.reset();
-    Level.LevelIni.reset();
-  }
-
-  TfmMain& main() { return run->Main(); }
-  TGKSpriteMgr& manager() { return *main().DXSprites; }
-  TGKSprite& sprite(int i) { return manager().Sprites.GetSprite(i); }
-  TGKSprite& player() { return sprite(MapPlayerSprite); }
-  int screen() { return main().ScreenState(); }
-
-  // A key pressed and let go between two frames, as the window delivers it.
-  void press(int vk) {
-    platform::keyState().keyDown(vk);
-    main().FormKeyDown(vk, 0);
-    platform::keyState().keyUp(vk);
-    main().FormKeyUp(vk, 0);
-  }
-  // Frames until done() holds; false when it never does.
-  template <class Done>
-  bool framesUntil(Done done) {
-    for (int i = 0; i < kWaitFrames; ++i) {
-      if (done()) return true;
-      run->RunFrame({});
-    }
-    return done();
-  }
-  bool standsStill() { return player().GetVelocityX() == 0 && player().GetVelocityY() == 0; }
-  // The map takes keys: no card, no entry, the player shown.
-  bool mapReady() {
-    const TWorldMapState& w = WorldMap;
-    return screen() == ssWorldMap && !w.InitialInfo && w.IntroCardStart == -1 && w.ShowPlayerTime == -1 &&
-           w.EnterNodeTime == -1 && player().Visible && player().Enabled;
-  }
   bool isEnded(int node) {
     const std::vector<std::string>& ended = main().EndedNodes;
     return std::find(ended.begin(), ended.end(), std::to_string(node)) != ended.end();
@@ -159,25 +117,20 @@ class DefaultWorldWalk : public ::testing::Test {
     }
   }
 
-  std::unique_ptr<TLevelRun> run;
   std::set<int> visited;
   std::vector<std::string> entered;
   std::map<int, int> fileKind;  // node sprite index -> its kind in the file
 };
 
 TEST_F(DefaultWorldWalk, EveryNodeOnThePathsIsReachedAndEveryLevelEnteredAndWon) {
-  ASSERT_EQ(screen(), ssTitle);
   ASSERT_FALSE(main().GameFileName.empty());
-  press(GameShell.KeyStart);  // the menu at once
-  press(GameShell.KeyStart);  // "Start"
-  ASSERT_EQ(screen(), ssWorldMap);
+  // The intro card closes and its stars bring the player out on the start node.
+  openTheGame();
+  if (HasFatalFailure()) return;
   ASSERT_EQ(platform::extractFileName(WorldMap.WorldFileName), "world1.tqw");
   const TWorldLinks links = linksOf(WorldMap.WorldFileName);
   ASSERT_FALSE(links.nodeLevels.empty());
   for (int i = MapStartNode; i < manager().Sprites.Count(); ++i) fileKind[i] = sprite(i).Animation;
-
-  // The intro card closes and its stars bring the player out on the start node.
-  ASSERT_TRUE(framesUntil([&] { return mapReady(); }));
   EXPECT_EQ(WorldMap.MapPosition, MapStartNode);
   const int lives = Level.Lives;
 

@@ -7,9 +7,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTextEdit>
@@ -21,9 +23,11 @@
 #include <unistd.h>
 
 #include "editor/ObjectPalette/palette_window.h"
+#include "editor/ToolInfo/TToolInfo.h"
 #include "editor/frmChild/frmChild.h"
 #include "editor/frmChild/paint_box.h"
 #include "editor/frmMain/frmMain.h"
+#include "editor/frmSpriteProp/TfmSpriteProp.h"
 #include "toolbars/TBZCtls/TBZCtls.h"
 
 namespace fs = std::filesystem;
@@ -214,6 +218,35 @@ TEST_F(ChildWindow, TypingInAGamesTextIsAChangeToSave) {
   EXPECT_TRUE(form->Commands().CloseWindow(*gameWindow));
   EXPECT_EQ(question, QString::fromUtf8("¿Desea guardar los cambios realizados a \"juego.tqg\"?"));
   EXPECT_EQ(readFile(game), "[Options]\r\nLifes=3\r\nMapFile=\r\nX=12\r\n");
+}
+
+// A hint shown for a toolbar button goes when the mouse moves on over the
+// document window around the paint box, the document area or the object
+// properties window, as it goes over the paint box itself.
+TEST_F(ChildWindow, MovingOverTheDocumentWindowAndTheObjectDialogHidesTheHint) {
+  THintController& hints = form->ToolInfo->Controller();
+  const std::pair<const char*, QWidget*> panels[] = {
+      {"paint box", child->Pb},
+      {"horizontal ruler", child->HRuler},
+      {"vertical ruler", child->VRuler},
+      {"ruler corner", child->HVRuler},
+      {"ruler corner's label", child->HVRuler->findChild<QLabel*>()},
+      {"scroll box", child->ScrollBox1->viewport()},
+      {"document frame", child->SubWindow()},
+      {"document area", form->MdiArea->viewport()},
+      {"object properties", &form->fmSpriteProp()},
+  };
+  for (const auto& [name, panel] : panels) {
+    SCOPED_TRACE(name);
+    ASSERT_NE(panel, nullptr);
+    hints.OnMove(form->Button("Abrir"), 2, 2);
+    hints.ShowAt(10, 10);
+    ASSERT_TRUE(hints.Visible());
+    const QPointF at(1, 1);
+    QMouseEvent move(QEvent::MouseMove, at, panel->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(panel, &move);
+    EXPECT_FALSE(hints.Visible());
+  }
 }
 
 TEST_F(ChildWindow, ZoomHidesTheRulersAndThePaletteScrolls) {

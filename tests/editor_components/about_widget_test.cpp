@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <QUrl>
+#include <vector>
 
 #include "editor/IECtrls/TTextLink.h"
 #include "editor/frmAbout/frmAbout.h"
 #include "platform/core/shell.h"
+#include "platform/qt/shell/desktop_shell.h"
 
 namespace {
 
@@ -44,6 +47,25 @@ TEST(AboutBox, LinksGoThroughTheShellAndTheMakerLineAnswersClicks) {
   EXPECT_EQ(about.Label2->palette().color(QPalette::WindowText), QColor(255, 0, 0));
   about.grab().save("about.png");
   platform::setShell(nullptr);
+}
+
+// The desktop's shell, with its handlers replaced, takes the e-mail link to the mail program.
+TEST(AboutBox, EMailLinkReachesTheMailProgramThroughTheDesktopShell) {
+  app();
+  std::vector<QUrl> opened;
+  platform::DesktopShell shell([&opened](const QUrl& url) {
+    opened.push_back(url);
+    return true;
+  });
+  platform::setShell(&shell);
+  TfmAbout about;
+  about.show();
+  QTest::mouseClick(about.TextLink2, Qt::LeftButton);
+  platform::setShell(nullptr);
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0].scheme(), "mailto");
+  EXPECT_EQ(opened[0].path().toStdString(), about.GoToWeb.EMail);
+  EXPECT_EQ(opened[0].query(), "subject=Comentarios");
 }
 
 }  // namespace

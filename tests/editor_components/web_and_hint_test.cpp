@@ -30,6 +30,7 @@ TEST_F(RecordedShell, SendEMailBuildsTheMailtoRequestAndRefusesUnsafeAddresses) 
   web.EMailSubject = "Comentarios";
   EXPECT_TRUE(web.SendEMail());
   ASSERT_EQ(shell_.requests.size(), 1u);
+  EXPECT_EQ(shell_.requests[0].kind, "mail");
   EXPECT_EQ(shell_.requests[0].target, "mailto:autor@example.org?subject=Comentarios");
   web.EMailSubject = "a b&c";
   EXPECT_EQ(web.MailToAddress(), "mailto:autor@example.org?subject=a%20b%26c");

@@ -144,7 +144,7 @@ TEST(SpritePropLines, PagesRoundTripAndDefaults) {
   struct Case { TDocKind doc; const char* shown; const char* written; } cases[] = {
       {DocLevel, "7=55,1", "7=55,1,8"},
       {DocLevel, "7=63,1", "7=63,1"},
-      {DocLevel, "7=63,1,250", "7=63,1,100"},  // the spinner keeps -100..100
+      {DocLevel, "7=63,1,250", "7=63,1,250"},  // beyond the spinner's -100..100, kept
       {DocLevel, "7=67,1,-3,1,1", "7=67,1,-3,1,1"},
       {DocLevel, "7=67,1", "7=67,1,0,0,0"},
       {DocLevel, "7=94,1", "7=94,1,61"},
@@ -158,6 +158,10 @@ TEST(SpritePropLines, PagesRoundTripAndDefaults) {
       {DocLevel, "7=203,1,2,1", "7=203,1,2,1"},
       {DocLevel, "7=203,1,5", "7=203,1,0,0"},
       {DocLevel, "7=355,1,1", "7=355,1,1"},
+      // A direction that names no item of its list is kept.
+      {DocLevel, "7=16,1,,0,0,7", "7=16,1,,0,0,7"},
+      {DocLevel, "7=331,1,1,1,5", "7=331,1,1,1,5"},
+      {DocWorldMap, "7=5,1,a.tql,2,-1", "7=5,1,a.tql,2,-1"},
       {DocLevel, "7=0,1,junk,more", "7=0,1"},
       {DocWorldMap, "7=5,1,levels\\a.tql,2,3", "7=5,1,levels\\a.tql,2,3"},
       {DocWorldMap, "7=5,1", "7=5,1,,0,0"},

@@ -82,6 +82,79 @@ TEST(LevelPropWindow, NumbersBeyondTheRangesAreShownAndKept) {
   EXPECT_FALSE(dialog.Execute(&small, {}));
 }
 
+// "Mundo:" takes the world numbers 0..999 as they are typed; a text the file
+// holds there is shown and kept as it is while the author types nothing.
+TEST(LevelPropWindow, TheWorldNumberTakesZeroTo999) {
+  TestApp();
+  TfmLevelProp dialog;
+  dialog.Model.Tag = kModeProperties;
+  TDocument doc;
+  doc.DocKind = DocWorldMap;
+  doc.ShortName = "Isla";
+  WhenShown(dialog, [&] {
+    EXPECT_EQ(dialog.Text(&M::edShortName)->text(), "Isla");
+    ClickButton(dialog, "Aceptar");
+  });
+  ASSERT_TRUE(dialog.Execute(&doc, {}));
+  dialog.Model.ApplyTo(doc);
+  EXPECT_EQ(doc.ShortName, "Isla");
+
+  WhenShown(dialog, [&] {
+    QLineEdit* world = dialog.Text(&M::edShortName);
+    // Typed key by key, as the edit takes them.
+    const auto type = [world](const char* keys) {
+      for (const char* k = keys; *k; ++k) world->insert(QString(QChar(*k)));
+    };
+    world->end(false);
+    type("x1");
+    EXPECT_EQ(world->text(), "Isla");
+    for (const char* typed : {"-", "x", "12345"}) {
+      world->selectAll();
+      type(typed);
+    }
+    EXPECT_EQ(world->text(), "123");
+    world->end(false);
+    type("a");
+    EXPECT_EQ(world->text(), "123");
+    ClickButton(dialog, "Aceptar");
+  });
+  ASSERT_TRUE(dialog.Execute(&doc, {}));
+  dialog.Model.ApplyTo(doc);
+  EXPECT_EQ(doc.ShortName, "123");
+}
+
+// A palette effect of no radio checks none and is written back unless the
+// author picks one.
+TEST(LevelPropWindow, AnEffectOfNoRadioChecksNoneAndIsKept) {
+  TestApp();
+  TfmLevelProp dialog;
+  dialog.Model.Tag = kModeProperties;
+  TDocument doc;
+  doc.DocKind = DocLevel;
+  doc.PaletteFX = 5;
+  WhenShown(dialog, [&] { ClickButton(dialog, "Cancelar"); });
+  EXPECT_FALSE(dialog.Execute(&doc, {}));
+
+  doc.PaletteFX = 12;
+  int checked = 0;
+  WhenShown(dialog, [&] {
+    for (int tag = 0; tag < 8; ++tag) checked += dialog.EffectRadio(tag)->isChecked();
+    ClickButton(dialog, "Aceptar");
+  });
+  ASSERT_TRUE(dialog.Execute(&doc, {}));
+  dialog.Model.ApplyTo(doc);
+  EXPECT_EQ(checked, 0);
+  EXPECT_EQ(doc.PaletteFX, 12);
+
+  WhenShown(dialog, [&] {
+    dialog.EffectRadio(7)->click();
+    ClickButton(dialog, "Aceptar");
+  });
+  ASSERT_TRUE(dialog.Execute(&doc, {}));
+  dialog.Model.ApplyTo(doc);
+  EXPECT_EQ(doc.PaletteFX, 7);
+}
+
 TEST(LevelPropWindow, MismatchedPasswordsAreRefusedEmptiedAndTheDialogStaysOpen) {
   TestApp();
   TfmLevelProp dialog;

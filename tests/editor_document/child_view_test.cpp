@@ -237,39 +237,6 @@ TEST_F(ChildViewTest, DeleteAllAsksByKindAndLeavesModifiedAlone) {
   }
 }
 
-struct CloseCase {
-  bool modified;
-  TChildAnswer answer;
-  bool saveResult;
-  bool mayClose;
-  int saves;
-};
-
-TEST_F(ChildViewTest, CloseQueryAsksOnlyWhenModified) {
-  const CloseCase cases[] = {
-      {false, caCancel, true, true, 0}, {true, caCancel, true, false, 0}, {true, caNo, true, true, 0},
-      {true, caYes, true, true, 1},     {true, caYes, false, false, 1},
-  };
-  for (const CloseCase& c : cases) {
-    TRecordingChildHost closeHost;
-    TChildView closing(closeHost, "", 3);
-    closing.Doc.Modified = c.modified;
-    closeHost.closeAnswer = c.answer;
-    closeHost.saveResult = c.saveResult;
-    EXPECT_EQ(closing.CloseQuery(), c.mayClose);
-    EXPECT_EQ(closeHost.saves, c.saves);
-    if (c.modified) {
-      ASSERT_EQ(closeHost.questions.size(), 1u);
-      EXPECT_EQ(closeHost.questions[0], "\xBF" "Desea guardar los cambios realizados a \"Nuevo 3\"?");
-    } else {
-      EXPECT_TRUE(closeHost.questions.empty());
-    }
-    if (c.answer == caCancel && c.modified) {
-      EXPECT_TRUE(closing.Doc.Modified);
-    }
-  }
-}
-
 TEST_F(ChildViewTest, BadLinesStopRenderingAtTheLineAfterDrawingTheOnesBefore) {
   view.Doc.DocKind = DocLevel;
   view.Doc.Width = 8;

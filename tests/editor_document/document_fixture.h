@@ -13,9 +13,7 @@ class TRecordingChildHost : public TChildHost {
   std::map<int, std::string> panels;
   std::vector<std::string> questions;
   bool confirmAnswer = true;
-  TChildAnswer closeAnswer = caCancel;
-  bool saveResult = true;
-  int saves = 0, glyphRefreshes = 0, hintsHidden = 0;
+  int glyphRefreshes = 0, hintsHidden = 0;
   bool progressShown = false;
 
   void SetStatusText(int panel, const std::string& text) override { panels[panel] = text; }
@@ -27,15 +25,6 @@ class TRecordingChildHost : public TChildHost {
   bool ConfirmYesNo(const std::string& text, const std::string&) override {
     questions.push_back(text);
     return confirmAnswer;
-  }
-  TChildAnswer AskYesNoCancel(const std::string& text, const std::string&) override {
-    questions.push_back(text);
-    return closeAnswer;
-  }
-  bool SaveDocument(TChildView& view) override {
-    ++saves;
-    if (saveResult) view.Doc.Modified = false;
-    return saveResult;
   }
 };
 

@@ -62,6 +62,19 @@ TEST_F(PaletteFixture, ScrollingDownAndBackRestoresTheTop) {
   EXPECT_FALSE(palette.DownEnabled());
 }
 
+TEST_F(PaletteFixture, EveryRedrawnGlyphStepsTheProgressBar) {
+  TGKEditorImageLib images;
+  images.SetImages(fixtureImages());
+  int steps = 0;
+  palette.OnStep = [&steps](TObjectPalette&) { ++steps; };
+  const std::pair<TDocKind, int> sets[] = {{DocWorldMap, 86}, {DocLevel, 325}};
+  for (auto [kind, buttons] : sets) {
+    steps = 0;
+    palette.RefreshGlyphs(kind, images, KindImagesOf(kind));
+    EXPECT_EQ(steps, buttons);
+  }
+}
+
 TEST_F(PaletteFixture, GlyphsComeFromTheDocumentsLibraryWithWhiteTransparency) {
   TGKEditorImageLib images;
   TGKImages lib = fixtureImages();

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -95,6 +96,40 @@ TEST_F(FrmMain, PlacementIsReadAndWrittenInTheSettingsFile) {
   EXPECT_EQ(ini.readInteger("MainWindow", "WindowState", -1), 0);
 }
 
+// A game has no objects: when its window becomes the active document the count
+// and the selected object of the level shown before go from the status bar.
+TEST_F(FrmMain, ActivatingAGameClearsTheLevelsStatusTexts) {
+  std::ofstream(dir / "nivel.tql", std::ios::binary)
+      << "[Options]\r\nWidth=10\r\nHeight=5\r\n[Sprites]\r\n65537=40,1,\r\n65538=41,1,\r\n";
+  std::ofstream(dir / "juego.tqg", std::ios::binary) << "[Options]\r\nLifes=5\r\nMapFile=mapa.tqw\r\n";
+  TfmMain form(dir.string() + "/");
+  form.show();
+  form.Commands().OpenFile((dir / "nivel.tql").string());
+  ASSERT_NE(form.ActiveView(), nullptr);
+  TChildView& level = *form.ActiveView();
+  level.SelectedIndex = 1;
+  level.UpdateStatus();
+  EXPECT_EQ(form.StatusPanels[1]->text().toStdString(), "\xC3\x8Dndice: 1 (2 objetos)");
+  EXPECT_TRUE(form.StatusPanels[2]->text().startsWith(QString::fromUtf8("Animación: 41")));
+
+  form.Commands().OpenFile((dir / "juego.tqg").string());
+  QApplication::processEvents();
+  ASSERT_EQ(form.ActiveView()->Doc.DocKind, DocGame);
+  EXPECT_EQ(form.StatusPanels[1]->text().toStdString(), "");
+  EXPECT_EQ(form.StatusPanels[2]->text().toStdString(), "");
+
+  // Back to the level, then to the game again by activation alone.
+  QMdiSubWindow* levelWindow = form.DocumentWindows()[0]->SubWindow();
+  QMdiSubWindow* gameWindow = form.DocumentWindows()[1]->SubWindow();
+  form.MdiArea->setActiveSubWindow(levelWindow);
+  QApplication::processEvents();
+  EXPECT_EQ(form.StatusPanels[1]->text().toStdString(), "\xC3\x8Dndice: 1 (2 objetos)");
+  form.MdiArea->setActiveSubWindow(gameWindow);
+  QApplication::processEvents();
+  EXPECT_EQ(form.StatusPanels[1]->text().toStdString(), "");
+  EXPECT_EQ(form.StatusPanels[2]->text().toStdString(), "");
+}
+
 // Closing the editor asks once about each changed document: an answer of "No"
 // closes it without a second question when the window goes.
 TEST_F(FrmMain, ClosingTheEditorAsksOnceAboutAChangedDocument) {
@@ -118,6 +153,37 @@ TEST_F(FrmMain, ClosingTheEditorAsksOnceAboutAChangedDocument) {
     EXPECT_EQ(questions, 1);
   }
   EXPECT_EQ(questions, 1);
+}
+
+// The editor's question and message boxes read in Spanish: the save question
+// on closing a changed document, and an error.
+TEST_F(FrmMain, QuestionAndMessageBoxesReadInSpanish) {
+  TfmMain form(dir.string() + "/");
+  QStringList shown;
+  // The next box that opens: its buttons' texts, then the given answer.
+  const auto answer = [&shown](QMessageBox::StandardButton button) {
+    QTimer::singleShot(0, [&shown, button] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      shown.clear();
+      for (QAbstractButton* b : box->buttons()) shown << b->text().remove('&');
+      shown.sort();
+      box->button(button)->click();
+    });
+  };
+  form.Commands().NewGame();
+  answer(QMessageBox::Cancel);
+  form.Commands().Close();
+  EXPECT_EQ(shown, QStringList({"Cancelar", "No", QString::fromUtf8("Sí")}));
+  EXPECT_EQ(form.DocumentWindows().size(), 1u);
+
+  answer(QMessageBox::Ok);
+  form.ShowMessage("No se pudo guardar.", "Error", miError);
+  EXPECT_EQ(shown, QStringList({"Aceptar"}));
+
+  answer(QMessageBox::No);
+  form.Commands().Close();
+  EXPECT_TRUE(form.DocumentWindows().empty());
 }
 
 // The window menu's tilings: horizontal stacks the document windows, each as

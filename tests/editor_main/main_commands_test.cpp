@@ -344,6 +344,54 @@ TEST_F(MainCommands, ClosingAsksAboutChangesAndTheLastWindowDisablesTheCommands)
   EXPECT_EQ(host.freed, 2);
 }
 
+// Closing a document window asks only about a changed document; "S\xED" saves
+// it and closes only when the save succeeds, "No" drops the changes, "Cancelar"
+// keeps the window as it was.
+struct CloseCase {
+  const char* name;
+  bool modified;
+  TAnswer answer;
+  const char* saveName;  // the save dialog's answer; nullptr cancels it
+  bool closes;
+  bool written;
+};
+
+TEST_F(MainCommands, CloseAsksOnlyAboutChangesAndClosesWhenAnswered) {
+  const CloseCase cases[] = {
+      {"unchanged", false, ansCancel, nullptr, true, false},
+      {"cancelled", true, ansCancel, "juego.tqg", false, false},
+      {"dropped", true, ansNo, "juego.tqg", true, false},
+      {"saved", true, ansYes, "juego.tqg", true, true},
+      {"save dialog cancelled", true, ansYes, nullptr, false, false},
+      {"save failed", true, ansYes, "missing/juego.tqg", false, false},
+  };
+  for (const CloseCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove(path("juego.tqg"));
+    host.questions.clear();
+    host.answers = {c.answer};
+    host.saveNames.clear();
+    if (c.saveName) host.saveNames.push_back(path(c.saveName));
+    commands->NewGame();
+    FakeWindow& w = *host.windows.back();
+    w.doc.Modified = c.modified;
+    const std::string caption = w.caption;
+    EXPECT_EQ(commands->CloseWindow(w), c.closes);
+    EXPECT_EQ(host.questions.size(), c.modified ? 1u : 0u);
+    if (c.modified) {
+      EXPECT_EQ(host.questions[0], "\xBF" "Desea guardar los cambios realizados a \"" + caption + "\"?");
+    }
+    EXPECT_EQ(fs::exists(path("juego.tqg")), c.written);
+    if (!c.closes) {
+      EXPECT_TRUE(w.doc.Modified);
+      EXPECT_EQ(commands->Active(), &w);
+      w.doc.Modified = false;
+      commands->CloseWindow(w);
+    }
+    EXPECT_TRUE(commands->Windows().empty());
+  }
+}
+
 TEST_F(MainCommands, CloseAllGoesOnPastAWindowThatStays) {
   commands->NewGame();
   commands->NewGame();

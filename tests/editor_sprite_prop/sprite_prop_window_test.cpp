@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
@@ -173,6 +174,101 @@ TEST_F(SpritePropWindow, AceptarWritesTheEditedFieldsAndCancelarLeavesTheLine) {
     EXPECT_EQ(doc.Objects, (std::vector<std::string>{"1=1,1", c.written, "2=1,1"}));
     EXPECT_TRUE(doc.Modified);
   }
+}
+
+// A number the file holds beyond a control's range stays as it is unless the
+// author changes that control.
+TEST_F(SpritePropWindow, NumbersBeyondTheControlsRangesStayUnlessTheirControlChanges) {
+  struct Case {
+    TDocKind doc;
+    const char* line;
+    std::string M::*field;  // the control of the number beyond its range
+    int shown;
+    std::function<void(TfmSpriteProp&)> edit;
+    const char* written;
+  };
+  const Case cases[] = {
+      {DocLevel, "65538=67,1,150,1,0", &M::edBaseSpeed, 150, nullptr, "65538=67,1,150,1,0"},  // -100..100
+      {DocLevel, "65538=55,1,3", &M::edJump, 3, nullptr, "65538=55,1,3"},                      // from 5
+      {DocLevel, "65538=39,1,363", &M::Edit1, 363, nullptr, "65538=39,1,363"},                 // 0..362
+      {DocLevel, "65538=94,1,-5", &M::Edit2, -5, nullptr, "65538=94,1,-5"},                    // 0..362
+      {DocLevel, "65538=63,1,250", &M::edFlame, 250, nullptr, "65538=63,1,250"},               // -100..100
+      {DocLevel, "65538=163,1,-120,2", &M::edKJump, -120, nullptr, "65538=163,1,-120,2"},      // -100..100
+      {DocLevel, "65538=16,1,,0,-2,1", &M::edPipeIndex, -2, nullptr, "65538=16,1,,0,-2,1"},    // from 0
+      {DocWorldMap, "65538=43,1,250", &M::edKeyReplace, 250, nullptr, "65538=43,1,250"},       // 0..200
+      {DocWorldMap, "65538=4,1,a.tql,-1,2", &M::edPipeIndex, -1, nullptr, "65538=4,1,a.tql,-1,2"},
+      // Another control changed: the number stays.
+      {DocLevel, "65538=67,1,150,1,0", &M::edBaseSpeed, 150,
+       [](TfmSpriteProp& d) { d.Box(&M::cbBaseGoBack)->click(); }, "65538=67,1,150,0,0"},
+      {DocLevel, "65538=39,1,363", &M::Edit1, 363, [](TfmSpriteProp& d) { d.Box(&M::cbVisible)->click(); },
+       "65538=39,0,363"},
+      // Its own control changed: the author's number.
+      {DocLevel, "65538=67,1,150,1,0", &M::edBaseSpeed, 150,
+       [](TfmSpriteProp& d) { d.Number(&M::edBaseSpeed)->setValue(20); }, "65538=67,1,20,1,0"},
+      {DocLevel, "65538=94,1,-5", &M::Edit2, -5, [](TfmSpriteProp& d) { d.Number(&M::Edit2)->setValue(7); },
+       "65538=94,1,7"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    TDocument doc;
+    doc.DocKind = c.doc;
+    doc.Objects = {c.line};
+    int shown = 0;
+    ASSERT_TRUE(runDialog(dialog, c.doc, c.line, [&] {
+      shown = dialog.Number(c.field)->value();
+      if (c.edit) c.edit(dialog);
+    }, true));
+    EXPECT_EQ(shown, c.shown);
+    ConfirmSpriteProp(dialog.Model, doc, 0);
+    EXPECT_EQ(doc.Objects[0], c.written);
+  }
+}
+
+// A direction the file holds that names no item of the list shows no item and
+// stays unless the author picks one.
+TEST_F(SpritePropWindow, DirectionsBeyondTheListsStayUnlessOneIsChosen) {
+  TDocument doc;
+  doc.DocKind = DocLevel;
+  doc.Objects = {"65538=331,1,1,1,5"};
+  int shown = 0;
+  ASSERT_TRUE(runDialog(dialog, DocLevel, doc.Objects[0], [&] { shown = dialog.cbFlameDir()->currentIndex(); }, true));
+  EXPECT_EQ(shown, -1);
+  ConfirmSpriteProp(dialog.Model, doc, 0);
+  EXPECT_EQ(doc.Objects[0], "65538=331,1,1,1,5");
+
+  doc.Objects = {"65538=16,1,,0,0,7"};
+  ASSERT_TRUE(runDialog(dialog, DocLevel, doc.Objects[0], [&] {
+    shown = dialog.cbPipeDir()->currentIndex();
+    dialog.cbPipeDir()->setCurrentIndex(3);
+  }, true));
+  EXPECT_EQ(shown, -1);
+  ConfirmSpriteProp(dialog.Model, doc, 0);
+  EXPECT_EQ(doc.Objects[0], "65538=16,1,,0,0,3");
+}
+
+// Text that is no number in a number field is not turned into one behind the
+// author's back: "Aceptar" shows the conversion error until the field is changed.
+TEST_F(SpritePropWindow, ANumberFieldHoldingTextIsNotRewrittenSilently) {
+  bool closedByOk = true;
+  std::string message;
+  QTimer::singleShot(0, &dialog, [&] {
+    QTimer::singleShot(0, [&message] {
+      if (QWidget* box = QApplication::activeModalWidget()) {
+        for (QLabel* label : box->findChildren<QLabel*>()) message += label->text().toStdString();
+        box->close();
+      }
+    });
+    for (QAbstractButton* b : dialog.findChildren<QAbstractButton*>())
+      if (b->text() == "Aceptar") b->click();
+    closedByOk = !dialog.isVisible();
+    dialog.Number(&M::edJump)->setValue(9);
+    for (QAbstractButton* b : dialog.findChildren<QAbstractButton*>())
+      if (b->text() == "Aceptar") b->click();
+  });
+  EXPECT_TRUE(dialog.Execute(DocLevel, "65538=55,1,abc"));
+  EXPECT_FALSE(closedByOk);
+  EXPECT_NE(message.find("'abc' is not a valid integer value"), std::string::npos) << message;
+  EXPECT_EQ(dialog.Model.BuildLine(), "65538=55,1,9");
 }
 
 TEST_F(SpritePropWindow, ALinkWithACommaKeepsTheDialogOpen) {

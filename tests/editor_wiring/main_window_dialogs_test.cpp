@@ -22,6 +22,7 @@
 #include "editor/frmMain/frmMain.h"
 #include "editor/frmPassword/TfmPassword.h"
 #include "editor/frmReplace/TfmReplace.h"
+#include "platform/core/ini_file.h"
 
 namespace fs = std::filesystem;
 using M = TLevelPropModel;
@@ -66,7 +67,8 @@ class MainWindowDialogs : public ::testing::Test {
     form = std::make_unique<TfmMain>(dir.string() + "/");
   }
   void TearDown() override {
-    for (const auto& w : form->DocumentWindows()) w->Document().Modified = false;
+    if (form)
+      for (const auto& w : form->DocumentWindows()) w->Document().Modified = false;
     form.reset();
     fs::remove_all(dir);
   }
@@ -230,6 +232,83 @@ TEST_F(MainWindowDialogs, BackgroundColourAndPasswordUseTheirWindows) {
   form->Commands().OpenFile(level.string());
   EXPECT_TRUE(form->ActiveView()->Doc.FileName.empty());
   EXPECT_TRUE(form->ActiveView()->Doc.Objects.empty());
+}
+
+// A selected kind beyond the kind chooser's up-down (0..362) is shown as it is,
+// and that is the kind searched, replaced and filled with.
+TEST_F(MainWindowDialogs, KindChooserShowsTheKindItActsOnBeyondItsRange) {
+  TChildView& view = NewLevel(2, 1);
+  view.Doc.Objects = {"0=362,1,", "1=363,1,"};
+  int shown = -1;
+
+  view.SelectedIndex = 1;
+  TfmFind& find = form->fmFind();
+  WhenShown(find, [&] {
+    shown = find.Chooser()->Edit()->value();
+    Click(find, "Aceptar");
+  });
+  form->Find(false);
+  EXPECT_EQ(shown, 363);
+  EXPECT_EQ(view.SelectedIndex, 1);
+
+  TfmReplace& replace = form->fmReplace();
+  int newShown = -1;
+  WhenShown(replace, [&] {
+    shown = replace.FindKind()->Edit()->value();
+    newShown = replace.NewKind()->Edit()->value();
+    Click(replace, "Aceptar");
+  });
+  form->Replace();
+  EXPECT_EQ(shown, 363);
+  EXPECT_EQ(newShown, 363);
+  EXPECT_EQ(view.Doc.Objects, (std::vector<std::string>{"0=362,1,", "1=363,1,"}));
+
+  view.Doc.Objects = {"0=363,1,"};
+  view.SelectedIndex = 0;
+  TfmFill& fill = form->fmFill();
+  WhenShown(fill, [&] {
+    shown = fill.Chooser()->Edit()->value();
+    Click(fill, "Aceptar");
+  });
+  form->Fill();
+  EXPECT_EQ(shown, 363);
+  EXPECT_EQ(view.Doc.Objects, (std::vector<std::string>{"0=363,1,", "1=363,1,"}));
+}
+
+// Zadizuv.ini edited by hand while the editor runs: new documents take the
+// [NewLevel] it holds at that moment, and closing the editor writes only the
+// window's keys into the file as it then stands.
+TEST_F(MainWindowDialogs, SettingsFileEditedWhileTheEditorRunsIsReadWhenUsedAndKeptAtExit) {
+  const fs::path ini = dir / "Zadizuv.ini";
+  auto put = [&ini](const std::string& text) { std::ofstream(ini, std::ios::binary) << text; };
+  put("[NewLevel]\r\nImageLib=sprites\\forest.iml\r\n[Notas]\r\nAutor=Ana\r\n");
+
+  TfmLevelProp& dialog = form->fmLevelProp();
+  QString imageLib, soundLib;
+  WhenShown(dialog, [&] {
+    imageLib = dialog.Text(&M::Edit7)->text();
+    Click(dialog, "Cancelar");
+  });
+  form->Commands().NewLevel();
+  EXPECT_EQ(imageLib.toStdString(), "sprites\\forest.iml");
+
+  put("[NewLevel]\r\nImageLib=sprites\\forest.iml\r\nSoundLib=sounds\\cave.sdl\r\n[Notas]\r\nAutor=Ana\r\n");
+  WhenShown(dialog, [&] {
+    soundLib = dialog.Text(&M::Edit9)->text();
+    Click(dialog, "Cancelar");
+  });
+  form->Commands().NewMap();
+  EXPECT_EQ(soundLib.toStdString(), "sounds\\cave.sdl");
+
+  const QRect placement = form->normalGeometry().isValid() ? form->normalGeometry() : form->geometry();
+  form.reset();
+  platform::IniFile after(ini);
+  EXPECT_EQ(after.readString("Notas", "Autor", ""), "Ana");
+  EXPECT_EQ(after.readString("NewLevel", "SoundLib", ""), "sounds\\cave.sdl");
+  EXPECT_EQ(after.readString("NewLevel", "ImageLib", ""), "sprites\\forest.iml");
+  EXPECT_EQ(after.readInteger("MainWindow", "Width", 0), placement.width());
+  EXPECT_EQ(after.readInteger("MainWindow", "Height", 0), placement.height());
+  EXPECT_EQ(after.readInteger("MainWindow", "WindowState", -1), 0);
 }
 
 }  // namespace

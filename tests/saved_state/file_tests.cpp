@@ -71,6 +71,15 @@ TEST_F(SavedStateFile, EndedNodesFollowTheCountAndMissingKeysReadAsZero) {
   EXPECT_TRUE(read(kMapGeneral + "[LevelsEnded]\r\n0=15\r\n").EndedNodes.empty());
 }
 
+// Play takes the lives under 0; any negative count reads as none left, as the
+// game file's does, so that no death takes it under the int range.
+TEST_F(SavedStateFile, NegativeLivesReadAsNoneLeft) {
+  EXPECT_EQ(read(kMapGeneral + "Lifes=-1\r\n").Lives, -1);
+  EXPECT_EQ(read(kMapGeneral + "Lifes=-2\r\n").Lives, -1);
+  EXPECT_EQ(read(kMapGeneral + "Lifes=-2147483647\r\n").Lives, -1);
+  EXPECT_EQ(read(kMapGeneral + "Lifes=0\r\n").Lives, 0);
+}
+
 TEST_F(SavedStateFile, MissingOrUnreadableCountersKeepTheRunningValues) {
   const TSavedState s = read(kMapGeneral + "Lifes=\r\nCoins=many\r\n");
   EXPECT_FALSE(s.Lives);
@@ -90,7 +99,6 @@ TEST_F(SavedStateFile, StatesThatCannotBeReenteredAreRefused) {
   } cases[] = {
       {"no screen", "[General]\r\nGame=hopz.tqg\r\nLocation=7\r\n", "Location 7 is no screen"},
       {"negative location", "[General]\r\nLocation=-1\r\n", "Location -1 is no screen"},
-      {"negative lives", kMapGeneral + "Lifes=-3\r\n", "Lifes -3 out of range"},
       {"coins", kMapGeneral + "Coins=100\r\n", "Coins 100 out of range"},
       {"score", kMapGeneral + "Score=-5\r\n", "Score -5 out of range"},
       {"player mode", kMapGeneral + "PlayerMode=4\r\n", "PlayerMode 4 out of range"},

@@ -13,6 +13,7 @@
 #include "components/GKILib/TGKImageLib.h"
 #include "components/ZEZ/TGKScreen.h"
 #include "components/gkspts/sprite_mgr.h"
+#include "game/Game/level_events.h"
 #include "game/Game/level_frame.h"
 #include "game/Game/level_state.h"
 #include "game/Map/world_map.h"
@@ -203,6 +204,35 @@ TEST_F(SavedStateRun, LevelStateReentersTheLevelFromItsStart) {
   // Winning it marks the node it was chosen from.
   EXPECT_EQ(WorldMap.EnteredNode, node);
   EXPECT_EQ(WorldMap.WorldFileName, exeDir() + "worlds\\world1.tqw");
+}
+
+// The last life lost: while the death tune plays the lives read -1, and a state
+// saved then opens again after the game is over, in its level with none left.
+TEST_F(SavedStateRun, AStateSavedAsTheLastLifeIsLostOpensAgain) {
+  startGame();
+  const int node = nodeOf("levels\\1-1.tql");
+  ASSERT_GT(node, 13);
+  WorldMap.MapPosition = WorldMap.LastPosition = WorldMap.EnteredNode = node;
+  main().SetScreenState(ssLevel);
+  EnterLevel(exeDir() + "levels\\1-1.tql");
+  ASSERT_TRUE(run->InLevel());
+  setCounters(0, 17, 800, PlayerSmall);
+  frames(2);
+  KillPlayer();
+  ASSERT_TRUE(Level.PlayerDying);
+  frames(2);
+  save();
+  EXPECT_NE(stateText().find("Location=2\r\nLifes=-1\r\n"), std::string::npos) << stateText();
+
+  // The death ends the game.
+  for (int i = 0; i < 400 && main().ScreenState() != ssTitle; ++i) frames(1);
+  ASSERT_EQ(main().ScreenState(), ssTitle);
+  open();
+  ASSERT_TRUE(run->InLevel());
+  EXPECT_TRUE(GameShell.StateOpenedNotice);
+  EXPECT_EQ(Level.LevelFileName, exeDir() + "levels\\1-1.tql");
+  expectCounters(-1, 17, 800, PlayerSmall);
+  EXPECT_FALSE(Level.PlayerDying);
 }
 
 TEST_F(SavedStateRun, ABadOrMissingStateLeavesTheGameAsItIs) {

@@ -2,7 +2,14 @@
 // screen, the idle loop, the presented frame, and key forwarding.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "components/GKILib/TGKImageLib.h"
 #include "components/ZEZ/TGKScreen.h"
@@ -140,6 +147,40 @@ TEST(QtDisplay, KeysReachTheKeyStateAsVirtualKeys) {
   EXPECT_TRUE(window.close());
   EXPECT_TRUE(closed);
   platform::keyState().clear();
+}
+
+// The application's question (the editor's question about the desktop's
+// colours, the game's questions) asks with "Sí" and "No", "Sí" first in focus.
+TEST(QtDisplay, TheApplicationsQuestionReadsInSpanish) {
+  qtApp();
+  for (const auto answer : {QMessageBox::Yes, QMessageBox::No}) {
+    QStringList shown;
+    QString focused;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      for (QAbstractButton* b : box->buttons()) shown << b->text().remove('&');
+      shown.sort();
+      focused = box->defaultButton() ? box->defaultButton()->text().remove('&') : QString();
+      box->button(answer)->click();
+    });
+    EXPECT_EQ(platform::application().Confirm("\xBF" "Continuar?"), answer == QMessageBox::Yes);
+    EXPECT_EQ(shown, QStringList({"No", QString::fromUtf8("S\u00ed")}));
+    EXPECT_EQ(focused, QString::fromUtf8("S\u00ed"));
+  }
+}
+
+// Qt's own dialogs (the editor's colour and file choosers) use Qt's Spanish words.
+TEST(QtDisplay, QtsOwnDialogsReadInSpanish) {
+  qtApp();
+  QColorDialog dialog;
+  dialog.setOption(QColorDialog::DontUseNativeDialog);
+  auto* buttons = dialog.findChild<QDialogButtonBox*>();
+  ASSERT_NE(buttons, nullptr);
+  QStringList shown;
+  for (QAbstractButton* b : buttons->buttons()) shown << b->text().remove('&');
+  shown.sort();
+  EXPECT_EQ(shown, QStringList({"Aceptar", "Cancelar"}));
 }
 
 }  // namespace

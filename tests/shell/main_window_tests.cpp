@@ -16,6 +16,7 @@
 #include "platform/core/keys.h"
 #include "platform/core/shell.h"
 #include "platform/core/paths.h"
+#include "platform/core/random.h"
 #include "screens_recorder.h"
 
 namespace fs = std::filesystem;
@@ -118,6 +119,56 @@ TEST_F(MainWindow, KeysComeFromTheSettingsFile) {
   EXPECT_EQ(w.DXSprites->KeyDown, 40);
   EXPECT_EQ(GameShell.KeyStart, 32);
   EXPECT_EQ(GameShell.KeySelect, 16);
+}
+
+// The settings program changes the file while the game runs: destruction writes
+// the game's own keys into the file as it is then, and the others stay as changed.
+TEST_F(MainWindow, DestructionWritesItsKeysIntoTheFileAsItIsOnDiskThen) {
+  writeFile(folder_ / "Hopz.ini", "[Options]\r\nLanguage=\r\nShowInfo=1\r\n[DirectDraw]\r\nWindowMode=1\r\n");
+  create();
+  GameShell.ShowInfo = false;
+  GameShell.PlaySound = false;
+  writeFile(folder_ / "Hopz.ini",
+            "[Options]\r\nLanguage=English\r\nShowInfo=1\r\nFrameDelay=5\r\n[Keyboard]\r\nKeyFire1=90\r\n"
+            "[DirectDraw]\r\nWindowMode=1\r\n[DirectSound]\r\nPlaySound=1\r\n");
+  window_->FormDestroy();
+  EXPECT_EQ(readFile(folder_ / "Hopz.ini"),
+            "[Options]\r\nLanguage=English\r\nShowInfo=0\r\nFrameDelay=5\r\nSecretCodes=1\r\nFullScreen=0\r\n"
+            "[Keyboard]\r\nKeyFire1=90\r\n[DirectDraw]\r\nWindowMode=1\r\n[DirectSound]\r\nPlaySound=0\r\n"
+            "PlayMusic=1\r\n[MainWindow]\r\nLeft=11\r\nTop=22\r\nWidth=333\r\nHeight=244\r\n");
+
+  // Removed meanwhile: the file holds the game's keys.
+  create();
+  fs::remove(folder_ / "Hopz.ini");
+  window_->FormDestroy();
+  EXPECT_EQ(readFile(folder_ / "Hopz.ini"),
+            "[Options]\r\nSecretCodes=1\r\nShowInfo=0\r\nFullScreen=0\r\n[DirectSound]\r\nPlaySound=0\r\n"
+            "PlayMusic=1\r\n[MainWindow]\r\nLeft=11\r\nTop=22\r\nWidth=333\r\nHeight=244\r\n");
+}
+
+// Each start of the game seeds the random numbers (the rain, the map's wandering
+// enemies) from the clock; a seed that a test fixed stays.
+TEST_F(MainWindow, EachStartSeedsTheRandomNumbersFromTheClock) {
+  platform::FakeClock clock(123456);
+  platform::ScopedClock use(clock);
+  auto numbersAfterCreation = [&] {
+    create();
+    std::vector<int> numbers;
+    for (int i = 0; i < 8; ++i) numbers.push_back(platform::Random(1000));
+    return numbers;
+  };
+  // Two starts of the program a millisecond apart.
+  platform::randomSource().seed(0);
+  const std::vector<int> first = numbersAfterCreation();
+  clock.advance(1);
+  platform::randomSource().seed(0);
+  EXPECT_NE(numbersAfterCreation(), first);
+
+  platform::fixRandomSeed(42);
+  const std::vector<int> fixed = numbersAfterCreation();
+  platform::unfixRandomSeed();
+  platform::RandomSource seeded(42);
+  for (int n : fixed) EXPECT_EQ(n, seeded.next(1000));
 }
 
 TEST_F(MainWindow, DestructionWritesBackWindowKeysOnlyInWindowMode) {

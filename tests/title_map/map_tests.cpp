@@ -1,7 +1,10 @@
 // The world map: building its sprites, walking, entering nodes, the wandering enemy.
 #include "fixture.h"
 
+#include <algorithm>
+
 #include "components/MIDIPlayer/TMediaPlayer.h"
+#include "game/Game/level_events.h"
 #include "game/Map/world_kinds.h"
 #include "game/frmMain/screen_audio_binding.h"
 
@@ -383,6 +386,60 @@ TEST_F(WorldMapPlay, AWanderingEnemyAtRestMeetsTheStillPlayerOnItsPath) {
   clock.advance(501);
   frame();
   EXPECT_EQ(Level.LevelFileName, GameShell.ExeDir + "levels\\foe.tql");
+}
+
+// The enemy wandered from its home path to a path listed after it, where the
+// player met and beat it: the map he comes back to shows the dust and the
+// transform sound where he met it, as it does on a path listed before.
+TEST_F(WorldMapPlay, ABeatenEnemyMetOnAPathListedAfterItsHomeShowsItsDust) {
+  const struct {
+    const char* name;
+    int home, met, hammer;  // sprite indexes: its home path, the path where it is met, the enemy
+    std::vector<std::string> sprites;
+  } cases[] = {
+      {"met after its home", 15, 18, 16,
+       {cellKey(2, 3) + "=0", cellKey(2, 4) + "=22", cellKey(2, 5) + "=23,1,1,levels\\foe.tql", cellKey(2, 6) + "=22",
+        cellKey(2, 7) + "=23"}},
+      {"met before its home", 16, 14, 17,
+       {cellKey(2, 3) + "=0", cellKey(2, 4) + "=23", cellKey(2, 5) + "=22", cellKey(2, 6) + "=23,1,1,levels\\foe.tql",
+        cellKey(2, 7) + "=22"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    writeWorld("worlds/w4.tqw", "Name=Cuatro\r\nImageLib=sprites\\map.iml\r\n", c.sprites);
+    window->EndedNodes.clear();
+    window->WanderPositions.clear();
+    WorldMap.LastPosition = 13;
+    buildWorld("worlds/w4.tqw");
+    ASSERT_EQ(sprite(c.hammer).Animation, wkHammer);
+    // The enemy rests on the path it wandered to, and the player stops there.
+    TGKSprite& hammer = sprite(c.hammer);
+    hammer.SetX(sprite(c.met).GetX());
+    hammer.Param1 = 2;
+    hammer.Show();
+    standOn(c.met);
+    sprite(0).SetX(hammer.GetX());
+    window->DXSpritesSpriteMoved(hammer);
+    ASSERT_EQ(WorldMap.EnteredNode, c.home);
+    clock.advance(501);
+    frame();
+    ASSERT_EQ(window->ScreenState(), ssLevel);
+
+    // Its level is won; the countdown leads back to the map.
+    StartLevelEnd();
+    for (int tick = 0; tick < 7; ++tick) window->MainTimerTimer();
+    ASSERT_TRUE(Level.ReturnToMap);
+    audio.sounds.clear();
+    frame();
+    ASSERT_EQ(window->ScreenState(), ssWorldMap);
+    EXPECT_EQ(window->EndedNodes, std::vector<std::string>{std::to_string(c.home)});
+    EXPECT_EQ(std::count(audio.sounds.begin(), audio.sounds.end(), SoundTransform), 1);
+    const TGKSprite& dust = sprite(MapFirstDust);
+    EXPECT_TRUE(dust.Visible);
+    EXPECT_EQ(dust.GetX(), sprite(c.met).GetX());
+    EXPECT_EQ(dust.GetY(), sprite(c.met).GetY());
+    EXPECT_EQ(WorldMap.ShowPlayerTime, int(clock.tickCount()) + 500);
+  }
 }
 
 TEST_F(WorldMapPlay, AWanderingEnemyWithNoOtherPathInReachStaysPut) {

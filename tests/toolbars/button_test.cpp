@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTest>
+#include <functional>
 
 #include "tests/toolbars/test_main_app.h"
 #include "toolbars/TBZCtls/TBZCtls.h"
@@ -88,6 +90,61 @@ TEST_F(Buttons, RepeatClicksWhileHeld) {
   int after = clicks;
   QTest::qWait(60);
   EXPECT_EQ(clicks, after);  // stops on release, and the release adds no click
+}
+
+// A held button that loses the mouse (another window activated, another widget
+// grabbing it, a menu popping up, the button disabled, the button let go where
+// it could not see) is held no longer and stops repeating; the release that
+// may follow clicks nothing.
+TEST_F(Buttons, LosingTheMouseEndsTheHoldAndTheRepeat) {
+  a->SetRepeating(true);
+  a->SetRepeatDelay(30);
+  a->SetRepeatInterval(10);
+  QWidget other;
+  other.setGeometry(700, 100, 80, 60);
+  QMenu menu;
+  menu.addAction("x");
+  struct Case {
+    const char* name;
+    std::function<void()> lose, restore;
+  };
+  const Case cases[] = {
+      {"another window activated",
+       [&] {
+         other.show();
+         other.activateWindow();
+         ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+       },
+       [&] { other.hide(); }},
+      {"another widget grabs the mouse", [&] { b->grabMouse(); }, [&] { b->releaseMouse(); }},
+      {"a menu pops up", [&] { menu.popup(QPoint(10, 10)); }, [&] { menu.close(); }},
+      {"disabled", [&] { a->setEnabled(false); }, [&] { a->setEnabled(true); }},
+      {"let go unseen",
+       [&] {
+         QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(a->mapToGlobal(QPoint(5, 5))), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+         QApplication::sendEvent(a, &move);
+       },
+       [] {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    clicks = 0;
+    sendMouse(a, QEvent::MouseButtonPress, a->mapToGlobal(QPoint(5, 5)));
+    ASSERT_EQ(a->State(), bsDown);
+    c.lose();
+    const int lost = clicks;
+    QTest::qWait(80);
+    EXPECT_EQ(clicks, lost);
+    EXPECT_NE(a->State(), bsDown);
+    c.restore();
+    sendMouse(a, QEvent::MouseMove, a->mapToGlobal(QPoint(5, 5)));
+    EXPECT_NE(a->State(), bsDown);
+    sendMouse(a, QEvent::MouseButtonRelease, a->mapToGlobal(QPoint(5, 5)));
+    EXPECT_EQ(clicks, lost);
+  }
 }
 
 TEST_F(Buttons, DropdownMenuOpensAndCanBeRefused) {

@@ -1,6 +1,7 @@
 // Docks, toolbars and tool windows as widgets: docking, dragging, sizing, errors.
 #include <gtest/gtest.h>
 
+#include <QPointer>
 #include <QVBoxLayout>
 
 #include "tests/toolbars/toolbar_form.h"
@@ -133,14 +134,40 @@ TEST_F(Form, FixedErrorMessages) {
   EXPECT_EQ(orphan->DockedTo(), &loose);
 }
 
-TEST_F(Form, DestroyingADockWithWindowsIsSafe) {
-  auto* w = new TToolWindowZ(left);
+// A dock that goes takes the windows docked in it along; a window that floated
+// out of it forgets it as its last dock and stays a window of its form, and a
+// window that goes leaves the dock's lists.
+TEST_F(Form, DestroyingADockTakesItsWindowsAndIsForgottenByTheRest) {
+  QPointer<TToolWindowZ> dockedLeft = new TToolWindowZ(left);
   delete left;
   left = nullptr;
-  delete top;  // with the toolbar docked in it
+  EXPECT_TRUE(dockedLeft.isNull());
+
+  auto* second = new TToolWindowZ(top);
+  ASSERT_EQ(top->WindowList().size(), 2u);
+  delete second;
+  EXPECT_EQ(top->WindowList(), std::vector<TCustomToolWindowZ*>{bar});
+  EXPECT_EQ(top->VisibleList(), std::vector<TCustomToolWindowZ*>{bar});
+
+  bar->SetDockedTo(nullptr);
+  ASSERT_EQ(bar->LastDock(), top);
+  EXPECT_EQ(top->WindowList(), std::vector<TCustomToolWindowZ*>{bar});  // the dock keeps its slot
+  EXPECT_TRUE(top->VisibleList().empty());
+  delete top;
   top = nullptr;
-  SUCCEED();
-  (void)w;
+  EXPECT_EQ(bar->LastDock(), nullptr);
+  EXPECT_EQ(bar->DockedTo(), nullptr);
+  EXPECT_TRUE(bar->isWindow());
+  EXPECT_EQ(bar->parentWidget(), &form);
+
+  // Docked again elsewhere, it is in that dock's lists alone.
+  auto* bottom = new TDockZ(&form, dpBottom);
+  bottom->setFixedWidth(600);
+  bar->SetDockedTo(bottom);
+  EXPECT_EQ(bar->DockedTo(), bottom);
+  EXPECT_EQ(bar->parentWidget(), bottom);
+  EXPECT_EQ(bottom->WindowList(), std::vector<TCustomToolWindowZ*>{bar});
+  EXPECT_EQ(bottom->VisibleList(), std::vector<TCustomToolWindowZ*>{bar});
 }
 
 TEST_F(Form, ToolWindowKeepsClientSizeAcrossDocking) {

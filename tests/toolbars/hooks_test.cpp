@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 #include <stdexcept>
+#include <vector>
 
 #include "tests/toolbars/test_main_app.h"
 #include "toolbars/TBZUtils/TBZUtils.h"
@@ -67,4 +68,32 @@ TEST(Hooks, AFailingClientDoesNotStopTheOthers) {
   EXPECT_EQ(other.moves, 1);
   UnregisterHookProc(&failing);
   UnregisterHookProc(&other);
+}
+
+// A client of the destruction notice hears of every top-level window that goes,
+// shown before or after the client came, and of nothing once it has gone.
+TEST(Hooks, DestroyedWindowsAreTold) {
+  testApp();
+  struct DestroyedWindows : HookClient {
+    std::vector<QObject*> windows;
+    void hookNotice(HookKind kind, QObject* window, QEvent*) override {
+      if (kind == HookKind::WindowDestroyed) windows.push_back(window);
+    }
+  } client;
+  auto* before = new QWidget;
+  before->show();
+  RegisterHookProc(&client, hookBit(HookKind::WindowDestroyed));
+  EXPECT_TRUE(HookInstalled(HookSlot::Cbt));
+  auto* after = new QWidget;
+  after->show();
+  new QWidget(after);  // a child is no window of its own
+  const std::vector<QObject*> gone{before, after};
+  delete before;
+  delete after;
+  EXPECT_EQ(client.windows, gone);
+  UnregisterHookProc(&client);
+  auto* later = new QWidget;
+  later->show();
+  delete later;
+  EXPECT_EQ(client.windows, gone);
 }

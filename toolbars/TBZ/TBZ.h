@@ -227,7 +227,7 @@ class TCustomToolWindowZ : public QWidget, protected HookClient {
   // once their sizes can be asked for.
   void PlaceOn(QWidget* parent);
   // Behaviour switches of the kind of window.
-  bool alignChildren_ = true, eightDirectionSizing_ = true, clipCursor_ = true;
+  bool eightDirectionSizing_ = true, clipCursor_ = true;
 
   // A press on a transparent child starts a drag as on the window itself.
   virtual bool ChildTransparentForDrag(QWidget* /*child*/) const { return false; }
@@ -235,6 +235,7 @@ class TCustomToolWindowZ : public QWidget, protected HookClient {
   virtual void EndSizing(bool /*accepted*/) {}
   virtual void SizingChanging(QRect& /*rect*/) {}
 
+  bool event(QEvent*) override;
   void paintEvent(QPaintEvent*) override;
   void mousePressEvent(QMouseEvent*) override;
   void mouseMoveEvent(QMouseEvent*) override;
@@ -257,6 +258,9 @@ class TCustomToolWindowZ : public QWidget, protected HookClient {
   void updateMargins();
   void updateFloatingVisibility();
   bool floatingShouldShow() const;
+  // Where a floating window's activation goes: its form, or while it is hidden
+  // the first visible, enabled window of the application (not topmost ones first).
+  QWidget* activationTarget() const;
   void setBoundsFromDock(const QRect& r);
   int hitTestFloating(QPoint p) const;  // sizing kind 0..7, or -1
   void startDrag(QPoint globalPos);

@@ -332,6 +332,28 @@ void TCustomToolWindowZ::updateFloatingVisibility() {
   if (show != isVisible()) QWidget::setVisible(show);
 }
 
+QWidget* TCustomToolWindowZ::activationTarget() const {
+  if (isVisible() && ownerForm_ && ownerForm_->window()->isVisible()) return ownerForm_->window();
+  QWidget* topmost = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    const Qt::WindowType type = w->windowType();
+    if (w == this || !w->isVisible() || !w->isEnabled() || type == Qt::Popup || type == Qt::ToolTip ||
+        type == Qt::Desktop)
+      continue;
+    if (!(w->windowFlags() & Qt::WindowStaysOnTopHint)) return w;
+    if (!topmost) topmost = w;
+  }
+  return topmost;
+}
+
+bool TCustomToolWindowZ::event(QEvent* e) {
+  // A floating window does not keep the activation: the keyboard and the
+  // active caption stay with its form.
+  if (e->type() == QEvent::WindowActivate && isWindow() && !Docked() && lastDockType_ >= 0)
+    if (QWidget* target = activationTarget(); target && target != this) target->activateWindow();
+  return QWidget::event(e);
+}
+
 void TCustomToolWindowZ::hookNotice(HookKind kind, QObject* window, QEvent*) {
   if (Docked()) return;
   if (kind == HookKind::AppActivation) {

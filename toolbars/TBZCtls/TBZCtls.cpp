@@ -264,6 +264,7 @@ void TToolbarButtonZ::hookNotice(HookKind kind, QObject* window, QEvent*) {
 
 void TToolbarButtonZ::changeEvent(QEvent* e) {
   if (e->type() == QEvent::EnabledChange) {
+    if (!isEnabled()) captureLost();
     setState(!isEnabled() ? bsDisabled : down_ ? bsExclusive : bsUp);
   } else if (e->type() == QEvent::PaletteChange) {
     // New colours: the dither pattern and the disabled images are built again.
@@ -276,6 +277,8 @@ void TToolbarButtonZ::changeEvent(QEvent* e) {
 
 bool TToolbarButtonZ::event(QEvent* e) {
   if (e->type() == QEvent::ParentChange || e->type() == QEvent::Show) watchWindowKeys();
+  // Another window became active (a dialog, another program): the mouse went with it.
+  if (e->type() == QEvent::WindowDeactivate) captureLost();
   return QWidget::event(e);
 }
 
@@ -332,6 +335,7 @@ void TToolbarButtonZ::mousePressEvent(QMouseEvent* e) {
 
 void TToolbarButtonZ::repeatTick() {
   repeatTimer_.setInterval(repeatInterval_);
+  if (held_ && !mouseCaptured()) captureLost();
   if (held_ && state_ == bsDown) {
     if (OnClick) OnClick(this);
   } else {
@@ -339,8 +343,22 @@ void TToolbarButtonZ::repeatTick() {
   }
 }
 
+bool TToolbarButtonZ::mouseCaptured() const {
+  const QWidget* grabber = QWidget::mouseGrabber();
+  return (!grabber || grabber == this) && !QApplication::activePopupWidget();
+}
+
+void TToolbarButtonZ::captureLost() {
+  repeatTimer_.stop();
+  if (!held_) return;
+  held_ = false;
+  setState(restState());
+}
+
 void TToolbarButtonZ::mouseMoveEvent(QMouseEvent* e) {
   const QPoint p = e->position().toPoint();
+  // Moved without the button: it was let go where this button could not see it.
+  if (held_ && !(e->buttons() & Qt::LeftButton)) captureLost();
   if (!held_) {
     if (rect().contains(p)) mouseEntered();
     return;

@@ -140,6 +140,10 @@ class TToolbarButtonZ : public QWidget, protected HookClient {
   void mouseExit();
   void hotTick();
   void repeatTick();
+  // The mouse is no longer this button's: another window took it or the
+  // button was released elsewhere. Ends the held state and the repeat.
+  void captureLost();
+  bool mouseCaptured() const;
   void dropdown();
   void removeClicksAfterMenu();
   bool insideMain(QPoint p) const;

@@ -7,7 +7,7 @@
 namespace tbz {
 
 TCustomToolbarZ::TCustomToolbarZ(QWidget* parent) : TCustomToolWindowZ(parent) {
-  alignChildren_ = eightDirectionSizing_ = clipCursor_ = false;
+  eightDirectionSizing_ = clipCursor_ = false;
 }
 
 void TCustomToolbarZ::SetFloatRightX(int v) {

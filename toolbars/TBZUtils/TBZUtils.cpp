@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <set>
 #include <vector>
 
 namespace tbz {
@@ -35,7 +36,8 @@ struct HookState {
   std::vector<ClientEntry> clients;
   std::array<int, 3> useCount{};
   std::unique_ptr<HookFilter> filter;
-  int dispatching = 0;
+  // Windows whose destruction the filter tells (Qt sends no event then).
+  std::set<QObject*> watched;
 };
 
 HookState& state() {
@@ -43,21 +45,33 @@ HookState& state() {
   return s;
 }
 
+void watchDestruction(QWidget* window) {
+  HookState& s = state();
+  if (!s.filter || s.useCount[1] == 0 || !s.watched.insert(window).second) return;
+  QObject::connect(window, &QObject::destroyed, s.filter.get(), [](QObject* gone) {
+    state().watched.erase(gone);
+    NotifyWindowDestroyed(gone);
+  });
+}
+
 void updateFilter() {
   HookState& s = state();
-  bool any = s.useCount[0] > 0 || s.useCount[2] > 0;
+  bool any = s.useCount[0] > 0 || s.useCount[1] > 0 || s.useCount[2] > 0;
   if (any && !s.filter && QCoreApplication::instance()) {
     s.filter = std::make_unique<HookFilter>();
     QCoreApplication::instance()->installEventFilter(s.filter.get());
   } else if (!any && s.filter) {
     if (QCoreApplication::instance()) QCoreApplication::instance()->removeEventFilter(s.filter.get());
-    s.filter.reset();
+    s.filter.reset();  // its watches go with it
+    s.watched.clear();
   }
+  // The windows there are now; later ones are watched when they show.
+  if (s.useCount[1] > 0 && qobject_cast<QApplication*>(QCoreApplication::instance()))
+    for (QWidget* w : QApplication::topLevelWidgets()) watchDestruction(w);
 }
 
 void dispatch(HookKind kind, QObject* window, QEvent* event) {
   HookState& s = state();
-  ++s.dispatching;
   // Clients may register or unregister while notified: walk a copy.
   std::vector<HookClient*> targets;
   for (const ClientEntry& e : s.clients)
@@ -72,7 +86,6 @@ void dispatch(HookKind kind, QObject* window, QEvent* event) {
       // A failing client must not stop the notice reaching the others.
     }
   }
-  --s.dispatching;
 }
 
 bool HookFilter::eventFilter(QObject* watched, QEvent* event) {
@@ -86,8 +99,9 @@ bool HookFilter::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Show:
     case QEvent::Hide:
     case QEvent::WindowStateChange:
-      if (s.useCount[0] > 0 && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
-        dispatch(HookKind::WindowPosChanged, watched, event);
+      if (!watched->isWidgetType() || !static_cast<QWidget*>(watched)->isWindow()) break;
+      if (event->type() == QEvent::Show) watchDestruction(static_cast<QWidget*>(watched));
+      if (s.useCount[0] > 0) dispatch(HookKind::WindowPosChanged, watched, event);
       break;
     case QEvent::MouseMove:
       if (s.useCount[2] > 0 && watched->isWidgetType()) dispatch(HookKind::MouseMoved, watched, event);
@@ -142,23 +156,27 @@ QRect ScreenWorkArea() {
   return r.isEmpty() ? screen->geometry() : r;
 }
 
-QRect WorkAreaOfPoint(const QPoint& p) {
-  if (QGuiApplication::screens().size() <= 1) return ScreenWorkArea();
-  QScreen* screen = QGuiApplication::screenAt(p);
-  return screen ? screen->availableGeometry() : ScreenWorkArea();
-}
+QRect WorkAreaOfPoint(const QPoint& p) { return WorkAreaOfRect(QRect(p, QSize(1, 1))); }
 
 QRect WorkAreaOfRect(const QRect& r) {
   if (QGuiApplication::screens().size() <= 1) return ScreenWorkArea();
-  // The screen sharing most area with the rectangle, else the one nearest its centre.
+  // The screen sharing most area with the rectangle; when it meets none, the
+  // one nearest to it, so a window off every screen comes back to the closest.
   QScreen* best = nullptr;
-  long long bestArea = -1;
+  long long bestArea = 0, bestDistance = -1;
   for (QScreen* s : QGuiApplication::screens()) {
-    QRect i = s->geometry().intersected(r);
-    long long area = i.isEmpty() ? 0 : 1LL * i.width() * i.height();
-    if (area > bestArea) { bestArea = area; best = s; }
+    const QRect g = s->geometry();
+    const QRect i = g.intersected(r);
+    const long long area = i.isEmpty() ? 0 : 1LL * i.width() * i.height();
+    const long long dx = std::max({0, g.left() - r.right(), r.left() - g.right()});
+    const long long dy = std::max({0, g.top() - r.bottom(), r.top() - g.bottom()});
+    const long long distance = dx * dx + dy * dy;
+    if (area > bestArea || (bestArea == 0 && area == 0 && (bestDistance < 0 || distance < bestDistance))) {
+      best = s;
+      bestArea = area;
+      bestDistance = distance;
+    }
   }
-  if (bestArea <= 0) return WorkAreaOfPoint(r.center());
   return best ? best->availableGeometry() : ScreenWorkArea();
 }
 

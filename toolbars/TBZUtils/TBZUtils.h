@@ -22,7 +22,8 @@ class EInvalidOperation : public std::runtime_error {
 
 inline constexpr const char* kToolbarVersion = "TBZ toolbars version 1.0";
 
-// Notices a hook client can ask for.
+// Notices a hook client can ask for. A destroyed window is a top-level window
+// of the application, told while it is being destroyed (compare it, use it not).
 enum class HookKind { AppActivation = 0, WindowPosChanged = 1, WindowDestroyed = 2, MouseMoved = 3 };
 using HookKinds = unsigned;  // bit (1 << kind)
 constexpr HookKinds hookBit(HookKind k) { return 1u << static_cast<unsigned>(k); }
@@ -43,11 +44,12 @@ void RegisterHookProc(HookClient* client, HookKinds kinds, bool designing = fals
 void UnregisterHookProc(HookClient* client);
 bool HookInstalled(HookSlot slot);
 int HookClientCount();
-// Tells every client that wants it about a destroyed window (Qt sends no event then).
+// Tells every client that wants it about a destroyed window; the hooks call it
+// for every top-level window that goes while a client wants the notice.
 void NotifyWindowDestroyed(QObject* window);
 
-// Work area of the screen holding a point / nearest to a rectangle; the primary
-// screen's work area when no screen matches.
+// Work area of the screen holding a point / sharing most of a rectangle; of the
+// nearest screen when the point or rectangle is off every screen.
 QRect ScreenWorkArea();
 QRect WorkAreaOfPoint(const QPoint& p);
 QRect WorkAreaOfRect(const QRect& r);

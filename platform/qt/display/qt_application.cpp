@@ -2,10 +2,12 @@
 
 #include <exception>
 
-#include <QMessageBox>
+#include <QLibraryInfo>
+#include <QLocale>
 
 #include "platform/app/application.h"
 #include "platform/core/text_encoding.h"
+#include "platform/qt/dialogs/message_box.h"
 
 namespace platform::qt {
 
@@ -15,13 +17,16 @@ TQApplication::TQApplication(int& argc, char** argv) : QApplication(argc, argv) 
   idleTimer_.setInterval(0);
   QObject::connect(&idleTimer_, &QTimer::timeout, [this] { pass(); });
   setTextRasterizer(&rasterizer_);
+  // Qt's file and colour dialogs take their words from Qt's Spanish catalogue when it
+  // is installed; without it they stay in Qt's English (message boxes set theirs).
+  if (qtSpanish_.load(QLocale(QLocale::Spanish), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    installTranslator(&qtSpanish_);
   Application& app = application();
   app.OnWake = [this] { schedule(); };
   app.OnBeep = [] { QApplication::beep(); };
   app.OnConfirm = [](const std::string& text) {
     const QString title = QString::fromStdString(cp1252ToUtf8(application().Title));
-    return QMessageBox::question(QApplication::activeWindow(), title, QString::fromStdString(cp1252ToUtf8(text)),
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+    return AskYesNo(QApplication::activeWindow(), title, QString::fromStdString(cp1252ToUtf8(text)), QMessageBox::Yes);
   };
   app.OnTerminate = [] { QCoreApplication::quit(); };
   QObject::connect(this, &QGuiApplication::applicationStateChanged, [](Qt::ApplicationState state) {

@@ -2,11 +2,12 @@
 // The programs' QApplication: runs platform::application()'s frame loop inside
 // the Qt event loop (posted messages, then one idle call per pass while the idle
 // handler asks for more), installs the Qt text rasteriser, sounds the beep,
-// shows the Yes/No question box, quits when the application terminates, and
-// hands exceptions thrown from event handlers to the application's exception
-// handler instead of ending the program.
+// shows the Yes/No question box, lets Qt's own dialogs speak Spanish, quits when
+// the application terminates, and hands exceptions thrown from event handlers to
+// the application's exception handler instead of ending the program.
 #include <QApplication>
 #include <QTimer>
+#include <QTranslator>
 
 #include "platform/qt/display/qt_text_rasterizer.h"
 
@@ -27,6 +28,7 @@ class TQApplication : public QApplication {
   void pass();
 
   QTimer idleTimer_;
+  QTranslator qtSpanish_;
   QtTextRasterizer rasterizer_;
   size_t passes_ = 0;
 };

@@ -22,10 +22,20 @@ std::filesystem::path inProgramFolder(const std::string& stored) {
 
 }  // namespace
 
+DesktopShell::DesktopShell() : DesktopShell(&QDesktopServices::openUrl) {}
+
+DesktopShell::DesktopShell(UrlOpener open) : open_(std::move(open)) {}
+
 bool DesktopShell::openWebPage(const std::string& url) {
   if (!isWebAddress(url)) return false;
   const QUrl target(toQt(url), QUrl::TolerantMode);
-  return target.isValid() && QDesktopServices::openUrl(target);
+  return target.isValid() && open_(target);
+}
+
+bool DesktopShell::openMailAddress(const std::string& mailto) {
+  if (!isMailAddress(mailto)) return false;
+  const QUrl target(toQt(mailto), QUrl::TolerantMode);
+  return target.isValid() && target.scheme().compare("mailto", Qt::CaseInsensitive) == 0 && open_(target);
 }
 
 bool DesktopShell::openDocument(const std::string& path) {
@@ -33,7 +43,7 @@ bool DesktopShell::openDocument(const std::string& path) {
   const std::filesystem::path file = inProgramFolder(path);
   std::error_code ec;
   if (!std::filesystem::is_regular_file(file, ec)) return false;
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+  return open_(QUrl::fromLocalFile(QString::fromStdString(file.string())));
 }
 
 bool DesktopShell::startProgram(const std::string& name) {

@@ -1,0 +1,91 @@
+#pragma once
+// The staged default game played through the main window as a player plays it:
+// the title's start key opens the game, the map is walked with the direction
+// keys, a node's level is entered with the fire key, and frames run on the fake
+// clock of tqrun's headless run.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "components/gkspts/sprite_mgr.h"
+#include "game/Game/level_state.h"
+#include "game/Map/world_kinds.h"
+#include "game/Map/world_map.h"
+#include "game/Splash/title_screen.h"
+#include "game/frmMain/frmMain.h"
+#include "platform/core/keys.h"
+#include "tools/tqrun/level_run.h"
+
+class DefaultGamePlay : public ::testing::Test {
+ protected:
+  static constexpr int kWaitFrames = 1200;  // 30 s of the fake clock: longer than any wait of the map or a level end
+
+  void SetUp() override {
+    Level = TLevelState{};
+    WorldMap = TWorldMapState{};
+    Title = TTitleState{};
+    TitlePhase = -1;
+    run = std::make_unique<TLevelRun>(TQ_STAGE_DIR);
+  }
+  void TearDown() override {
+    run.reset();
+    Level.LevelIni.reset();
+  }
+
+  TfmMain& main() { return run->Main(); }
+  TGKSpriteMgr& manager() { return *main().DXSprites; }
+  TGKSprite& sprite(int i) { return manager().Sprites.GetSprite(i); }
+  TGKSprite& player() { return sprite(MapPlayerSprite); }
+  int screen() { return main().ScreenState(); }
+
+  // A key pressed and let go between two frames, as the window delivers it.
+  void press(int vk) {
+    platform::keyState().keyDown(vk);
+    main().FormKeyDown(vk, 0);
+    platform::keyState().keyUp(vk);
+    main().FormKeyUp(vk, 0);
+  }
+  // Frames until done() holds; false when it never does.
+  template <class Done>
+  bool framesUntil(Done done) {
+    for (int i = 0; i < kWaitFrames; ++i) {
+      if (done()) return true;
+      run->RunFrame({});
+    }
+    return done();
+  }
+  bool standsStill() { return player().GetVelocityX() == 0 && player().GetVelocityY() == 0; }
+  // The map takes keys: no card, no entry, the player shown.
+  bool mapReady() {
+    const TWorldMapState& w = WorldMap;
+    return screen() == ssWorldMap && !w.InitialInfo && w.IntroCardStart == -1 && w.ShowPlayerTime == -1 &&
+           w.EnterNodeTime == -1 && player().Visible && player().Enabled;
+  }
+
+  // From the title to the map of the default game, ready for keys on its start node.
+  void openTheGame() {
+    ASSERT_EQ(screen(), ssTitle);
+    press(GameShell.KeyStart);  // the menu at once
+    press(GameShell.KeyStart);  // "Start"
+    ASSERT_EQ(screen(), ssWorldMap);
+    ASSERT_TRUE(framesUntil([&] { return mapReady(); }));
+  }
+  // From the start node right to the first level node (1-1), and into its level:
+  // the level is built and its first frame is the next one.
+  void enterTheFirstLevel() {
+    ASSERT_EQ(WorldMap.MapPosition, MapStartNode);
+    press(manager().KeyRight);
+    ASSERT_TRUE(framesUntil([&] { return standsStill(); }));
+    press(manager().KeyFire1);
+    ASSERT_NE(WorldMap.EnterNodeTime, -1) << "fire does not choose node " << WorldMap.MapPosition;
+    ASSERT_TRUE(framesUntil([&] { return screen() == ssLevel; }));
+    ASSERT_TRUE(Level.Player);
+    ASSERT_EQ(Level.LevelFileName, GameShell.ExeDir + "levels\\1-1.tql");
+  }
+
+  std::unique_ptr<TLevelRun> run;
+};
+
+// A key script of this folder, its frames counted from the frame after `start`.
+std::vector<TKeyEvent> KeyScriptFrom(const char* file, int start);
