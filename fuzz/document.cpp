@@ -1,7 +1,7 @@
 // The editor's document reader: the first byte chooses a level, a world map or
 // a game; the rest is the file, opened, drawn and clicked as the editor does.
-#include "editor/frmChild/child_host.h"
 #include "editor/Docs/document_io.h"
+#include "editor/frmChild/child_host.h"
 #include "editor/frmChild/child_view.h"
 #include "fuzz/support/fuzz_support.h"
 
@@ -16,8 +16,6 @@ class NoHost final : public TChildHost {
   void RefreshPaletteGlyphs(TChildView&) override {}
   void HideHint() override {}
   bool ConfirmYesNo(const std::string&, const std::string&) override { return false; }
-  TChildAnswer AskYesNoCancel(const std::string&, const std::string&) override { return caCancel; }
-  bool SaveDocument(TChildView&) override { return false; }
 };
 
 }  // namespace
@@ -29,13 +27,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string file = writeProgramFile(std::string("fuzz") + kExtensions[kind], inputText(data + 1, size - 1));
   NoHost host;
   TChildView view(host, fuzzProgramFolder(), 1);
-  ReadDocumentPassword(file);
+  view.Doc.Password = ReadDocumentPassword(file);
+  view.Doc.FileName = file;
   if (kind == 2) {
-    view.OpenGame(file);
+    ReadGameDocument(view.Doc, file);
+    view.Doc.DocKind = DocGame;
+    view.LoadTextView();
     return 0;
   }
-  kind == 0 ? view.LoadLevel(file) : view.LoadWorld(file);
+  const TDocKind docKind = kind == 0 ? DocLevel : DocWorldMap;
+  kind == 0 ? ReadLevelDocument(view.Doc, file) : ReadWorldDocument(view.Doc, file);
+  view.Doc.DocKind = docKind;
+  view.BuildKindTable(docKind);
   view.InitView();
+  view.LoadTextView();
+  view.UpdateStatus();
   try {
     view.Render();  // a size or line the view cannot draw is told to the author
   } catch (const std::exception&) {
