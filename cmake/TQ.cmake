@@ -47,16 +47,18 @@ function(tq_folder_executable name sources)
   target_compile_definitions(${name} PRIVATE TQ_STAGE_DIR="${TQ_STAGE_DIR}" TQ_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 endfunction()
 
-# tq_test(NAME name [SOURCES ...] LIBS ...): one GoogleTest program; every .cpp of
-# the folder unless SOURCES is given. Qt parts run on the offscreen platform.
+# tq_test(NAME name [SOURCES ...] LIBS ... [ENV VAR=value ...]): one GoogleTest
+# program; every .cpp of the folder unless SOURCES is given. Qt parts run on the
+# offscreen platform; ENV adds variables of the program's own.
 function(tq_test)
-  cmake_parse_arguments(A "" "NAME" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(A "" "NAME" "SOURCES;LIBS;ENV" ${ARGN})
   tq_folder_executable(${A_NAME} "${A_SOURCES}")
   target_link_libraries(${A_NAME} PRIVATE ${A_LIBS} GTest::gmock GTest::gtest_main)
   # Test programs run through env, so that every variable reaches discovery and
   # every test (a list of variables cannot pass through discovery's properties).
-  set_target_properties(${A_NAME} PROPERTIES CROSSCOMPILING_EMULATOR
-    "env;QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp")
+  set(emulator env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+    LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp ${A_ENV})
+  set_target_properties(${A_NAME} PROPERTIES CROSSCOMPILING_EMULATOR "${emulator}")
   gtest_discover_tests(${A_NAME} DISCOVERY_TIMEOUT 60)
 endfunction()
 

@@ -1,5 +1,7 @@
 #include "editor/frmChild/child_view.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -139,9 +141,13 @@ TPoint TChildView::CellOfPoint(int x, int y) const {
 TRect TChildView::HitRect(std::string_view line) const {
   const TLineCell cell = parseLine(line);
   const platform::TSize size = imageSize(cell.kind);
-  const int left = roundEven(Zoom * Doc.ResFactor * cell.column);
-  const int top = roundEven(Zoom * Doc.ResFactor * cell.row);
-  return {left, top, left + roundEven(Zoom * size.cx), top + roundEven(Zoom * size.cy)};
+  // In double: far cells of a level of large cells at a high zoom lie beyond
+  // int; their edges stop at int's end, where no click reaches.
+  const auto pixel = [](double v) { return int(std::clamp(v, double(INT_MIN), double(INT_MAX))); };
+  const double left = std::nearbyint(Zoom * Doc.ResFactor * cell.column);
+  const double top = std::nearbyint(Zoom * Doc.ResFactor * cell.row);
+  return {pixel(left), pixel(top), pixel(left + std::nearbyint(Zoom * size.cx)),
+          pixel(top + std::nearbyint(Zoom * size.cy))};
 }
 
 std::string TChildView::lineAt(int x, int y) const {

@@ -367,7 +367,8 @@ void TfmMain::createToolbars() {
   // The bars' menu items follow the bars.
   const std::pair<const char*, TCustomToolWindowZ*> bars[] = {
       {"&Est\xE1ndar", tbStandard}, {"&Adicional", tbAdditional}, {"&Objetos", tbObjects}};
-  for (auto [name, bar] : bars) {
+  for (const auto& [name, shownBar] : bars) {
+    TCustomToolWindowZ* bar = shownBar;  // a plain variable: clang before 16 cannot capture a binding
     QAction* item = Action(name);
     item->setChecked(bar->Visible());
     connect(item, &QAction::triggered, this, [bar, item] { bar->setVisible(item->isChecked()); });

@@ -2,6 +2,7 @@
 
 #include <fluidsynth.h>
 
+#include <exception>
 #include <vector>
 
 namespace platform {
@@ -96,7 +97,7 @@ bool FluidMusicDevice::open(const std::string& path) {
   MidiSong song;
   try {
     song = readMidiFile(path);
-  } catch (const MidiFileError&) {
+  } catch (const std::exception&) {  // any file that cannot be read and parsed: no music
     return false;
   }
   std::lock_guard<std::mutex> lock(mutex_);

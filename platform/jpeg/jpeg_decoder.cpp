@@ -34,8 +34,15 @@ void jumpingErrorExit(j_common_ptr cinfo) {
 // Warnings (a corrupt but still decodable stream) are ignored, as a viewer would.
 void silentOutputMessage(j_common_ptr) {}
 
-// Pictures larger than this are refused before any pixel memory is taken.
+// Pictures larger than this are refused as soon as the header gives the size,
+// before the library or we take memory for the pixels.
 constexpr unsigned long kMaxPixels = 16UL * 1024 * 1024;
+// The library's own working memory: the whole-image coefficient buffers of a
+// progressive or multi-scan colour picture of the largest accepted size take
+// about 100 MB; a picture that needs more fails instead of growing.
+constexpr long kMaxLibraryMemory = 256L * 1024 * 1024;
+
+bool acceptedSize(unsigned long w, unsigned long h) { return w > 0 && h > 0 && w <= kMaxPixels / h; }
 
 // Create, read header, start, read scanlines, finish, destroy. Returns false
 // with err.message set when the library failed.
@@ -49,17 +56,20 @@ bool decodeInto(const unsigned char* data, unsigned long size, ErrorManager& err
     jpeg_destroy_decompress(&info);
     return false;
   }
-  jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, data, size);
-  jpeg_read_header(&info, TRUE);
-  info.out_color_space = JCS_RGB;
-  jpeg_start_decompress(&info);
-  const unsigned long w = info.output_width, h = info.output_height;
-  if (w == 0 || h == 0 || w > kMaxPixels / h || info.output_components != 3) {
+  const auto refuse = [&] {
     std::snprintf(err.message, sizeof err.message, "unsupported picture size or format");
     jpeg_destroy_decompress(&info);
     return false;
-  }
+  };
+  jpeg_create_decompress(&info);
+  info.mem->max_memory_to_use = kMaxLibraryMemory;
+  jpeg_mem_src(&info, data, size);
+  jpeg_read_header(&info, TRUE);
+  if (!acceptedSize(info.image_width, info.image_height)) return refuse();
+  info.out_color_space = JCS_RGB;
+  jpeg_start_decompress(&info);
+  const unsigned long w = info.output_width, h = info.output_height;
+  if (!acceptedSize(w, h) || info.output_components != 3) return refuse();
   pixels.resize(w * h * 3);
   while (info.output_scanline < info.output_height) {
     JSAMPROW row = pixels.data() + static_cast<size_t>(info.output_scanline) * w * 3;

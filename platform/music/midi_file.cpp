@@ -181,9 +181,17 @@ MidiSong parseMidi(std::span<const uint8_t> bytes) {
 }
 
 MidiSong readMidiFile(const std::filesystem::path& path) {
+  // A folder opens as a stream on Linux and fails only while it is read.
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) throw MidiFileError("not a file: " + path.string());
   std::ifstream in(path, std::ios::binary);
   if (!in) throw MidiFileError("cannot open " + path.string());
-  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<uint8_t> bytes;
+  try {
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::ios_base::failure&) {
+    throw MidiFileError("cannot read " + path.string());
+  }
   return parseMidi(bytes);
 }
 

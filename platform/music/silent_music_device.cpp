@@ -1,5 +1,7 @@
 #include "platform/music/silent_music_device.h"
 
+#include <exception>
+
 #include "platform/core/clock.h"
 #include "platform/sound/sound_mixer.h"
 
@@ -22,7 +24,7 @@ bool SilentMusicDevice::open(const std::string& path) {
   close();
   try {
     sequencer_ = MidiSequencer(readMidiFile(path));
-  } catch (const MidiFileError&) {
+  } catch (const std::exception&) {  // any file that cannot be read and parsed: no music
     return false;
   }
   open_ = true;

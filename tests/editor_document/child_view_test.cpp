@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
 #include <unistd.h>
 
@@ -83,6 +84,19 @@ TEST_F(ChildViewTest, HitTestPrefersTheLaterLineAndFollowsTheImage) {
   EXPECT_EQ(host.panels[2], "");
   view.SetZoom(2.0);
   EXPECT_EQ(view.HitRect(view.Doc.Objects[0]), (TRect{32, 32, 96, 96}));
+}
+
+TEST_F(ChildViewTest, FarCellsOfLargeCellsAtTheHighestZoomHitTestWithoutOverflow) {
+  // 8192-pixel cells at 400 %: column or row 65535 begins at 2147450880, and a
+  // cell-sized image (the library lacks the kind's own) ends beyond int.
+  makeLevel(16, 8, {"65535=40,1,", "$FFFF0000=40,1,", "0=40,1,"});
+  view.DXImages.SetImages(TGKImages{});
+  view.Doc.ResFactor = 8192;
+  view.SetZoom(4.0);
+  EXPECT_EQ(view.HitRect(view.Doc.Objects[0]), (TRect{2147450880, 0, INT_MAX, 32768}));
+  EXPECT_EQ(view.HitRect(view.Doc.Objects[1]), (TRect{0, 2147450880, 32768, INT_MAX}));
+  view.MouseDown(mbLeft, 100, 100);
+  EXPECT_EQ(view.SelectedIndex, 2);
 }
 
 TEST_F(ChildViewTest, ReorderingKeepsTheFirstLineFirst) {

@@ -86,6 +86,11 @@ TEST_F(Launcher, VersionFileDecidesWhetherToAsk) {
       {"newer tag", LoopbackServer::response("BETA93\r\n"), true},
       {"not found", LoopbackServer::response("BETA93\r\n", "404 Not Found"), false},
       {"server error", LoopbackServer::response("BETA93", "500 Internal Server Error"), false},
+      // Chunk sizes that overflow the reader's arithmetic: a failed answer, silent.
+      {"newer tag, chunk size at the top of 63 bits",
+       "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n7fffffffffffffff\r\nBETA93\r\n", false},
+      {"newer tag, chunk size beyond 64 bits",
+       "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n1ffffffffffffffff\r\nBETA93\r\n", false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

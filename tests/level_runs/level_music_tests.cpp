@@ -38,6 +38,19 @@ TEST_F(LevelMusicTest, ABuildOpensTheLevelsTuneToLoopAndPlaysItWhileMusicIsOn) {
   }
 }
 
+TEST_F(LevelMusicTest, ATuneThatIsAFolderOrMissingLeavesTheLevelSilentAndBuildsItWhole) {
+  for (const char* tune : {"music\\", "music", "music\\missing.mid"}) {
+    SCOPED_TRACE(tune);
+    GameShell.PlayMusic = true;
+    Level.LevelBuilt = false;
+    main().MainTimer.SetEnabled(false);
+    start({{0, 0, "0,1"}}, std::string("MIDIFile=") + tune + "\r\n");
+    EXPECT_FALSE(player().IsOpen());
+    EXPECT_TRUE(Level.LevelBuilt);
+    EXPECT_TRUE(main().MainTimer.Enabled());
+  }
+}
+
 TEST_F(LevelMusicTest, ARestartThatKeepsTheTimeKeepsTheTuneGoing) {
   GameShell.PlayMusic = true;
   startWithTune();

@@ -96,6 +96,16 @@ TEST(MidiFile, MalformedFilesAreRefusedWithTheReason) {
   }
 }
 
+TEST(MidiFile, AFolderIsRefusedAsNotAFile) {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path();
+  try {
+    readMidiFile(folder);
+    ADD_FAILURE() << "accepted";
+  } catch (const MidiFileError& e) {
+    EXPECT_EQ(std::string(e.what()), "not a file: " + folder.string());
+  }
+}
+
 // The silent device against a fake clock: 120 bpm, a sixteenth every 125 ms.
 class SilentMusicTest : public ::testing::Test {
  protected:
@@ -181,7 +191,9 @@ TEST_F(SilentMusicTest, SeekIsClampedAndPlayAtTheEndCompletesAtOnce) {
 
 TEST_F(SilentMusicTest, AMissingOrBrokenFileFailsTheOpenQuietly) {
   const auto broken = writeTemp("broken.mid", {'M', 'T', 'h', 'd'});
-  for (const std::string& name : {std::string("/nonexistent/tune.mid"), broken.string(), std::string()}) {
+  // A folder opens as a stream and fails only when it is read.
+  const std::string folder = std::filesystem::temp_directory_path().string();
+  for (const std::string& name : {std::string("/nonexistent/tune.mid"), broken.string(), std::string(), folder}) {
     SCOPED_TRACE(name);
     TMediaPlayer player(std::make_unique<SilentMusicDevice>());
     player.FileName = name;
@@ -287,6 +299,13 @@ TEST_F(FluidMusicTest, AMissingSoundFontFailsTheOpenQuietly) {
   player.Play();
   sink.pullSeconds(0.1);
   EXPECT_EQ(sink.peak(0), 0);
+  EXPECT_EQ(player.GetMode(), mpNotReady);
+}
+
+TEST_F(FluidMusicTest, AFolderFailsTheOpenQuietly) {
+  TMediaPlayer player(std::make_unique<FluidMusicDevice>(mixer));
+  player.FileName = std::filesystem::temp_directory_path().string();
+  EXPECT_FALSE(player.Open());
   EXPECT_EQ(player.GetMode(), mpNotReady);
 }
 

@@ -3,8 +3,10 @@
 
 #include <algorithm>
 
+#include "components/MIDIPlayer/TMediaPlayer.h"
 #include "game/Game/level_events.h"
 #include "game/Map/world_kinds.h"
+#include "game/frmMain/screen_audio_binding.h"
 
 namespace {
 
@@ -135,6 +137,25 @@ TEST_F(WorldMapPlay, TheBackgroundPictureIsTakenFromTheProgramFolder) {
     EXPECT_EQ(window->BackSurface->Width, c.pictureSize ? 400 : clip.width() + 10);
     EXPECT_EQ(window->BackSurface->Height, c.pictureSize ? 300 : clip.height() + 10);
   }
+}
+
+TEST_F(WorldMapPlay, ATuneThatIsAFolderOrMissingLeavesTheMapSilentAndBuildsItWhole) {
+  BindScreenAudio(*window);  // the main window's own MIDI player
+  fs::create_directories(folder / "music" / "map");
+  for (const char* tune : {"music\\", "music\\map", "music\\missing.mid"}) {
+    SCOPED_TRACE(tune);
+    writeWorld("worlds/tune.tqw",
+               std::string("ImageLib=sprites\\map.iml\r\nWidth=20\r\nHeight=13\r\nWaterColor=1193046\r\nMIDIFile=") +
+                   tune + "\r\n",
+               {cellKey(2, 3) + "=0"});
+    window->DXScreen->PaletteEntries[20] = {};
+    buildWorld("worlds/tune.tqw");
+    EXPECT_FALSE(window->MIDIPlayer->IsOpen());
+    // The build went on past the music to the map's colours.
+    EXPECT_EQ(window->DXScreen->PaletteEntries[20].peRed, 0x56);
+    EXPECT_EQ(window->DXScreen->PaletteEntries[20].peBlue, 0x12);
+  }
+  UnbindScreenAudio();
 }
 
 TEST_F(WorldMapPlay, PlayerStartsOnTheLastNodeByMode) {

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/net/http_response.h"
+
 namespace platform {
 
 struct HttpGetOptions {
@@ -14,13 +16,6 @@ struct HttpGetOptions {
   int readTimeoutMs = 1000;   // longest wait for the next bytes
   int totalTimeoutMs = 2000;  // the whole exchange
   size_t maxBodyBytes = 64 * 1024;
-};
-
-struct HttpGetResult {
-  bool ok = false;        // a complete 2xx answer was read
-  int status = 0;         // HTTP status, 0 when none arrived
-  std::string body;       // the body, chunked encoding removed
-  std::string error;      // why it failed, for diagnostics
 };
 
 // http:// and https:// addresses; anything else fails. Runs on the calling thread.
