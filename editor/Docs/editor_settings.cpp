@@ -22,15 +22,15 @@ TEditorWindowPlacement TEditorSettings::ReadMainWindow(const TEditorWindowPlacem
 
 void TEditorSettings::WriteMainWindow(const TEditorWindowPlacement& placement) {
   // Into the file as it stands now: whatever the user edited by hand meanwhile stays.
-  platform::IniFile ini(fileName_);
-  if (placement.WindowState == EditorWindowNormal) {
-    ini.writeInteger(mainWindow, "Left", placement.Left);
-    ini.writeInteger(mainWindow, "Top", placement.Top);
-    ini.writeInteger(mainWindow, "Width", placement.Width);
-    ini.writeInteger(mainWindow, "Height", placement.Height);
-  }
-  ini.writeInteger(mainWindow, "WindowState", placement.WindowState);
-  ini.save();
+  platform::writeKeysIntoFileOnDisk(fileName_, [&](platform::IniFile& ini) {
+    if (placement.WindowState == EditorWindowNormal) {
+      ini.writeInteger(mainWindow, "Left", placement.Left);
+      ini.writeInteger(mainWindow, "Top", placement.Top);
+      ini.writeInteger(mainWindow, "Width", placement.Width);
+      ini.writeInteger(mainWindow, "Height", placement.Height);
+    }
+    ini.writeInteger(mainWindow, "WindowState", placement.WindowState);
+  });
 }
 
 TNewLevelSettings TEditorSettings::ReadNewLevel() const {
