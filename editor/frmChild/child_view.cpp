@@ -369,6 +369,7 @@ void TChildView::DeleteAll() {
   const std::string text = std::string("\xBF" "Confirma que desea eliminar todos los objetos del ") +
                            (Doc.DocKind == DocLevel ? "nivel" : "mundo") + " \"" + name + "\"?";
   if (!host_.ConfirmYesNo(text, "Confirmar la eliminaci\xF3n")) return;
+  if (!Doc.Objects.empty()) Doc.Modified = true;
   Doc.Objects.clear();
   SelectedIndex = -1;
   Render();
@@ -380,6 +381,8 @@ void TChildView::BringToFront() {
   const std::string line = Doc.Objects[size_t(SelectedIndex)];
   Doc.Objects.push_back(line);
   Doc.Objects.erase(Doc.Objects.begin() + SelectedIndex);
+  // The drawing order is saved: a line that moved is a change.
+  if (SelectedIndex + 1 < int(Doc.Objects.size())) Doc.Modified = true;
   Render();
   Repaint();
 }
@@ -390,6 +393,7 @@ void TChildView::SendToBack() {
   const std::string line = Doc.Objects[size_t(SelectedIndex)];
   Doc.Objects.insert(Doc.Objects.begin() + 1, line);
   Doc.Objects.erase(Doc.Objects.begin() + SelectedIndex + 1);
+  if (SelectedIndex > 1) Doc.Modified = true;
   Render();
   Repaint();
 }

@@ -16,14 +16,15 @@ class TfmFillModel {
   void Prepare(const std::string* selectedLine);
 };
 
-// Called for each object added, with its cell and its index in the list (the
-// new selection); and once per cell visited, for the progress bar.
+// Called for each object added or replaced, with its cell and its index in the
+// list (the new selection); and once per cell visited, for the progress bar.
 struct TFillEvents {
   std::function<void(int column, int row, int index)> OnAdded;
   std::function<void()> OnStep;
 };
 
 // Visits the cells column by column, each from row 0 down: adds "<key>=<kind>,1,"
-// unless that very line exists, and, without overwrite, only to cells that hold
-// no object. The modified flag is left alone. Answers how many were added.
+// to each cell that holds no object and, with overwrite, puts it in place of the
+// object of a cell that holds another line. Marks the document modified when it
+// changed it. Answers how many lines were added or replaced.
 int FillObjects(TDocument& doc, int kind, bool overwrite, const TFillEvents& events = {});

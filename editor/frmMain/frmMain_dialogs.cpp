@@ -212,7 +212,9 @@ void TfmMain::Fill() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   };
   events.OnStep = [this] { Progress1->setValue(Progress1->value() + 1); };
-  FillObjects(doc, kind, dialog.Model.cbOverwrite, events);
+  const int filled = FillObjects(doc, kind, dialog.Model.cbOverwrite, events);
+  // An object put in place of another one is drawn without it.
+  if (dialog.Model.cbOverwrite && filled > 0) view->Render();
   view->Repaint();
   endSearch(*view);
 }

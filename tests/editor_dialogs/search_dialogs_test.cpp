@@ -73,10 +73,20 @@ TEST(FillDialog, FillsEmptyCellsOrEveryCell) {
   EXPECT_EQ(cells[1], std::make_pair(0, 2));
   EXPECT_EQ(lastIndex, int(map.Objects.size()) - 1);
   EXPECT_EQ(map.Objects.back(), std::to_string(CellKey(19, 12)) + "=62,1,");
+  EXPECT_TRUE(map.Modified);
+  // A fill that finds no empty cell changes nothing.
+  map.Modified = false;
+  EXPECT_EQ(FillObjects(map, 40, false), 0);
   EXPECT_FALSE(map.Modified);
 
-  // Overwriting adds to occupied cells too, but never the very same line twice.
+  // Overwriting puts the fill object in place of another one, so that each cell
+  // still holds one line, and leaves the very same line as it is.
   EXPECT_EQ(FillObjects(overwritten, 62, true), 20 * 13 - 1);
+  EXPECT_TRUE(overwritten.Modified);
+  ASSERT_EQ(overwritten.Objects.size(), size_t(20 * 13));
+  EXPECT_EQ(overwritten.Objects[0], "0=62,1,");
+  EXPECT_EQ(overwritten.Objects[1], std::to_string(CellKey(5, 2)) + "=62,1,");
+  EXPECT_EQ(overwritten.Objects[2], std::to_string(CellKey(6, 2)) + "=62,1,");
 }
 
 TEST(FillDialog, LevelVisitsEveryCell) {

@@ -99,28 +99,36 @@ TEST_F(ChildViewTest, FarCellsOfLargeCellsAtTheHighestZoomHitTestWithoutOverflow
   EXPECT_EQ(view.SelectedIndex, 2);
 }
 
-TEST_F(ChildViewTest, ReorderingKeepsTheFirstLineFirst) {
+TEST_F(ChildViewTest, ReorderingKeepsTheFirstLineFirstAndIsAChangeToSave) {
   const std::vector<std::string> lines = {"0=0,1,", "1=40,1,", "2=40,1,", "3=40,1,", "4=40,1,", "5=40,1,"};
   makeLevel(16, 8, lines);
   view.SelectedIndex = 5;
   view.SendToBack();
   EXPECT_EQ(view.Doc.Objects, (std::vector<std::string>{"0=0,1,", "5=40,1,", "1=40,1,", "2=40,1,", "3=40,1,", "4=40,1,"}));
   EXPECT_EQ(view.SelectedIndex, -1);
-  view.SelectedIndex = 0;
-  view.SendToBack();
-  EXPECT_EQ(view.Doc.Objects[0], "0=0,1,");
-  EXPECT_EQ(view.Doc.Objects[1], "5=40,1,");
-  view.SelectedIndex = 1;
-  view.BringToFront();
-  EXPECT_EQ(view.Doc.Objects.back(), "5=40,1,");
-  EXPECT_EQ(view.Doc.Objects.size(), lines.size());
-  EXPECT_FALSE(view.Doc.Modified);
-  // Without a selection nothing moves.
+  EXPECT_TRUE(view.Doc.Modified);  // the file keeps the drawing order
+
+  // Moves that leave the order as it was change nothing: the start line, the
+  // line already second, the line already last, and no selection at all.
+  view.Doc.Modified = false;
   const std::vector<std::string> before = view.Doc.Objects;
+  for (int index : {0, 1}) {
+    view.SelectedIndex = index;
+    view.SendToBack();
+  }
+  view.SelectedIndex = 5;
+  view.BringToFront();
   view.BringToFront();
   view.SendToBack();
   view.DeleteSelected();
   EXPECT_EQ(view.Doc.Objects, before);
+  EXPECT_FALSE(view.Doc.Modified);
+
+  view.SelectedIndex = 1;
+  view.BringToFront();
+  EXPECT_EQ(view.Doc.Objects.back(), "5=40,1,");
+  EXPECT_EQ(view.Doc.Objects.size(), lines.size());
+  EXPECT_TRUE(view.Doc.Modified);
 }
 
 TEST_F(ChildViewTest, GridLinesAreInvertedAndCrossingsShowThePicture) {
@@ -217,7 +225,7 @@ struct DeleteAllCase {
   const char* question;
 };
 
-TEST_F(ChildViewTest, DeleteAllAsksByKindAndLeavesModifiedAlone) {
+TEST_F(ChildViewTest, DeleteAllAsksByKindAndIsAChangeToSave) {
   const DeleteAllCase cases[] = {
       {DocLevel, false, "\xBF" "Confirma que desea eliminar todos los objetos del nivel \"uno.tql\"?"},
       {DocLevel, true, "\xBF" "Confirma que desea eliminar todos los objetos del nivel \"uno.tql\"?"},
@@ -233,8 +241,13 @@ TEST_F(ChildViewTest, DeleteAllAsksByKindAndLeavesModifiedAlone) {
     ASSERT_EQ(host.questions.size(), 1u);
     EXPECT_EQ(host.questions[0], c.question);
     EXPECT_EQ(view.Doc.Objects.empty(), c.answer);
-    EXPECT_FALSE(view.Doc.Modified);
+    EXPECT_EQ(view.Doc.Modified, c.answer);
+    view.Doc.Modified = false;
   }
+  // An empty list loses nothing.
+  host.confirmAnswer = true;
+  view.DeleteAll();
+  EXPECT_FALSE(view.Doc.Modified);
 }
 
 TEST_F(ChildViewTest, BadLinesStopRenderingAtTheLineAfterDrawingTheOnesBefore) {

@@ -6,12 +6,15 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QProgressBar>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <unistd.h>
 
 #include "editor/frmChild/frmChild.h"
@@ -191,7 +194,7 @@ TEST_F(MainWindowDialogs, ReplaceAndFillChangeTheDocument) {
                                                          "65537=62,1,", "65538=62,1,"}));
   EXPECT_EQ(view.SelectedIndex, 5);
   EXPECT_EQ(view.ArmedKind(), 62);
-  EXPECT_FALSE(view.Doc.Modified);
+  EXPECT_TRUE(view.Doc.Modified);
   // The fill kind is not armed: with no palette button down a click still selects.
   EXPECT_FALSE(view.Armed());
   view.MouseDown(mbLeft, 1, 1);
@@ -204,6 +207,68 @@ TEST_F(MainWindowDialogs, ReplaceAndFillChangeTheDocument) {
   WhenShown(fill, [&] { Click(fill, "Cancelar"); });
   form->Fill();
   EXPECT_EQ(view.Doc.Objects.size(), 6u);
+}
+
+// A saved level changed by each command that only moves or adds objects: closing
+// it asks to save, and "Sí" writes the change into the file.
+TEST_F(MainWindowDialogs, EveryCommandThatChangesALevelAsksBeforeItsWindowCloses) {
+  const fs::path level = dir / "nivel.tql";
+  const std::string saved = "[Options]\r\nWidth=4\r\nHeight=2\r\n[Sprites]\r\n0=0,1,\r\n1=40,1,\r\n2=41,1,\r\n3=42,1,\r\n";
+  struct Case {
+    const char* command;
+    std::function<void(TChildView&)> run;
+    std::vector<std::string> file;  // [Sprites] after the save
+  };
+  const auto click = [](int column) { return [column](TChildView& v) { v.MouseDown(mbLeft, column * 16 + 8, 8); }; };
+  const Case cases[] = {
+      {"Llenar con...",
+       [this](TChildView&) {
+         TfmFill& fill = form->fmFill();
+         WhenShown(fill, [&fill] {
+           fill.Chooser()->Edit()->setValue(62);
+           Click(fill, "Aceptar");
+         });
+         form->Action("&Llenar con...")->trigger();
+       },
+       {"0=0,1,", "1=40,1,", "2=41,1,", "3=42,1,", "65536=62,1,", "65537=62,1,", "65538=62,1,", "65539=62,1,"}},
+      {"Eliminar todos", [this](TChildView&) { form->Action("&Eliminar todos")->trigger(); }, {}},
+      {"Traer al frente",
+       [this, click](TChildView& v) {
+         click(1)(v);
+         form->Action("&Traer al frente")->trigger();
+       },
+       {"0=0,1,", "2=41,1,", "3=42,1,", "1=40,1,"}},
+      {"Enviar al fondo",
+       [this, click](TChildView& v) {
+         click(3)(v);
+         form->Action("&Enviar al fondo")->trigger();
+       },
+       {"0=0,1,", "3=42,1,", "1=40,1,", "2=41,1,"}},
+  };
+  // Every question box is answered "Sí" (the delete-all confirmation too).
+  QStringList questions;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&questions] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      questions << box->text();
+      box->button(QMessageBox::Yes)->click();
+    }
+  });
+  answer.start(5);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.command);
+    std::ofstream(level, std::ios::binary) << saved;
+    form->Commands().OpenFile(level.string());
+    ASSERT_NE(form->ActiveView(), nullptr);
+    ASSERT_EQ(form->ActiveView()->Doc.Objects.size(), 4u);
+    c.run(*form->ActiveView());
+    questions.clear();
+    form->Commands().Close();
+    EXPECT_TRUE(form->DocumentWindows().empty());
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_EQ(questions[0], QString::fromUtf8("\u00BFDesea guardar los cambios realizados a \"nivel.tql\"?"));
+    EXPECT_EQ(platform::IniFile(level).readSectionValues("Sprites"), c.file);
+  }
 }
 
 TEST_F(MainWindowDialogs, BackgroundColourAndPasswordUseTheirWindows) {
