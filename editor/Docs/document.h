@@ -3,6 +3,7 @@
 // value, the object list and, for a game, its text.
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +55,13 @@ struct TDocument {
 
   // A game document's text, lines ended by CR LF (game files are edited as text).
   std::string Text;
+};
+
+// A level or map whose size in cells or pixels cannot be drawn; the text is the
+// Spanish one the author reads.
+class ELevelSize : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 // The text a new game document starts with.

@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <unordered_set>
 
 #include "editor/Docs/document_keys.h"
 #include "editor/Docs/line_helpers.h"
@@ -78,6 +79,18 @@ std::string gameFileBytes(std::string_view text) {
   return out;
 }
 
+// Two lines with one key would leave one in the file, and the author's other
+// object would be gone without a word.
+void checkOneLinePerCell(const TDocument& doc) {
+  std::unordered_set<std::string> keys;
+  for (const std::string& line : doc.Objects) {
+    const std::string key = GetSection(line);
+    if (!key.empty() && !keys.insert(platform::lowerCase(key)).second)
+      throw EDocumentWrite(TDocumentFailure::SharedCell, doc.FileName,
+                           "Unable to write to " + doc.FileName + ": two objects in cell " + key);
+  }
+}
+
 void writeOptionsAndObjects(platform::IniFile& ini, const TDocument& doc) {
   ini.eraseSection(options);
   writeKeys(ini, doc, doc.DocKind == DocLevel ? LevelOptionKeys() : WorldOptionKeys());
@@ -95,21 +108,54 @@ void writeOptionsAndObjects(platform::IniFile& ini, const TDocument& doc) {
 // the disk is found through the path resolver (UTF-8 names, any case).
 std::filesystem::path onDisk(const std::filesystem::path& fileName) { return platform::resolvePath(fileName.string()); }
 
+// The file found on the disk for a document's name, checked to be readable.
+std::filesystem::path readable(const std::filesystem::path& fileName) {
+  std::filesystem::path path = onDisk(fileName);
+  if (platform::existsButUnreadable(path))
+    throw EDocumentRead(TDocumentFailure::Unreadable, fileName.string(), "Unable to read " + fileName.string());
+  return path;
+}
+
+std::string quoted(const std::string& fileName) { return "\"" + fileName + "\""; }
+
 }  // namespace
 
+std::string DocumentFailureText(const EDocumentRead& e) {
+  return "No se pudo abrir " + quoted(e.FileName) + ": el archivo existe pero no se puede leer.";
+}
+
+std::string DocumentFailureText(const EDocumentWrite& e) {
+  const std::string file = quoted(e.FileName);
+  switch (e.Failure) {
+    case TDocumentFailure::NoName: return "El documento no tiene nombre de archivo.";
+    case TDocumentFailure::WrongExtension:
+      return "No se pudo guardar " + file + ": el nombre no termina en la extensi\xF3n del tipo de documento.";
+    case TDocumentFailure::Unreadable:
+      return "No se pudo guardar " + file + ": el archivo existe pero no se puede leer, y guardar borrar\xED" "a lo que contiene.";
+    case TDocumentFailure::SharedCell:
+      return "No se pudo guardar " + file + ": dos objetos ocupan la misma celda y el archivo guardar\xED" "a s\xF3lo uno.";
+    case TDocumentFailure::Unwritable: break;
+  }
+  return "No se pudo guardar " + file + ": no se puede escribir el archivo.";
+}
+
 std::string ReadDocumentPassword(const std::filesystem::path& fileName) {
-  return platform::IniFile(onDisk(fileName)).readString(options, "Password", "");
+  return platform::IniFile(readable(fileName)).readString(options, "Password", "");
 }
 
 std::vector<std::string> ReadObjectList(const platform::IniFile& ini) {
   std::vector<std::string> lines;
+  // A cell holds one object: of two lines with one key the game reads the
+  // first, and a save could keep only one of them.
+  std::unordered_set<std::string> keys;
   for (std::string& line : ini.readSectionValues(sprites))
-    if (!GetValue(line, -1).empty()) lines.push_back(std::move(line));
+    if (keys.insert(platform::lowerCase(GetSection(line))).second && !GetValue(line, -1).empty())
+      lines.push_back(std::move(line));
   return lines;
 }
 
 void ReadLevelDocument(TDocument& doc, const std::filesystem::path& fileName) {
-  platform::IniFile ini(onDisk(fileName));
+  platform::IniFile ini(readable(fileName));
   TDocument defaults;  // the level defaults
   readKeys(ini, defaults, LevelOptionKeys());
   readKeys(ini, defaults, SharedOptionKeys());
@@ -121,7 +167,7 @@ void ReadLevelDocument(TDocument& doc, const std::filesystem::path& fileName) {
 }
 
 void ReadWorldDocument(TDocument& doc, const std::filesystem::path& fileName) {
-  platform::IniFile ini(onDisk(fileName));
+  platform::IniFile ini(readable(fileName));
   TDocument world;
   world.FileName = doc.FileName;
   world.Modified = doc.Modified;
@@ -145,7 +191,7 @@ void ReadWorldDocument(TDocument& doc, const std::filesystem::path& fileName) {
 
 void ReadGameDocument(TDocument& doc, const std::filesystem::path& fileName) {
   doc.DocKind = DocGame;
-  doc.Text = readWholeFile(onDisk(fileName));
+  doc.Text = readWholeFile(readable(fileName));
 }
 
 TDocument LoadDocument(const std::string& fileName) {
@@ -163,22 +209,25 @@ TDocument LoadDocument(const std::string& fileName) {
 }
 
 void WriteDocument(TDocument& doc) {
-  if (doc.FileName.empty()) throw EDocumentWrite("The document has no file name");
+  if (doc.FileName.empty()) throw EDocumentWrite(TDocumentFailure::NoName, "", "The document has no file name");
   std::optional<TDocKind> kind = DocKindOfFileName(doc.FileName);
   if (kind != doc.DocKind)
-    throw EDocumentWrite("Unable to write to " + doc.FileName + ": the name must end in " +
-                         DocKindExtension(doc.DocKind));
+    throw EDocumentWrite(TDocumentFailure::WrongExtension, doc.FileName,
+                         "Unable to write to " + doc.FileName + ": the name must end in " +
+                             DocKindExtension(doc.DocKind));
   try {
     if (doc.DocKind == DocGame) {
       platform::writeFileAtomically(onDisk(doc.FileName), gameFileBytes(doc.Text));
     } else {
+      checkOneLinePerCell(doc);
       // The file's own other sections stay where they are.
-      platform::IniFile ini(onDisk(doc.FileName));
-      writeOptionsAndObjects(ini, doc);
-      ini.save();
+      platform::writeKeysIntoFileOnDisk(onDisk(doc.FileName),
+                                        [&doc](platform::IniFile& ini) { writeOptionsAndObjects(ini, doc); });
     }
+  } catch (const platform::IniReadError& e) {
+    throw EDocumentWrite(TDocumentFailure::Unreadable, doc.FileName, e.what());
   } catch (const platform::IniWriteError& e) {
-    throw EDocumentWrite(e.what());
+    throw EDocumentWrite(TDocumentFailure::Unwritable, doc.FileName, e.what());
   }
   doc.Modified = false;
 }

@@ -13,21 +13,49 @@ namespace platform {
 class IniFile;
 }
 
-// A save that could not be carried out; the message says why. The old file and
-// the document's modified flag are left as they were.
-class EDocumentWrite : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
+// Why a document could not be read or written.
+enum class TDocumentFailure {
+  NoName,          // a document never saved
+  WrongExtension,  // the name's extension is not the one of the document's kind
+  Unreadable,      // the file is there but cannot be read
+  Unwritable,      // the file or its folder cannot be written
+  SharedCell,      // two object lines name one cell
 };
+
+// A document that could not be read or written; what() says why in the
+// system's own English, Failure and FileName let a box say it in Spanish. The
+// file on the disk and the document's modified flag are left as they were.
+class EDocumentFile : public std::runtime_error {
+ public:
+  EDocumentFile(TDocumentFailure failure, std::string fileName, const std::string& what)
+      : std::runtime_error(what), Failure(failure), FileName(std::move(fileName)) {}
+  TDocumentFailure Failure;
+  std::string FileName;
+};
+class EDocumentRead : public EDocumentFile {
+ public:
+  using EDocumentFile::EDocumentFile;
+};
+class EDocumentWrite : public EDocumentFile {
+ public:
+  using EDocumentFile::EDocumentFile;
+};
+
+// The Spanish text of the box that reports the failure to the author (Windows-1252).
+std::string DocumentFailureText(const EDocumentRead& e);
+std::string DocumentFailureText(const EDocumentWrite& e);
 
 // [Options] Password of a file, read before the document is opened.
 std::string ReadDocumentPassword(const std::filesystem::path& fileName);
 
 // Fill a document from a file; a missing file or key gives the kind's defaults.
+// These and ReadDocumentPassword throw EDocumentRead for a file that is there but
+// cannot be read: taken for an empty one, a save would replace it.
 void ReadLevelDocument(TDocument& doc, const std::filesystem::path& fileName);
 void ReadWorldDocument(TDocument& doc, const std::filesystem::path& fileName);
 void ReadGameDocument(TDocument& doc, const std::filesystem::path& fileName);
-// Every "key=value" line of [Sprites] in file order; lines with an empty value are left out.
+// Every "key=value" line of [Sprites] in file order, the first of each key (the
+// one the game reads); a key whose first value is empty gives no line.
 std::vector<std::string> ReadObjectList(const platform::IniFile& ini);
 
 // Opens a file as the kind its extension names, with its password; FileName and
@@ -36,8 +64,10 @@ TDocument LoadDocument(const std::string& fileName);
 
 // Writes the document to its FileName in the format of its DocKind; clears
 // Modified on success. Throws EDocumentWrite when the name is empty, when its
-// extension is not the one of the document's kind, or when the file cannot be
-// written ("Unable to write to <file>").
+// extension is not the one of the document's kind, when two object lines name
+// one cell (the file would keep one), when a file already there cannot be read
+// (its other sections would be lost), or when the file cannot be written
+// ("Unable to write to <file>").
 void WriteDocument(TDocument& doc);
 
 // Documents as the properties dialog creates them, before the dialog's own fields.

@@ -155,10 +155,16 @@ std::string TChildView::lineAt(int x, int y) const {
   return std::to_string(CellKey(cell.X, cell.Y)) + "=" + std::to_string(pbTag_) + ",1,";
 }
 
-bool TChildView::holdsLine(const std::string& line) const {
-  for (const std::string& object : Doc.Objects)
-    if (platform::sameText(object, line)) return true;
-  return false;
+int TChildView::lineOfCell(TPoint cell) const {
+  const int key = CellKey(cell.X, cell.Y);
+  for (size_t i = 0; i < Doc.Objects.size(); ++i) {
+    try {
+      if (ObjectLineNumber(GetSection(Doc.Objects[i])) == key) return int(i);
+    } catch (const EConvertError&) {
+      // A line without a number for a key is in no cell.
+    }
+  }
+  return -1;
 }
 
 void TChildView::useBackgroundColor() {
@@ -178,8 +184,9 @@ void TChildView::Render() {
   const long long w = std::max(0, Doc.Width), h = std::max(0, Doc.Height), rf = std::max(0, Doc.ResFactor);
   if (w > 65536 || h > 32768 || w * rf * h * rf > kMaxLevelPixels) {
     host_.HideProgress();
-    throw ELevelSize("The level is too large to be drawn (" + std::to_string(Doc.Width) + " x " +
-                     std::to_string(Doc.Height) + " cells of " + std::to_string(Doc.ResFactor) + " pixels)");
+    throw ELevelSize(std::string(Doc.DocKind == DocWorldMap ? "El mapa \"" : "El nivel \"") + Caption +
+                     "\" es demasiado grande para dibujarlo (" + std::to_string(Doc.Width) + " x " +
+                     std::to_string(Doc.Height) + " celdas de " + std::to_string(Doc.ResFactor) + " p\xEDxeles).");
   }
   LevelBitmap.SetSize(int(w * rf), int(h * rf), 32);
   PbWidth = roundEven(Zoom * LevelBitmap.Width());
@@ -312,18 +319,27 @@ void TChildView::insertAt(int x, int y) {
     SelectedIndex = int(Doc.Objects.size()) - 1;
   }
   Doc.Modified = true;
+  host_.SetStatusText(0, "Listo");
   Repaint();
   UpdateStatus();
+}
+
+bool TChildView::placeAt(int x, int y) {
+  const int held = lineOfCell(CellOfPoint(x, y));
+  if (held < 0) {
+    insertAt(x, y);
+    return true;
+  }
+  // A cell holds one object, as the file and the game do: the one there stays.
+  if (!platform::sameText(Doc.Objects[size_t(held)], lineAt(x, y))) host_.SetStatusText(0, kCellTaken);
+  return false;
 }
 
 void TChildView::MouseDown(TMouseButton, int x, int y) {
   useBackgroundColor();
   // Only points on the paint box name a cell of the level.
   if (x < 0 || y < 0 || x >= PbWidth || y >= PbHeight || LevelBitmap.Empty()) return;
-  if (pbCross_ && !holdsLine(lineAt(x, y))) {
-    insertAt(x, y);
-    return;
-  }
+  if (pbCross_ && placeAt(x, y)) return;
   SelectedIndex = -1;
   for (int i = int(Doc.Objects.size()) - 1; i >= 0; --i) {
     if (HitRect(Doc.Objects[size_t(i)]).contains(x, y)) {
@@ -340,7 +356,7 @@ void TChildView::MouseMove(bool leftHeld, int x, int y) {
   if (!leftHeld || !pbCross_) return;
   // The pointer is captured while the button is held and may leave the paint box.
   if (x < 0 || y < 0 || x >= PbWidth || y >= PbHeight || LevelBitmap.Empty()) return;
-  if (!holdsLine(lineAt(x, y))) insertAt(x, y);
+  placeAt(x, y);
 }
 
 void TChildView::DeleteSelected() {

@@ -16,12 +16,6 @@
 #include "platform/draw/gdi_bitmap.h"
 #include "platform/draw/geometry.h"
 
-// A level or map whose size in cells or pixels cannot be drawn.
-class ELevelSize : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
 // A number of an object line as the document window reads it, the file loader's
 // rule: decimal, or hexadecimal after "0x", "0X" or "$", with optional sign and
 // leading blanks (no trailing ones); anything else throws EConvertError. The
@@ -29,6 +23,9 @@ class ELevelSize : public std::runtime_error {
 int ObjectLineNumber(std::string_view text);
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
+
+// Status panel 0 when the armed kind is not placed: the cell holds another object.
+inline constexpr const char* kCellTaken = "Celda ocupada";
 
 // The zoom factors of the main window's zoom box, by item.
 inline constexpr double kZoomFactors[] = {0.25, 0.5, 1.0, 1.5, 2.0, 4.0};
@@ -121,8 +118,12 @@ class TChildView {
   // Width and height of the kind's first image; a cell when the library lacks it.
   platform::TSize imageSize(int kind) const;
   std::string lineAt(int x, int y) const;
-  bool holdsLine(const std::string& line) const;
+  // The index of the line in that cell, or -1.
+  int lineOfCell(platform::TPoint cell) const;
   void insertAt(int x, int y);
+  // Puts the armed kind into the cell under the point unless the cell holds an
+  // object; true when it did.
+  bool placeAt(int x, int y);
   void useBackgroundColor();
 
   TChildHost& host_;

@@ -55,6 +55,7 @@ class TfmChild : public QWidget, public TDocumentWindowSeam {
   void CommitText() override;
   void Render() override;
   void Repaint() override { view_.Repaint(); }
+  void UpdateStatus() override { view_.UpdateStatus(); }
   void SetGridVisible(bool visible) override;
   void SetZoom(double zoom) override { view_.SetZoom(zoom); }
   void SelectTab(int tab) override;

@@ -26,6 +26,8 @@ class TDocumentWindowSeam {
 
   virtual void Render() = 0;   // renders the document and repaints
   virtual void Repaint() = 0;
+  // The status bar's count and selected object follow this window.
+  virtual void UpdateStatus() = 0;
 
   virtual void SetGridVisible(bool visible) = 0;
   virtual void SetZoom(double zoom) = 0;

@@ -21,6 +21,14 @@ std::string lowerCaseExtension(const std::string& fileName) {
 // so that a world map or a game is not named as a level.
 std::string defaultExtension(TDocKind kind) { return DocKindExtension(kind) + 1; }
 
+// The object lines' own errors are English ("List index out of bounds", "'x'
+// is not a valid integer value"); the author reads what failed and where.
+std::string undrawableLineText(const std::string& caption) {
+  return "No se pudo dibujar todo \"" + caption +
+         "\": un objeto tiene un n\xFAmero de animaci\xF3n o de celda que no es v\xE1lido. Los objetos anteriores a "
+         "\xE9l est\xE1n dibujados.";
+}
+
 }  // namespace
 
 TMainCommands::TMainCommands(TMainHost& host, std::string programFolder)
@@ -38,7 +46,7 @@ void TMainCommands::Start() { host_.EnableDocumentCommands(false); }
 void TMainCommands::OpenFromCommandLine(const std::vector<std::string>& args) {
   if (args.size() < 2 || args[1].empty()) return;
   if (!std::filesystem::is_regular_file(std::filesystem::path(args[1]))) return;
-  openFile(args[1], platform::lowerCase(platform::extractFileExt(args[1])));
+  OpenFile(args[1]);
 }
 
 TDocumentWindowSeam& TMainCommands::newWindow() {
@@ -67,10 +75,12 @@ void TMainCommands::NewGame() {
 void TMainCommands::render(TDocumentWindowSeam& window) {
   try {
     window.Render();
-  } catch (const std::exception& e) {
-    // An object line or a size the view cannot draw: the document stays open,
+  } catch (const ELevelSize& e) {
+    // A size or an object line the view cannot draw: the document stays open,
     // with its commands, and the author learns what is wrong.
     host_.ShowMessage(e.what(), "Error", miError);
+  } catch (const std::exception&) {
+    host_.ShowMessage(undrawableLineText(window.Caption()), "Error", miError);
   }
 }
 
@@ -83,6 +93,7 @@ void TMainCommands::afterNew(TDocumentWindowSeam& window, TDocKind kind) {
   else
     window.InitWorldView();
   render(window);
+  window.UpdateStatus();
   host_.ShowPalettePages(kind);
   host_.EnableDocumentCommands(true);
 }
@@ -112,20 +123,27 @@ void TMainCommands::Open() {
   OpenFile(*name);
 }
 
-void TMainCommands::OpenFile(const std::string& fileName) { openFile(fileName, platform::extractFileExt(fileName)); }
-
-void TMainCommands::openFile(const std::string& fileName, const std::string& ext) {
+void TMainCommands::OpenFile(const std::string& fileName) {
+  std::string password;
+  try {
+    password = ReadDocumentPassword(fileName);
+  } catch (const EDocumentRead& e) {
+    // Opened as an empty document, a save would replace the file.
+    host_.ShowMessage(DocumentFailureText(e), "Error", miError);
+    return;
+  }
   TDocumentWindowSeam& window = newWindow();
   TDocument& doc = window.Document();
-  doc.Password = ReadDocumentPassword(fileName);
-  // A refused password leaves the new window open and empty.
-  if (!doc.Password.empty() && !host_.AskPassword(doc.Password)) return;
+  doc.Password = password;
+  // A refused password leaves the new window open and empty; the status bar
+  // shows that window, not the one before.
+  if (!doc.Password.empty() && !host_.AskPassword(doc.Password)) return window.UpdateStatus();
   doc.FileName = fileName;
   window.UpdateFileCaption();
 
-  // Through the dialog the kind follows the extension as written: a file chosen
-  // as "X.TQL" loads nothing.
-  if (ext == ".tqg") {
+  // Names from older systems are often upper-case: "NIVEL.TQL" is a level.
+  const std::optional<TDocKind> kind = DocKindOfFileName(fileName);
+  if (kind == DocGame) {
     host_.SetStatusText(0, "Abriendo juego...");
     doc.DocKind = DocGame;
     ReadGameDocument(doc, fileName);
@@ -135,11 +153,10 @@ void TMainCommands::openFile(const std::string& fileName, const std::string& ext
     host_.SetStatusText(0, "Listo");
     host_.EnableDocumentCommands(true);
     host_.SetPaletteVisible(false);
-  } else if (ext == ".tql" || ext == ".tqw") {
-    const TDocKind kind = ext == ".tql" ? DocLevel : DocWorldMap;
+  } else if (kind) {
     host_.SetStatusText(0, kind == DocLevel ? "Abriendo nivel..." : "Abriendo mapa...");
-    doc.DocKind = kind;
-    host_.ShowPalettePages(kind);
+    doc.DocKind = *kind;
+    host_.ShowPalettePages(*kind);
     if (kind == DocLevel) {
       ReadLevelDocument(doc, fileName);
       window.InitLevelView();
@@ -148,10 +165,11 @@ void TMainCommands::openFile(const std::string& fileName, const std::string& ext
       window.InitWorldView();
     }
     doc.FileName = fileName;
-    doc.DocKind = kind;
+    doc.DocKind = *kind;
     host_.EnableDocumentCommands(true);
     render(window);
   }
+  window.UpdateStatus();
 }
 
 bool TMainCommands::Save() { return active_ ? Save(*active_) : false; }
@@ -186,7 +204,7 @@ bool TMainCommands::write(TDocumentWindowSeam& window, const std::string& fileNa
   } catch (const EDocumentWrite& e) {
     // The document keeps the name it could last be saved under, and stays modified.
     doc.FileName = oldName;
-    host_.ShowMessage(e.what(), "Error", miError);
+    host_.ShowMessage(DocumentFailureText(e), "Error", miError);
     return false;
   }
   window.UpdateFileCaption();

@@ -92,7 +92,6 @@ class TMainCommands {
  private:
   TDocumentWindowSeam& newWindow();
   bool write(TDocumentWindowSeam& window, const std::string& fileName);
-  void openFile(const std::string& fileName, const std::string& extension);
   void afterNew(TDocumentWindowSeam& window, TDocKind kind);
   // Renders and repaints; what cannot be drawn is reported, not thrown.
   void render(TDocumentWindowSeam& window);

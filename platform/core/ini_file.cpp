@@ -342,11 +342,16 @@ std::vector<std::pair<std::string, std::string>> IniFile::readSectionEntries(std
   return entries;
 }
 
+bool existsButUnreadable(const fs::path& path) {
+  std::error_code ec;
+  if (!fs::exists(path, ec)) return false;
+  if (fs::is_directory(path, ec)) return true;
+  return !std::ifstream(path, std::ios::binary);
+}
+
 void writeKeysIntoFileOnDisk(const fs::path& path, const std::function<void(IniFile&)>& writes) {
   // A file that is there but cannot be read would lose every other key.
-  std::error_code ec;
-  if (fs::exists(path, ec) && !std::ifstream(path, std::ios::binary))
-    throw IniWriteError("Unable to read " + path.string());
+  if (existsButUnreadable(path)) throw IniReadError("Unable to read " + path.string());
   IniFile onDisk(path);
   writes(onDisk);
   onDisk.save();

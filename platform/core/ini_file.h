@@ -19,6 +19,16 @@ class IniWriteError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+// A write refused because the file is there but cannot be read: written from
+// nothing, it would lose what it holds.
+class IniReadError : public IniWriteError {
+ public:
+  using IniWriteError::IniWriteError;
+};
+
+// True when path names something that exists but cannot be read as a file
+// (no permission, a folder): it must not be taken for an empty file.
+bool existsButUnreadable(const std::filesystem::path& path);
 
 class IniFile {
  public:
@@ -121,7 +131,8 @@ void writeFileAtomically(const std::filesystem::path& path, std::string_view byt
 
 // Writes a few keys into the file as it is on disk now, not as it was read:
 // another program may have changed its other keys since. Reads the file afresh,
-// applies `writes` to it and saves it atomically (IniWriteError on failure).
+// applies `writes` to it and saves it atomically (IniWriteError on failure;
+// IniReadError when the file is there but cannot be read).
 void writeKeysIntoFileOnDisk(const std::filesystem::path& path, const std::function<void(IniFile&)>& writes);
 
 }  // namespace platform

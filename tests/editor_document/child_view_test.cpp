@@ -34,6 +34,32 @@ TEST_F(ChildViewTest, ArmedKindIsPlacedOnceThenSelectedByHitTest) {
   EXPECT_EQ(host.panels[2], "Animaci\xF3n: 40 (img56)");
 }
 
+// A cell holds one object, as the file and the game do: an armed kind is not
+// put into a cell that holds another object, by a click or a drag; the click
+// selects what is there and the status bar says why nothing was placed.
+TEST_F(ChildViewTest, AnOccupiedCellKeepsItsObject) {
+  makeLevel(16, 8, {"0=0,1,", "131075=41,1,"});
+  for (int kind : {40, 0}) {
+    SCOPED_TRACE(kind);
+    view.ArmKind(kind);
+    host.panels[0] = "Listo";
+    view.MouseDown(mbLeft, mid(3), mid(2));
+    EXPECT_EQ(view.Doc.Objects, (std::vector<std::string>{"0=0,1,", "131075=41,1,"}));
+    EXPECT_EQ(view.SelectedIndex, 1);
+    EXPECT_EQ(host.panels[0], "Celda ocupada");
+    EXPECT_EQ(host.panels[2], "Animaci\xF3n: 41 (img57)");
+    EXPECT_FALSE(view.Doc.Modified);
+  }
+  // A drag across the row places into the free cells only.
+  view.ArmKind(40);
+  for (int column = 2; column <= 4; ++column) view.MouseMove(true, mid(column), mid(2));
+  EXPECT_EQ(view.Doc.Objects, (std::vector<std::string>{"0=0,1,", "131075=41,1,", "131074=40,1,", "131076=40,1,"}));
+  EXPECT_EQ(host.panels[0], "Listo");
+  view.MouseMove(true, mid(3), mid(2));
+  EXPECT_EQ(host.panels[0], "Celda ocupada");
+  EXPECT_EQ(view.Doc.Objects.size(), 4u);
+}
+
 TEST_F(ChildViewTest, PlayerStartGoesFirst) {
   makeLevel(16, 8, {"1=40,1,", "2=41,1,"});
   view.ArmKind(0);

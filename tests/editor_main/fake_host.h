@@ -28,11 +28,15 @@ struct FakeWindow : TDocumentWindowSeam {
   void ShowAsGame() override { calls.push_back("game"); text = doc.Text; }
   void CommitText() override { doc.Text = text; }
   std::string renderError;  // Render throws this when set
+  bool renderTooLarge = false;  // as ELevelSize, not as a bad line
   void Render() override {
     calls.push_back("render");
-    if (!renderError.empty()) throw std::out_of_range(renderError);
+    if (renderError.empty()) return;
+    if (renderTooLarge) throw ELevelSize(renderError);
+    throw std::out_of_range(renderError);
   }
   void Repaint() override { calls.push_back("repaint"); }
+  void UpdateStatus() override { calls.push_back("status"); }
   void SetGridVisible(bool v) override { grid = v; }
   void SetZoom(double z) override { zoom = z; }
   void SelectTab(int tab) override { calls.push_back("tab" + std::to_string(tab)); }
@@ -62,9 +66,11 @@ struct FakeHost : TMainHost {
   bool gridChecked = false;
 
   std::string renderError;  // the windows' Render throws this when set
+  bool renderTooLarge = false;
   TDocumentWindowSeam& CreateDocumentWindow() override {
     windows.push_back(std::make_unique<FakeWindow>());
     windows.back()->renderError = renderError;
+    windows.back()->renderTooLarge = renderTooLarge;
     windows.back()->caption = "Nuevo " + std::to_string(windows.size());
     return *windows.back();
   }

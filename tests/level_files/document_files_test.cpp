@@ -170,14 +170,31 @@ TEST_F(DocumentFiles, WorldIsWrittenInTheEditorsKeyOrder) {
             "Password=\r\nImageLib=sprites\\map.iml\r\nSoundLib=\r\n");  // no objects: no [Sprites]
 }
 
-TEST_F(DocumentFiles, TwoLinesForOneCellSaveAsOneAtTheFirstPlaceWithTheLastValue) {
-  TDocument level;
-  level.DocKind = DocLevel;
-  level.FileName = path("dup.tql");
-  level.Objects = {"0=0,1,", "65541=40,1,", "7=49,1,", "65541=41,1"};
+// A cell holds one object. A file with two lines for one cell opens as the game
+// reads it, the first of them at its place; a document holding two is not
+// saved, since the file would keep one.
+TEST_F(DocumentFiles, TwoLinesForOneCellOpenAsTheGameReadsThemAndAreNeverSavedAsOne) {
+  put(path("dup.tql"), "[Options]\r\nWidth=8\r\n[Sprites]\r\n0=0,1,\r\n65541=40,1,\r\n7=49,1,\r\n65541=41,1\r\n"
+                       "8=\r\n8=46,1,\r\n");
+  TDocument level = LoadDocument(path("dup.tql"));
+  EXPECT_EQ(level.Objects, (std::vector<std::string>{"0=0,1,", "65541=40,1,", "7=49,1,"}));
+  level.Modified = true;
   WriteDocument(level);
-  platform::IniFile ini(level.FileName);
-  EXPECT_EQ(ini.readSectionValues("Sprites"), (std::vector<std::string>{"0=0,1,", "65541=41,1", "7=49,1,"}));
+  EXPECT_EQ(platform::IniFile(level.FileName).readSectionValues("Sprites"),
+            (std::vector<std::string>{"0=0,1,", "65541=40,1,", "7=49,1,"}));
+
+  const std::string before = get(path("dup.tql"));
+  level.Objects = {"0=0,1,", "65541=40,1,", "7=49,1,", "65541=41,1"};
+  level.Modified = true;
+  try {
+    WriteDocument(level);
+    FAIL() << "two objects in one cell were saved";
+  } catch (const EDocumentWrite& e) {
+    EXPECT_EQ(e.Failure, TDocumentFailure::SharedCell);
+    EXPECT_EQ(std::string(e.what()), "Unable to write to " + level.FileName + ": two objects in cell 65541");
+  }
+  EXPECT_TRUE(level.Modified);
+  EXPECT_EQ(get(path("dup.tql")), before);
 }
 
 TEST_F(DocumentFiles, ReadingKeepsFileOrderSkipsEmptyValuesAndUsesDefaults) {
