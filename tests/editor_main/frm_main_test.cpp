@@ -19,6 +19,7 @@
 
 #include "editor/frmChild/frmChild.h"
 #include "editor/frmLevelProp/TfmLevelProp.h"
+#include "editor/frmPassword/TfmPassword.h"
 #include "platform/core/ini_file.h"
 #include "toolbars/TBZCtls/TBZCtls.h"
 #include "toolbars/TBZTlwn/TBZTlwn.h"
@@ -126,6 +127,39 @@ TEST_F(FrmMain, ActivatingAGameClearsTheLevelsStatusTexts) {
   EXPECT_EQ(form.StatusPanels[1]->text().toStdString(), "\xC3\x8Dndice: 1 (2 objetos)");
   form.MdiArea->setActiveSubWindow(gameWindow);
   QApplication::processEvents();
+  EXPECT_EQ(form.StatusPanels[1]->text().toStdString(), "");
+  EXPECT_EQ(form.StatusPanels[2]->text().toStdString(), "");
+}
+
+// A window that loaded nothing (a refused password, a file of no document kind)
+// is the active one: the status bar shows it, not the level shown before.
+TEST_F(FrmMain, AWindowThatLoadedNothingShowsNoOtherDocumentsStatus) {
+  std::ofstream(dir / "nivel.tql", std::ios::binary)
+      << "[Options]\r\nWidth=10\r\nHeight=5\r\n[Sprites]\r\n65537=40,1,\r\n65538=41,1,\r\n";
+  std::ofstream(dir / "secreto.tql", std::ios::binary) << "[Options]\r\nPassword=abc\r\n[Sprites]\r\n0=0,1,\r\n";
+  std::ofstream(dir / "notas.txt", std::ios::binary) << "[Sprites]\r\n0=0,1,\r\n";
+  TfmMain form(dir.string() + "/");
+  form.show();
+  const auto openSelected = [&] {
+    form.Commands().OpenFile((dir / "nivel.tql").string());
+    TChildView& level = *form.ActiveView();
+    level.SelectedIndex = 1;
+    level.UpdateStatus();
+    ASSERT_EQ(form.StatusPanels[1]->text().toStdString(), "\xC3\x8Dndice: 1 (2 objetos)");
+  };
+  openSelected();
+  QTimer::singleShot(0, &form.fmPassword(), [&form] { form.fmPassword().reject(); });
+  form.Commands().OpenFile((dir / "secreto.tql").string());
+  QApplication::processEvents();
+  ASSERT_EQ(form.DocumentWindows().size(), 2u);
+  EXPECT_TRUE(form.ActiveView()->Doc.Objects.empty());
+  EXPECT_EQ(form.StatusPanels[1]->text().toStdString(), "");
+  EXPECT_EQ(form.StatusPanels[2]->text().toStdString(), "");
+
+  openSelected();
+  form.Commands().OpenFile((dir / "notas.txt").string());
+  QApplication::processEvents();
+  EXPECT_TRUE(form.ActiveView()->Doc.Objects.empty());
   EXPECT_EQ(form.StatusPanels[1]->text().toStdString(), "");
   EXPECT_EQ(form.StatusPanels[2]->text().toStdString(), "");
 }
