@@ -1,5 +1,6 @@
 #include "editor/frmSpriteProp/sprite_prop_model.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "editor/Docs/line_helpers.h"
@@ -38,6 +39,35 @@ std::string itemField(int index, const std::string& kept) { return index >= 0 ? 
 
 const char* flag(bool on) { return on ? "1" : "0"; }
 
+// How many fields, kind and visible flag included, the page of a kind writes.
+int offeredFields(TDocKind docKind, TSpritePropPage page, int kind) {
+  switch (page) {
+    case TSpritePropPage::Pipe: return docKind == DocWorldMap ? 5 : kind == 25 ? 7 : 6;
+    case TSpritePropPage::Base:
+    case TSpritePropPage::Canyon: return 5;
+    case TSpritePropPage::Turvo:
+    case TSpritePropPage::Box:
+    case TSpritePropPage::RotoDisk:
+    case TSpritePropPage::Hammer: return 4;
+    case TSpritePropPage::None: return 2;
+    default: return 3;
+  }
+}
+
+// The fields of a line's value from field `from` on, without the empty ones at its end.
+std::string fieldsFrom(const std::string& line, int from) {
+  std::string value = GetValue(line, -1);
+  size_t start = 0;
+  for (int i = 0; i < from; ++i) {
+    start = value.find(',', start);
+    if (start == std::string::npos) return "";
+    ++start;
+  }
+  value.erase(0, start);
+  while (!value.empty() && value.back() == ',') value.pop_back();
+  return value;
+}
+
 std::string number(const std::string& text) { return std::to_string(StrToInt(text)); }
 
 // Links are stored as one comma-separated field; a comma would shift every field after it.
@@ -58,6 +88,7 @@ void TSpritePropModel::FormShow(TDocKind docKind, const std::string& line) {
   cbVisible = visible.empty() || visible == "1";
   Page = Kind < 0 ? TSpritePropPage::None : SpritePropPageOf(docKind, Kind);
   PageSetVisible = Page != TSpritePropPage::None;
+  FieldsKept = fieldsFrom(line, offeredFields(docKind, Page, Kind));
   if (docKind == DocLevel)
     showLevel(line);
   else if (docKind == DocWorldMap)
@@ -252,6 +283,12 @@ std::string TSpritePropModel::BuildLine() const {
       case TSpritePropPage::SPipe: add(flag(cbBullet)); break;
       default: break;
     }
+  }
+  // What the page does not offer stays, after its own fields.
+  if (!FieldsKept.empty()) {
+    const int written = int(std::count(value.begin(), value.end(), ',')) + 1;
+    value.append(size_t(std::max(0, offeredFields(DocKind, Page, Kind) - written)), ',');
+    value += "," + FieldsKept;
   }
   return Key + "=" + value;
 }

@@ -72,6 +72,9 @@ class TSpritePropModel {
   bool PageSetVisible = false;
 
   bool cbVisible = true;
+  // The line's fields after the last one the page offers, from the first that
+  // follows it ("1" of a cannon 227 "227,1,1"); written back as they were.
+  std::string FieldsKept;
 
   // Pipe (level pipes and world nodes).
   bool LinkGroupVisible = true, PlantGroupVisible = false;

@@ -162,14 +162,32 @@ TEST(SpritePropLines, PagesRoundTripAndDefaults) {
       {DocLevel, "7=16,1,,0,0,7", "7=16,1,,0,0,7"},
       {DocLevel, "7=331,1,1,1,5", "7=331,1,1,1,5"},
       {DocWorldMap, "7=5,1,a.tql,2,-1", "7=5,1,a.tql,2,-1"},
-      {DocLevel, "7=0,1,junk,more", "7=0,1"},
+      // Fields that no page offers stay as they were, after the page's own.
+      {DocLevel, "7=0,1,junk,more", "7=0,1,junk,more"},
+      {DocLevel, "7=227,1,", "7=227,1"},
+      {DocLevel, "7=39,1,49,5", "7=39,1,49,5"},
+      {DocLevel, "7=39,1,,5", "7=39,1,,5"},
+      {DocLevel, "7=63,1,,4", "7=63,1,,4"},
+      {DocLevel, "7=16,1,,0,0,0,1", "7=16,1,,0,0,0,1"},
+      {DocLevel, "7=25,1,,0,0,0,1,x,", "7=25,1,,0,0,0,1,x"},
       {DocWorldMap, "7=5,1,levels\\a.tql,2,3", "7=5,1,levels\\a.tql,2,3"},
       {DocWorldMap, "7=5,1", "7=5,1,,0,0"},
       {DocWorldMap, "7=23,1,1,w.tqw", "7=23,1,1,w.tqw"},
       {DocWorldMap, "7=43,0", "7=43,0,43"},
-      {DocWorldMap, "7=50,1,x", "7=50,1"},
+      {DocWorldMap, "7=50,1,x", "7=50,1,x"},
+      {DocWorldMap, "7=43,1,40,y", "7=43,1,40,y"},
   };
   for (const Case& c : cases) EXPECT_EQ(unchanged(c.doc, c.shown), c.written) << c.shown;
+}
+
+// The cannons without a page fire off screen by their field 2 "1": toggling
+// "Animación visible" keeps it.
+TEST(SpritePropLines, CannonsWithoutAPageKeepFiringOffScreen) {
+  for (const char* kind : {"227", "228", "230", "231", "343", "344"}) {
+    const std::string line = std::string("9=") + kind + ",1,1";
+    EXPECT_EQ(roundTrip(DocLevel, line, [](TSpritePropModel& m) { m.cbVisible = false; }),
+              std::string("9=") + kind + ",0,1");
+  }
 }
 
 TEST(SpritePropLines, ControlsChangeTheLine) {
