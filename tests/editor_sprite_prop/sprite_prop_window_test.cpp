@@ -350,4 +350,21 @@ TEST_F(SpritePropFromMain, ThePopUpsPropertiesEditTheSelectedObjectLine) {
   EXPECT_EQ(&form->fmSpriteProp(), &dialog);
 }
 
+// A cannon that fires off screen has no page of its own: the dialog's "Aceptar"
+// after a toggle of "Animación visible" keeps its field 2.
+TEST_F(SpritePropFromMain, ACannonWithoutAPageKeepsFiringOffScreen) {
+  TChildView* view = form->ActiveView();
+  ASSERT_NE(view, nullptr);
+  view->Doc.Objects.push_back("65545=227,1,1");
+  view->SelectedIndex = int(view->Doc.Objects.size()) - 1;
+  TfmSpriteProp& dialog = form->fmSpriteProp();
+  QTimer::singleShot(0, &dialog, [&dialog] {
+    dialog.Box(&M::cbVisible)->click();
+    for (QAbstractButton* b : dialog.findChildren<QAbstractButton*>())
+      if (b->text() == "Aceptar") b->click();
+  });
+  popupProperties()->trigger();
+  EXPECT_EQ(view->Doc.Objects.back(), "65545=227,0,1");
+}
+
 }  // namespace
