@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/core/ini_file.h"
+#include "platform/core/system_tool.h"
 #include "platform/core/text_encoding.h"
 
 namespace {
@@ -133,4 +134,9 @@ TRegisteredFiles WriteFileTypeRegistration(const std::filesystem::path& dataHome
     installIcon(iconFolder, theme, size / "apps" / (std::string(kEditorIconName) + ".png"), files.icons);
   }
   return files;
+}
+
+void AnnounceFileTypes(const std::filesystem::path& dataHome) {
+  platform::runSystemTool("update-mime-database", {(dataHome / "mime").string()});
+  platform::runSystemTool("update-desktop-database", {(dataHome / "applications").string()});
 }

@@ -42,3 +42,9 @@ struct TRegisteredFiles {
 // when a file cannot be written.
 TRegisteredFiles WriteFileTypeRegistration(const std::filesystem::path& dataHome, const std::string& editorPath,
                                            const std::filesystem::path& iconFolder = {});
+
+// Tells the desktop about what was written under dataHome: rebuilds the user's
+// MIME database (update-mime-database) and the cache of which desktop entry
+// opens which type (update-desktop-database), when those tools are installed;
+// without them nothing happens and nothing is said.
+void AnnounceFileTypes(const std::filesystem::path& dataHome);

@@ -4,6 +4,7 @@
 
 #include "editor/Docs/document_io.h"
 #include "editor/frmMain/file_types.h"
+#include "platform/core/ini_file.h"
 #include "platform/core/paths.h"
 #include "platform/core/shell.h"
 
@@ -327,6 +328,14 @@ void TMainCommands::Help() {
 }
 
 void TMainCommands::RegisterFileTypes(const std::string& editorPath, const std::string& dataHome) {
-  WriteFileTypeRegistration(dataHome, editorPath, std::filesystem::path(programFolder_) / "resources" / "icons");
+  try {
+    WriteFileTypeRegistration(dataHome, editorPath, std::filesystem::path(programFolder_) / "resources" / "icons");
+  } catch (const platform::IniWriteError&) {
+    host_.ShowMessage("No se pudieron asociar los tipos de archivo: no se puede escribir en la carpeta \"" +
+                          dataHome + "\".",
+                      "Error", miError);
+    return;
+  }
+  AnnounceFileTypes(dataHome);
   host_.ShowMessage(kRegisteredText, kRegisterTitle, miInformation);
 }

@@ -86,7 +86,8 @@ class TMainCommands {
   void Arrange(TArrangement arrangement);
 
   void Help();
-  // Registers the three file types for the desktop under dataHome (see file_types.h).
+  // Registers the three file types for the desktop under dataHome and tells the
+  // desktop about them (see file_types.h).
   void RegisterFileTypes(const std::string& editorPath, const std::string& dataHome);
 
  private:

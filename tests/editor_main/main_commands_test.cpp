@@ -526,6 +526,37 @@ TEST_F(MainCommands, RegistrationWritesTheMimePackageAndDesktopEntryUnderTheData
             std::string::npos);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0], std::string(kRegisterTitle) + ": " + kRegisteredText);
+
+  // The desktop is told: the user's MIME database knows a .tql by its type, in
+  // any letter case, and the editor is the program that opens it.
+  const std::string globs = readFile(data / "mime/globs2");
+  EXPECT_NE(globs.find(":application/x-tobbostudio-level:*.tql\n"), std::string::npos) << globs;
+  EXPECT_EQ(globs.find(":application/x-tobbostudio-level:*.tql:cs"), std::string::npos) << globs;
+  EXPECT_TRUE(fs::is_regular_file(data / "mime/mime.cache"));
+  const std::string handlers = readFile(data / "applications/mimeinfo.cache");
+  EXPECT_NE(handlers.find("application/x-tobbostudio-level=tobbostudio-hopzedit.desktop;"), std::string::npos)
+      << handlers;
+}
+
+// Without the desktop's tools the registration is written and reported alike;
+// one that cannot be written says so.
+TEST_F(MainCommands, RegistrationWithoutTheDesktopsToolsIsDoneAndAFailedOneIsReported) {
+  const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+  fs::create_directories(dir / "no-tools");
+  ::setenv("PATH", (dir / "no-tools").c_str(), 1);
+  const fs::path data = dir / "data";
+  commands->RegisterFileTypes("/opt/Hopzedit", data.string());
+  ::setenv("PATH", path.c_str(), 1);
+  EXPECT_TRUE(fs::is_regular_file(data / "mime/packages/tobbostudio.xml"));
+  EXPECT_FALSE(fs::exists(data / "mime/globs2"));
+  EXPECT_EQ(host.messages, std::vector<std::string>{std::string(kRegisterTitle) + ": " + kRegisteredText});
+
+  // A data folder that cannot be written is reported, not announced as done.
+  writeFile(dir / "archivo", "");
+  host.messages.clear();
+  commands->RegisterFileTypes("/opt/Hopzedit", (dir / "archivo").string());
+  EXPECT_EQ(host.messages, std::vector<std::string>{"Error: No se pudieron asociar los tipos de archivo: no se puede "
+                                                    "escribir en la carpeta \"" + (dir / "archivo").string() + "\"."});
 }
 
 TEST(FileTypes, ExecQuotesTheCharactersTheFormatReserves) {
