@@ -32,5 +32,19 @@ std::optional<int> TryStrToInt(std::string_view text) {
 
 int StrToInt(std::string_view text) {
   if (auto value = TryStrToInt(text)) return *value;
-  throw EConvertError("'" + std::string(text) + "' is not a valid integer value");
+  throw EConvertError("'" + std::string(text) + "' is not a valid integer value", std::string(text));
+}
+
+int StrToIntOfField(std::string_view text, const char* field) {
+  try {
+    return StrToInt(text);
+  } catch (const EConvertError& e) {
+    throw EConvertError(e.what(), e.Text, field);
+  }
+}
+
+std::string ConvertErrorText(const EConvertError& e) {
+  const std::string value = "\"" + e.Text + "\" no es un n\xFAmero entero v\xE1lido.";
+  if (e.Field.empty()) return value;
+  return "El campo \"" + e.Field + "\" debe tener un n\xFAmero entero: " + value;
 }

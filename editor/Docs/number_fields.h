@@ -6,11 +6,21 @@
 #include <string>
 #include <string_view>
 
-// The conversion error shown for text that is not a whole number.
+// The conversion error raised for text that is not a whole number. what() is
+// the system's English; Text is what was read, and Field the label of the
+// dialog field that held it (empty when none is known).
 class EConvertError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+  EConvertError(const std::string& what, std::string text, std::string field = {})
+      : std::runtime_error(what), Text(std::move(text)), Field(std::move(field)) {}
+  std::string Text, Field;
 };
+
+// What the author reads in the box for it, in Spanish (Windows-1252).
+std::string ConvertErrorText(const EConvertError& e);
+// StrToInt for the dialog field labelled field: its error names the field.
+int StrToIntOfField(std::string_view text, const char* field);
 
 // The number in text (optional sign, decimal digits, or "$" and hex digits,
 // blanks around it allowed, within int32); throws EConvertError

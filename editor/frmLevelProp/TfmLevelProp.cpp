@@ -267,7 +267,7 @@ void TfmLevelProp::Button1Click() {
   try {
     if (Model.CheckConfirm()) return accept();
   } catch (const EConvertError& e) {
-    platform::qt::ShowMessageBox(this, QMessageBox::Critical, qs(kErrorTitle), qs(e.what()), QMessageBox::Ok);
+    platform::qt::ShowMessageBox(this, QMessageBox::Critical, qs(kErrorTitle), qs(ConvertErrorText(e)), QMessageBox::Ok);
     return;
   }
   Text(&M::edPass)->clear();

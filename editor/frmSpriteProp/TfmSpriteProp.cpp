@@ -440,7 +440,8 @@ void TfmSpriteProp::Button1Click() {
   try {
     Model.BuildLine();  // the caller writes it; a field that cannot be written keeps the dialog open
   } catch (const EConvertError& e) {
-    platform::qt::ShowMessageBox(this, QMessageBox::Critical, qs(kMessageTitle), qs(e.what()), QMessageBox::Ok);
+    platform::qt::ShowMessageBox(this, QMessageBox::Critical, qs(kMessageTitle), qs(ConvertErrorText(e)),
+                                 QMessageBox::Ok);
     return;
   } catch (const std::invalid_argument& e) {
     platform::qt::ShowMessageBox(this, QMessageBox::Critical, qs(kMessageTitle), qs(e.what()), QMessageBox::Ok);

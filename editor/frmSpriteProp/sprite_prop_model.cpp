@@ -68,12 +68,13 @@ std::string fieldsFrom(const std::string& line, int from) {
   return value;
 }
 
-std::string number(const std::string& text) { return std::to_string(StrToInt(text)); }
+std::string number(const std::string& text, const char* field) { return std::to_string(StrToIntOfField(text, field)); }
 
 // Links are stored as one comma-separated field; a comma would shift every field after it.
 const std::string& link(const std::string& text) {
   if (text.find(',') != std::string::npos)
-    throw std::invalid_argument("'" + text + "' cannot be stored as a link: it holds a comma");
+    throw std::invalid_argument("El enlace \"" + text +
+                                "\" no se puede guardar: tiene una coma, que separa los campos del objeto.");
   return text;
 }
 
@@ -225,14 +226,14 @@ std::string TSpritePropModel::BuildLine() const {
     switch (Page) {
       case TSpritePropPage::Pipe:
         add(link(edPipeLink));
-        add(number(edPipeIndex));
+        add(number(edPipeIndex, "\xCDndice:"));
         add(itemField(cbPipeDir, PipeDirKept));
         break;
       case TSpritePropPage::Hammer:
         add(flag(cbHammer));
         add(link(edHammer));
         break;
-      case TSpritePropPage::KeyLock: add(number(edKeyReplace)); break;
+      case TSpritePropPage::KeyLock: add(number(edKeyReplace, "Convertir:")); break;
       default: break;
     }
   } else if (DocKind == DocLevel) {
@@ -240,26 +241,26 @@ std::string TSpritePropModel::BuildLine() const {
       case TSpritePropPage::Pipe:
         add(link(edPipeLink));
         add(std::to_string(PlantCode));
-        add(number(edPipeIndex));
+        add(number(edPipeIndex, "\xCDndice:"));
         add(itemField(cbPipeDir, PipeDirKept));
         if (Kind == 25) add(flag(cbSBullet));
         break;
       case TSpritePropPage::Quest: {
-        int contents = QuestRadio == kOtherRadio ? StrToInt(Edit1) : ContentsKind;
+        int contents = QuestRadio == kOtherRadio ? StrToIntOfField(Edit1, "Otro:") : ContentsKind;
         if (contents != -1) add(std::to_string(contents));
         break;
       }
-      case TSpritePropPage::Jumper: add(number(edJump)); break;
+      case TSpritePropPage::Jumper: add(number(edJump, "Salto:")); break;
       case TSpritePropPage::Lava:
-        if (cbFlame) add(number(edFlame));
+        if (cbFlame) add(number(edFlame, "Salto:"));
         break;
       case TSpritePropPage::Base:
-        add(number(edBaseSpeed));
+        add(number(edBaseSpeed, "Velocidad:"));
         add(flag(cbBaseGoBack));
         add(flag(cbBaseActivePlayer));
         break;
       case TSpritePropPage::Bomb:
-        add(std::to_string(BombRadio == kOtherRadio ? StrToInt(Edit2) : TurnIntoKind));
+        add(std::to_string(BombRadio == kOtherRadio ? StrToIntOfField(Edit2, "En otro:") : TurnIntoKind));
         break;
       case TSpritePropPage::Canyon:
         add(flag(cbCanyon1));
@@ -267,7 +268,7 @@ std::string TSpritePropModel::BuildLine() const {
         add(itemField(cbFlameDir, FlameDirKept));
         break;
       case TSpritePropPage::Turvo:
-        add(number(edKJump));
+        add(number(edKJump, "Velocidad:"));
         // With no action chosen the object keeps the one it had.
         if (TurvoRadio > 0) add(std::to_string(TurvoRadio));
         else if (!TurvoField3.empty()) add(TurvoField3);

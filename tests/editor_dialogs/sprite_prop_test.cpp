@@ -216,6 +216,8 @@ TEST(SpritePropLines, BadInputIsRefused) {
     FAIL();
   } catch (const EConvertError& e) {
     EXPECT_STREQ(e.what(), "'x1' is not a valid integer value");
+    EXPECT_EQ(ConvertErrorText(e), "El campo \"\xCDndice:\" debe tener un n\xFAmero entero: \"x1\" no es un n\xFAmero "
+                                   "entero v\xE1lido.");
   }
 }
 

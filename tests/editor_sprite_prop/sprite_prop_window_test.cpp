@@ -267,17 +267,23 @@ TEST_F(SpritePropWindow, ANumberFieldHoldingTextIsNotRewrittenSilently) {
   });
   EXPECT_TRUE(dialog.Execute(DocLevel, "65538=55,1,abc"));
   EXPECT_FALSE(closedByOk);
-  EXPECT_NE(message.find("'abc' is not a valid integer value"), std::string::npos) << message;
+  // The box reads in Spanish and names the field.
+  EXPECT_EQ(message, "El campo \"Salto:\" debe tener un n\u00FAmero entero: \"abc\" no es un n\u00FAmero entero "
+                     "v\u00E1lido.");
   EXPECT_EQ(dialog.Model.BuildLine(), "65538=55,1,9");
 }
 
 TEST_F(SpritePropWindow, ALinkWithACommaKeepsTheDialogOpen) {
   // The comma would shift every later field; "Aceptar" shows the error and stays.
   bool closedByOk = true;
+  std::string message;
   QTimer::singleShot(0, &dialog, [&] {
     dialog.Text(&M::edPipeLink)->setText("a,b.tql");
-    QTimer::singleShot(0, [] {
-      if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    QTimer::singleShot(0, [&message] {
+      if (QWidget* box = QApplication::activeModalWidget()) {
+        for (QLabel* label : box->findChildren<QLabel*>()) message += label->text().toStdString();
+        box->close();
+      }
     });
     for (QAbstractButton* b : dialog.findChildren<QAbstractButton*>())
       if (b->text() == "Aceptar") b->click();
@@ -286,6 +292,7 @@ TEST_F(SpritePropWindow, ALinkWithACommaKeepsTheDialogOpen) {
   });
   dialog.Execute(DocLevel, "65538=16,1,");
   EXPECT_FALSE(closedByOk);
+  EXPECT_EQ(message, "El enlace \"a,b.tql\" no se puede guardar: tiene una coma, que separa los campos del objeto.");
 }
 
 class SpritePropFromMain : public ::testing::Test {
