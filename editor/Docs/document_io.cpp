@@ -91,10 +91,27 @@ void checkOneLinePerCell(const TDocument& doc) {
   }
 }
 
+// The [Options] lines of keys the editor does not write (a level's Name,
+// ShortName or ShowInfo, which the game reads), the first of each key.
+std::vector<std::pair<std::string, std::string>> keysOfOthers(const platform::IniFile& ini, TDocKind kind) {
+  std::unordered_set<std::string> known;
+  for (auto keys : {kind == DocLevel ? LevelOptionKeys() : WorldOptionKeys(), SharedOptionKeys()})
+    for (const TOptionKey& key : keys) known.insert(platform::lowerCase(key.name));
+  std::vector<std::pair<std::string, std::string>> others;
+  for (const std::string& line : ini.readSectionValues(options)) {
+    std::string key = GetSection(line);
+    if (!key.empty() && known.insert(platform::lowerCase(key)).second) others.emplace_back(std::move(key), GetValue(line, -1));
+  }
+  return others;
+}
+
 void writeOptionsAndObjects(platform::IniFile& ini, const TDocument& doc) {
+  // Written anew, [Options] keeps what the author put there besides the editor's keys.
+  const auto others = keysOfOthers(ini, doc.DocKind);
   ini.eraseSection(options);
   writeKeys(ini, doc, doc.DocKind == DocLevel ? LevelOptionKeys() : WorldOptionKeys());
   writeKeys(ini, doc, SharedOptionKeys());
+  for (const auto& [key, value] : others) ini.writeString(options, key, value);
   ini.eraseSection(sprites);
   for (const std::string& line : doc.Objects) {
     std::string key = GetSection(line);

@@ -182,6 +182,24 @@ TEST_F(MainCommands, AFileThatCannotBeReadIsRefusedAndStaysUntouched) {
   }
 }
 
+// A level's [Options] may hold keys the game reads and the editor does not
+// offer (Name, ShortName, ShowInfo): a save keeps them, after the editor's own.
+TEST_F(MainCommands, SavingALevelKeepsTheOptionsTheEditorDoesNotWrite) {
+  writeFile(dir / "nivel.tql", "[Options]\r\nName=Castillo\r\nTime=200\r\nShowInfo=0\r\nname=otro\r\n"
+                               "ShortName=1-4\r\n[Sprites]\r\n0=0,1,\r\n");
+  commands->OpenFile(path("nivel.tql"));
+  ASSERT_EQ(host.windows.size(), 1u);
+  FakeWindow& w = host.window(0);
+  w.doc.Time = 250;
+  w.doc.Modified = true;
+  ASSERT_TRUE(commands->Save());
+  const std::string saved = readFile(dir / "nivel.tql");
+  EXPECT_NE(saved.find("Time=250\r\n"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("SoundLib=\r\nName=Castillo\r\nShowInfo=0\r\nShortName=1-4\r\n[Sprites]\r\n"), std::string::npos)
+      << saved;
+  EXPECT_EQ(saved.find("otro"), std::string::npos) << saved;
+}
+
 // A level with a line the view cannot draw opens with its commands, and the
 // author is told what is wrong with it.
 TEST_F(MainCommands, ALevelThatCannotBeDrawnOpensAndSaysWhy) {
