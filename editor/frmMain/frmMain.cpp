@@ -483,6 +483,11 @@ void TfmMain::FreeDocumentWindow(TDocumentWindowSeam& window) {
   }
 }
 
+void TfmMain::ActivateDocumentWindow(TDocumentWindowSeam& window) {
+  for (const auto& w : windows_)
+    if (w.get() == &window) MdiArea->setActiveSubWindow(w->SubWindow());
+}
+
 std::optional<std::string> TfmMain::OpenFileDialog(const std::string& title, const std::string& folder) {
   QFileDialog dialog(this, qs(title), qs(folder), qtFilter());
   dialog.setFileMode(QFileDialog::ExistingFiles);

@@ -102,6 +102,7 @@ class TfmMain : public QMainWindow, public TMainHost {
   // TMainHost
   TDocumentWindowSeam& CreateDocumentWindow() override;
   void FreeDocumentWindow(TDocumentWindowSeam& window) override;
+  void ActivateDocumentWindow(TDocumentWindowSeam& window) override;
   std::optional<std::string> OpenFileDialog(const std::string& title, const std::string& folder) override;
   std::optional<std::string> SaveFileDialog(const std::string& title, const std::string& startName,
                                             const std::string& defaultExt) override;

@@ -124,7 +124,24 @@ void TMainCommands::Open() {
   OpenFile(*name);
 }
 
+TDocumentWindowSeam* TMainCommands::windowOfFile(const std::string& fileName,
+                                                 const TDocumentWindowSeam* except) const {
+  const std::filesystem::path file = platform::resolvePath(fileName);
+  for (TDocumentWindowSeam* window : windows_) {
+    const std::string& held = window->Document().FileName;
+    if (window == except || held.empty()) continue;
+    std::error_code ec;
+    if (std::filesystem::equivalent(platform::resolvePath(held), file, ec)) return window;
+  }
+  return nullptr;
+}
+
 void TMainCommands::OpenFile(const std::string& fileName) {
+  if (TDocumentWindowSeam* open = windowOfFile(fileName)) {
+    Activate(open);
+    host_.ActivateDocumentWindow(*open);
+    return;
+  }
   std::string password;
   try {
     password = ReadDocumentPassword(fileName);
@@ -196,6 +213,13 @@ bool TMainCommands::SaveAs() {
 }
 
 bool TMainCommands::write(TDocumentWindowSeam& window, const std::string& fileName) {
+  if (TDocumentWindowSeam* other = windowOfFile(fileName, &window)) {
+    // Its window would later save its own copy over this one.
+    host_.ShowMessage("No se pudo guardar \"" + fileName + "\": el archivo est\xE1 abierto en la ventana \"" +
+                          other->Caption() + "\". Ci\xE9rrela antes de guardar con ese nombre.",
+                      "Error", miError);
+    return false;
+  }
   TDocument& doc = window.Document();
   const std::string oldName = doc.FileName;
   doc.FileName = fileName;

@@ -51,6 +51,8 @@ class TMainCommands {
   void NewLevel();
   void Open();
   // Opens a file as File/Open does after its dialog: password, kind by extension.
+  // A file open in a window already brings that window to the front: two
+  // windows of one file would save over each other's changes.
   void OpenFile(const std::string& fileName);
 
   // The active document; false when there is none, the dialog was cancelled or
@@ -92,6 +94,8 @@ class TMainCommands {
 
  private:
   TDocumentWindowSeam& newWindow();
+  // The window other than except whose document is that file, or nullptr.
+  TDocumentWindowSeam* windowOfFile(const std::string& fileName, const TDocumentWindowSeam* except = nullptr) const;
   bool write(TDocumentWindowSeam& window, const std::string& fileName);
   void afterNew(TDocumentWindowSeam& window, TDocKind kind);
   // Renders and repaints; what cannot be drawn is reported, not thrown.

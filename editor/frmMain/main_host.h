@@ -21,6 +21,8 @@ class TMainHost {
   virtual TDocumentWindowSeam& CreateDocumentWindow() = 0;
   // Frees a document window that has been allowed to close.
   virtual void FreeDocumentWindow(TDocumentWindowSeam& window) = 0;
+  // Brings a document window to the front as the active one.
+  virtual void ActivateDocumentWindow(TDocumentWindowSeam& window) = 0;
 
   // Names chosen in the file dialogs (Windows-1252), or nothing on cancel. The
   // save dialog adds defaultExt ("tql", without the point) to a name typed

@@ -75,6 +75,8 @@ struct FakeHost : TMainHost {
     return *windows.back();
   }
   void FreeDocumentWindow(TDocumentWindowSeam&) override { ++freed; }
+  std::vector<TDocumentWindowSeam*> activated;
+  void ActivateDocumentWindow(TDocumentWindowSeam& w) override { activated.push_back(&w); }
   std::optional<std::string> OpenFileDialog(const std::string& title, const std::string&) override {
     openTitles.push_back(title);
     auto n = openNames.empty() ? std::nullopt : openNames.front();

@@ -200,6 +200,36 @@ TEST_F(MainCommands, SavingALevelKeepsTheOptionsTheEditorDoesNotWrite) {
   EXPECT_EQ(saved.find("otro"), std::string::npos) << saved;
 }
 
+// One file, one window: opening a file that a window holds brings that window
+// to the front, and no other window saves under its name, since each would
+// later write its own copy over the other's changes.
+TEST_F(MainCommands, AFileHeldByAWindowIsNeitherOpenedTwiceNorSavedOverByAnother) {
+  writeFile(dir / "nivel.tql", kLevelText);
+  commands->OpenFile(path("nivel.tql"));
+  host.newDocument = NewLevelDocument({});
+  commands->NewLevel();
+  ASSERT_EQ(host.windows.size(), 2u);
+  commands->OpenFile(path("nivel.tql"));
+  EXPECT_EQ(host.windows.size(), 2u);
+  EXPECT_EQ(commands->Active(), &host.window(0));
+  EXPECT_EQ(host.activated, std::vector<TDocumentWindowSeam*>{&host.window(0)});
+
+  FakeWindow& fresh = host.window(1);
+  host.saveNames.push_back(path("nivel.tql"));
+  EXPECT_FALSE(commands->Save(fresh));
+  EXPECT_TRUE(fresh.doc.FileName.empty());
+  EXPECT_TRUE(fresh.doc.Modified);
+  EXPECT_EQ(readFile(dir / "nivel.tql"), kLevelText);
+  EXPECT_EQ(host.messages, std::vector<std::string>{"Error: No se pudo guardar \"" + path("nivel.tql") +
+                                                    "\": el archivo est\xE1 abierto en la ventana \"" +
+                                                    path("nivel.tql") + "\". Ci\xE9rrela antes de guardar con ese nombre."});
+  // The window that holds the file saves it, under its name or another.
+  host.window(0).doc.Modified = true;
+  EXPECT_TRUE(commands->Save(host.window(0)));
+  host.saveNames.push_back(path("otro.tql"));
+  EXPECT_TRUE(commands->Save(fresh));
+}
+
 // A level with a line the view cannot draw opens with its commands, and the
 // author is told what is wrong with it.
 TEST_F(MainCommands, ALevelThatCannotBeDrawnOpensAndSaysWhy) {

@@ -293,8 +293,10 @@ TEST_F(MainWindowDialogs, BackgroundColourAndPasswordUseTheirWindows) {
   EXPECT_EQ(form->ActiveView()->Doc.Objects, std::vector<std::string>{"65537=40,1,"});
 
   // Cancelled: the new window stays empty.
+  const fs::path other = dir / "otro.tql";
+  fs::copy_file(level, other);
   WhenShown(prompt, [&] { Click(prompt, "Cancelar"); });
-  form->Commands().OpenFile(level.string());
+  form->Commands().OpenFile(other.string());
   EXPECT_TRUE(form->ActiveView()->Doc.FileName.empty());
   EXPECT_TRUE(form->ActiveView()->Doc.Objects.empty());
 }
