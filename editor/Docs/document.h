@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // A Windows colour value: red in the low byte, then green, then blue.
@@ -49,6 +50,9 @@ struct TDocument {
   int PaletteFX = 0;  // 0..7
   bool Wrap = false;
   std::string Password;  // plain text; empty = none
+  // [Options] keys the editor does not edit (a level's Name, ShortName,
+  // ShowInfo, which the game reads), as read: written back after its own.
+  std::vector<std::pair<std::string, std::string>> OtherOptions;
 
   // Object lines "CellKey=value" in drawing order; the first is the player's start.
   std::vector<std::string> Objects;

@@ -106,12 +106,11 @@ std::vector<std::pair<std::string, std::string>> keysOfOthers(const platform::In
 }
 
 void writeOptionsAndObjects(platform::IniFile& ini, const TDocument& doc) {
-  // Written anew, [Options] keeps what the author put there besides the editor's keys.
-  const auto others = keysOfOthers(ini, doc.DocKind);
   ini.eraseSection(options);
   writeKeys(ini, doc, doc.DocKind == DocLevel ? LevelOptionKeys() : WorldOptionKeys());
   writeKeys(ini, doc, SharedOptionKeys());
-  for (const auto& [key, value] : others) ini.writeString(options, key, value);
+  // Written anew, [Options] keeps what the author put there besides the editor's keys.
+  for (const auto& [key, value] : doc.OtherOptions) ini.writeString(options, oneLine(key), oneLine(value));
   ini.eraseSection(sprites);
   for (const std::string& line : doc.Objects) {
     std::string key = GetSection(line);
@@ -180,6 +179,7 @@ void ReadLevelDocument(TDocument& doc, const std::filesystem::path& fileName) {
   defaults.DocKind = DocLevel;
   defaults.Modified = doc.Modified;
   defaults.Objects = ReadObjectList(ini);
+  defaults.OtherOptions = keysOfOthers(ini, DocLevel);
   doc = std::move(defaults);
 }
 
@@ -203,6 +203,7 @@ void ReadWorldDocument(TDocument& doc, const std::filesystem::path& fileName) {
     if (name != "Ice1Color" && name != "Ice2Color") readKeys(ini, world, std::span(&key, 1));
   }
   world.Objects = ReadObjectList(ini);
+  world.OtherOptions = keysOfOthers(ini, DocWorldMap);
   doc = std::move(world);
 }
 

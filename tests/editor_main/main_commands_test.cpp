@@ -198,6 +198,11 @@ TEST_F(MainCommands, SavingALevelKeepsTheOptionsTheEditorDoesNotWrite) {
   EXPECT_NE(saved.find("SoundLib=\r\nName=Castillo\r\nShowInfo=0\r\nShortName=1-4\r\n[Sprites]\r\n"), std::string::npos)
       << saved;
   EXPECT_EQ(saved.find("otro"), std::string::npos) << saved;
+  // They belong to the document: a copy saved under another name has them too.
+  host.saveNames.push_back(path("copia.tql"));
+  ASSERT_TRUE(commands->SaveAs());
+  EXPECT_NE(readFile(dir / "copia.tql").find("SoundLib=\r\nName=Castillo\r\nShowInfo=0\r\nShortName=1-4\r\n"),
+            std::string::npos);
 }
 
 // One file, one window: opening a file that a window holds brings that window
