@@ -264,7 +264,12 @@ bool TMainCommands::CloseQuery(TDocumentWindowSeam& window) {
 void TMainCommands::removeWindow(TDocumentWindowSeam& window) {
   windows_.erase(std::remove(windows_.begin(), windows_.end(), &window), windows_.end());
   if (active_ == &window) active_ = windows_.empty() ? nullptr : windows_.back();
-  if (windows_.empty()) host_.EnableDocumentCommands(false);
+  if (windows_.empty()) {
+    host_.EnableDocumentCommands(false);
+    // No document: the status bar as at the start, not the closed one's objects.
+    host_.SetStatusText(1, "0 objetos");
+    host_.SetStatusText(2, "");
+  }
   host_.FreeDocumentWindow(window);
 }
 

@@ -451,11 +451,16 @@ TEST_F(MainCommands, ClosingAsksAboutChangesAndTheLastWindowDisablesTheCommands)
   host.saveNames.push_back(path("juego.tqg"));
   EXPECT_FALSE(commands->CloseQueryAll() == false);
   EXPECT_FALSE(first.doc.Modified);
+  host.status[1] = "\xCDndice: 3 (9 objetos)";  // as a level would have left it
+  host.status[2] = "Animaci\xF3n: 40 (img56)";
   commands->CloseAll();  // saved now: no question
   EXPECT_TRUE(commands->Windows().empty());
   EXPECT_EQ(commands->Active(), nullptr);
   EXPECT_EQ(host.enabled.back(), false);
   EXPECT_EQ(host.freed, 2);
+  // Nothing open: the status bar shows no document's objects.
+  EXPECT_EQ(host.status[1], "0 objetos");
+  EXPECT_EQ(host.status[2], "");
 }
 
 // Closing a document window asks only about a changed document; "S\xED" saves
