@@ -238,7 +238,8 @@ bool TMainCommands::write(TDocumentWindowSeam& window, const std::string& fileNa
 
 void TMainCommands::SaveAll() {
   const std::vector<TDocumentWindowSeam*> windows = windows_;
-  for (TDocumentWindowSeam* window : windows) Save(*window);
+  for (TDocumentWindowSeam* window : windows)
+    if (window->Document().Modified) Save(*window);
 }
 
 void TMainCommands::Execute() {

@@ -60,6 +60,8 @@ class TMainCommands {
   bool Save();
   bool Save(TDocumentWindowSeam& window);
   bool SaveAs();
+  // Every document with changes, in window order; one without changes is not
+  // written again, so what another program wrote into its file since stays.
   void SaveAll();
   void Execute();
 

@@ -235,6 +235,25 @@ TEST_F(MainCommands, AFileHeldByAWindowIsNeitherOpenedTwiceNorSavedOverByAnother
   EXPECT_TRUE(commands->Save(fresh));
 }
 
+// "Guardar todos" writes the documents with changes; a file whose document has
+// none keeps what another program (a text editor) wrote into it meanwhile.
+TEST_F(MainCommands, SaveAllWritesOnlyTheChangedDocuments) {
+  writeFile(dir / "uno.tql", kLevelText);
+  writeFile(dir / "dos.tql", kLevelText);
+  commands->OpenFile(path("uno.tql"));
+  commands->OpenFile(path("dos.tql"));
+  ASSERT_EQ(host.windows.size(), 2u);
+  const std::string edited = std::string(kLevelText) + "65540=49,1,\r\n";
+  writeFile(dir / "uno.tql", edited);
+  host.window(1).doc.Time = 100;
+  host.window(1).doc.Modified = true;
+  commands->SaveAll();
+  EXPECT_EQ(readFile(dir / "uno.tql"), edited);
+  EXPECT_NE(readFile(dir / "dos.tql").find("Time=100\r\n"), std::string::npos);
+  EXPECT_FALSE(host.window(1).doc.Modified);
+  EXPECT_TRUE(host.saveTitles.empty());
+}
+
 // A level with a line the view cannot draw opens with its commands, and the
 // author is told what is wrong with it.
 TEST_F(MainCommands, ALevelThatCannotBeDrawnOpensAndSaysWhy) {
