@@ -44,6 +44,20 @@ constexpr long kMaxLibraryMemory = 256L * 1024 * 1024;
 
 bool acceptedSize(unsigned long w, unsigned long h) { return w > 0 && h > 0 && w <= kMaxPixels / h; }
 
+constexpr const char* kRefusal = "unsupported picture size or format";
+
+// A progressive picture is read whole, scan by scan, before the first row comes
+// out, and the format sets no limit to the scans: thousands of empty ones over
+// the largest accepted size take seconds. The library's progress monitor is
+// called as it reads; past kMaxJpegScans it ends the decode with the refusal.
+void boundScans(j_common_ptr cinfo) {
+  const auto* info = reinterpret_cast<j_decompress_ptr>(cinfo);
+  if (info->input_scan_number <= kMaxJpegScans) return;
+  auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
+  std::snprintf(err->message, sizeof err->message, "%s", kRefusal);
+  std::longjmp(err->jump, 1);
+}
+
 // Create, read header, start, read scanlines, finish, destroy. Returns false
 // with err.message set when the library failed.
 bool decodeInto(const unsigned char* data, unsigned long size, ErrorManager& err,
@@ -57,11 +71,14 @@ bool decodeInto(const unsigned char* data, unsigned long size, ErrorManager& err
     return false;
   }
   const auto refuse = [&] {
-    std::snprintf(err.message, sizeof err.message, "unsupported picture size or format");
+    std::snprintf(err.message, sizeof err.message, "%s", kRefusal);
     jpeg_destroy_decompress(&info);
     return false;
   };
+  jpeg_progress_mgr progress{};
+  progress.progress_monitor = boundScans;
   jpeg_create_decompress(&info);
+  info.progress = &progress;
   info.mem->max_memory_to_use = kMaxLibraryMemory;
   jpeg_mem_src(&info, data, size);
   jpeg_read_header(&info, TRUE);

@@ -14,6 +14,9 @@ class JpegError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Real pictures have about ten scans; one of more is refused.
+constexpr int kMaxJpegScans = 300;
+
 // Decodes a baseline or progressive JPEG (grey or colour) into a 24-bit bitmap.
 Bitmap decodeJpeg(std::string_view bytes);
 // Reads and decodes a file; a file that cannot be read raises JpegError.

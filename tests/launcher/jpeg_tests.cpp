@@ -9,6 +9,7 @@
 #include <jpeglib.h>
 
 #include "platform/jpeg/jpeg_decoder.h"
+#include "tests/support/stall_inputs.h"
 
 namespace {
 
@@ -63,6 +64,29 @@ TEST(JpegDecoder, BrokenInputRaisesJpegError) {
   const std::string inputs[] = {"", "not a jpeg at all", good.substr(0, 20), std::string(good.size(), '\xFF')};
   for (const std::string& bytes : inputs) EXPECT_THROW(platform::decodeJpeg(bytes), platform::JpegError);
   EXPECT_THROW(platform::readJpeg("/nonexistent/logo.jpg"), platform::JpegError);
+}
+
+// A progressive picture is read scan by scan before its first row comes out;
+// thousands of scans over a large picture took seconds at every start.
+TEST(JpegDecoder, ProgressivePicturesOfTooManyScansAreRefused) {
+  const struct {
+    int scans;
+    bool decoded;
+  } cases[] = {{10, true}, {platform::kMaxJpegScans, true}, {platform::kMaxJpegScans + 1, false}, {10000, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.scans);
+    const std::string picture = stallinputs::manyScanJpeg(48, 32, c.scans);
+    if (c.decoded) {
+      EXPECT_EQ(platform::decodeJpeg(picture).width, 48);
+      continue;
+    }
+    try {
+      platform::decodeJpeg(picture);
+      ADD_FAILURE() << "decoded";
+    } catch (const platform::JpegError& e) {
+      EXPECT_STREQ(e.what(), "JPEG: unsupported picture size or format");
+    }
+  }
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 // 127.0.0.1, and the buttons.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
 
 #include <chrono>
 #include <filesystem>
@@ -13,6 +15,7 @@
 #include "loopback_server.h"
 #include "platform/core/paths.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/stall_inputs.h"
 
 namespace fs = std::filesystem;
 
@@ -22,7 +25,7 @@ void ensureQtApp() {
   static int argc = 1;
   static char name[] = "launcher_tests";
   static char* argv[] = {name, nullptr};
-  if (!QCoreApplication::instance()) static QCoreApplication app(argc, argv);
+  if (!QCoreApplication::instance()) static QApplication app(argc, argv);
 }
 
 void writeFile(const fs::path& path, const std::string& bytes) {
@@ -247,6 +250,30 @@ TEST_F(Launcher, OnlyTheStartButtonGivesOk) {
   EXPECT_EQ(init.ModalResult, TfmInit::mrOK);
   EXPECT_FALSE(init.btnOpenGame.Visible);
   EXPECT_FALSE(init.lblOpenGame.Visible);
+}
+
+// A progressive logo of hundreds of scans held the launcher for seconds before
+// it showed; it is left out, and the launcher starts the game as ever.
+TEST_F(Launcher, ALogoOfTooManyScansIsLeftOutAndStartStillStarts) {
+  const struct {
+    int scans;
+    bool shown;
+  } cases[] = {{10, true}, {10000, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.scans);
+    writeFile(folder_ / "bitmaps" / "logo.jpg", stallinputs::manyScanJpeg(320, 200, c.scans));
+    TfmInit init = makeLauncher();
+    TfmInitDialog dialog(init);
+    const auto* logo = dialog.findChild<QLabel*>("imgLogo");
+    ASSERT_NE(logo, nullptr);
+    EXPECT_EQ(logo->isVisibleTo(&dialog), c.shown);
+    QPushButton* start = nullptr;
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+      if (button->isDefault()) start = button;
+    ASSERT_NE(start, nullptr);
+    start->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  }
 }
 
 }  // namespace
