@@ -3,6 +3,7 @@
 #include <fluidsynth.h>
 
 #include <exception>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -80,6 +81,7 @@ FluidMusicDevice::FluidMusicDevice(SoundMixer& mixer, std::string soundFontPath)
 
 FluidMusicDevice::~FluidMusicDevice() { mixer_.removeSource(this); }
 
+// The SoundFont is read before the lock is taken: the audio thread waits on it.
 bool FluidMusicDevice::ensureSynth() {
   if (synth_) return true;
   if (soundFontFailed_) return false;
@@ -88,23 +90,26 @@ bool FluidMusicDevice::ensureSynth() {
     soundFontFailed_ = true;
     return false;
   }
+  std::lock_guard<std::mutex> lock(mutex_);
   synth_ = std::move(synth);
   return true;
 }
 
 bool FluidMusicDevice::open(const std::string& path) {
   close();
-  MidiSong song;
+  // Read and timed before the lock is taken, and only swapped in under it: the
+  // audio thread waits on the lock, and every sound with it.
+  MidiSequencer sequencer;
   try {
-    song = readMidiFile(path);
+    sequencer = MidiSequencer(readMidiFile(path));
   } catch (const std::exception&) {  // any file that cannot be read and parsed: no music
     return false;
   }
-  std::lock_guard<std::mutex> lock(mutex_);
   if (!ensureSynth()) return false;
+  std::lock_guard<std::mutex> lock(mutex_);
   synth_->allNotesOff();
   synth_->reset();
-  sequencer_ = MidiSequencer(std::move(song));
+  sequencer_ = std::move(sequencer);
   open_ = true;
   return true;
 }

@@ -38,7 +38,7 @@ class FluidMusicDevice final : public MusicDevice, public MixerSource {
 
  private:
   class Synth;
-  bool ensureSynth();  // under mutex_
+  bool ensureSynth();  // on the thread that drives the device; takes mutex_ to set synth_
 
   SoundMixer& mixer_;
   std::string soundFontPath_;

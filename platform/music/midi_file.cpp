@@ -65,7 +65,7 @@ struct Tagged {
 };
 
 void readTrack(std::span<const uint8_t> data, int track, std::vector<Tagged>& events,
-               std::vector<MidiTempo>& tempos, uint32_t& endTick) {
+               std::vector<MidiTempo>& tempos, uint32_t& endTick, MidiFileListener* listener) {
   Reader r(data, "a MIDI track");
   uint64_t tick = 0;
   uint8_t running = 0;
@@ -80,6 +80,8 @@ void readTrack(std::span<const uint8_t> data, int track, std::vector<Tagged>& ev
     } else {
       throw MidiFileError("a MIDI track has data without a status byte");
     }
+    // Meta and system-exclusive events leave the running status as it was: many
+    // files go on with it after them, and a file that does not reads the same.
     if (status == 0xFF) {
       const uint8_t type = r.byte();
       const auto body = r.take(r.varlen());
@@ -88,10 +90,9 @@ void readTrack(std::span<const uint8_t> data, int track, std::vector<Tagged>& ev
         const uint32_t us = uint32_t(body[0]) << 16 | uint32_t(body[1]) << 8 | body[2];
         if (us > 0) tempos.push_back({uint32_t(tick), us});
       }
-      running = 0;
+      if (listener) listener->metaEvent(track, uint32_t(tick), type, body);
     } else if (status == 0xF0 || status == 0xF7) {
       r.take(r.varlen());  // system exclusive: not passed on
-      running = 0;
     } else if (status >= 0xF0) {
       throw MidiFileError("a MIDI track holds the system message " + std::to_string(status));
     } else {
@@ -102,41 +103,44 @@ void readTrack(std::span<const uint8_t> data, int track, std::vector<Tagged>& ev
       e.data1 = r.byte() & 0x7F;
       if (dataBytes(status) == 2) e.data2 = r.byte() & 0x7F;
       events.push_back({e, track});
+      if (listener) listener->channelEvent(track, e);
     }
   }
   endTick = std::max(endTick, uint32_t(tick));
 }
 
-}  // namespace
-
-double MidiSong::secondsAt(double tick) const {
+// Each tempo change's time from the start, in one pass over the sorted map.
+void timeTempos(std::vector<MidiTempo>& tempos, int division) {
   double seconds = 0.0;
   double from = 0.0;
   uint32_t us = 500000;
-  for (const MidiTempo& t : tempos) {
-    if (t.tick >= tick) break;
+  for (MidiTempo& t : tempos) {
     seconds += (t.tick - from) * us / (1e6 * division);
+    t.seconds = seconds;
     from = t.tick;
     us = t.microsecondsPerQuarter;
   }
-  return seconds + (tick - from) * us / (1e6 * division);
+}
+
+}  // namespace
+
+double MidiSong::secondsAt(double tick) const {
+  const auto after =
+      std::partition_point(tempos.begin(), tempos.end(), [&](const MidiTempo& t) { return t.tick < tick; });
+  if (after == tempos.begin()) return tick * 500000 / (1e6 * division);
+  const MidiTempo& t = *(after - 1);
+  return t.seconds + (tick - t.tick) * t.microsecondsPerQuarter / (1e6 * division);
 }
 
 double MidiSong::tickAt(double seconds) const {
-  double at = 0.0;  // seconds at tick `from`
-  double from = 0.0;
-  uint32_t us = 500000;
-  for (const MidiTempo& t : tempos) {
-    const double next = at + (t.tick - from) * us / (1e6 * division);
-    if (next >= seconds) break;
-    at = next;
-    from = t.tick;
-    us = t.microsecondsPerQuarter;
-  }
-  return from + (seconds - at) * 1e6 * division / us;
+  const auto after =
+      std::partition_point(tempos.begin(), tempos.end(), [&](const MidiTempo& t) { return t.seconds < seconds; });
+  if (after == tempos.begin()) return seconds * 1e6 * division / 500000;
+  const MidiTempo& t = *(after - 1);
+  return t.tick + (seconds - t.seconds) * 1e6 * division / t.microsecondsPerQuarter;
 }
 
-MidiSong parseMidi(std::span<const uint8_t> bytes) {
+MidiSong parseMidi(std::span<const uint8_t> bytes, MidiFileListener* listener) {
   Reader r(bytes, "the MIDI file");
   if (r.left() < 14 || r.be(4) != 0x4D546864)  // "MThd"
     throw MidiFileError("not a MIDI file (no MThd header)");
@@ -160,7 +164,7 @@ MidiSong parseMidi(std::span<const uint8_t> bytes) {
     if (length > r.left()) throw MidiFileError("a MIDI track is longer than the file");
     const auto data = r.take(length);
     if (id != 0x4D54726B) continue;  // not "MTrk": skipped, as the format allows
-    readTrack(data, found, events, song.tempos, song.endTick);
+    readTrack(data, found, events, song.tempos, song.endTick, listener);
     ++found;
   }
   if (found < tracks)
@@ -177,6 +181,7 @@ MidiSong parseMidi(std::span<const uint8_t> bytes) {
   std::stable_sort(song.tempos.begin(), song.tempos.end(),
                    [](const MidiTempo& a, const MidiTempo& b) { return a.tick < b.tick; });
   if (song.tempos.empty() || song.tempos.front().tick != 0) song.tempos.insert(song.tempos.begin(), {0, 500000});
+  timeTempos(song.tempos, song.division);
   return song;
 }
 
