@@ -74,6 +74,95 @@ inline std::vector<uint8_t> beatTune(int sixteenths, int division = 96) {
   return midiFile(0, division, {trackChunk(events, end)});
 }
 
+// A track chunk of the bytes as given (no end of track added).
+inline std::vector<uint8_t> rawTrack(const std::vector<uint8_t>& body) {
+  std::vector<uint8_t> chunk = {'M', 'T', 'r', 'k'};
+  putBe(chunk, uint32_t(body.size()), 4);
+  chunk.insert(chunk.end(), body.begin(), body.end());
+  return chunk;
+}
+
+struct MidiTestFile {
+  std::string name;
+  std::vector<uint8_t> bytes;
+  std::string refusal;  // the reader's reason, "" for a file that plays
+};
+
+// Every MIDI file the tests write: those the game plays and those it refuses
+// (with the reason), each reader of MIDI files giving the same answer.
+inline std::vector<MidiTestFile> midiTestFiles() {
+  const std::vector<uint8_t> good = beatTune(8);
+  auto withByte = [&](size_t at, uint8_t value) {
+    auto bytes = good;
+    bytes[at] = value;
+    return bytes;
+  };
+  const std::vector<uint8_t> note = {0x00, 0xC0, 0x00, 0x00, 0x90, 0x3C, 0x64, 0x60, 0x80, 0x3C, 0x00};
+  const std::vector<uint8_t> end = {0x00, 0xFF, 0x2F, 0x00};
+  auto track = [&](std::vector<uint8_t> body, bool ended = true) {
+    if (ended) body.insert(body.end(), end.begin(), end.end());
+    return midiFile(0, 96, {rawTrack(body)});
+  };
+  auto header = [](int format, int tracks, int division) {
+    std::vector<uint8_t> out = {'M', 'T', 'h', 'd', 0, 0, 0, 6};
+    putBe(out, uint32_t(format), 2);
+    putBe(out, uint32_t(tracks), 2);
+    putBe(out, uint32_t(division), 2);
+    return out;
+  };
+  auto withEnd = [&](std::vector<uint8_t> head) {
+    const auto t = rawTrack(end);
+    head.insert(head.end(), t.begin(), t.end());
+    return head;
+  };
+  return {
+      {"beat tune", good, ""},
+      {"beat tune of 48 sixteenths", beatTune(48), ""},
+      {"beat tune of 40 sixteenths", beatTune(40), ""},
+      {"beat tune of 4 sixteenths", beatTune(4), ""},
+      // Format 1: a tempo track and a note track with running status.
+      {"tempo track and running status",
+       midiFile(1, 96, {trackChunk({tempo(0, 500000), tempo(192, 1000000)}, 192),
+                        trackChunk({{0, {0x91, 60, 90}}, {96, {62, 90}}, {384, {0x81, 60, 0}}}, 384)}),
+       ""},
+      {"a note left on", midiFile(0, 96, {trackChunk({{0, {0xC0, 19}}, {0, {0x90, 60, 100}}}, 96)}), ""},
+      // Running status going on after a meta and a system-exclusive event, as
+      // many files have it: two notes each.
+      {"running status across a meta event",
+       track({0x00, 0x90, 0x3C, 0x64, 0x00, 0xFF, 0x06, 0x01, 'A', 0x00, 0x40, 0x64, 0x60, 0x3C, 0x00, 0x00, 0x40,
+              0x00}),
+       ""},
+      {"running status across a system-exclusive event",
+       track({0x00, 0x90, 0x3C, 0x64, 0x00, 0xF0, 0x02, 0x7E, 0xF7, 0x00, 0x40, 0x64, 0x60, 0x3C, 0x00, 0x00, 0x40,
+              0x00}),
+       ""},
+      {"no end of track", track(note, false), ""},
+      {"a data byte above 127", track({0x00, 0x90, 0x3C, 0xC8}), ""},
+      {"a tempo of two bytes", track({0x00, 0xFF, 0x51, 0x02, 0x07, 0xA1}), ""},
+      {"a tempo of zero", track({0x00, 0xFF, 0x51, 0x03, 0x00, 0x00, 0x00}), ""},
+      {"empty", {}, "not a MIDI file (no MThd header)"},
+      {"header cut short", std::vector<uint8_t>(good.begin(), good.begin() + 10), "not a MIDI file (no MThd header)"},
+      {"not MIDI", {'R', 'I', 'F', 'F', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96}, "not a MIDI file (no MThd header)"},
+      {"header of five bytes", withByte(7, 5), "the MIDI header is too short"},
+      {"format 3", withEnd(header(3, 1, 96)), "unknown MIDI file format 3"},
+      {"SMPTE", withByte(12, 0xE7), "SMPTE time division is not supported"},
+      {"division 0", withEnd(header(0, 1, 0)), "the MIDI file's division is 0"},
+      {"missing track", withByte(11, 2), "the MIDI file holds 1 of its 2 tracks"},
+      {"track chunk header cut short", std::vector<uint8_t>(good.begin(), good.begin() + 18),
+       "the MIDI file holds 0 of its 1 tracks"},
+      {"track beyond the file", withByte(21, 0x7F), "a MIDI track is longer than the file"},
+      {"cut short", std::vector<uint8_t>(good.begin(), good.end() - 5), "a MIDI track is longer than the file"},
+      {"data without status", midiFile(0, 96, {rawTrack({0x00, 0x40, 0x40})}),
+       "a MIDI track has data without a status byte"},
+      {"varlen of five bytes", midiFile(0, 96, {rawTrack({0xFF, 0xFF, 0xFF, 0xFF, 0x7F})}),
+       "a MIDI track: a variable-length number is longer than four bytes"},
+      {"event cut short", track({0x00, 0x90, 0x3C}, false), "a MIDI track ends early"},
+      {"meta event cut short", track({0x00, 0xFF, 0x06, 0x7F, 0x41}), "a MIDI track ends early"},
+      {"system-exclusive event cut short", track({0x00, 0xF0, 0x10, 0x01}), "a MIDI track ends early"},
+      {"a system message", track({0x00, 0xF8}), "a MIDI track holds the system message 248"},
+  };
+}
+
 inline std::filesystem::path writeTemp(const std::string& name, const std::vector<uint8_t>& bytes) {
   const auto path = testTempPath("tq_sound_" + name);
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));

@@ -13,6 +13,9 @@
 
 #include "components/GKILib/TGKImages.h"
 #include "platform/core/bitmap.h"
+#include "platform/fluidsynth/fluid_music_device.h"
+#include "platform/music/silent_music_device.h"
+#include "tests/sound/midi_fixture.h"
 #include "tests/support/scratch_folder.h"
 
 namespace fs = std::filesystem;
@@ -293,6 +296,7 @@ std::string midiBytes(const std::vector<std::string>& tracks, int format = 0, in
   }
   return b;
 }
+std::string asText(const std::vector<uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }
 std::string ev(std::initializer_list<int> bytes) {
   std::string s;
   for (int v : bytes) s += char(v);
@@ -315,34 +319,59 @@ TEST_F(Tqinspect, SummarizesAMidiFileInSongPositions) {
 }
 
 TEST_F(Tqinspect, RejectsTruncatedAndMalformedMidiFiles) {
-  const std::string good = midiBytes({tempo120 + oneNote + endOfTrack});
-  std::string shortHeader = good;
-  shortHeader[7] = 5;
-  std::string longChunk = good;
-  longChunk[21] = char(0x7F);  // the track's length, far beyond the file
-  const std::pair<std::string, std::string> cases[] = {
-      {"", "the file ends inside the header"},
-      {good.substr(0, 10), "the file ends inside the header"},
-      {"RIFF" + good.substr(4), "not a MIDI file"},
-      {shortHeader, "the header is shorter than six bytes"},
-      {midiBytes({endOfTrack}, 3), "unknown format 3"},
-      {midiBytes({endOfTrack}, 0, 0xE728), "time code (SMPTE) timing"},
-      {midiBytes({endOfTrack}, 0, 0), "zero ticks per quarter note"},
-      {good.substr(0, 18), "the file ends inside a chunk header"},
-      {longChunk, "a chunk is longer than the file"},
-      {midiBytes({tempo120 + oneNote}), "a track has no end-of-track event"},
-      {midiBytes({ev({0x00, 0x90, 0x3C})}), "the file ends inside an event"},
-      {midiBytes({ev({0x00, 0x3C, 0x64}) + endOfTrack}), "running status without a status byte"},
-      {midiBytes({ev({0x00, 0x90, 0x3C, 0xC8}) + endOfTrack}), "a data byte above 127"},
-      {midiBytes({ev({0xFF, 0xFF, 0xFF, 0xFF, 0x7F}) + endOfTrack}), "longer than four bytes"},
-      {midiBytes({ev({0x00, 0xFF, 0x51, 0x02, 0x07, 0xA1}) + endOfTrack}), "a tempo event does not hold three bytes"},
-      {midiBytes({ev({0x00, 0xFF, 0x51, 0x03, 0x00, 0x00, 0x00}) + endOfTrack}), "a tempo of zero microseconds"},
-      {midiBytes({ev({0x00, 0xFF, 0x06, 0x7F, 0x41}) + endOfTrack}), "the file ends inside a meta event"},
-      {midiBytes({ev({0x00, 0xF0, 0x10, 0x01}) + endOfTrack}), "the file ends inside a system-exclusive event"},
-      {midiBytes({endOfTrack}, 1, 96, 2), "the header names 2 tracks, the file holds 1"},
-  };
   int i = 0;
-  for (const auto& [bytes, why] : cases) expectError(file("m" + std::to_string(i++) + ".mid", bytes), why);
+  for (const soundtest::MidiTestFile& f : soundtest::midiTestFiles())
+    if (!f.refusal.empty()) expectError(file("m" + std::to_string(i++) + ".mid", asText(f.bytes)), f.refusal);
+}
+
+// The inspector reads MIDI files with the game's reader: of every MIDI file of
+// the tests and of the default game it tells what the music devices play.
+TEST_F(Tqinspect, TellsOfEveryMidiFileWhatTheMusicDevicesPlay) {
+  struct Subject {
+    std::string name, path, refusal;
+  };
+  std::vector<Subject> subjects;
+  int i = 0;
+  for (const soundtest::MidiTestFile& f : soundtest::midiTestFiles())
+    subjects.push_back({f.name, file("a" + std::to_string(i++) + ".mid", asText(f.bytes)), f.refusal});
+  size_t gameMusic = 0;
+  for (const auto& entry : fs::recursive_directory_iterator(fs::path(TQ_STAGE_DIR) / "music")) {
+    if (entry.path().extension() != ".mid") continue;
+    subjects.push_back({entry.path().string(), entry.path().string(), ""});
+    ++gameMusic;
+  }
+  EXPECT_GE(gameMusic, 9u);
+
+  platform::SilentMusicDevice silent;
+  platform::SoundMixer mixer;
+  const bool sounding = fs::exists(platform::kDefaultSoundFont);
+  platform::FluidMusicDevice fluid(mixer);
+  for (const Subject& s : subjects) {
+    SCOPED_TRACE(s.name);
+    const Outcome r = run("'" + s.path + "'");
+    const bool plays = silent.open(s.path);
+    EXPECT_EQ(plays, s.refusal.empty());
+    EXPECT_EQ(r.exitCode, plays ? 0 : 1) << r.out;
+    if (sounding) {
+      EXPECT_EQ(fluid.open(s.path), plays);
+      EXPECT_EQ(fluid.length(), silent.length());
+    }
+    if (!plays) {
+      EXPECT_NE(r.out.find(s.refusal), std::string::npos) << r.out;
+      continue;
+    }
+    // "... 96 ticks per quarter note" and "length: 384 ticks = ...": the song
+    // positions of the end, as the devices count them.
+    long division = 0, ticks = 0;
+    ASSERT_EQ(std::sscanf(r.out.c_str(), "MIDI file: format %*d, %*d tracks, %ld ticks", &division), 1) << r.out;
+    const size_t length = r.out.find("length: ");
+    ASSERT_NE(length, std::string::npos) << r.out;
+    ASSERT_EQ(std::sscanf(r.out.c_str() + length, "length: %ld ticks", &ticks), 1) << r.out;
+    EXPECT_EQ(ticks * 4 / division, silent.length()) << r.out;
+    if (s.name.starts_with("running status across")) {
+      EXPECT_NE(r.out.find("track 1: 2 notes"), std::string::npos) << r.out;
+    }
+  }
 }
 
 TEST_F(Tqinspect, ResaveWritesTheEditorsForm) {
