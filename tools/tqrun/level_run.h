@@ -21,9 +21,10 @@ struct TFrameState {
 
 class TLevelRun {
  public:
-  // Opens the program folder gameDir (its Hopz.ini, libraries and music) and
-  // starts the screen with the clock's tick count at startTick. Throws
-  // ERunArgument when the folder does not exist.
+  // Opens the program folder gameDir (its Hopz.ini and image libraries; the run
+  // is silent: no sound library or music is opened) and starts the screen with
+  // the clock's tick count at startTick. Throws ERunArgument when the folder
+  // does not exist.
   explicit TLevelRun(const std::string& gameDir, uint32_t startTick = 1000);
   ~TLevelRun();
   TLevelRun(const TLevelRun&) = delete;
