@@ -17,8 +17,10 @@ namespace stallinputs {
 // many tempo changes, one at each event's tick.
 inline std::vector<uint8_t> tempoMapMidi(int events) {
   content::midi::Song song(96);
-  content::midi::Track& conductor = song.addTrack("tempo");
-  content::midi::Track& notes = song.addTrack("notes");
+  song.addTrack("tempo");
+  song.addTrack("notes");  // after this the tracks stay where they are
+  content::midi::Track& conductor = song.tracks()[0];
+  content::midi::Track& notes = song.tracks()[1];
   notes.program(0, 0, 0);
   for (int i = 0; i < events / 2; ++i) {
     const uint32_t tick = uint32_t(i) * 48;
