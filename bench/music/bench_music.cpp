@@ -13,7 +13,7 @@
 namespace {
 
 std::string writeTempoMap(int events) {
-  const std::vector<uint8_t> bytes = stallinputs::tempoMapMidi(events);
+  const std::vector<uint8_t> bytes = stallinputs::tempoMapMidi(events, events);
   const std::filesystem::path path =
       std::filesystem::temp_directory_path() / ("bench_tempo_map_" + std::to_string(events) + ".mid");
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));

@@ -125,10 +125,17 @@ void timeTempos(std::vector<MidiTempo>& tempos, int division) {
 }  // namespace
 
 double MidiSong::secondsAt(double tick) const {
-  const auto after =
-      std::partition_point(tempos.begin(), tempos.end(), [&](const MidiTempo& t) { return t.tick < tick; });
-  if (after == tempos.begin()) return tick * 500000 / (1e6 * division);
-  const MidiTempo& t = *(after - 1);
+  size_t hint =
+      size_t(std::partition_point(tempos.begin(), tempos.end(), [&](const MidiTempo& t) { return t.tick < tick; }) -
+             tempos.begin());
+  if (hint > 0) --hint;
+  return secondsAt(tick, hint);
+}
+
+double MidiSong::secondsAt(double tick, size_t& hint) const {
+  if (tempos.empty() || tempos.front().tick >= tick) return tick * 500000 / (1e6 * division);
+  while (hint + 1 < tempos.size() && tempos[hint + 1].tick < tick) ++hint;
+  const MidiTempo& t = tempos[hint];
   return t.seconds + (tick - t.tick) * t.microsecondsPerQuarter / (1e6 * division);
 }
 
@@ -172,10 +179,13 @@ MidiSong parseMidi(std::span<const uint8_t> bytes, MidiFileListener* listener) {
                         " tracks");
   song.tracks = found;
 
-  std::stable_sort(events.begin(), events.end(), [](const Tagged& a, const Tagged& b) {
+  const auto byTickAndTrack = [](const Tagged& a, const Tagged& b) {
     if (a.event.tick != b.event.tick) return a.event.tick < b.event.tick;
     return a.track < b.track;
-  });
+  };
+  // A single track is in order already; a sort would only cost its n log n.
+  if (!std::is_sorted(events.begin(), events.end(), byTickAndTrack))
+    std::stable_sort(events.begin(), events.end(), byTickAndTrack);
   song.events.reserve(events.size());
   for (const Tagged& t : events) song.events.push_back(t.event);
   std::stable_sort(song.tempos.begin(), song.tempos.end(),

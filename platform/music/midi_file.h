@@ -43,6 +43,9 @@ struct MidiSong {
   // the timed tempo map, so timing every event costs no walk of the whole map.
   double secondsAt(double tick) const;
   double tickAt(double seconds) const;
+  // The same for ticks taken in rising order, each time going on from the tempo
+  // where the last ended (hint, 0 at first): the events in one pass over the map.
+  double secondsAt(double tick, size_t& hint) const;
 };
 
 // Sees every event of the file as the reader takes it, with its track (from

@@ -16,13 +16,16 @@ constexpr double kPositionTolerance = 1e-6;
 
 MidiSequencer::MidiSequencer(MidiSong song) : song_(std::move(song)) {
   eventFrames_.reserve(song_.events.size());
-  for (const MidiEvent& e : song_.events) eventFrames_.push_back(frameAtTick(e.tick));
+  size_t tempo = 0;  // the events are by tick: one pass over the tempo map times them all
+  for (const MidiEvent& e : song_.events) eventFrames_.push_back(frameAt(song_.secondsAt(e.tick, tempo)));
   endFrame_ = frameAtTick(song_.endTick);
 }
 
-uint64_t MidiSequencer::frameAtTick(double tick) const {
+uint64_t MidiSequencer::frameAtTick(double tick) const { return frameAt(song_.secondsAt(tick)); }
+
+uint64_t MidiSequencer::frameAt(double seconds) {
   // Rounded up, so that the frame's tick is never before the tick asked for.
-  return uint64_t(std::ceil(song_.secondsAt(tick) * kMixRate - kPositionTolerance));
+  return uint64_t(std::ceil(seconds * kMixRate - kPositionTolerance));
 }
 
 int MidiSequencer::length() const {

@@ -43,6 +43,7 @@ class MidiSequencer {
 
  private:
   uint64_t frameAtTick(double tick) const;
+  static uint64_t frameAt(double seconds);
 
   MidiSong song_;
   std::vector<uint64_t> eventFrames_;  // output frame of every event

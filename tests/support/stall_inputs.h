@@ -1,7 +1,7 @@
 #pragma once
 // Small files that once held a reader for seconds, written by the tests, the
 // benchmarks and the fuzz seeds: a MIDI file of a long tempo map and a
-// progressive JPEG of many scans. Users link content_audio and the JPEG library.
+// progressive JPEG of many scans. Users link the JPEG library.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -9,26 +9,28 @@
 
 #include <jpeglib.h>
 
-#include "content/audio/midi_writer.h"
-
 namespace stallinputs {
 
-// A format 1 file: `events` note events (a note on and off every eighth) and as
-// many tempo changes, one at each event's tick.
-inline std::vector<uint8_t> tempoMapMidi(int events) {
-  content::midi::Song song(96);
-  song.addTrack("tempo");
-  song.addTrack("notes");  // after this the tracks stay where they are
-  content::midi::Track& conductor = song.tracks()[0];
-  content::midi::Track& notes = song.tracks()[1];
-  notes.program(0, 0, 0);
-  for (int i = 0; i < events / 2; ++i) {
-    const uint32_t tick = uint32_t(i) * 48;
-    notes.note(tick, 24, 0, 48 + i % 24, 90);
-    conductor.tempo(tick, 100 + i % 80);
-    conductor.tempo(tick + 24, 110 + i % 70);
+// A format 0 file of `tempos` tempo changes, one a tick, and then `events`
+// note events, one a tick, with running status: a reader that walks the tempo
+// map for each event walks all of it.
+inline std::vector<uint8_t> tempoMapMidi(int events, int tempos) {
+  std::vector<uint8_t> track;
+  for (int i = 0; i < tempos; ++i) {
+    const uint32_t us = 400000 + uint32_t(i % 200) * 1000;
+    track.insert(track.end(), {uint8_t(i == 0 ? 0 : 1), 0xFF, 0x51, 0x03, uint8_t(us >> 16), uint8_t(us >> 8), uint8_t(us)});
   }
-  return song.encode();
+  track.insert(track.end(), {0x01, 0xC0, 0x00});
+  for (int i = 0; i < events; ++i) {
+    if (i == 0) track.insert(track.end(), {0x00, 0x90});
+    else track.push_back(0x01);
+    track.insert(track.end(), {uint8_t(48 + i / 2 % 24), uint8_t(i % 2 ? 0 : 90)});  // on, then off
+  }
+  track.insert(track.end(), {0x01, 0xFF, 0x2F, 0x00});
+  std::vector<uint8_t> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k'};
+  for (int shift = 24; shift >= 0; shift -= 8) file.push_back(uint8_t(track.size() >> shift));
+  file.insert(file.end(), track.begin(), track.end());
+  return file;
 }
 
 // A grey width x height progressive picture of `scans` scans (at least two):
