@@ -1,0 +1,47 @@
+// Seeds that no file of the game or the tests holds: the MIDI files the tests
+// write, and inputs that once held a reader for seconds.
+//   make_fuzz_seeds midi|jpeg FOLDER
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+#include "tests/sound/midi_fixture.h"
+#include "tests/support/stall_inputs.h"
+
+namespace {
+
+void write(const std::filesystem::path& path, std::string_view bytes) {
+  std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+std::string_view asText(const std::vector<uint8_t>& bytes) {
+  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: make_fuzz_seeds midi|jpeg FOLDER\n");
+    return 2;
+  }
+  const std::string kind = argv[1];
+  const std::filesystem::path folder = argv[2];
+  std::filesystem::create_directories(folder);
+  if (kind == "midi") {
+    int i = 0;
+    for (const soundtest::MidiTestFile& f : soundtest::midiTestFiles())
+      write(folder / ("test_" + std::to_string(i++) + ".mid"), asText(f.bytes));
+    // Just within the fuzzers' input size (256 KB): 18,000 tempo changes and 43,000 events after them.
+    write(folder / "tempo_map.mid", asText(stallinputs::tempoMapMidi(43000, 18000)));
+  } else if (kind == "jpeg") {
+    write(folder / "many_scans.jpg", stallinputs::manyScanJpeg(4096, 4096, 10000));
+    write(folder / "ten_scans.jpg", stallinputs::manyScanJpeg(64, 64, 10));
+  } else {
+    std::fprintf(stderr, "make_fuzz_seeds: no seeds of kind %s\n", kind.c_str());
+    return 2;
+  }
+  return 0;
+}
