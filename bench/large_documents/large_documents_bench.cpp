@@ -91,6 +91,19 @@ void BM_BuildWorldMap(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildWorldMap)->Apply(sizes)->Unit(benchmark::kMillisecond);
 
+// The same after a saved state that names as many ended nodes as it may (65,536):
+// each node is looked up among them.
+void BM_BuildWorldMapAfterManyEndedNodes(benchmark::State& state) {
+  const fs::path file = writeWorld(int(state.range(0)));
+  TLevelRun run(TQ_STAGE_DIR);
+  for (int i = 0; i < 65536; ++i) run.Main().EndedNodes.push_back(std::to_string(100000 + i));
+  for (auto _ : state) OpenWorldFile(file.string());
+  label(state, run.Main().DXSprites->Sprites.Count());
+  if (run.Main().ScreenState() != ssWorldMap) state.SkipWithError("the world map was not built");
+  fs::remove(file);
+}
+BENCHMARK(BM_BuildWorldMapAfterManyEndedNodes)->Apply(sizes)->Unit(benchmark::kMillisecond);
+
 // The editor opening a level document.
 void BM_ReadDocument(benchmark::State& state) {
   const fs::path file = writeLevel(int(state.range(0)));

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "components/ZEZ/TGKScreen.h"
@@ -49,14 +51,20 @@ std::optional<int> worldKind(const std::string& line) {
   return v;
 }
 
-bool isEnded(int index) {
-  const std::string name = std::to_string(index);
-  return std::find(fmMain->EndedNodes.begin(), fmMain->EndedNodes.end(), name) != fmMain->EndedNodes.end();
-}
+// The ended nodes by name, looked up once a node: a saved state may name tens
+// of thousands, and a map hold as many nodes.
+class TEndedNodes {
+ public:
+  TEndedNodes() : names_(fmMain->EndedNodes.begin(), fmMain->EndedNodes.end()) {}
+  bool contains(int index) const { return names_.contains(std::to_string(index)); }
+  void record(int index) {
+    std::string name = std::to_string(index);
+    if (names_.insert(name).second) fmMain->EndedNodes.push_back(std::move(name));
+  }
 
-void recordEnded(int index) {
-  if (!isEnded(index)) fmMain->EndedNodes.push_back(std::to_string(index));
-}
+ private:
+  std::unordered_set<std::string> names_;
+};
 
 // The WanderPositions entry named n ("n=value"), if any.
 std::optional<int> wanderPosition(int n) {
@@ -274,6 +282,7 @@ void BuildWorldMap() {
   const platform::IniFile* ini = Level.LevelIni.get();
   const auto nodes = ini ? ini->readSectionEntries("Sprites") : std::vector<std::pair<std::string, std::string>>();
   bool dustWaits = false;
+  TEndedNodes ended;
   for (size_t n = 1; n < nodes.size(); ++n) {
     const std::optional<TCell> cell = parseCell(nodes[n].first);
     const std::string& line = nodes[n].second;
@@ -282,8 +291,8 @@ void BuildWorldMap() {
     if (!cell || !kind) continue;
     const int s = list.AddBouncer(0, cell->col * rf, cell->row * rf, 0, 8.0, *kind);
     TGKSprite& node = list.GetSprite(s);
-    if (*kind == wkLock && m.OpenLocks) recordEnded(s);
-    const bool won = isEnded(s);
+    if (*kind == wkLock && m.OpenLocks) ended.record(s);
+    const bool won = ended.contains(s);
     const bool path = inSet(PathKinds, *kind);
     if (path && GetValue(line, 2) == "1") {
       if (!won)
