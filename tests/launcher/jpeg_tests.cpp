@@ -15,36 +15,16 @@ namespace {
 
 // A width x height picture: left half red, right half blue, at high quality.
 std::string compressTestPicture(int width, int height) {
-  jpeg_compress_struct c{};
-  jpeg_error_mgr err{};
-  c.err = jpeg_std_error(&err);
-  jpeg_create_compress(&c);
-  unsigned char* out = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&c, &out, &size);
-  c.image_width = static_cast<JDIMENSION>(width);
-  c.image_height = static_cast<JDIMENSION>(height);
-  c.input_components = 3;
-  c.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&c);
-  jpeg_set_quality(&c, 95, TRUE);
-  jpeg_start_compress(&c, TRUE);
-  std::vector<unsigned char> row(static_cast<size_t>(width) * 3);
-  for (int x = 0; x < width; ++x) {
-    const bool left = x < width / 2;
-    row[size_t(x) * 3 + 0] = left ? 220 : 20;
-    row[size_t(x) * 3 + 1] = 20;
-    row[size_t(x) * 3 + 2] = left ? 20 : 220;
-  }
-  while (c.next_scanline < c.image_height) {
-    JSAMPROW r = row.data();
-    jpeg_write_scanlines(&c, &r, 1);
-  }
-  jpeg_finish_compress(&c);
-  jpeg_destroy_compress(&c);
-  std::string bytes(reinterpret_cast<char*>(out), size);
-  std::free(out);
-  return bytes;
+  return stallinputs::compressJpeg(
+      width, height, 3, [](jpeg_compress_struct& c) { jpeg_set_quality(&c, 95, TRUE); },
+      [&](int, unsigned char* row) {
+        for (int x = 0; x < width; ++x) {
+          const bool left = x < width / 2;
+          row[size_t(x) * 3 + 0] = left ? 220 : 20;
+          row[size_t(x) * 3 + 1] = 20;
+          row[size_t(x) * 3 + 2] = left ? 20 : 220;
+        }
+      });
 }
 
 TEST(JpegDecoder, DecodesWhatTheCompressorWrote) {

@@ -1,7 +1,8 @@
 #pragma once
 // Small files that once held a reader for seconds, written by the tests, the
 // benchmarks and the fuzz seeds: a MIDI file of a long tempo map and a
-// progressive JPEG of many scans. Users link the JPEG library.
+// progressive JPEG of many scans; and the JPEG library's compressor the tests'
+// pictures are written with. Users link the JPEG library.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -33,12 +34,11 @@ inline std::vector<uint8_t> tempoMapMidi(int events, int tempos) {
   return file;
 }
 
-// A grey width x height progressive picture of `scans` scans (at least two):
-// the library's compressor writes the DC scan and one of all AC coefficients,
-// and then the AC scan is repeated empty, as a hand-made file may: the library
-// reads each over the whole picture, with a warning only.
-inline std::string manyScanJpeg(int width, int height, int scans) {
-  jpeg_scan_info script[2] = {{1, {0}, 0, 0, 0, 0}, {1, {0}, 1, 63, 0, 0}};
+// The library's own compressor over a width x height picture of `components`
+// (1 grey, 3 RGB): configure(c) sets what differs from the defaults, and
+// fillRow(y, row) gives each row.
+template <class Configure, class FillRow>
+std::string compressJpeg(int width, int height, int components, Configure configure, FillRow fillRow) {
   jpeg_compress_struct c{};
   jpeg_error_mgr err{};
   c.err = jpeg_std_error(&err);
@@ -48,16 +48,14 @@ inline std::string manyScanJpeg(int width, int height, int scans) {
   jpeg_mem_dest(&c, &out, &size);
   c.image_width = JDIMENSION(width);
   c.image_height = JDIMENSION(height);
-  c.input_components = 1;
-  c.in_color_space = JCS_GRAYSCALE;
+  c.input_components = components;
+  c.in_color_space = components == 1 ? JCS_GRAYSCALE : JCS_RGB;
   jpeg_set_defaults(&c);
-  c.scan_info = script;
-  c.num_scans = 2;
-  c.optimize_coding = TRUE;  // progressive scans need tables of their own
+  configure(c);
   jpeg_start_compress(&c, TRUE);
-  std::vector<unsigned char> row(static_cast<size_t>(width));
+  std::vector<unsigned char> row(static_cast<size_t>(width) * size_t(components));
   while (c.next_scanline < c.image_height) {
-    for (int x = 0; x < width; ++x) row[size_t(x)] = uint8_t((x + int(c.next_scanline)) * 255 / (width + height));
+    fillRow(int(c.next_scanline), row.data());
     JSAMPROW r = row.data();
     jpeg_write_scanlines(&c, &r, 1);
   }
@@ -65,6 +63,25 @@ inline std::string manyScanJpeg(int width, int height, int scans) {
   jpeg_destroy_compress(&c);
   std::string bytes(reinterpret_cast<char*>(out), size);
   std::free(out);
+  return bytes;
+}
+
+// A grey width x height progressive picture of `scans` scans (at least two):
+// the compressor writes the DC scan and one of all AC coefficients, and then
+// the AC scan is repeated empty, as a hand-made file may: the library reads
+// each over the whole picture, with a warning only.
+inline std::string manyScanJpeg(int width, int height, int scans) {
+  jpeg_scan_info script[2] = {{1, {0}, 0, 0, 0, 0}, {1, {0}, 1, 63, 0, 0}};
+  std::string bytes = compressJpeg(
+      width, height, 1,
+      [&](jpeg_compress_struct& c) {
+        c.scan_info = script;
+        c.num_scans = 2;
+        c.optimize_coding = TRUE;  // progressive scans need tables of their own
+      },
+      [&](int y, unsigned char* row) {
+        for (int x = 0; x < width; ++x) row[x] = uint8_t((x + y) * 255 / (width + height));
+      });
   // Start of scan: component 1 with table 0, coefficients 1..63, no point transform.
   const std::string emptyScan("\xFF\xDA\x00\x08\x01\x01\x00\x01\x3F\x00", 10);
   std::string repeats;
