@@ -141,6 +141,7 @@ inline std::vector<MidiTestFile> midiTestFiles() {
       {"a tempo of two bytes", track({0x00, 0xFF, 0x51, 0x02, 0x07, 0xA1}), ""},
       {"a tempo of zero", track({0x00, 0xFF, 0x51, 0x03, 0x00, 0x00, 0x00}), ""},
       {"empty", {}, "not a MIDI file (no MThd header)"},
+      {"the magic alone", {'M', 'T', 'h', 'd'}, "not a MIDI file (no MThd header)"},
       {"header cut short", std::vector<uint8_t>(good.begin(), good.begin() + 10), "not a MIDI file (no MThd header)"},
       {"not MIDI", {'R', 'I', 'F', 'F', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96}, "not a MIDI file (no MThd header)"},
       {"header of five bytes", withByte(7, 5), "the MIDI header is too short"},
