@@ -18,11 +18,27 @@ void TLevelState::ResetPlayState() {
   EnteredPipe = -1;
   PipeTravel = false;
   RestartLevel = false;
+  RestartFromStart = false;
   ReturnToMap = false;
   PlayerDying = false;
   LevelEnded = false;
   LevelTime = Options.Time;
   if (EncounterFoesLeft >= 0) --EncounterFoesLeft;
+}
+
+void TLevelState::ForgetRunningLevel() {
+  Player = nullptr;
+  LevelEnded = false;
+  PlayerDying = false;
+  EnteredPipe = -1;
+  PipeTravel = false;
+  RestartLevel = false;
+  RestartFromStart = false;
+  HurtTimer = -1;
+  EndStage = -1;
+  Carrying = false;
+  CarriedSprite = nullptr;
+  Crouching = false;
 }
 
 int32_t TLevelState::AddSpriteText(std::string_view text) {

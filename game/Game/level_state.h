@@ -122,6 +122,7 @@ struct TLevelState {
   // quicksand also sets without making the player immortal.
   bool PipeTravel = false;
   bool RestartLevel = false;    // rebuild at the end of the next level frame
+  bool RestartFromStart = false;  // the rebuild is the player's restart, not a way into another level
   bool ReturnToMap = false;     // leave for the map at the end of the next level frame
   bool PlayerDying = false;
   int HurtTimer = -1;           // invulnerability seconds, -1 none; the player blinks while >= 0
@@ -141,7 +142,7 @@ struct TLevelState {
   bool LevelLoaded = false;     // a level was built since the title
   bool AutoScrollOn = false;
   bool AutoScrollActive = false;
-  bool KeepTime = false;        // the next level read keeps a non-zero LevelTime
+  bool KeepTime = false;        // the next level read keeps LevelTime (a restart only time left)
   int EntryPipe = 0;            // object line of the next build's destination
   int EncounterFoesLeft = -1;   // kind-335 foes still to beat, minus one; -1 none
   bool LevelBuilt = false;      // entry and pipe travel run only while set
@@ -169,6 +170,9 @@ struct TLevelState {
 
   // The per-level values a build resets once the sprites stand.
   void ResetPlayState();
+  // A screen other than a level comes up: the flags of the level that ran (won,
+  // dying, in a pipe, carrying...) do not hold back what the next screen does.
+  void ForgetRunningLevel();
 };
 
 extern TLevelState Level;
