@@ -22,7 +22,9 @@ void RestartLevelCommand() {
   if (!LevelCommandsAct()) return;
   Level.RestartLevel = true;
   Level.RestartFromStart = true;
-  // From the level's start cell, whatever the player was going through.
+  // The running level from its start cell, whatever the player was going
+  // through (a warp spring names its target as it launches him).
+  if (!Level.BuiltLevelFile.empty()) Level.LevelFileName = Level.BuiltLevelFile;
   Level.EnteredPipe = -1;
   Level.EntryPipe = 0;
   GameShell.EntryMode = EntryNormal;

@@ -4,6 +4,7 @@ TLevelState Level;
 
 void TLevelState::ResetPlayState() {
   LevelLoaded = true;
+  BuiltLevelFile = LevelFileName;
   MayFly = false;
   Carrying = false;
   BrickFragIndex = 0;
@@ -28,6 +29,7 @@ void TLevelState::ResetPlayState() {
 
 void TLevelState::ForgetRunningLevel() {
   Player = nullptr;
+  BuiltLevelFile.clear();
   LevelEnded = false;
   PlayerDying = false;
   EnteredPipe = -1;

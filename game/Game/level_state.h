@@ -134,7 +134,8 @@ struct TLevelState {
   bool Crouching = false;
   bool FireHeld = false;        // Fire2 held since the last fireball throw
   int SavedKeyLeft = 0, SavedKeyRight = 0;
-  std::string LevelFileName;    // full path of the level being played
+  std::string LevelFileName;    // full path of the level being played, or of the next one to build
+  std::string BuiltLevelFile;   // the file the running level was built from
   std::array<int, 3> CardImages = LevelCardImages;
   bool ScrollLimits = true;     // the camera is clamped to the level
   bool MayFly = false;          // full run meter in flying mode

@@ -55,13 +55,17 @@ INSTANTIATE_TEST_SUITE_P(Levels, AModeCodeOnTheMap,
 
 // The Game menu's level commands chosen on the title do nothing: the next
 // game's map keeps the player hidden under its intro card. On the map they do
-// nothing either: no reload, the player stays where he stands.
-TEST_F(LeftBehind, TheLevelCommandsActOnlyInALevel) {
+// nothing either: no reload, the player stays where he stands. Its secret-code
+// entry starts, as Backspace does, on the map and not on the title.
+TEST_F(LeftBehind, TheGameMenuActsOnlyWhereItBelongs) {
+  GameShell.SecretCodes = true;
   run->RunFrame({});
   ASSERT_EQ(screen(), ssTitle);
   main().MenuClick("mnuReturnToMap");
   main().MenuClick("mnuRestart");
+  main().MenuClick("mnuSecretCode");
   EXPECT_FALSE(Level.ReturnToMap || Level.RestartLevel || Level.LevelEnded);
+  EXPECT_FALSE(GameShell.SecretCodeEntry);
   press(GameShell.KeyStart);
   press(GameShell.KeyStart);
   ASSERT_EQ(screen(), ssWorldMap);
@@ -80,6 +84,10 @@ TEST_F(LeftBehind, TheLevelCommandsActOnlyInALevel) {
   EXPECT_TRUE(mapReady());
   EXPECT_EQ(WorldMap.MapPosition, node);
   EXPECT_FALSE(Level.ReturnToMap || Level.RestartLevel || Level.LevelEnded);
+  main().MenuClick("mnuSecretCode");
+  EXPECT_TRUE(GameShell.SecretCodeEntry);
+  main().MenuClick("mnuSecretCode");
+  EXPECT_FALSE(GameShell.SecretCodeEntry);
 }
 
 // A game opened again with File > Open game, after the last one reached the

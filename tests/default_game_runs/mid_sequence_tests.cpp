@@ -1,6 +1,7 @@
 // The default game from the title into level 1-1, with keys and menu commands
 // pressed and the clock run out in the middle of a sequence: a pipe, a death,
 // the last life's death, the way out of a pipe.
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -10,8 +11,29 @@
 
 namespace {
 
+// The level commands, from their keys and from the Game menu.
+enum class TCommand { F2, ShiftF2, MenuRestart, MenuReturnToMap };
+
+const char* commandName(TCommand c) {
+  switch (c) {
+    case TCommand::F2: return "F2";
+    case TCommand::ShiftF2: return "ShiftF2";
+    case TCommand::MenuRestart: return "MenuRestart";
+    case TCommand::MenuReturnToMap: return "MenuReturnToMap";
+  }
+  return "";
+}
+
 class MidSequence : public DefaultGamePlay {
  protected:
+  void give(TCommand command) {
+    switch (command) {
+      case TCommand::F2: press(platform::VK_F2); break;
+      case TCommand::ShiftF2: shiftF2(); break;
+      case TCommand::MenuRestart: main().MenuClick("mnuRestart"); break;
+      case TCommand::MenuReturnToMap: main().MenuClick("mnuReturnToMap"); break;
+    }
+  }
   bool inThePipe() { return Level.EnteredPipe != -1 || GameShell.EntryMode == EntryFromPipe; }
   // Plays the pipe script of 1-1, just entered, until done() holds; check() runs
   // after every frame.
@@ -113,8 +135,6 @@ INSTANTIATE_TEST_SUITE_P(Clocks, F2KeepsTheTimeLeft,
                                            RestartTimeCase{"TimedOut", -1, 300}),
                          [](const ::testing::TestParamInfo<RestartTimeCase>& info) { return std::string(info.param.name); });
 
-enum class TCommand { F2, ShiftF2, MenuRestart, MenuReturnToMap };
-
 struct DeathCommandCase {
   const char* name;
   int lives;  // before the death
@@ -122,17 +142,7 @@ struct DeathCommandCase {
   int screenAfter;
 };
 
-class CommandsDuringADeath : public MidSequence, public ::testing::WithParamInterface<DeathCommandCase> {
- protected:
-  void give(TCommand command) {
-    switch (command) {
-      case TCommand::F2: press(platform::VK_F2); break;
-      case TCommand::ShiftF2: shiftF2(); break;
-      case TCommand::MenuRestart: main().MenuClick("mnuRestart"); break;
-      case TCommand::MenuReturnToMap: main().MenuClick("mnuReturnToMap"); break;
-    }
-  }
-};
+class CommandsDuringADeath : public MidSequence, public ::testing::WithParamInterface<DeathCommandCase> {};
 
 // F2, Shift+F2 and their menu commands during a death: with a life left they
 // restart the level or return to the map; with none left the death ends the
@@ -162,6 +172,29 @@ INSTANTIATE_TEST_SUITE_P(Commands, CommandsDuringADeath,
                                            DeathCommandCase{"MenuReturnOnTheLastLife", 1, TCommand::MenuReturnToMap,
                                                             ssTitle}),
                          [](const ::testing::TestParamInfo<DeathCommandCase>& info) { return std::string(info.param.name); });
+
+class CommandsAfterTheEndCard : public MidSequence, public ::testing::WithParamInterface<TCommand> {};
+
+// F2 and Shift+F2 and their menu commands after the end card: the level is won,
+// its end runs out and the map comes back with its node won.
+TEST_P(CommandsAfterTheEndCard, LeaveTheWinAlone) {
+  openTheGame();
+  enterTheFirstLevel();
+  if (HasFatalFailure()) return;
+  const int node = WorldMap.EnteredNode;
+  winTheFirstLevel();
+  if (HasFatalFailure()) return;
+  run->RunFrame({});
+  give(GetParam());
+  ASSERT_TRUE(framesUntil([&] { return mapReady(); }));
+  const std::vector<std::string>& ended = main().EndedNodes;
+  EXPECT_NE(std::find(ended.begin(), ended.end(), std::to_string(node)), ended.end());
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, CommandsAfterTheEndCard,
+                         ::testing::Values(TCommand::F2, TCommand::ShiftF2, TCommand::MenuRestart,
+                                           TCommand::MenuReturnToMap),
+                         [](const ::testing::TestParamInfo<TCommand>& info) { return commandName(info.param); });
 
 // F2 while the player rises out of the coin room's pipe starts the level again
 // where F2 at any other moment starts it: at its start cell, in control, with
