@@ -93,9 +93,7 @@ TEST_F(LeftBehind, TheGameMenuActsOnlyWhereItBelongs) {
 // A game opened again with File > Open game, after the last one reached the
 // fire form, starts small on its map and in its first level.
 TEST_F(LeftBehind, AGameOpenedAgainStartsSmall) {
-  openTheGame();
-  enterTheFirstLevel();
-  if (HasFatalFailure()) return;
+  if (!intoTheFirstLevel()) return;
   run->RunFrame({});
   main().SetPlayerMode(PlayerFire, false);
   ASSERT_EQ(GameShell.PlayerMode, PlayerFire);
@@ -118,9 +116,7 @@ TEST_F(LeftBehind, AGameOpenedAgainStartsSmall) {
 // key pressed then (still held from the end card) enters nothing, as the
 // walking keys walk nowhere; once he is shown it enters the node again.
 TEST_F(LeftBehind, FireOnTheMapWaitsUntilThePlayerIsShown) {
-  openTheGame();
-  enterTheFirstLevel();
-  if (HasFatalFailure()) return;
+  if (!intoTheFirstLevel()) return;
   winTheFirstLevel();
   if (HasFatalFailure()) return;
   ASSERT_TRUE(framesUntil([&] { return screen() == ssWorldMap; }));

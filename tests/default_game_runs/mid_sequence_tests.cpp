@@ -73,9 +73,7 @@ class MidSequence : public DefaultGamePlay {
 // then reads -1 and stops.
 TEST_F(MidSequence, ATimeOutInAPipeWaitsUntilThePlayerIsOut) {
   constexpr int kTickFrames = 40;  // one second of the fake clock
-  openTheGame();
-  enterTheFirstLevel();
-  if (HasFatalFailure()) return;
+  if (!intoTheFirstLevel()) return;
   ASSERT_TRUE(playThePipeUntil([&] { return Level.EnteredPipe != -1; }));
   Level.LevelTime = 0;
   int pipeFrames = 0;
@@ -110,9 +108,7 @@ class F2KeepsTheTimeLeft : public MidSequence, public ::testing::WithParamInterf
 // time once none was left; the clock runs down from there.
 TEST_P(F2KeepsTheTimeLeft, AndOnlyTimeLeft) {
   const RestartTimeCase& c = GetParam();
-  openTheGame();
-  enterTheFirstLevel();
-  if (HasFatalFailure()) return;
+  if (!intoTheFirstLevel()) return;
   run->RunFrame({});
   if (c.timeLeft < 0) {
     runOutOfTime();
@@ -149,9 +145,7 @@ class CommandsDuringADeath : public MidSequence, public ::testing::WithParamInte
 // game on the title whatever was pressed.
 TEST_P(CommandsDuringADeath, EndTheGameWithNoLifeLeft) {
   const DeathCommandCase& c = GetParam();
-  openTheGame();
-  enterTheFirstLevel();
-  if (HasFatalFailure()) return;
+  if (!intoTheFirstLevel()) return;
   Level.Lives = c.lives;
   run->RunFrame({});
   runOutOfTime();
@@ -178,9 +172,7 @@ class CommandsAfterTheEndCard : public MidSequence, public ::testing::WithParamI
 // F2 and Shift+F2 and their menu commands after the end card: the level is won,
 // its end runs out and the map comes back with its node won.
 TEST_P(CommandsAfterTheEndCard, LeaveTheWinAlone) {
-  openTheGame();
-  enterTheFirstLevel();
-  if (HasFatalFailure()) return;
+  if (!intoTheFirstLevel()) return;
   const int node = WorldMap.EnteredNode;
   winTheFirstLevel();
   if (HasFatalFailure()) return;
@@ -200,9 +192,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, CommandsAfterTheEndCard,
 // where F2 at any other moment starts it: at its start cell, in control, with
 // nothing frozen.
 TEST_F(MidSequence, F2DuringAPipeExitRestartsAtTheStartCell) {
-  openTheGame();
-  enterTheFirstLevel();
-  if (HasFatalFailure()) return;
+  if (!intoTheFirstLevel()) return;
   ASSERT_TRUE(playThePipeUntil([&] { return GameShell.EntryMode == EntryFromPipe; }));
   letGoOfEveryKey();
   run->RunFrame({});
