@@ -143,7 +143,7 @@ struct TLevelState {
   bool LevelLoaded = false;     // a level was built since the title
   bool AutoScrollOn = false;
   bool AutoScrollActive = false;
-  bool KeepTime = false;        // the next level read keeps LevelTime (a restart only time left)
+  bool KeepTime = false;        // the next level read keeps LevelTime (a restart only while time is left)
   int EntryPipe = 0;            // object line of the next build's destination
   int EncounterFoesLeft = -1;   // kind-335 foes still to beat, minus one; -1 none
   bool LevelBuilt = false;      // entry and pipe travel run only while set

@@ -35,13 +35,13 @@ class MidSequence : public DefaultGamePlay {
     }
   }
   bool inThePipe() { return Level.EnteredPipe != -1 || GameShell.EntryMode == EntryFromPipe; }
-  // Plays the pipe script of 1-1, just entered, until done() holds; check() runs
-  // after every frame.
+  // Plays the pipe script of 1-1 until done() holds, from the level's entry on
+  // the first call and on from there on the next; check() runs after every frame.
   bool playThePipeUntil(const std::function<bool()>& done, const std::function<void()>& check = [] {}) {
-    const std::vector<TKeyEvent> script = KeyScriptFrom("1-1-pipe.keys", run->Frame());
+    if (pipeScript.empty()) pipeScript = KeyScriptFrom("1-1-pipe.keys", run->Frame());
     for (int i = 0; i < 600; ++i) {
       if (done()) return true;
-      run->RunFrame(script);
+      run->RunFrame(pipeScript);
       check();
       if (::testing::Test::HasFatalFailure()) return false;
     }
@@ -65,6 +65,8 @@ class MidSequence : public DefaultGamePlay {
   }
   int levelX() { return Level.Player->GetX() + main().CameraX; }
   int levelY() { return Level.Player->GetY() + main().CameraY; }
+
+  std::vector<TKeyEvent> pipeScript;
 };
 
 // The clock runs out while the player goes down the pipe to the coin room: it
