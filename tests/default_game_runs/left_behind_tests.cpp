@@ -18,12 +18,12 @@ class LeftBehind : public DefaultGamePlay {
   }
 };
 
-enum class TLevelOutcome { None, Won, Died };
+enum class TLevelOutcome { None, Won, Died, GameOver };
 
 class AModeCodeOnTheMap : public LeftBehind, public ::testing::WithParamInterface<TLevelOutcome> {};
 
-// A mode code typed on the map changes the player's form on a fresh map and on
-// the map after a level, won or lost.
+// A mode code typed on the map changes the player's form on a fresh map, on the
+// map after a level, won or lost, and on the next game's map after a game over.
 TEST_P(AModeCodeOnTheMap, ChangesTheFormAfterAnyLevel) {
   GameShell.SecretCodes = true;
   openTheGame();
@@ -34,10 +34,16 @@ TEST_P(AModeCodeOnTheMap, ChangesTheFormAfterAnyLevel) {
     if (GetParam() == TLevelOutcome::Won) {
       winTheFirstLevel();
     } else {
+      if (GetParam() == TLevelOutcome::GameOver) Level.Lives = 1;
       run->RunFrame({});
       Level.LevelTime = 0;
     }
     if (HasFatalFailure()) return;
+    if (GetParam() == TLevelOutcome::GameOver) {
+      ASSERT_TRUE(framesUntil([&] { return screen() == ssTitle; }));
+      openTheGame();
+      if (HasFatalFailure()) return;
+    }
     ASSERT_TRUE(framesUntil([&] { return mapReady(); }));
   }
   ASSERT_EQ(GameShell.PlayerMode, PlayerSmall);
@@ -46,11 +52,15 @@ TEST_P(AModeCodeOnTheMap, ChangesTheFormAfterAnyLevel) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, AModeCodeOnTheMap,
-                         ::testing::Values(TLevelOutcome::None, TLevelOutcome::Won, TLevelOutcome::Died),
+                         ::testing::Values(TLevelOutcome::None, TLevelOutcome::Won, TLevelOutcome::Died,
+                                           TLevelOutcome::GameOver),
                          [](const ::testing::TestParamInfo<TLevelOutcome>& info) {
-                           return info.param == TLevelOutcome::None ? "FreshMap"
-                                  : info.param == TLevelOutcome::Won ? "AfterAWin"
-                                                                     : "AfterADeath";
+                           switch (info.param) {
+                             case TLevelOutcome::Won: return "AfterAWin";
+                             case TLevelOutcome::Died: return "AfterADeath";
+                             case TLevelOutcome::GameOver: return "AfterAGameOver";
+                             default: return "FreshMap";
+                           }
                          });
 
 // The Game menu's level commands chosen on the title do nothing: the next
