@@ -279,7 +279,8 @@ TCaseEnd door(TPlayerMove& move, int i, bool halfWidth) {
   const int doorRight = halfWidth ? d.x + d.w / 2 : d.right();
   const bool across = p.x + t >= d.x && doorRight >= p.right() - t;
   move.FlightBlocked = across;
-  if (across && d.bottom() >= p.bottom() && p.y >= d.y && LevelKeyHeld(LevelSprites().KeyUp)) {
+  // Not during a won level's walk-off: the level's end marks its node first.
+  if (across && !Level.LevelEnded && d.bottom() >= p.bottom() && p.y >= d.y && LevelKeyHeld(LevelSprites().KeyUp)) {
     const std::string target = linkedFile(o);
     if (!target.empty()) {
       Level.LevelFileName = target;

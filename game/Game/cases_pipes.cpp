@@ -66,7 +66,11 @@ void ShootFromPipe(TGKSprite& pipe) {
   PlayLevelSound(SoundPipe);
 }
 
-bool MayEnterPipe() { return PlayerPipeDirection(player()) == PipeNone && GameShell.EntryMode == EntryNormal; }
+// Not during the walk-off of a won level: a pipe would take the player away
+// before the level's end marks its node.
+bool MayEnterPipe() {
+  return PlayerPipeDirection(player()) == PipeNone && GameShell.EntryMode == EntryNormal && !Level.LevelEnded;
+}
 
 TCaseEnd sidePipe(TPlayerMove&, int i) {  // 16-25
   TGKSprite& pipe = spriteAt(i);

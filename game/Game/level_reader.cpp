@@ -65,8 +65,10 @@ void readOptions(const platform::IniFile& ini, const std::string& exeDir, TLevel
   o.AutoScrollY = ini.readInteger(options, "AutoScrollY", d.AutoScrollY);
   o.Name = ini.readString(options, "Name", "");
   o.ShortName = ini.readString(options, "ShortName", o.Name);
-  // A restart or a pipe into another level keeps the time that is left.
-  if (Level.KeepTime && Level.LevelTime != 0)
+  // A restart keeps the time that is left, and reads the level's own when none
+  // is. A way into another level carries the clock as it stands, also at 0: a
+  // time-out the player could not die of in the pipe waits for him there.
+  if (Level.KeepTime && (Level.LevelTime > 0 || !Level.RestartFromStart))
     o.Time = Level.LevelTime;
   else
     o.Time = ini.readInteger(options, "Time", d.Time);

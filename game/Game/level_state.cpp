@@ -4,6 +4,7 @@ TLevelState Level;
 
 void TLevelState::ResetPlayState() {
   LevelLoaded = true;
+  BuiltLevelFile = LevelFileName;
   MayFly = false;
   Carrying = false;
   BrickFragIndex = 0;
@@ -18,11 +19,28 @@ void TLevelState::ResetPlayState() {
   EnteredPipe = -1;
   PipeTravel = false;
   RestartLevel = false;
+  RestartFromStart = false;
   ReturnToMap = false;
   PlayerDying = false;
   LevelEnded = false;
   LevelTime = Options.Time;
   if (EncounterFoesLeft >= 0) --EncounterFoesLeft;
+}
+
+void TLevelState::ForgetRunningLevel() {
+  Player = nullptr;
+  BuiltLevelFile.clear();
+  LevelEnded = false;
+  PlayerDying = false;
+  EnteredPipe = -1;
+  PipeTravel = false;
+  RestartLevel = false;
+  RestartFromStart = false;
+  HurtTimer = -1;
+  EndStage = -1;
+  Carrying = false;
+  CarriedSprite = nullptr;
+  Crouching = false;
 }
 
 int32_t TLevelState::AddSpriteText(std::string_view text) {

@@ -122,6 +122,7 @@ struct TLevelState {
   // quicksand also sets without making the player immortal.
   bool PipeTravel = false;
   bool RestartLevel = false;    // rebuild at the end of the next level frame
+  bool RestartFromStart = false;  // the rebuild is the player's restart, not a way into another level
   bool ReturnToMap = false;     // leave for the map at the end of the next level frame
   bool PlayerDying = false;
   int HurtTimer = -1;           // invulnerability seconds, -1 none; the player blinks while >= 0
@@ -133,7 +134,8 @@ struct TLevelState {
   bool Crouching = false;
   bool FireHeld = false;        // Fire2 held since the last fireball throw
   int SavedKeyLeft = 0, SavedKeyRight = 0;
-  std::string LevelFileName;    // full path of the level being played
+  std::string LevelFileName;    // full path of the level being played, or of the next one to build
+  std::string BuiltLevelFile;   // the file the running level was built from
   std::array<int, 3> CardImages = LevelCardImages;
   bool ScrollLimits = true;     // the camera is clamped to the level
   bool MayFly = false;          // full run meter in flying mode
@@ -141,7 +143,7 @@ struct TLevelState {
   bool LevelLoaded = false;     // a level was built since the title
   bool AutoScrollOn = false;
   bool AutoScrollActive = false;
-  bool KeepTime = false;        // the next level read keeps a non-zero LevelTime
+  bool KeepTime = false;        // the next level read keeps LevelTime (a restart only while time is left)
   int EntryPipe = 0;            // object line of the next build's destination
   int EncounterFoesLeft = -1;   // kind-335 foes still to beat, minus one; -1 none
   bool LevelBuilt = false;      // entry and pipe travel run only while set
@@ -169,6 +171,9 @@ struct TLevelState {
 
   // The per-level values a build resets once the sprites stand.
   void ResetPlayState();
+  // A screen other than a level comes up: the flags of the level that ran (won,
+  // dying, in a pipe, carrying...) do not hold back what the next screen does.
+  void ForgetRunningLevel();
 };
 
 extern TLevelState Level;

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "components/gkspts/sprite_mgr.h"
+#include "game/Game/level_commands.h"
 #include "game/Game/level_events.h"
 #include "game/Game/level_state.h"
 #include "game/Game/sprite_moved.h"
@@ -23,14 +24,10 @@ void LevelKeyDown(int Key, TShiftState Shift) {
       fmMain->ToggleSecretCode();
       break;
     case 113:  // F2: restart, or with Shift back to the map
-      if ((Shift & 1) == 0) {
-        Level.RestartLevel = true;
-      } else {
-        Level.LevelEnded = true;
-        WorldMap.ShowPlayerTime = platform::StampIn(500);
-        WorldMap.MapPosition = 13;
-        Level.ReturnToMap = true;
-      }
+      if ((Shift & 1) == 0)
+        RestartLevelCommand();
+      else
+        ReturnToMapCommand();
       break;
     default:
       break;

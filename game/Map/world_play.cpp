@@ -362,12 +362,15 @@ void WorldMapKeyDown(int Key) {
     fmMain->ToggleSecretCode();
   }
   if (sprites().Count() == 0) return;
+  // The player moves and enters nodes only once he is shown, no card shows and
+  // no entry is pending.
+  if (w.EnterNodeTime != -1 || w.IntroCardStart != -1 || w.ShowPlayerTime != -1) return;
   const TGKSprite* here = spriteAt(w.MapPosition);
-  if (Key == fmMain->DXSprites->KeyFire1 && here && w.EnterNodeTime == -1 && SpriteTextOf(*here)) {
+  if (Key == fmMain->DXSprites->KeyFire1 && here && SpriteTextOf(*here)) {
     chooseNode(w.MapPosition);
     return;
   }
-  if (w.EnterNodeTime == -1 && w.IntroCardStart == -1 && w.ShowPlayerTime == -1) walk(Key);
+  walk(Key);
 }
 
 void WorldMapSpriteMoved(TGKSprite& Sprite) {

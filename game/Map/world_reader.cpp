@@ -107,6 +107,7 @@ void ReadWorldFile() {
   Level.LevelIni = std::make_unique<platform::IniFile>(platform::resolvePath(WorldMap.WorldFileName));
   const platform::IniFile& ini = *Level.LevelIni;
   fmMain->SetScreenState(ssWorldMap);
+  Level.ForgetRunningLevel();
   readWorldOptions(ini);
 
   TGKScreen& screen = *fmMain->DXScreen;
@@ -160,6 +161,8 @@ void ForgetWorldProgress() {
 void OpenGame() {
   if (fmMain->GameFileName.empty()) return;
   GameShell.Paused = false;
+  // A new game starts small, whatever form the last one ended in.
+  GameShell.PlayerMode = PlayerSmall;
   TGameShellFields shell{fmMain->Cards, fmMain->NextCardSlot, WorldMap.RunningGameFile, WorldMap.WorldFileName};
   TLevelReadTarget target;
   target.ExeDir = GameShell.ExeDir;

@@ -100,6 +100,7 @@ int TitleCurtainRestY() { return kCurtainVisible - curtainHeight(); }
 
 void LoadTitleResources() {
   fmMain->SetScreenState(ssTitle);
+  Level.ForgetRunningLevel();
   const bool loadedBefore = Title.TitleLoaded || Title.WorldLoaded || Level.LevelLoaded;
   if (loadedBefore) {
     sprites().Sprites.Clear();

@@ -8,6 +8,7 @@
 #include "components/ZEZ/TGKScreen.h"
 #include "components/ZEZStar/star_field.h"
 #include "components/gkspts/sprite_mgr.h"
+#include "game/Game/level_commands.h"
 #include "game/Game/level_events.h"
 #include "game/Game/level_state.h"
 #include "game/Splash/screen_services.h"
@@ -366,7 +367,9 @@ void TfmMain::MainTimerTimer() {
   // clock reads -1 afterwards.
   if (!Level.LevelEnded && !Level.PlayerDying) {
     if (Level.LevelTime == 0) KillPlayer();
-    --Level.LevelTime;
+    // A time-out the player cannot die of yet (in a pipe, rising out of one)
+    // holds the clock at 0 until he can.
+    if (Level.LevelTime != 0 || Level.PlayerDying) --Level.LevelTime;
   }
 }
 
@@ -452,14 +455,12 @@ void TfmMain::MenuClick(const std::string& name) {
   } else if (name == "mnuExit") {
     if (host_.Close) host_.Close();
   } else if (name == "mnuRestart") {
-    Level.RestartLevel = true;
+    RestartLevelCommand();
   } else if (name == "mnuReturnToMap") {
-    Level.LevelEnded = true;
-    WorldMap.ShowPlayerTime = platform::StampIn(500);
-    WorldMap.MapPosition = 13;
-    Level.ReturnToMap = true;
+    ReturnToMapCommand();
   } else if (name == "mnuSecretCode") {
-    ToggleSecretCode();
+    // As Backspace: on the map and in levels, not on the title.
+    if (ScreenState() != ssTitle) ToggleSecretCode();
   } else if (name == "mnuIncFPS") {
     ChangeTargetFPS(5);
   } else if (name == "mnuDecFPS") {

@@ -88,6 +88,8 @@ TSavedState CaptureSavedState() {
   s.LastPosition = WorldMap.LastPosition == -1 ? WorldMap.MapPosition : WorldMap.LastPosition;
   s.InitialInfo = WorldMap.InitialInfo;
   s.WalkDirection = WorldMap.WalkDirection;
+  if (s.Location == ssLevel && WorldMap.EnteredNode >= kFirstMapNode && WorldMap.EnteredNode != *s.LastPosition)
+    s.EnteredNode = WorldMap.EnteredNode;
   return s;
 }
 
@@ -105,6 +107,7 @@ void WriteSavedState(platform::IniFile& ini, const TSavedState& s) {
   if (s.LastPosition) ini.writeInteger(kMap, "LastPosition", *s.LastPosition);
   if (s.InitialInfo) ini.writeBool(kMap, "InitialInfo", *s.InitialInfo);
   if (s.WalkDirection) ini.writeInteger(kMap, "WalkDirection", *s.WalkDirection);
+  if (s.EnteredNode) ini.writeInteger(kMap, "EnteredNode", *s.EnteredNode);
 }
 
 TSavedState ReadSavedState(const platform::IniFile& ini, const std::string& exeDir) {
@@ -119,6 +122,7 @@ TSavedState ReadSavedState(const platform::IniFile& ini, const std::string& exeD
   s.PlayerMode = readCounter(ini, kGeneral, "PlayerMode");
   s.LastPosition = readCounter(ini, kMap, "LastPosition");
   s.WalkDirection = readCounter(ini, kMap, "WalkDirection");
+  s.EnteredNode = readCounter(ini, kMap, "EnteredNode");
   if (ini.valueExists(kMap, "InitialInfo")) s.InitialInfo = ini.readBool(kMap, "InitialInfo", true);
 
   if (s.Location != ssTitle && s.Location != ssWorldMap && s.Location != ssLevel)
@@ -131,6 +135,8 @@ TSavedState ReadSavedState(const platform::IniFile& ini, const std::string& exeD
   checkRange(s.PlayerMode, "PlayerMode", PlayerSmall, PlayerFire);
   if (s.LastPosition && *s.LastPosition != -1 && *s.LastPosition < kFirstMapNode)
     reject("LastPosition " + std::to_string(*s.LastPosition) + " is no map node");
+  if (s.EnteredNode && *s.EnteredNode < kFirstMapNode)
+    reject("EnteredNode " + std::to_string(*s.EnteredNode) + " is no map node");
   if (s.WalkDirection) {
     constexpr int kDirections[] = {-1, 0, 8, 16, 24};
     if (std::find(std::begin(kDirections), std::end(kDirections), *s.WalkDirection) == std::end(kDirections))
@@ -181,11 +187,12 @@ void ApplySavedState(const TSavedState& state) {
     case ssLevel:
       WorldMap.WorldFileName = SavedStatePath(state.MapFile, exeDir);
       restoreMapPosition(state);
-      // The level starts afresh: no entry of the level that ran before, and the
-      // node it was chosen from is the one its end card marks as won.
+      // The level starts afresh: no entry of the level that ran before. Its end
+      // marks the node it was entered for: the one it was chosen from, or the
+      // home path of the wandering enemy met elsewhere.
       GameShell.EntryMode = EntryNormal;
       Level.EntryPipe = 0;
-      WorldMap.EnteredNode = WorldMap.LastPosition;
+      WorldMap.EnteredNode = state.EnteredNode.value_or(WorldMap.LastPosition);
       // Only the saved map's own node may give the level its entry pipe.
       WorldMap.MapPosition = savedMapUp ? WorldMap.LastPosition : -1;
       EnterLevel(SavedStatePath(state.LevelFile, exeDir));

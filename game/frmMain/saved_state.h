@@ -35,6 +35,9 @@ struct TSavedState {
   std::vector<std::string> EndedNodes;  // node sprite indexes as decimal text
   std::optional<int> LastPosition, WalkDirection;
   std::optional<bool> InitialInfo;
+  // A level state's node that its end marks won, when it is not LastPosition
+  // (a wandering enemy met away from its home path). Older states lack it.
+  std::optional<int> EnteredNode;
 };
 
 // The running game's state: the main window's, the world map's and level play's.

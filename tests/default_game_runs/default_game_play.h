@@ -86,6 +86,12 @@ class DefaultGamePlay : public ::testing::Test {
     ASSERT_TRUE(Level.Player);
     ASSERT_EQ(Level.LevelFileName, GameShell.ExeDir + "levels\\1-1.tql");
   }
+  // From the title through the map into 1-1; false when the way fails.
+  bool intoTheFirstLevel() {
+    openTheGame();
+    if (!HasFatalFailure()) enterTheFirstLevel();
+    return !HasFatalFailure();
+  }
   // Level 1-1, just entered, played with its key script to its end without a death.
   void winTheFirstLevel() {
     const std::vector<TKeyEvent> script = KeyScriptFrom("1-1.keys", run->Frame());

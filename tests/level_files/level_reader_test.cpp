@@ -166,21 +166,28 @@ TEST_F(LevelReader, ShortNameFallsBackToName) {
   EXPECT_EQ(read("[Options]\r\nName=Mundo Agua\r\nShortName=\r\n").ShortName, "");
 }
 
+// A restart keeps the time left and reads the level's own once none is left (a
+// time-out leaves the clock at -1); a way into another level carries the clock
+// as it stands, 0 too: the time-out it holds waits on the other side.
 TEST_F(LevelReader, KeepTimeKeepsARunningClock) {
   struct Case {
-    bool keepTime;
+    bool keepTime, restart;
     int levelTime;
     const char* file;
     int expected;
   };
-  for (Case c : {Case{false, 57, "Time=200", 200}, Case{true, 57, "Time=200", 57}, Case{true, 0, "Time=200", 200},
-                 Case{false, 0, "", 300}, Case{true, 0, "", 300}}) {
+  for (Case c : {Case{false, false, 57, "Time=200", 200}, Case{true, false, 57, "Time=200", 57},
+                 Case{true, true, 57, "Time=200", 57}, Case{true, false, 0, "Time=200", 0},
+                 Case{true, true, 0, "Time=200", 200}, Case{true, true, -1, "Time=200", 200},
+                 Case{true, true, -3, "", 300}, Case{false, false, 0, "", 300}, Case{true, true, 0, "", 300}}) {
     Level.KeepTime = c.keepTime;
+    Level.RestartFromStart = c.restart;
     Level.LevelTime = c.levelTime;
     EXPECT_EQ(read(std::string("[Options]\r\n") + c.file + "\r\n").Time, c.expected)
-        << c.keepTime << " " << c.levelTime << " " << c.file;
+        << c.keepTime << " " << c.restart << " " << c.levelTime << " " << c.file;
     EXPECT_EQ(Level.KeepTime, c.keepTime);  // the level start clears it after the build
   }
+  Level.RestartFromStart = false;
   Level.KeepTime = true;
   Level.LevelTime = 57;
   read("[Options]\r\nTime=200\r\n");

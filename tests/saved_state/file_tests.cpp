@@ -63,6 +63,30 @@ TEST_F(SavedStateFile, WritesEveryKeyInTheFilesOrder) {
   EXPECT_EQ(back.WalkDirection, 8);
 }
 
+// A level entered for another node than the one it was chosen on (a wandering
+// enemy met away from its home path) stores that node after the others; a state
+// without the key, as older ones are, reads none.
+TEST_F(SavedStateFile, ALevelForAnotherNodeStoresItLast) {
+  TSavedState s;
+  s.GameFile = "hopz.tqg";
+  s.MapFile = "worlds\\world1.tqw";
+  s.LevelFile = "levels\\1-1.tql";
+  s.Location = 2;
+  s.LastPosition = 30;
+  s.EnteredNode = 27;
+  platform::IniFile ini;
+  WriteSavedState(ini, s);
+  EXPECT_EQ(ini.toText(),
+            "[General]\r\nGame=hopz.tqg\r\nMap=worlds\\world1.tqw\r\nLevel=levels\\1-1.tql\r\nLocation=2\r\n"
+            "[LevelsEnded]\r\nCount=0\r\n[Map]\r\nLastPosition=30\r\nEnteredNode=27\r\n");
+  EXPECT_EQ(ReadSavedState(ini, exeDir).EnteredNode, 27);
+  const std::string older =
+      "[General]\r\nGame=hopz.tqg\r\nMap=worlds\\world1.tqw\r\nLevel=levels\\1-1.tql\r\nLocation=2\r\n"
+      "[Map]\r\nLastPosition=30\r\n";
+  EXPECT_FALSE(read(older).EnteredNode.has_value());
+  EXPECT_EQ(read(older).LastPosition, 30);
+}
+
 TEST_F(SavedStateFile, EndedNodesFollowTheCountAndMissingKeysReadAsZero) {
   EXPECT_EQ(read(kMapGeneral + "[LevelsEnded]\r\n0=15\r\n1=14\r\n2=22\r\nCount=3\r\n").EndedNodes,
             (std::vector<std::string>{"15", "14", "22"}));
@@ -104,6 +128,7 @@ TEST_F(SavedStateFile, StatesThatCannotBeReenteredAreRefused) {
       {"player mode", kMapGeneral + "PlayerMode=4\r\n", "PlayerMode 4 out of range"},
       {"node", kMapGeneral + "[Map]\r\nLastPosition=5\r\n", "LastPosition 5 is no map node"},
       {"direction", kMapGeneral + "[Map]\r\nWalkDirection=4\r\n", "WalkDirection 4 is no direction"},
+      {"entered node", kMapGeneral + "[Map]\r\nEnteredNode=12\r\n", "EnteredNode 12 is no map node"},
       {"negative count", kMapGeneral + "[LevelsEnded]\r\nCount=-1\r\n", "LevelsEnded Count -1 out of range"},
       {"huge count", kMapGeneral + "[LevelsEnded]\r\nCount=2000000000\r\n",
        "LevelsEnded Count 2000000000 out of range"},

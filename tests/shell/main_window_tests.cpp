@@ -445,11 +445,14 @@ TEST_F(MainWindow, MenuCommandsSetTheirFlags) {
   platform::setShell(&shell);
   w.MenuClick("mnuOpenState");
   EXPECT_TRUE(GameShell.OpenStatePending);
+  // The level commands belong to a level: on the title they set nothing.
+  ASSERT_EQ(w.ScreenState(), ssTitle);
+  WorldMap.MapPosition = 20;
   w.MenuClick("mnuRestart");
-  EXPECT_TRUE(Level.RestartLevel);
   w.MenuClick("mnuReturnToMap");
-  EXPECT_TRUE(Level.LevelEnded && Level.ReturnToMap);
-  EXPECT_EQ(WorldMap.MapPosition, 13);
+  EXPECT_FALSE(Level.RestartLevel || Level.LevelEnded || Level.ReturnToMap);
+  EXPECT_EQ(WorldMap.MapPosition, 20);
+  EXPECT_EQ(WorldMap.ShowPlayerTime, -1);
   w.MenuClick("mnuConfig");
   w.MenuClick("mnuHistory");
   w.MenuClick("mnuWebSite");  // no language file: no address, nothing opens
