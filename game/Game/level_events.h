@@ -59,6 +59,8 @@ void FreezeSprites(int First);
 void UnfreezeSprites(int First);
 // Kinds that keep moving while the others are frozen.
 bool KeepsMovingWhenFrozen(int kind);
+// Whether a freeze in force holds sprite index: such a sprite does not act.
+bool IsFrozen(int index);
 // Forgets every freeze (a level is built anew).
 void ResetLevelEvents();
 

@@ -135,7 +135,7 @@ void ReadWorldFile() {
 
 void LoadWorld() {
   // Whatever was paused stays behind with the level.
-  GameShell.Paused = false;
+  fmMain->SetPaused(false);
   if (DisplayRunning()) {
     if (!standingOnWorldLink()) FadeOutPalette(*fmMain->DXScreen, Level.Options.PaletteFX, 20);
     ClearDisplay();
@@ -159,7 +159,7 @@ void ForgetWorldProgress() {
 
 void OpenGame() {
   if (fmMain->GameFileName.empty()) return;
-  GameShell.Paused = false;
+  fmMain->SetPaused(false);
   TGameShellFields shell{fmMain->Cards, fmMain->NextCardSlot, WorldMap.RunningGameFile, WorldMap.WorldFileName};
   TLevelReadTarget target;
   target.ExeDir = GameShell.ExeDir;

@@ -45,7 +45,7 @@ class FakeClock final : public Clock {
 
 // The clock every caller reads; the system clock unless one is installed.
 Clock& activeClock();
-void setClock(Clock* clock);  // nullptr restores the system clock
+void setClock(Clock* clock);  // nullptr restores the system clock; play time starts over
 
 inline uint32_t GetTickCount() { return activeClock().tickCount(); }
 inline uint32_t timeGetTime() { return activeClock().timeGetTime(); }
