@@ -1,0 +1,218 @@
+// A pause holds the level's time: a sequence timed by tick stamps or by its tune
+// (the switch, a lit bomb, a full run meter in the flying form), paused for
+// longer than it lasts, goes on after the resume exactly as it goes without the
+// pause. Levels written by the test, played through the main window headless,
+// with its music player on the silent sequencer and the fake clock.
+#include <sstream>
+
+#include "components/MIDIPlayer/TMediaPlayer.h"
+#include "game/Game/level_events.h"
+#include "game/Game/level_state.h"
+#include "game/frmMain/screen_audio_binding.h"
+#include "level_fixture.h"
+#include "platform/core/keys.h"
+#include "platform/core/paths.h"
+#include "tests/support/pause_replay.h"
+
+namespace {
+
+constexpr int kGround = 12;  // the row of the ground
+
+class PauseHoldsTime : public LevelFixture {
+ protected:
+  void SetUp() override {
+    LevelFixture::SetUp();
+    BindScreenAudio(main());
+  }
+  void TearDown() override {
+    UnbindScreenAudio();
+    platform::keyState().clear();
+    LevelFixture::TearDown();
+  }
+
+  // A flat level of width cells, the player above column 2, and the objects given.
+  void startOnGround(int width, std::vector<TObject> objects, bool music) {
+    std::vector<TObject> level{{2, kGround - 6, "0,1"}};
+    for (int c = 0; c < width; ++c) level.push_back({c, kGround, "6,1"});
+    level.insert(level.end(), objects.begin(), objects.end());
+    GameShell.PlayMusic = music;
+    start(level, "Width=" + std::to_string(width) + "\r\nMIDIFile=music\\normal 1.mid\r\n");
+  }
+  void hold(int key, bool down) {
+    if (down) {
+      platform::keyState().keyDown(key);
+      main().FormKeyDown(key, 0);
+    } else {
+      platform::keyState().keyUp(key);
+      main().FormKeyUp(key, 0);
+    }
+  }
+  // One frame as the window runs it: the frame, the timers, the music's notice.
+  void frame() {
+    run_->RunFrame({});
+    main().PollMusic();
+  }
+  std::string picture() {
+    std::ostringstream out;
+    const TfmMain& m = main();
+    out << "screen " << m.ScreenState();
+    if (m.ScreenState() == ssLevel && Level.Player)
+      out << " player " << player().GetX() + m.CameraX << "," << player().GetY() + m.CameraY;
+    out << " dying " << Level.PlayerDying << " time " << Level.LevelTime << " meter " << m.RunMeter << " fly "
+        << Level.MayFly << " score " << Level.Score << "\n";
+    for (int i = 1; i < count(); ++i) {
+      const TGKSprite& s = sprite(i);
+      if (s.Visible || s.Enabled)
+        out << i << ": " << s.Animation << (s.Enabled ? " on " : " off ") << s.Visible << " " << s.GetX() + m.CameraX
+            << "," << s.GetY() + m.CameraY << "\n";
+    }
+    return out.str();
+  }
+  TPauseReplay replay(std::function<void()> begin, std::function<void(int)> keys = {}) {
+    TPauseReplay r;
+    r.start = [this, begin] {
+      TearDown();
+      SetUp();
+      begin();
+    };
+    r.play = [this, keys](int n) {
+      if (keys) keys(n);
+      frame();
+    };
+    r.standingFrame = [this] { frame(); };
+    r.pauseKey = [this] {
+      hold(platform::VK_PAUSE, true);
+      hold(platform::VK_PAUSE, false);
+    };
+    r.picture = [this] { return picture(); };
+    return r;
+  }
+  // The first frame of shown whose picture holds text.
+  static int firstFrameShowing(const std::vector<std::string>& shown, const std::string& text) {
+    for (size_t n = 0; n < shown.size(); ++n)
+      if (shown[n].find(text) != std::string::npos) return int(n);
+    return -1;
+  }
+};
+
+// The player lands on a switch: the bricks are coins until the switch tune
+// ends (music on) or its time passes (music off). Paused for longer than that,
+// the coins are still coins after the resume, and turn back when they would have.
+TEST_F(PauseHoldsTime, TheSwitchEffectWaitsOutAPause) {
+  for (bool music : {true, false}) {
+    SCOPED_TRACE(music ? "the switch tune" : "no music");
+    const TPauseReplay r = replay([&] { startOnGround(40, {{2, kGround - 1, "52,1"}, {8, 6, "39,1"}}, music); });
+    const std::vector<std::string> shown = r.straight(400);
+    const int pressed = firstFrameShowing(shown, ": 53 ");
+    ASSERT_NE(pressed, -1) << "the switch is never pressed";
+    const int coinAt = firstFrameShowing(shown, "score 1000");
+    ASSERT_EQ(coinAt, pressed);
+    ASSERT_NE(shown.back().find(": 39 "), std::string::npos) << "the brick never comes back";
+    r.expectPausesChangeNothing(shown, {pressed + 2, pressed + 120}, 300);  // 7.5 s
+  }
+}
+
+// A lit bomb explodes 1.5 s after the stomp and is gone 1 s later, however long
+// a pause in between.
+TEST_F(PauseHoldsTime, ALitBombWaitsOutAPause) {
+  const TPauseReplay r = replay([&] { startOnGround(40, {{0, kGround - 1, "94,1"}}, false); });
+  const std::vector<std::string> shown = r.straight(200);
+  const int lit = firstFrameShowing(shown, ": 95 ");
+  const int exploding = firstFrameShowing(shown, ": 96 ");
+  ASSERT_NE(lit, -1) << "the bomb is never lit";
+  ASSERT_GT(exploding, lit);
+  r.expectPausesChangeNothing(shown, {lit + 1, exploding + 5}, 160);  // 4 s
+}
+
+// The flying form runs flat out with Fire2 until the meter is full, then lets
+// go: the meter keeps its flight for 5 s of play, a pause not counted.
+TEST_F(PauseHoldsTime, AFullRunMeterKeepsItsFlightThroughAPause) {
+  bool running = false;
+  const TPauseReplay r = replay(
+      [&] {
+        startOnGround(200, {}, false);
+        main().SetPlayerMode(PlayerFlying, false);
+        running = false;
+      },
+      [&](int n) {
+        if (n == 1) {
+          hold(main().DXSprites->KeyRight, true);
+          hold(main().DXSprites->KeyFire2, true);
+          running = true;
+        } else if (running && Level.MayFly) {
+          hold(main().DXSprites->KeyFire2, false);
+          hold(main().DXSprites->KeyRight, false);
+          running = false;
+        }
+      });
+  const std::vector<std::string> shown = r.straight(500);
+  const int full = firstFrameShowing(shown, "fly 1");
+  ASSERT_NE(full, -1) << "the meter never fills";
+  const int emptied = firstFrameShowing({shown.begin() + full, shown.end()}, "fly 0");
+  ASSERT_NE(emptied, -1) << "the meter never empties";
+  EXPECT_GE(emptied, 200 - 1) << "5 s at 40 frames a second";
+  r.expectPausesChangeNothing(shown, {full + 2, full + 100}, 240);  // 6 s
+}
+
+}  // namespace
+
+namespace {
+
+class FreezeAndDeath : public PauseHoldsTime {};
+
+// Out of a pipe the level stands frozen until the player is out: a hidden chest
+// beside the pipe stays hidden the whole way and shows itself once, after.
+TEST_F(FreezeAndDeath, AHiddenChestWaitsForThePlayerToBeOutOfThePipe) {
+  GameShell.EntryMode = EntryFromPipe;
+  GameShell.EntryDirection = EntryUp;
+  Level.EntryPipe = 1;
+  main().SetScreenState(ssLevel);
+  std::vector<TObject> level{{2, 4, "0,1"}, {6, kGround - 2, "27,1"}, {9, kGround - 1, "180,1,0,0"}};
+  for (int c = 0; c < 40; ++c) level.push_back({c, kGround, "6,1"});
+  build(level, "Width=40\r\n");
+  const int chest = 40;  // after the pipe, sprite 39
+  ASSERT_EQ(sprite(chest).Animation, 180);
+  ASSERT_EQ(GameShell.EntryMode, EntryFromPipe);
+  int frames = 0;
+  for (; frames < 200 && GameShell.EntryMode != EntryNormal; ++frames) {
+    frame();
+    ASSERT_FALSE(sprite(chest).Visible) << "shown " << frames + 1 << " frames into the way out of the pipe";
+  }
+  ASSERT_EQ(GameShell.EntryMode, EntryNormal);
+  ASSERT_GT(frames, 2);
+  frame();
+  EXPECT_TRUE(sprite(chest).Visible);
+  EXPECT_TRUE(sprite(chest).Enabled);
+}
+
+// With music on and the switch tune unplayable the switch lasts its time; a
+// death in that time keeps its tune to its end, which ends the death, instead of
+// the level's tune taking over when the switch's time is up.
+TEST_F(FreezeAndDeath, TheSwitchsTimeDoesNotReplaceTheDeathTune) {
+  startOnGround(40, {{2, kGround - 1, "52,1"}, {8, 6, "39,1"}}, true);
+  // A program folder whose music has no switch tune.
+  const fs::path music = scratch_ / "music";
+  fs::create_directories(music);
+  for (const char* tune : {"death.mid", "normal 1.mid"})
+    fs::copy_file(fs::path(GameShell.ExeDir) / "music" / tune, music / tune);
+  GameShell.ExeDir = scratch_.string() + "/";
+  int frames = 0;
+  for (; frames < 200 && Level.Score < 1000; ++frames) frame();
+  ASSERT_EQ(Level.Score, 1000) << "the switch is never pressed";
+  ASSERT_FALSE(main().MIDIPlayer->IsOpen() && main().MIDIPlayer->GetMode() == mpPlaying &&
+               main().MIDIPlayer->FileName.find("casa") != std::string::npos);
+  for (int i = 0; i < 80; ++i) frame();  // 2 s of the switch's 6.3
+  KillPlayer();
+  ASSERT_TRUE(Level.PlayerDying);
+  ASSERT_TRUE(platform::sameText(platform::extractFileName(main().MIDIPlayer->FileName), "death.mid"));
+  int dead = 0;
+  for (; dead < 400 && !Level.ReturnToMap && main().ScreenState() == ssLevel; ++dead) {
+    ASSERT_TRUE(platform::sameText(platform::extractFileName(main().MIDIPlayer->FileName), "death.mid"))
+        << dead << " frames after the death";
+    frame();
+  }
+  EXPECT_LT(dead, 400) << "the death never ends";
+  EXPECT_GE(dead, DeathTuneMs / 25 - 2);
+}
+
+}  // namespace

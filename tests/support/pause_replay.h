@@ -1,0 +1,54 @@
+#pragma once
+// The form of the pause tests: a sequence of a level played once straight,
+// every frame's picture recorded; then again from a fresh start, paused before
+// chosen frames for longer than the sequence lasts. Under each pause nothing
+// may change, and after each resume every frame must show what the straight
+// run showed at that frame.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct TPauseReplay {
+  std::function<void()> start;              // a fresh game up to the sequence's first frame
+  std::function<void(int frame)> play;      // frame n of the sequence (from 1), keys and all
+  std::function<void()> standingFrame;      // a frame under the pause
+  std::function<void()> pauseKey;           // pauses, or resumes
+  std::function<std::string()> picture;     // what the game shows and keeps
+
+  // Pictures after the start and after each of frames frames.
+  std::vector<std::string> straight(int frames) const {
+    start();
+    std::vector<std::string> shown{picture()};
+    for (int n = 1; n <= frames; ++n) {
+      play(n);
+      shown.push_back(picture());
+    }
+    return shown;
+  }
+
+  // Plays as many frames as straight showed, pausing for pauseFrames frames
+  // before each frame of pausesBefore (in order).
+  void expectPausesChangeNothing(const std::vector<std::string>& shown, const std::vector<int>& pausesBefore,
+                                 int pauseFrames) const {
+    start();
+    size_t next = 0;
+    for (int n = 1; n < int(shown.size()); ++n) {
+      if (next < pausesBefore.size() && pausesBefore[next] == n) {
+        ++next;
+        SCOPED_TRACE("paused before frame " + std::to_string(n));
+        pauseKey();
+        const std::string atPause = picture();
+        for (int i = 1; i <= pauseFrames; ++i) {
+          standingFrame();
+          ASSERT_EQ(picture(), atPause) << "something changed " << i << " frames into the pause";
+        }
+        pauseKey();
+      }
+      play(n);
+      ASSERT_EQ(picture(), shown[size_t(n)]) << "frame " << n;
+    }
+    ASSERT_EQ(next, pausesBefore.size()) << "a pause lies beyond the sequence";
+  }
+};
