@@ -3,8 +3,6 @@
 // longer than it lasts, goes on after the resume exactly as it goes without the
 // pause. Levels written by the test, played through the main window headless,
 // with its music player on the silent sequencer and the fake clock.
-#include <sstream>
-
 #include "components/MIDIPlayer/TMediaPlayer.h"
 #include "game/Game/level_events.h"
 #include "game/Game/level_state.h"
@@ -52,22 +50,6 @@ class PauseHoldsTime : public LevelFixture {
     run_->RunFrame({});
     main().PollMusic();
   }
-  std::string picture() {
-    std::ostringstream out;
-    const TfmMain& m = main();
-    out << "screen " << m.ScreenState();
-    if (m.ScreenState() == ssLevel && Level.Player)
-      out << " player " << player().GetX() + m.CameraX << "," << player().GetY() + m.CameraY;
-    out << " dying " << Level.PlayerDying << " time " << Level.LevelTime << " meter " << m.RunMeter << " fly "
-        << Level.MayFly << " score " << Level.Score << "\n";
-    for (int i = 1; i < count(); ++i) {
-      const TGKSprite& s = sprite(i);
-      if (s.Visible || s.Enabled)
-        out << i << ": " << s.Animation << (s.Enabled ? " on " : " off ") << s.Visible << " " << s.GetX() + m.CameraX
-            << "," << s.GetY() + m.CameraY << "\n";
-    }
-    return out.str();
-  }
   TPauseReplay replay(std::function<void()> begin, std::function<void(int)> keys = {}) {
     TPauseReplay r;
     r.start = [this, begin] {
@@ -84,7 +66,7 @@ class PauseHoldsTime : public LevelFixture {
       hold(platform::VK_PAUSE, true);
       hold(platform::VK_PAUSE, false);
     };
-    r.picture = [this] { return picture(); };
+    r.picture = [this] { return PlayPicture(main()); };
     return r;
   }
   // The first frame of shown whose picture holds text.

@@ -7,8 +7,32 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
+
+#include "components/gkspts/sprite_mgr.h"
+#include "game/Game/level_state.h"
+#include "game/frmMain/frmMain.h"
+
+// What the game shows and keeps: the screen, the player and the level's counts,
+// and every sprite shown or moving, in level positions.
+inline std::string PlayPicture(TfmMain& m) {
+  std::ostringstream out;
+  out << "screen " << m.ScreenState();
+  if (m.ScreenState() == ssLevel && Level.Player)
+    out << " player " << Level.Player->GetX() + m.CameraX << "," << Level.Player->GetY() + m.CameraY;
+  out << " dying " << Level.PlayerDying << " time " << Level.LevelTime << " hurt " << Level.HurtTimer << " lives "
+      << Level.Lives << " meter " << m.RunMeter << " fly " << Level.MayFly << " score " << Level.Score << "\n";
+  TGKSprites& sprites = m.DXSprites->Sprites;
+  for (int i = 1; i < sprites.Count(); ++i) {
+    const TGKSprite& s = sprites.GetSprite(i);
+    if (s.Visible || s.Enabled)
+      out << i << ": " << s.Animation << (s.Enabled ? " on " : " off ") << s.Visible << " " << s.GetX() + m.CameraX
+          << "," << s.GetY() + m.CameraY << "\n";
+  }
+  return out.str();
+}
 
 struct TPauseReplay {
   std::function<void()> start;              // a fresh game up to the sequence's first frame
