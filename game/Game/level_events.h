@@ -79,6 +79,8 @@ bool PlayTuneOnce(const char* storedPath);
 // heard, once the tune's time has passed.
 bool SwitchEffectRunning();
 void StartSwitchEffect();
+// Runs on the tune's time (the tune is not heard), whatever the player holds.
+bool SwitchEffectTimed();
 bool SwitchEffectTimeUp();
 void EndSwitchEffect();
 constexpr int SwitchTuneMs = 6300;  // the switch tune up to position 63

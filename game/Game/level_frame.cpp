@@ -137,8 +137,10 @@ void StartLevel() {
 }
 
 void CheckSwitchMusicEnd() {
-  // Without its tune (music off, tune missing) the switch lasts the tune's time.
+  // Without its tune (music off, tune missing) the switch lasts the tune's time:
+  // the player then holds a tune that failed to open, or another one.
   if (!SwitchEffectTimeUp()) {
+    if (SwitchEffectTimed()) return;
     const std::string tune = LevelMusic.fileName();
     if (platform::lowerCase(platform::extractFileName(tune)) != "casa de hongo.mid") return;
     if (platform::sameText(tune, Level.Options.MIDIFile)) return;

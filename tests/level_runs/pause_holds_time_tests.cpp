@@ -167,9 +167,9 @@ TEST_F(FreezeAndDeath, AHiddenChestWaitsForThePlayerToBeOutOfThePipe) {
   EXPECT_TRUE(sprite(chest).Enabled);
 }
 
-// With music on and the switch tune unplayable the switch lasts its time; a
-// death in that time keeps its tune to its end, which ends the death, instead of
-// the level's tune taking over when the switch's time is up.
+// With music on and the switch tune missing the switch lasts its time (not one
+// frame); a death in that time keeps its tune to its end, which ends the death,
+// instead of the level's tune taking over when the switch's time is up.
 TEST_F(FreezeAndDeath, TheSwitchsTimeDoesNotReplaceTheDeathTune) {
   startOnGround(40, {{2, kGround - 1, "52,1"}, {8, 6, "39,1"}}, true);
   // A program folder whose music has no switch tune.
@@ -184,6 +184,7 @@ TEST_F(FreezeAndDeath, TheSwitchsTimeDoesNotReplaceTheDeathTune) {
   ASSERT_FALSE(main().MIDIPlayer->IsOpen() && main().MIDIPlayer->GetMode() == mpPlaying &&
                main().MIDIPlayer->FileName.find("casa") != std::string::npos);
   for (int i = 0; i < 80; ++i) frame();  // 2 s of the switch's 6.3
+  ASSERT_TRUE(SwitchEffectRunning()) << "the switch ends before its time";
   KillPlayer();
   ASSERT_TRUE(Level.PlayerDying);
   ASSERT_TRUE(platform::sameText(platform::extractFileName(main().MIDIPlayer->FileName), "death.mid"));
