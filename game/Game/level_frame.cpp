@@ -202,8 +202,10 @@ void UpdateView() {
       o.HAutoScroll = false;
     }
   }
+  // The half-speed scroll's every other frame waits out a pause too.
+  if (GameShell.Paused) return;
   if (o.HAutoScroll) Level.AutoScrollActive = !Level.AutoScrollActive;
-  if (!Level.AutoScrollActive || GameShell.Paused) return;
+  if (!Level.AutoScrollActive) return;
 
   TGKJumper& p = *Level.Player;
   const bool againstScroll =

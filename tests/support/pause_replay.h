@@ -19,7 +19,7 @@
 // and every sprite shown or moving, in level positions.
 inline std::string PlayPicture(TfmMain& m) {
   std::ostringstream out;
-  out << "screen " << m.ScreenState();
+  out << "screen " << m.ScreenState() << " camera " << m.CameraX << "," << m.CameraY;
   if (m.ScreenState() == ssLevel && Level.Player)
     out << " player " << Level.Player->GetX() + m.CameraX << "," << Level.Player->GetY() + m.CameraY;
   out << " dying " << Level.PlayerDying << " time " << Level.LevelTime << " hurt " << Level.HurtTimer << " lives "
