@@ -202,10 +202,8 @@ void UpdateView() {
       o.HAutoScroll = false;
     }
   }
-  // The half-speed scroll's every other frame waits out a pause too.
-  if (GameShell.Paused) return;
   if (o.HAutoScroll) Level.AutoScrollActive = !Level.AutoScrollActive;
-  if (!Level.AutoScrollActive) return;
+  if (!Level.AutoScrollActive || GameShell.Paused) return;
 
   TGKJumper& p = *Level.Player;
   const bool againstScroll =
@@ -343,13 +341,14 @@ void LevelFrame() {
     return;
   }
   // Nothing moves while paused: the switch effect (its tune stands with the
-  // pause), the count of the time bonus, the player's keys, his blinking, his
-  // way out of a pipe and his travel through one wait for the resume. A pipe
-  // exit that ended under the pause would undo the pause's freeze instead of its own.
+  // pause), the view (its catching up and the auto-scroll's steps), the count of
+  // the time bonus, the player's keys, his blinking, his way out of a pipe and
+  // his travel through one wait for the resume. A pipe exit that ended under the
+  // pause would undo the pause's freeze instead of its own.
   const bool playing = !GameShell.Paused;
   if (playing) CheckSwitchMusicEnd();
   CheckFallingOut();
-  UpdateView();
+  if (playing) UpdateView();
   if (playing) CountTimeBonus();
   if (playing && GameShell.EntryMode == EntryNormal) HandlePlayerInput();
   DrawBackground();

@@ -137,7 +137,8 @@ TEST_F(PauseHoldsTime, AFullRunMeterKeepsItsFlightThroughAPause) {
 }
 
 // A level that scrolls by itself at half speed, a step every other frame: a
-// pause of an odd number of frames does not shift its steps.
+// pause of an odd number of frames does not shift its steps. (The picture holds
+// the camera: it does not catch up with the player under a pause either.)
 TEST_F(PauseHoldsTime, TheHalfSpeedScrollKeepsItsStepsThroughAPause) {
   const TPauseReplay r = replay([&] {
     GameShell.PlayMusic = false;
