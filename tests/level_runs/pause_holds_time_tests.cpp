@@ -136,15 +136,17 @@ TEST_F(PauseHoldsTime, AFullRunMeterKeepsItsFlightThroughAPause) {
   r.expectPausesChangeNothing(shown, {full + 2, full + 100}, 240);  // 6 s
 }
 
-// A level that scrolls by itself at half speed, a step every other frame: a
-// pause of an odd number of frames does not shift its steps. (The picture holds
-// the camera: it does not catch up with the player under a pause either.)
-TEST_F(PauseHoldsTime, TheHalfSpeedScrollKeepsItsStepsThroughAPause) {
+// A level that scrolls by itself at half speed, a step every other frame, and
+// a hurt player blinking every other frame: a pause of an odd number of frames
+// shifts neither. (The picture holds the camera: it does not catch up with the
+// player under a pause either.)
+TEST_F(PauseHoldsTime, TheHalfSpeedScrollAndTheBlinkingKeepTheirStepsThroughAPause) {
   const TPauseReplay r = replay([&] {
     GameShell.PlayMusic = false;
     std::vector<TObject> level{{2, kGround - 1, "0,1"}};
     for (int c = 0; c < 120; ++c) level.push_back({c, kGround, "6,1"});
     start(level, "Width=120\r\nAutoScrollX=1\r\nHAutoScroll=1\r\n");
+    Level.HurtTimer = 2;
   });
   const std::vector<std::string> shown = r.straight(60);
   ASSERT_NE(shown[10].substr(0, 20), shown[50].substr(0, 20)) << "the level does not scroll";

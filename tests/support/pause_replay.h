@@ -21,7 +21,8 @@ inline std::string PlayPicture(TfmMain& m) {
   std::ostringstream out;
   out << "screen " << m.ScreenState() << " camera " << m.CameraX << "," << m.CameraY;
   if (m.ScreenState() == ssLevel && Level.Player)
-    out << " player " << Level.Player->GetX() + m.CameraX << "," << Level.Player->GetY() + m.CameraY;
+    out << " player " << Level.Player->GetX() + m.CameraX << "," << Level.Player->GetY() + m.CameraY << " shown "
+        << Level.Player->Visible;
   out << " dying " << Level.PlayerDying << " time " << Level.LevelTime << " hurt " << Level.HurtTimer << " lives "
       << Level.Lives << " meter " << m.RunMeter << " fly " << Level.MayFly << " score " << Level.Score << "\n";
   TGKSprites& sprites = m.DXSprites->Sprites;
