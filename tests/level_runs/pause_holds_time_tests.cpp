@@ -6,7 +6,6 @@
 #include "components/MIDIPlayer/TMediaPlayer.h"
 #include "game/Game/level_events.h"
 #include "game/Game/level_state.h"
-#include "game/frmMain/screen_audio_binding.h"
 #include "level_fixture.h"
 #include "platform/core/keys.h"
 #include "platform/core/paths.h"
@@ -16,16 +15,11 @@ namespace {
 
 constexpr int kGround = 12;  // the row of the ground
 
-class PauseHoldsTime : public LevelFixture {
+class PauseHoldsTime : public LevelWithMusic {
  protected:
-  void SetUp() override {
-    LevelFixture::SetUp();
-    BindScreenAudio(main());
-  }
   void TearDown() override {
-    UnbindScreenAudio();
     platform::keyState().clear();
-    LevelFixture::TearDown();
+    LevelWithMusic::TearDown();
   }
 
   // A flat level of width cells, the player above column 2, and the objects given.
@@ -36,15 +30,7 @@ class PauseHoldsTime : public LevelFixture {
     GameShell.PlayMusic = music;
     start(level, "Width=" + std::to_string(width) + "\r\nMIDIFile=music\\normal 1.mid\r\n");
   }
-  void hold(int key, bool down) {
-    if (down) {
-      platform::keyState().keyDown(key);
-      main().FormKeyDown(key, 0);
-    } else {
-      platform::keyState().keyUp(key);
-      main().FormKeyUp(key, 0);
-    }
-  }
+  void hold(int key, bool down) { HoldKey(main(), key, down); }
   // One frame as the window runs it: the frame, the timers, the music's notice.
   void frame() {
     run_->RunFrame({});
