@@ -1,3 +1,5 @@
+// The game stands while it is paused or its window is in the background.
+//
 // A pause holds the death: from the map into 1-1, the player stands until the
 // level's clock runs out; paused at frames of the death (before and after its
 // hop, in the fall, near its end) for longer than the death lasts, the death
@@ -14,7 +16,7 @@
 
 namespace {
 
-class PauseTheDeath : public DefaultGamePlay {
+class StandingGame : public DefaultGamePlay {
  protected:
   void TearDown() override {
     UnbindScreenAudio();
@@ -48,7 +50,7 @@ class PauseTheDeath : public DefaultGamePlay {
   }
 };
 
-TEST_F(PauseTheDeath, EveryPartOfTheDeathWaitsForTheResume) {
+TEST_F(StandingGame, APauseHoldsEveryPartOfTheDeath) {
   for (bool music : {true, false}) {
     SCOPED_TRACE(music ? "the death tune" : "no music");
     const TPauseReplay r = replay(music);
@@ -63,6 +65,27 @@ TEST_F(PauseTheDeath, EveryPartOfTheDeathWaitsForTheResume) {
     ASSERT_GT(mapBack - died, DeathTuneMs / 25 - 2);
     r.expectPausesChangeNothing(shown, pauses, 240);  // 6 s
   }
+}
+
+// The map stands in the background too: a node chosen just before the window
+// loses the focus is entered half a second of play after the choice, however
+// long the window was away.
+TEST_F(StandingGame, TheMapsEntryDelayStandsInTheBackground) {
+  openTheGame();
+  if (HasFatalFailure()) return;
+  press(manager().KeyRight);
+  ASSERT_TRUE(framesUntil([&] { return standsStill(); }));
+  press(manager().KeyFire1);
+  ASSERT_NE(WorldMap.EnterNodeTime, -1);
+  main().WindowActivated(false);
+  platform::activeClock().sleep(3000);
+  main().WindowActivated(true);
+  run->RunFrame({});
+  EXPECT_EQ(screen(), ssWorldMap) << "entered at once";
+  int frames = 1;
+  for (; frames < 40 && screen() == ssWorldMap; ++frames) run->RunFrame({});
+  EXPECT_EQ(screen(), ssLevel);
+  EXPECT_GE(frames, 500 / 25 - 1);
 }
 
 }  // namespace
