@@ -170,6 +170,43 @@ TEST_F(FreezeAndDeath, AHiddenChestWaitsForThePlayerToBeOutOfThePipe) {
   EXPECT_TRUE(sprite(chest).Enabled);
 }
 
+// A fire plant beside the pipe, out and about to shoot, holds its fire while
+// the player comes out of the pipe: no fireball flies, or hangs in the air after.
+TEST_F(FreezeAndDeath, AFirePlantBesideThePipeHoldsItsFireWhileThePlayerComesOut) {
+  GameShell.EntryMode = EntryFromPipe;
+  GameShell.EntryDirection = EntryUp;
+  Level.EntryPipe = 1;
+  main().SetScreenState(ssLevel);
+  std::vector<TObject> level{{2, 4, "0,1"}, {6, kGround - 2, "27,1"}, {10, kGround - 2, "27,1,,9"}};
+  for (int c = 0; c < 40; ++c) level.push_back({c, kGround, "6,1"});
+  build(level, "Width=40\r\n");
+  int plant = -1;
+  for (int i = 39; i < count(); ++i)
+    if (sprite(i).Animation == 222) plant = i;
+  ASSERT_NE(plant, -1);
+  sprite(plant).Timer = 2;    // out of its pipe, waiting
+  sprite(plant).Param1 = 24;  // it shoots at 25
+  auto flying = [&] {
+    int n = 0;
+    for (int k = 0; k < FireballPool.count; ++k) n += sprite(FireballPool.first + k).Visible;
+    return n;
+  };
+  int frames = 0;
+  for (; frames < 200 && GameShell.EntryMode != EntryNormal; ++frames) {
+    frame();
+    ASSERT_EQ(flying(), 0) << "a fireball " << frames + 1 << " frames into the way out of the pipe";
+  }
+  ASSERT_EQ(GameShell.EntryMode, EntryNormal);
+  for (int i = 0; i < 40; ++i) {
+    frame();
+    for (int k = 0; k < FireballPool.count; ++k) {
+      const TGKSprite& ball = sprite(FireballPool.first + k);
+      ASSERT_FALSE(ball.Visible && !ball.Enabled) << "a fireball hangs in the air " << i + 1 << " frames after";
+    }
+  }
+  EXPECT_EQ(flying(), 1) << "it shoots once the player is out";
+}
+
 // With music on and the switch tune missing the switch lasts its time (not one
 // frame); a death in that time keeps its tune to its end, which ends the death,
 // instead of the level's tune taking over when the switch's time is up.
