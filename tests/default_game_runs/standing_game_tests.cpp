@@ -43,11 +43,6 @@ class StandingGame : public DefaultGamePlay {
     r.picture = [this] { return PlayPicture(main()); };
     return r;
   }
-  static int firstFrameShowing(const std::vector<std::string>& shown, const std::string& text, int from = 0) {
-    for (size_t n = size_t(from); n < shown.size(); ++n)
-      if (shown[n].find(text) != std::string::npos) return int(n);
-    return -1;
-  }
 };
 
 TEST_F(StandingGame, APauseHoldsEveryPartOfTheDeath) {
@@ -56,9 +51,9 @@ TEST_F(StandingGame, APauseHoldsEveryPartOfTheDeath) {
     const TPauseReplay r = replay(music);
     const std::vector<std::string> shown = r.straight(480);
     if (HasFatalFailure()) return;
-    const int died = firstFrameShowing(shown, "dying 1");
+    const int died = FirstFrameShowing(shown, "dying 1");
     ASSERT_NE(died, -1) << "the clock never runs out";
-    const int mapBack = firstFrameShowing(shown, "screen 1", died);
+    const int mapBack = FirstFrameShowing(shown, "screen 1", died);
     ASSERT_NE(mapBack, -1) << "the map never comes back";
     // Before the death hop (a second after the death), just after it, in the fall, at the end.
     const std::vector<int> pauses{died + 1, died + 42, died + 100, mapBack - 5};

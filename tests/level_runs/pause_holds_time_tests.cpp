@@ -55,12 +55,6 @@ class PauseHoldsTime : public LevelWithMusic {
     r.picture = [this] { return PlayPicture(main()); };
     return r;
   }
-  // The first frame of shown whose picture holds text.
-  static int firstFrameShowing(const std::vector<std::string>& shown, const std::string& text) {
-    for (size_t n = 0; n < shown.size(); ++n)
-      if (shown[n].find(text) != std::string::npos) return int(n);
-    return -1;
-  }
 };
 
 // The player lands on a switch: the bricks are coins until the switch tune
@@ -71,9 +65,9 @@ TEST_F(PauseHoldsTime, TheSwitchEffectWaitsOutAPause) {
     SCOPED_TRACE(music ? "the switch tune" : "no music");
     const TPauseReplay r = replay([&] { startOnGround(40, {{2, kGround - 1, "52,1"}, {8, 6, "39,1"}}, music); });
     const std::vector<std::string> shown = r.straight(400);
-    const int pressed = firstFrameShowing(shown, ": 53 ");
+    const int pressed = FirstFrameShowing(shown, ": 53 ");
     ASSERT_NE(pressed, -1) << "the switch is never pressed";
-    const int coinAt = firstFrameShowing(shown, "score 1000");
+    const int coinAt = FirstFrameShowing(shown, "score 1000");
     ASSERT_EQ(coinAt, pressed);
     ASSERT_NE(shown.back().find(": 39 "), std::string::npos) << "the brick never comes back";
     r.expectPausesChangeNothing(shown, {pressed + 2, pressed + 120}, 300);  // 7.5 s
@@ -85,8 +79,8 @@ TEST_F(PauseHoldsTime, TheSwitchEffectWaitsOutAPause) {
 TEST_F(PauseHoldsTime, ALitBombWaitsOutAPause) {
   const TPauseReplay r = replay([&] { startOnGround(40, {{0, kGround - 1, "94,1"}}, false); });
   const std::vector<std::string> shown = r.straight(200);
-  const int lit = firstFrameShowing(shown, ": 95 ");
-  const int exploding = firstFrameShowing(shown, ": 96 ");
+  const int lit = FirstFrameShowing(shown, ": 95 ");
+  const int exploding = FirstFrameShowing(shown, ": 96 ");
   ASSERT_NE(lit, -1) << "the bomb is never lit";
   ASSERT_GT(exploding, lit);
   r.expectPausesChangeNothing(shown, {lit + 1, exploding + 5}, 160);  // 4 s
@@ -114,11 +108,11 @@ TEST_F(PauseHoldsTime, AFullRunMeterKeepsItsFlightThroughAPause) {
         }
       });
   const std::vector<std::string> shown = r.straight(500);
-  const int full = firstFrameShowing(shown, "fly 1");
+  const int full = FirstFrameShowing(shown, "fly 1");
   ASSERT_NE(full, -1) << "the meter never fills";
-  const int emptied = firstFrameShowing({shown.begin() + full, shown.end()}, "fly 0");
+  const int emptied = FirstFrameShowing(shown, "fly 0", full);
   ASSERT_NE(emptied, -1) << "the meter never empties";
-  EXPECT_GE(emptied, 200 - 1) << "5 s at 40 frames a second";
+  EXPECT_GE(emptied - full, 200 - 1) << "5 s at 40 frames a second";
   r.expectPausesChangeNothing(shown, {full + 2, full + 100}, 240);  // 6 s
 }
 

@@ -47,6 +47,13 @@ inline std::string PlayPicture(TfmMain& m) {
   return out.str();
 }
 
+// The first frame of shown from `from` on whose picture holds text; -1 for none.
+inline int FirstFrameShowing(const std::vector<std::string>& shown, const std::string& text, int from = 0) {
+  for (size_t n = size_t(from); n < shown.size(); ++n)
+    if (shown[n].find(text) != std::string::npos) return int(n);
+  return -1;
+}
+
 struct TPauseReplay {
   std::function<void()> start;              // a fresh game up to the sequence's first frame
   std::function<void(int frame)> play;      // frame n of the sequence (from 1), keys and all
