@@ -137,18 +137,26 @@ TEST_F(PauseHoldsTime, TheHalfSpeedScrollAndTheBlinkingKeepTheirStepsThroughAPau
 
 namespace {
 
-class FreezeAndDeath : public PauseHoldsTime {};
+class FreezeAndDeath : public PauseHoldsTime {
+ protected:
+  // A flat level that the player enters up out of its first object, a pipe at
+  // column 6 (sprite 39), with the objects given after it.
+  void buildOutOfThePipe(const std::vector<TObject>& objects) {
+    GameShell.EntryMode = EntryFromPipe;
+    GameShell.EntryDirection = EntryUp;
+    Level.EntryPipe = 1;
+    main().SetScreenState(ssLevel);
+    std::vector<TObject> level{{2, 4, "0,1"}, {6, kGround - 2, "27,1"}};
+    level.insert(level.end(), objects.begin(), objects.end());
+    for (int c = 0; c < 40; ++c) level.push_back({c, kGround, "6,1"});
+    build(level, "Width=40\r\n");
+  }
+};
 
 // Out of a pipe the level stands frozen until the player is out: a hidden chest
 // beside the pipe stays hidden the whole way and shows itself once, after.
 TEST_F(FreezeAndDeath, AHiddenChestWaitsForThePlayerToBeOutOfThePipe) {
-  GameShell.EntryMode = EntryFromPipe;
-  GameShell.EntryDirection = EntryUp;
-  Level.EntryPipe = 1;
-  main().SetScreenState(ssLevel);
-  std::vector<TObject> level{{2, 4, "0,1"}, {6, kGround - 2, "27,1"}, {9, kGround - 1, "180,1,0,0"}};
-  for (int c = 0; c < 40; ++c) level.push_back({c, kGround, "6,1"});
-  build(level, "Width=40\r\n");
+  buildOutOfThePipe({{9, kGround - 1, "180,1,0,0"}});
   const int chest = 40;  // after the pipe, sprite 39
   ASSERT_EQ(sprite(chest).Animation, 180);
   ASSERT_EQ(GameShell.EntryMode, EntryFromPipe);
@@ -167,13 +175,7 @@ TEST_F(FreezeAndDeath, AHiddenChestWaitsForThePlayerToBeOutOfThePipe) {
 // A fire plant beside the pipe, out and about to shoot, holds its fire while
 // the player comes out of the pipe: no fireball flies, or hangs in the air after.
 TEST_F(FreezeAndDeath, AFirePlantBesideThePipeHoldsItsFireWhileThePlayerComesOut) {
-  GameShell.EntryMode = EntryFromPipe;
-  GameShell.EntryDirection = EntryUp;
-  Level.EntryPipe = 1;
-  main().SetScreenState(ssLevel);
-  std::vector<TObject> level{{2, 4, "0,1"}, {6, kGround - 2, "27,1"}, {10, kGround - 2, "27,1,,9"}};
-  for (int c = 0; c < 40; ++c) level.push_back({c, kGround, "6,1"});
-  build(level, "Width=40\r\n");
+  buildOutOfThePipe({{10, kGround - 2, "27,1,,9"}});
   int plant = -1;
   for (int i = 39; i < count(); ++i)
     if (sprite(i).Animation == 222) plant = i;
