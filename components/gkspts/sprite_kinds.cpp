@@ -2,7 +2,7 @@
 #include "components/gkspts/sprite.h"
 
 #include "components/gkspts/sprite_mgr.h"
-#include "platform/core/clock.h"
+#include "platform/core/play_clock.h"
 
 // ---- TGKBouncer ------------------------------------------------------------
 
@@ -51,7 +51,7 @@ void TGKStatic::SetStaticSequence(int d) {
 void TGKStatic::Move(uint32_t tick) {
   Start();
   if (Controlled) {
-    const uint32_t t = platform::GetTickCount();
+    const uint32_t t = platform::PlayTickCount();
     if (static_cast<int64_t>(t - LastKeyPoll) > KeyPollInterval) {
       LastKeyPoll = t;
       TGKSpriteMgr& m = *Manager;

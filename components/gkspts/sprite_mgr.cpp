@@ -2,7 +2,7 @@
 
 #include "components/gkspts/list_index.h"
 #include "components/gkspts/screen_link.h"
-#include "platform/core/clock.h"
+#include "platform/core/play_clock.h"
 
 // ---- TGKSprites ------------------------------------------------------------
 
@@ -61,7 +61,7 @@ TGKSpriteMgr::~TGKSpriteMgr() { Sprites.Clear(); }
 
 void TGKSpriteMgr::MoveSprites() {
   if (ZEZScreen) screen_link::setKeys(*ZEZScreen, KeyLeft, KeyRight, KeyUp, KeyDown, KeyFire1, KeyFire2);
-  const uint32_t tick = platform::GetTickCount();
+  const uint32_t tick = platform::PlayTickCount();
 
   // Handlers may add sprites (they wait for the next pass) or clear the list (the
   // cleared sprites live until the pass ends, and the pass stops there).

@@ -423,7 +423,7 @@ namespace {
 void resetPlayState() {
   Level.ResetPlayState();
   Level.Crouching = false;
-  GameShell.Paused = false;
+  fmMain->SetPaused(false);
   fmMain->DXSprites->PlayerBehind = false;
   fmMain->CoinSoundIndex = fmMain->BrickSoundIndex = 0;
   NextPlayerFireball = 0;

@@ -413,7 +413,9 @@ void StartSwitchEffect() {
   switchEffectEnd = PlayTuneOnce(MusicSwitch) ? -1 : StampIn(SwitchTuneMs);
 }
 
-bool SwitchEffectTimeUp() { return switchEffect && switchEffectEnd != -1 && MsSince(switchEffectEnd) >= 0; }
+bool SwitchEffectTimed() { return switchEffect && switchEffectEnd != -1; }
+
+bool SwitchEffectTimeUp() { return SwitchEffectTimed() && MsSince(switchEffectEnd) >= 0; }
 
 void EndSwitchEffect() {
   switchEffect = false;

@@ -38,6 +38,10 @@ bool KeepsMovingWhenFrozen(int kind) {
          (kind >= 240 && kind <= 242);
 }
 
+bool IsFrozen(int index) {
+  return index >= 0 && static_cast<size_t>(index) < frozen.size() && frozen[static_cast<size_t>(index)];
+}
+
 void FreezeSprites(int First) {
   TGKSprites& sprites = fmMain->DXSprites->Sprites;
   const int count = sprites.Count();

@@ -59,6 +59,8 @@ void FreezeSprites(int First);
 void UnfreezeSprites(int First);
 // Kinds that keep moving while the others are frozen.
 bool KeepsMovingWhenFrozen(int kind);
+// Whether a freeze in force holds sprite index: such a sprite does not act.
+bool IsFrozen(int index);
 // Forgets every freeze (a level is built anew).
 void ResetLevelEvents();
 
@@ -77,6 +79,8 @@ bool PlayTuneOnce(const char* storedPath);
 // heard, once the tune's time has passed.
 bool SwitchEffectRunning();
 void StartSwitchEffect();
+// Runs on the tune's time (the tune is not heard), whatever the player holds.
+bool SwitchEffectTimed();
 bool SwitchEffectTimeUp();
 void EndSwitchEffect();
 constexpr int SwitchTuneMs = 6300;  // the switch tune up to position 63

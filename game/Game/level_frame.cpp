@@ -137,8 +137,10 @@ void StartLevel() {
 }
 
 void CheckSwitchMusicEnd() {
-  // Without its tune (music off, tune missing) the switch lasts the tune's time.
+  // Without its tune (music off, tune missing) the switch lasts the tune's time:
+  // the player then holds a tune that failed to open, or another one.
   if (!SwitchEffectTimeUp()) {
+    if (SwitchEffectTimed()) return;
     const std::string tune = LevelMusic.fileName();
     if (platform::lowerCase(platform::extractFileName(tune)) != "casa de hongo.mid") return;
     if (platform::sameText(tune, Level.Options.MIDIFile)) return;
@@ -167,6 +169,9 @@ void CheckSwitchMusicEnd() {
         break;
       }
   }
+  // The death's and the level end's tunes are not the switch's to replace: the
+  // death ends with its tune.
+  if (Level.PlayerDying || Level.LevelEnded) return;
   if (LevelMusic.Open) LevelMusic.Open(Level.Options.MIDIFile, MusicTagLooping);
   if (GameShell.PlayMusic && LevelMusic.Play) LevelMusic.Play();
 }
@@ -335,17 +340,19 @@ void LevelFrame() {
     if (Level.ReturnToMap) LoadWorld();
     return;
   }
-  CheckSwitchMusicEnd();
-  CheckFallingOut();
-  UpdateView();
-  // Nothing moves while paused: the count of the time bonus, the player's keys,
-  // his way out of a pipe and his travel through one wait for the resume. A pipe
-  // exit that ended under the pause would undo the pause's freeze instead of its own.
+  // Nothing moves while paused: the switch effect (its tune stands with the
+  // pause), the view (its catching up and the auto-scroll's steps), the count of
+  // the time bonus, the player's keys, his blinking, his way out of a pipe and
+  // his travel through one wait for the resume. A pipe exit that ended under the
+  // pause would undo the pause's freeze instead of its own.
   const bool playing = !GameShell.Paused;
+  if (playing) CheckSwitchMusicEnd();
+  CheckFallingOut();
+  if (playing) UpdateView();
   if (playing) CountTimeBonus();
   if (playing && GameShell.EntryMode == EntryNormal) HandlePlayerInput();
   DrawBackground();
-  if (Level.HurtTimer >= 0) Level.Player->Visible = !Level.Player->Visible;
+  if (playing && Level.HurtTimer >= 0) Level.Player->Visible = !Level.Player->Visible;
   if (Level.Options.Rain && fmMain->DXRain1) fmMain->DXRain1->Update();
   if (!Level.Options.AddText.empty()) DrawMessageBox();
   fmMain->DXSprites->MoveSprites();

@@ -5,6 +5,7 @@
 #include "components/gkspts/sprite_mgr.h"
 #include "game/Game/kind_cases.h"
 #include "game/Game/kind_sets.h"
+#include "game/Game/level_events.h"
 #include "game/Game/level_state.h"
 #include "game/Game/player_physics.h"
 #include "game/Game/solid_rule.h"
@@ -90,6 +91,9 @@ bool MeetOtherSprites(TPlayerMove& move) {
   const int count = sprites.Count();
   const TKindCaseTable& cases = KindCases();
   for (int i = 1; i < count && i < sprites.Count(); ++i) {
+    // A sprite frozen for the player's pipe travel neither acts nor is met: no
+    // plant shoots, no chest shows itself (the solid rule skips it, disabled, anyway).
+    if (IsFrozen(i)) continue;
     ActivateByWindow(sprites.GetSprite(i));
     const TKindCase contact = cases.Get(KindCaseNumber(sprites.GetSprite(i).Animation));
     TCaseEnd end = contact ? contact(move, i) : TCaseEnd::Solid;

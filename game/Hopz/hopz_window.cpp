@@ -203,12 +203,13 @@ void THopzWindow::buildMenu() {
 void THopzWindow::pump() {
   platform::application().Guarded([&] { main_->MainTimer.Poll(); });
   // The music player's end-of-piece notice reaches the window here, on this thread.
-  platform::application().Guarded([&] { main_->MIDIPlayer->Poll(); });
+  platform::application().Guarded([&] { main_->PollMusic(); });
 }
 
 void THopzWindow::activate() {
   if (active_) return;
   active_ = true;
+  main_->WindowActivated(true);
   platform::application().SetActive(true);
   platform::application().Guarded([&] {
     if (OnActivate) OnActivate(*this);
@@ -219,6 +220,7 @@ void THopzWindow::deactivate() {
   if (!active_) return;
   active_ = false;
   platform::keyState().clear();
+  main_->WindowActivated(false);
   platform::application().SetActive(false);
   if (OnDeactivate) OnDeactivate(*this);
 }

@@ -136,7 +136,7 @@ void ReadWorldFile() {
 
 void LoadWorld() {
   // Whatever was paused stays behind with the level.
-  GameShell.Paused = false;
+  fmMain->SetPaused(false);
   if (DisplayRunning()) {
     if (!standingOnWorldLink()) FadeOutPalette(*fmMain->DXScreen, Level.Options.PaletteFX, 20);
     ClearDisplay();
@@ -160,7 +160,7 @@ void ForgetWorldProgress() {
 
 void OpenGame() {
   if (fmMain->GameFileName.empty()) return;
-  GameShell.Paused = false;
+  fmMain->SetPaused(false);
   // A new game starts small, whatever form the last one ended in.
   GameShell.PlayerMode = PlayerSmall;
   TGameShellFields shell{fmMain->Cards, fmMain->NextCardSlot, WorldMap.RunningGameFile, WorldMap.WorldFileName};

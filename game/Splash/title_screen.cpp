@@ -182,7 +182,7 @@ void StartTitleScreen() {
 }
 
 void ReturnToTitle() {
-  GameShell.Paused = false;
+  fmMain->SetPaused(false);
   if (DisplayRunning()) {
     Level.Options.PaletteFX = 0;
     FadeOutPalette(screen(), 0, 20);

@@ -18,6 +18,7 @@
 #include "platform/core/clock.h"
 #include "platform/core/keys.h"
 #include "platform/core/paths.h"
+#include "platform/core/play_clock.h"
 #include "platform/core/random.h"
 #include "platform/core/shell.h"
 
@@ -89,6 +90,9 @@ TfmMain::~TfmMain() {
   // goes first, while everything else still exists.
   DXScreen.reset();
   platform::application().OnException = nullptr;
+  // Play time does not stand for a window that is gone.
+  platform::playClock().setStanding(platform::StandReason::Paused, false);
+  platform::playClock().setStanding(platform::StandReason::InBackground, false);
   if (fmMain == this) fmMain = nullptr;
 }
 
@@ -261,6 +265,7 @@ void TfmMain::LoadLanguage(const std::string& Name) {
 }
 
 void TfmMain::DXScreenFlip() {
+  UpdateGameStands();  // play time follows the pause flag, whoever set or cleared it
   platform::Clock& clock = platform::activeClock();
   const uint32_t waited = GameShell.AutoAdjustFrameDelay
                               ? waitForFramePeriod(clock, static_cast<uint32_t>(LastFrameEnd), TargetFPS)
@@ -424,16 +429,14 @@ void TfmMain::FormClick() {
 
 void TfmMain::PauseGame() {
   if (ScreenState() != ssLevel) return;
-  GameShell.Paused = true;
-  MainTimer.SetEnabled(false);
+  SetPaused(true);  // the one-second timer stands with play time and keeps its beat
   FreezeSprites(0);
   PlaySoundEffect(SoundPause);
 }
 
 void TfmMain::ResumeGame() {
   if (ScreenState() != ssLevel) return;
-  GameShell.Paused = false;
-  MainTimer.SetEnabled(true);
+  SetPaused(false);
   UnfreezeSprites(0);
   PlaySoundEffect(SoundPause);
 }

@@ -155,6 +155,16 @@ class TfmMain {
   void FormClick();
   void PauseGame();
   void ResumeGame();
+  // Paused, and play time with it (a pause left behind with its level is ended
+  // by this too).
+  void SetPaused(bool Paused);
+  // The window gained or lost the focus: in the background the game stands.
+  void WindowActivated(bool Active);
+  // Play time and the tune stand while the game is paused or in the background
+  // (game_stands.cpp); called wherever either may have changed.
+  void UpdateGameStands();
+  // Delivers the music player's end notice unless the game stands (it waits).
+  void PollMusic();
   void ToggleSecretCode();
   // A menu item was chosen (by name, "mnuExit"...).
   void MenuClick(const std::string& name);
@@ -184,6 +194,8 @@ class TfmMain {
   void CreateRain();
   platform::Form& form_;
   TMainWindowHost host_;
+  bool inBackground_ = false;
+  std::string stoodTune_;  // the tune the game's stand stopped; empty for none
 };
 
 // The one main window.

@@ -1,6 +1,6 @@
 #pragma once
 // A window timer without a window: while enabled it fires OnTimer every
-// Interval ms of the tick count. The host calls Poll from its event loop;
+// Interval ms of play time, so it stands while the game stands. The host calls Poll from its event loop;
 // enabling it (again) starts a fresh interval.
 #include <cstdint>
 #include <functional>

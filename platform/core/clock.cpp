@@ -3,6 +3,8 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/core/play_clock.h"
+
 namespace platform {
 
 uint32_t SystemClock::tickCount() {
@@ -28,6 +30,9 @@ Clock* gClock = &gSystemClock;
 }  // namespace
 
 Clock& activeClock() { return *gClock; }
-void setClock(Clock* c) { gClock = c ? c : &gSystemClock; }
+void setClock(Clock* c) {
+  gClock = c ? c : &gSystemClock;
+  playClock().reset();  // its stands were measured on the old clock
+}
 
 }  // namespace platform

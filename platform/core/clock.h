@@ -45,8 +45,10 @@ class FakeClock final : public Clock {
 
 // The clock every caller reads; the system clock unless one is installed.
 Clock& activeClock();
-void setClock(Clock* clock);  // nullptr restores the system clock
+void setClock(Clock* clock);  // nullptr restores the system clock; play time starts over
 
+// The real clock, for frame pacing and the platform's wall-clock parts; what the
+// game times reads play time instead (platform/core/play_clock.h).
 inline uint32_t GetTickCount() { return activeClock().tickCount(); }
 inline uint32_t timeGetTime() { return activeClock().timeGetTime(); }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "default_game_play.h"
+#include "tests/support/pause_replay.h"
 #include "game/Game/level_events.h"
 
 namespace {
@@ -138,16 +139,7 @@ class PauseInTheFirstLevel : public DefaultGamePlay {
       }
     run->RunFrame(keys);
   }
-  void holdRight(bool down) {
-    const int key = manager().KeyRight;
-    if (down) {
-      platform::keyState().keyDown(key);
-      main().FormKeyDown(key, 0);
-    } else {
-      platform::keyState().keyUp(key);
-      main().FormKeyUp(key, 0);
-    }
-  }
+  void holdRight(bool down) { HoldKey(main(), manager().KeyRight, down); }
 
   std::vector<TKeyEvent> script;
   int played = 0;  // frames of the script played

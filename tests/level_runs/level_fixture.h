@@ -14,6 +14,7 @@
 #include "components/gkspts/sprite_mgr.h"
 #include "game/Game/level_state.h"
 #include "game/frmMain/frmMain.h"
+#include "game/frmMain/screen_audio_binding.h"
 #include "game/frmMain/pending_screens.h"
 #include "tools/tqrun/level_run.h"
 
@@ -73,4 +74,18 @@ class LevelFixture : public ::testing::Test {
 
   fs::path scratch_;
   std::unique_ptr<TLevelRun> run_;
+};
+
+// With the main window's own MIDI player as the level's music (the silent
+// sequencer on the runner's fake clock).
+class LevelWithMusic : public LevelFixture {
+ protected:
+  void SetUp() override {
+    LevelFixture::SetUp();
+    BindScreenAudio(main());
+  }
+  void TearDown() override {
+    UnbindScreenAudio();
+    LevelFixture::TearDown();
+  }
 };

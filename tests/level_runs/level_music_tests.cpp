@@ -4,23 +4,14 @@
 #include "components/MIDIPlayer/TMediaPlayer.h"
 #include "game/Game/level_frame.h"
 #include "game/Game/level_music.h"
-#include "game/frmMain/screen_audio_binding.h"
 #include "level_fixture.h"
 #include "platform/core/clock.h"
 #include "platform/core/paths.h"
 
 namespace {
 
-class LevelMusicTest : public LevelFixture {
+class LevelMusicTest : public LevelWithMusic {
  protected:
-  void SetUp() override {
-    LevelFixture::SetUp();
-    BindScreenAudio(main());
-  }
-  void TearDown() override {
-    UnbindScreenAudio();
-    LevelFixture::TearDown();
-  }
   TMediaPlayer& player() { return *main().MIDIPlayer; }
   bool holds(const std::string& tune) { return platform::sameText(player().FileName, GameShell.ExeDir + tune); }
   void startWithTune() { start({{0, 0, "0,1"}, {5, 5, "39,1"}, {6, 5, "49,1"}}, "MIDIFile=music\\normal 1.mid\r\n"); }

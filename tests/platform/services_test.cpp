@@ -4,9 +4,11 @@
 
 #include "platform/core/clock.h"
 #include "platform/core/keys.h"
+#include "platform/core/play_clock.h"
 #include "platform/core/random.h"
 #include "platform/core/shell.h"
 #include "platform/core/text_encoding.h"
+#include "platform/core/tick_stamp.h"
 
 using namespace platform;
 
@@ -52,6 +54,38 @@ TEST(Clock, SleepUntilWakesNoEarlierThanItsTick) {
     system.sleepUntil(tick);
     EXPECT_GE(static_cast<int32_t>(system.tickCount() - tick), 0) << ahead;
   }
+}
+
+// Play time leaves out every stretch the game stood, for either reason or
+// both at once, across the wrap; stamps age only in play time; a new clock
+// starts it over.
+TEST(PlayClock, StandsWhileAnyReasonHoldsAndStampsAgeOnlyInPlay) {
+  FakeClock fake(0xFFFFFF00u);
+  ScopedClock scope(fake);
+  PlayClock& play = playClock();
+  EXPECT_EQ(play.tickCount(), 0xFFFFFF00u);
+  const int32_t deadline = StampIn(500);
+  fake.advance(100);
+  play.setStanding(StandReason::Paused, true);
+  fake.advance(1000);
+  EXPECT_TRUE(play.standing());
+  EXPECT_EQ(play.tickCount(), 0xFFFFFF64u);
+  EXPECT_EQ(MsSince(deadline), -400);
+  play.setStanding(StandReason::InBackground, true);
+  play.setStanding(StandReason::Paused, false);  // still in the background
+  fake.advance(1000);
+  EXPECT_EQ(MsSince(deadline), -400);
+  play.setStanding(StandReason::InBackground, false);
+  play.setStanding(StandReason::InBackground, false);  // twice changes nothing
+  EXPECT_FALSE(play.standing());
+  fake.advance(450);
+  EXPECT_EQ(MsSince(deadline), 50);
+  EXPECT_EQ(play.tickCount(), 0xFFFFFF00u + 550);  // past the wrap
+  play.setStanding(StandReason::Paused, true);
+  FakeClock other(7);
+  setClock(&other);
+  EXPECT_FALSE(play.standing());
+  EXPECT_EQ(play.tickCount(), 7u);
 }
 
 TEST(KeyState, ReportsDownAndPressedSinceLastQuery) {

@@ -273,4 +273,52 @@ TEST_F(MainWindowAudio, AMissingOrBrokenSoundLibraryKeepsTheSoundsAlreadyBuilt) 
   }
 }
 
+// While the game stands (paused, or its window in the background) the tune
+// stands and goes on from where it stood; the pause's own sound is heard; an
+// end of the death tune that came just before the pause waits for the resume.
+TEST_F(MainWindowAudio, TheTuneStandsWhileTheGameStandsAndGoesOnFromWhereItStood) {
+  TfmMain& w = *window_;
+  GameShell.PlayMusic = true;
+  w.SetScreenState(ssLevel);
+  struct Case {
+    const char* what;
+    std::function<void(bool)> stand;
+    int heardAtStand;
+  };
+  const Case cases[] = {
+      {"a pause", [&](bool on) { on ? w.PauseGame() : w.ResumeGame(); }, levelOf(SoundPause)},
+      {"the window in the background", [&](bool on) { w.WindowActivated(!on); }, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    heard();  // what the case before left sounding
+    screenAudio().OpenMusic(GameShell.ExeDir + "music\\normal 1.mid", 1);
+    screenAudio().PlayMusic();
+    clock_.advance(1000);
+    ASSERT_EQ(player().GetPosition(), 8);
+    c.stand(true);
+    EXPECT_EQ(heard(), c.heardAtStand);
+    clock_.advance(3000);
+    EXPECT_EQ(player().GetPosition(), 8);
+    EXPECT_NE(player().GetMode(), mpPlaying);
+    c.stand(false);
+    EXPECT_EQ(player().GetMode(), mpPlaying);
+    clock_.advance(500);
+    EXPECT_EQ(player().GetPosition(), 12);
+    player().Stop();
+  }
+
+  Level.Lives = 2;
+  screenAudio().OpenMusic(GameShell.ExeDir + "music\\death.mid", 0);
+  screenAudio().PlayMusic();
+  clock_.advance(kTuneMs + 10);
+  w.PauseGame();
+  clock_.advance(1000);
+  w.PollMusic();
+  EXPECT_FALSE(Level.ReturnToMap) << "the end acted under the pause";
+  w.ResumeGame();
+  w.PollMusic();
+  EXPECT_TRUE(Level.ReturnToMap);
+}
+
 }  // namespace

@@ -12,8 +12,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "components/MIDIPlayer/TMediaPlayer.h"
+#include "game/Game/level_state.h"
 #include "game/Hopz/hopz_window.h"
+#include "game/Map/world_map.h"
 #include "game/frmMain/frmMain.h"
+#include "game/frmMain/pending_screens.h"
 #include "platform/app/application.h"
 #include "platform/core/keys.h"
 #include "platform/core/paths.h"
@@ -27,7 +31,11 @@ namespace {
 class HopzWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // The Qt loop's wake-up, which a frame loop stopped by a deactivation needs
+    // to start again, outlives the reset.
+    static const std::function<void()> qtWake = platform::application().OnWake;
     platform::application().Reset();
+    platform::application().OnWake = qtWake;
     platform::keyState().clear();
     folder_ = testTempPath("hopzwindow");
     fs::remove_all(folder_);
@@ -113,6 +121,59 @@ TEST_F(HopzWindowTest, EscClosesAndTheSettingsAreWrittenBack) {
   const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_NE(text.find("PlaySound=0\r\n"), std::string::npos) << text;
   EXPECT_NE(text.find("Width=320\r\nHeight=240\r\n"), std::string::npos) << text;
+}
+
+// Switched away from in a level, the game stands: the real window in level 1-1
+// of the default game, on the real clock, with another window active for 3 s.
+// No frame is drawn, and the level clock, the invulnerability count and the
+// level's tune stand; active again, the level goes on.
+TEST_F(HopzWindowTest, InTheBackgroundTheLevelsTimeStands) {
+  for (const char* part : {"hopz.tqg", "sprites", "sounds", "music", "bitmaps", "levels", "worlds", "Languages"})
+    fs::copy(fs::path(TQ_STAGE_DIR) / part, folder_ / part, fs::copy_options::recursive);
+  THopzWindow window;
+  window.showAsChosen();
+  auto* view = static_cast<THopzScreenView*>(window.centralWidget());
+  runFrames(window, view, 2);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  TfmMain& m = window.main();
+  // Into 1-1 as a node of the map enters it, with its tune.
+  GameShell.PlayMusic = true;
+  Level.LevelFileName = GameShell.ExeDir + "levels\\1-1.tql";
+  WorldMap.WorldFileName = GameShell.ExeDir + "worlds\\world1.tqw";
+  m.SetScreenState(ssLevel);
+  SetLevelPlayArea();
+  StartLevel();
+  ASSERT_TRUE(Level.Player);
+  ASSERT_EQ(m.MIDIPlayer->GetMode(), mpPlaying);
+  Level.HurtTimer = 20;  // blinking, and no walker can hurt him
+  QTest::qWait(1200);
+  ASSERT_LT(Level.LevelTime, 300) << "the clock does not run in the level";
+
+  QWidget other;
+  other.resize(100, 100);
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  ASSERT_FALSE(window.isActiveWindow());
+  QTest::qWait(50);  // a frame already under way ends
+  const int time = Level.LevelTime, hurt = Level.HurtTimer;
+  const int tune = m.MIDIPlayer->GetPosition();
+  const size_t frames = view->presentCount();
+  QTest::qWait(3000);
+  EXPECT_EQ(view->presentCount(), frames) << "frames drawn in the background";
+  EXPECT_EQ(Level.LevelTime, time);
+  EXPECT_EQ(Level.HurtTimer, hurt);
+  EXPECT_EQ(m.MIDIPlayer->GetPosition(), tune);
+  EXPECT_FALSE(Level.PlayerDying);
+
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QTest::qWait(1500);
+  EXPECT_GT(view->presentCount(), frames);
+  EXPECT_LT(Level.LevelTime, time);
+  EXPECT_LT(Level.HurtTimer, hurt);
+  EXPECT_GT(m.MIDIPlayer->GetPosition(), tune);
+  EXPECT_EQ(m.MIDIPlayer->GetMode(), mpPlaying);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "platform/app/form.h"
 #include "platform/core/clock.h"
 #include "platform/core/keys.h"
+#include "platform/core/play_clock.h"
 #include "platform/core/shell.h"
 #include "platform/core/paths.h"
 #include "platform/core/random.h"
@@ -432,9 +433,10 @@ TEST_F(MainWindow, PauseOnlyInLevels) {
   w.MainTimer.SetEnabled(true);
   w.FormClick();
   EXPECT_TRUE(GameShell.Paused);
-  EXPECT_FALSE(w.MainTimer.Enabled());
+  EXPECT_TRUE(platform::playClock().standing());  // the timer stands with play time
   w.FormClick();
   EXPECT_FALSE(GameShell.Paused);
+  EXPECT_FALSE(platform::playClock().standing());
   EXPECT_TRUE(w.MainTimer.Enabled());
   EXPECT_EQ(ScreenCalls, (std::vector<std::string>{"FreezeSprites 0", "UnfreezeSprites 0"}));
 }

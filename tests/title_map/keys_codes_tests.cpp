@@ -2,6 +2,7 @@
 #include "fixture.h"
 
 #include "game/frmMain/secret_codes.h"
+#include "platform/core/play_clock.h"
 
 namespace {
 
@@ -51,14 +52,15 @@ TEST_F(KeysAndCodes, PauseActsOnlyInALevelAndLeavingForTheMapClearsIt) {
   window->SetScreenState(ssLevel);
   window->FormClick();
   EXPECT_TRUE(GameShell.Paused);
-  EXPECT_FALSE(window->MainTimer.Enabled());
+  EXPECT_TRUE(platform::playClock().standing());
   window->FormClick();
   EXPECT_FALSE(GameShell.Paused);
-  EXPECT_TRUE(window->MainTimer.Enabled());
+  EXPECT_FALSE(platform::playClock().standing());
   window->PauseGame();
   Level.ReturnToMap = true;
   LoadWorld();
   EXPECT_FALSE(GameShell.Paused);
+  EXPECT_FALSE(platform::playClock().standing());
   EXPECT_EQ(window->ScreenState(), ssWorldMap);
 }
 
