@@ -115,6 +115,19 @@ editor_cases() {
   click $((sx + std_grilla)) $((sy + bar_row))
   check "Grilla on the floating bar again hides the grid" wait_until 3 region_equals "$before" $(grid_region)
 
+  # A click on the main window leaves the floating bar over it; another program
+  # taking the focus hides the floating bars until the editor has it again.
+  click $((cx + 600)) $((cy + 590))
+  check "floating bar stays over the main window clicked" wait_until 3 stacked_above "$std" "$editor"
+  xmessage -geometry +700+650 "Otra ventana" >/dev/null 2>&1 &
+  local other=$!
+  started_pids+=("$other")
+  check "floating bar hides while another program is active" window_gone "$std" 5
+  shot editor-other-program
+  stop_program "$other"
+  xdotool windowactivate --sync "$editor" >/dev/null 2>&1
+  check "floating bar shows again with the editor active" wait_until 5 viewable "$std"
+
   # Dragged by its caption onto the top dock, beside the other bar.
   drag $((sx + 40)) $((sy + 8)) $((cx + 520)) $((cy + 33))
   check "standard bar docks again when dragged onto its dock" window_gone "$std" 5

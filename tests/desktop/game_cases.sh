@@ -7,7 +7,7 @@
 # the clock does not): set to 1 once that is mended, and the case counts again.
 level_clock_stands_while_away_mended=0
 
-readonly map_grass=78C860 level_sky=6EAAFF status_blue=3A5296
+readonly title_curtain=621321 map_grass=78C860 level_sky=6EAAFF status_blue=3A5296
 
 picture() { echo "$gcx" $((gcy + picture_top)) 640 480; }
 # The level clock's three digits in the status bar.
@@ -107,6 +107,7 @@ game_cases() {
   check "game window appears inside the desktop" inside_desktop "$game"
   check "game window takes the keyboard" is_active "$game"
   check "title screen is drawn" not_black "$out/game-title.png" $(picture)
+  check "title screen opens on its curtain" holds_colour "$out/game-title.png" $(picture) $title_curtain 100
 
   if start_from_title; then
     pass "Return on the title opens the world map"

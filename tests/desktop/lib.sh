@@ -175,6 +175,16 @@ is_active() {
   [ "$focus" = "$1" ] || xwininfo -tree -id "$1" 2>/dev/null | grep -q "$(printf '0x%x' "$focus") "
 }
 
+# stacked_above A B: the window manager stacks window A over window B.
+stacked_above() {
+  local order
+  order=$(xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | tr -d ',' | tr ' ' '\n' | grep '^0x') || return 1
+  local a b
+  a=$(grep -n -x "$(printf '0x%x' "$1")" <<<"$order" | cut -d: -f1)
+  b=$(grep -n -x "$(printf '0x%x' "$2")" <<<"$order" | cut -d: -f1)
+  [ -n "$a" ] && [ -n "$b" ] && [ "$a" -gt "$b" ]
+}
+
 window_name() { xdotool getwindowname "$1" 2>/dev/null; }
 name_matches() { [[ "$(window_name "$1")" =~ $2 ]]; }
 
