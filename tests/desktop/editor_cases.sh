@@ -69,9 +69,10 @@ editor_cases() {
     check "new level dialog takes the keyboard" is_active "$dialog"
     key Return
     check "Nuevo on the floating bar makes a document" wait_until 10 name_matches "$editor" '\[Nuevo 1\]'
-    # The button's drop-down follows its click.
-    sleep 0.5
+    # The button's drop-down follows its click: it opens under the button.
+    check "Nuevo's drop-down opens under the button" wait_until 5 popup_near $((sx + 4)) $((sy + 43))
     key Escape
+    check "Escape closes the drop-down" wait_until 5 no_popup_near $((sx + 4)) $((sy + 43))
   else
     fail "Nuevo on the floating bar asks for a new level"
     return
@@ -159,10 +160,12 @@ editor_cases() {
 
     # The zoom box's list opens over the box with its current item readable.
     click $((ax + add_zoom)) $((ay + bar_row))
-    sleep 0.5
+    check "zoom list opens over the box" wait_until 5 popup_near $((ax + 266)) $((ay - 25))
+    sleep 0.2
     shot editor-zoom-list
-    check "zoom list shows its current item" holds_dark_text "$out/editor-zoom-list.png" $((ax + 276)) $((ay + 24)) 60 16
+    check "zoom list shows its current item" holds_text "$out/editor-zoom-list.png" $((ax + 276)) $((ay + 24)) 60 16
     key Escape
+    check "Escape closes the zoom list" wait_until 5 no_popup_near $((ax + 266)) $((ay - 25))
   else
     fail "additional bar floats"
   fi
@@ -178,10 +181,11 @@ editor_cases() {
   stop_program "$editor_pid"
 }
 
-# holds_dark_text FILE X Y W H: some pixels of the part are as dark as text.
-holds_dark_text() {
+# holds_text FILE X Y W H: the part shows something drawn in a colour that
+# stands apart from its background, as text does (not one flat colour).
+holds_text() {
   local dark
   dark=$(convert "$1" -crop "$4x$5+$2+$3" +repage -colorspace gray -threshold 50% -negate \
     -format '%[fx:int(mean*1000)]' info: 2>/dev/null) || return 1
-  [ "$dark" -ge 20 ]
+  [ "$dark" -ge 20 ] && [ "$dark" -le 980 ]
 }

@@ -52,7 +52,10 @@ start_desktop() {
   done
   [ -n "$xvfb_pid" ] || { say "no free display"; return 1; }
   wait_until 10 xdpyinfo >/dev/null 2>&1 || wait_until 10 xprop -root >/dev/null 2>&1 || return 1
-  openbox --sm-disable >"$out/openbox.log" 2>&1 &
+  # The system's configuration (click to focus, new windows focused), not the user's.
+  local rc=()
+  [ -f /etc/xdg/openbox/rc.xml ] && rc=(--config-file /etc/xdg/openbox/rc.xml)
+  openbox --sm-disable "${rc[@]}" >"$out/openbox.log" 2>&1 &
   wm_pid=$!
   wait_until 10 wm_running || { say "openbox did not start"; return 1; }
   say "Xvfb and openbox on $DISPLAY"
@@ -65,7 +68,7 @@ stop_desktop() {
   for pid in "${started_pids[@]}"; do stop_program "$pid"; done
   [ -n "$wm_pid" ] && { kill "$wm_pid" 2>/dev/null; wait "$wm_pid" 2>/dev/null; }
   [ -n "$xvfb_pid" ] && { kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; }
-  wm_pid=""; xvfb_pid=""
+  wm_pid=""; xvfb_pid=""; started_pids=()
 }
 
 # --- programs ---
@@ -146,6 +149,21 @@ wait_new_window() {
     sleep 0.05
   done
 }
+
+# popup_near X Y: a pop-up (a menu, a list) shows with its corner near the point.
+popup_near() {
+  local id rest geometry px py
+  while read -r id rest; do
+    geometry=$(grep -o '[0-9]*x[0-9]*+-\?[0-9]*+-\?[0-9]*' <<<"$rest" | head -1)
+    px=${geometry#*+}; py=${px#*+}; px=${px%%+*}
+    [ -n "$geometry" ] && [ $((px - $1)) -ge -12 ] && [ $((px - $1)) -le 12 ] &&
+      [ $((py - $2)) -ge -12 ] && [ $((py - $2)) -le 12 ] || continue
+    xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' && viewable "$id" && return 0
+  done < <(xwininfo -root -children 2>/dev/null | grep -E '^ +0x')
+  return 1
+}
+
+no_popup_near() { ! popup_near "$@"; }
 
 viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
 not_viewable() { ! viewable "$1"; }
