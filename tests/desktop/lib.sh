@@ -12,7 +12,12 @@ wm_pid=""
 say() { echo "desktop: $*"; }
 
 pass() { passed=$((passed + 1)); echo "PASS  $1"; }
-fail() { failed=$((failed + 1)); echo "FAIL  $1${2:+ ($2)}"; }
+# A failure keeps a screenshot of the moment it was found.
+fail() {
+  failed=$((failed + 1))
+  echo "FAIL  $1${2:+ ($2)}"
+  [ -n "$xvfb_pid" ] && import -window root "$out/failed-$failed.png" 2>/dev/null
+}
 
 # check NAME COMMAND...: the case passes when the command succeeds.
 check() {
@@ -51,7 +56,7 @@ start_desktop() {
     kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; xvfb_pid=""
   done
   [ -n "$xvfb_pid" ] || { say "no free display"; return 1; }
-  wait_until 10 xdpyinfo >/dev/null 2>&1 || wait_until 10 xprop -root >/dev/null 2>&1 || return 1
+  wait_until 10 xprop -root >/dev/null 2>&1 || return 1
   # The system's configuration (click to focus, new windows focused), not the user's.
   local rc=()
   [ -f /etc/xdg/openbox/rc.xml ] && rc=(--config-file /etc/xdg/openbox/rc.xml)
@@ -97,13 +102,15 @@ clean_log() { ! grep -E -q 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$1";
 
 # --- waiting ---
 
+# Milliseconds of the wall clock.
+now_ms() { local t=${EPOCHREALTIME//[.,]/}; echo $((t / 1000)); }
+
 # wait_until SECONDS COMMAND...: polls the command every 50 ms.
 wait_until() {
-  local limit=$1; shift
-  local end=$((SECONDS + limit))
+  local end=$(($(now_ms) + $1 * 1000)); shift
   while :; do
     "$@" && return 0
-    [ "$SECONDS" -ge "$end" ] && return 1
+    [ "$(now_ms)" -ge "$end" ] && return 1
     sleep 0.05
   done
 }
@@ -122,15 +129,19 @@ find_window() {
   return 1
 }
 
-# wait_window REGEX [SECONDS] [WIDTH-AT-LEAST]: prints the window's id.
-wait_window() {
-  local end=$((SECONDS + ${2:-15})) id
+# wait_output SECONDS COMMAND...: polls the command until it succeeds, and
+# prints what it printed then.
+wait_output() {
+  local end=$(($(now_ms) + $1 * 1000)) found; shift
   while :; do
-    id=$(find_window "$1" "${3:-}") && { echo "$id"; return 0; }
-    [ "$SECONDS" -ge "$end" ] && return 1
+    found=$("$@") && { echo "$found"; return 0; }
+    [ "$(now_ms)" -ge "$end" ] && return 1
     sleep 0.05
   done
 }
+
+# wait_window REGEX [SECONDS] [WIDTH-AT-LEAST]: prints the window's id.
+wait_window() { wait_output "${2:-15}" find_window "$1" "${3:-}"; }
 
 # A visible window matching REGEX that is not in the list of ids given after it.
 new_window() {
@@ -141,29 +152,21 @@ new_window() {
   return 1
 }
 
-wait_new_window() {
-  local re=$1 end=$((SECONDS + 10)) id; shift
-  while :; do
-    id=$(new_window "$re" "$@") && { echo "$id"; return 0; }
-    [ "$SECONDS" -ge "$end" ] && return 1
-    sleep 0.05
-  done
-}
+wait_new_window() { wait_output 10 new_window "$@"; }
 
-# popup_near X Y: a pop-up (a menu, a list) shows with its corner near the point.
-popup_near() {
-  local id rest geometry px py
-  while read -r id rest; do
-    geometry=$(grep -o '[0-9]*x[0-9]*+-\?[0-9]*+-\?[0-9]*' <<<"$rest" | head -1)
-    px=${geometry#*+}; py=${px#*+}; px=${px%%+*}
-    [ -n "$geometry" ] && [ $((px - $1)) -ge -12 ] && [ $((px - $1)) -le 12 ] &&
-      [ $((py - $2)) -ge -12 ] && [ $((py - $2)) -le 12 ] || continue
-    xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' && viewable "$id" && return 0
-  done < <(xwininfo -root -children 2>/dev/null | grep -E '^ +0x')
+# A pop-up of the program (a menu, a list; not a hint) shows: its place is
+# then in gx gy gw gh.
+popup_shown() {
+  local id
+  for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
+    xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' || continue
+    # The hint window is as tall as one line of text.
+    geometry "$id" && [ "$gh" -gt 30 ] && return 0
+  done
   return 1
 }
 
-no_popup_near() { ! popup_near "$@"; }
+no_popup_shown() { ! popup_shown; }
 
 viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
 not_viewable() { ! viewable "$1"; }
@@ -254,9 +257,9 @@ region_equals() { [ "$(region_hash "$2" "$3" "$4" "$5")" = "$1" ]; }
 
 # region_stands SECONDS X Y W H: that part of the screen does not change for so long.
 region_stands() {
-  local first end=$((SECONDS + $1))
+  local first end=$(($(now_ms) + $1 * 1000))
   first=$(region_hash "$2" "$3" "$4" "$5")
-  while [ "$SECONDS" -lt "$end" ]; do
+  while [ "$(now_ms)" -lt "$end" ]; do
     [ "$(region_hash "$2" "$3" "$4" "$5")" = "$first" ] || return 1
     sleep 0.1
   done
