@@ -131,7 +131,8 @@ editor_cases() {
   check "floating bar shows again with the editor active" wait_until 5 viewable "$std"
 
   # Dragged by its caption onto the top dock, beside the other bar.
-  drag $((sx + 40)) $((sy + 8)) $((cx + 520)) $((cy + 33))
+  geometry "$std"
+  drag $((gx + 40)) $((gy + 8)) $((cx + 520)) $((cy + 33))
   check "standard bar docks again when dragged onto its dock" window_gone "$std" 5
   sleep 0.3
   shot editor-docked-again
