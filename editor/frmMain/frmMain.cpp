@@ -1,6 +1,5 @@
 #include "editor/frmMain/frmMain.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -526,8 +525,11 @@ void TfmMain::EnableDocumentCommands(bool enable) {
   for (QWidget* w : documentButtons_) w->setEnabled(enable);
   // A white box while a document is open, through the palette: a style sheet's
   // background would also paint its list's highlight and hide the current item.
-  QPalette zoomColours = QApplication::palette(cbZoom);
-  if (enable) zoomColours.setColor(QPalette::Button, Qt::white);
+  QPalette zoomColours;  // an empty palette: the inherited colours again
+  if (enable) {
+    zoomColours = cbZoom->palette();
+    zoomColours.setColor(QPalette::Button, Qt::white);
+  }
   cbZoom->setPalette(zoomColours);
   for (QAction* a : documentActions_) a->setEnabled(enable);
   miEdit->setEnabled(enable);
