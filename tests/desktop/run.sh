@@ -31,10 +31,11 @@ source "$here/editor_cases.sh"
 # shellcheck source=game_cases.sh
 source "$here/game_cases.sh"
 
-rm -rf "$out"
+# The programs write their settings into their folder: they run in a copy,
+# beside the artefacts.
+run_folder=$build/desktop-programs
+rm -rf "$out" "$run_folder"
 mkdir -p "$out"
-# The programs write their settings into their folder: they run in a copy.
-run_folder=$out/Hopz
 cp -r "$program_folder" "$run_folder"
 
 export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
@@ -50,6 +51,7 @@ else
   fail "desktop starts" "Xvfb or openbox did not start"
 fi
 stop_desktop
+rm -f "$out/now.png"
 say "took $((SECONDS - started)) s; screenshots and logs in $out"
 [ "$expected_failures" -gt 0 ] && say "$expected_failures known fault(s) marked XFAIL"
 echo "$passed passed, $failed failed"
