@@ -108,14 +108,17 @@ editor_cases() {
     fail "palette floats"
   fi
 
-  # Grilla on the floating bar: one click shows the grid, the next hides it.
-  local before
+  # Grilla on the floating bar: every click clicks; one shows the grid, the next hides it.
+  local before round
   before=$(region_hash $(grid_region))
-  click $((sx + std_grilla)) $((sy + bar_row))
-  check "Grilla on the floating bar shows the grid" wait_until 3 region_changes_from "$before" $(grid_region)
-  shot editor-grid
-  click $((sx + std_grilla)) $((sy + bar_row))
-  check "Grilla on the floating bar again hides the grid" wait_until 3 region_equals "$before" $(grid_region)
+  for round in 1 2; do
+    click $((sx + std_grilla)) $((sy + bar_row))
+    check "Grilla on the floating bar shows the grid ($round)" wait_until 3 region_changes_from "$before" $(grid_region)
+    shot editor-grid
+    click $((sx + std_grilla)) $((sy + bar_row))
+    check "Grilla on the floating bar hides the grid again ($round)" wait_until 3 region_equals "$before" $(grid_region)
+  done
+  check "the main window keeps the keyboard through clicks on the floating bar" is_active "$editor"
 
   # A click on the main window leaves the floating bar over it; another program
   # taking the focus hides the floating bars until the editor has it again.
