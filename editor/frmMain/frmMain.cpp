@@ -528,7 +528,14 @@ void TfmMain::SetStatusText(int panel, const std::string& text) {
 void TfmMain::EnableDocumentCommands(bool enable) {
   tbObjects->setVisible(enable);
   for (QWidget* w : documentButtons_) w->setEnabled(enable);
-  cbZoom->setStyleSheet(enable ? "QComboBox { background: white; }" : QString());
+  // A white box while a document is open, through the palette: a style sheet's
+  // background would also paint its list's highlight and hide the current item.
+  QPalette zoomColours;  // an empty palette: the inherited colours again
+  if (enable) {
+    zoomColours = cbZoom->palette();
+    zoomColours.setColor(QPalette::Button, Qt::white);
+  }
+  cbZoom->setPalette(zoomColours);
   for (QAction* a : documentActions_) a->setEnabled(enable);
   miEdit->setEnabled(enable);
   Ventana1->setEnabled(enable);

@@ -147,6 +147,24 @@ TEST_F(Buttons, LosingTheMouseEndsTheHoldAndTheRepeat) {
   }
 }
 
+// A window manager that activates a window on the press (a floating bar's) and
+// hands the activation on takes no mouse away: the left button is still down
+// on this window, and its release over the button clicks.
+TEST_F(Buttons, ActivationHandedOnWhileTheButtonIsDownKeepsTheClick) {
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  QWidget other;
+  other.setGeometry(700, 100, 80, 60);
+  QTest::mousePress(a, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  ASSERT_EQ(a->State(), bsDown);
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  EXPECT_EQ(a->State(), bsDown);
+  QTest::mouseRelease(a, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(Buttons, DropdownMenuOpensAndCanBeRefused) {
   QMenu menu;
   menu.addAction("uno");

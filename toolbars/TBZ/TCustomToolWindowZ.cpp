@@ -168,8 +168,11 @@ void TCustomToolWindowZ::dockTo(TDockZ* dock) {
     if (QWidget* form = dock->window(); form && form != dock) ownerForm_ = form;
     setParent(dock, Qt::Widget);
   } else {
-    Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint;
+    // A click on a floating window does not activate it: the window manager
+    // would hand the keyboard over on the press, and the press would be lost.
+    Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
     if (floatingMode_ == fmOnTopOfAllForms) flags |= Qt::WindowStaysOnTopHint;
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setParent(ownerForm_, flags);
   }
   --reparenting_;

@@ -277,8 +277,9 @@ void TToolbarButtonZ::changeEvent(QEvent* e) {
 
 bool TToolbarButtonZ::event(QEvent* e) {
   if (e->type() == QEvent::ParentChange || e->type() == QEvent::Show) watchWindowKeys();
-  // Another window became active (a dialog, another program): the mouse went with it.
-  if (e->type() == QEvent::WindowDeactivate) captureLost();
+  // Another window became active (a dialog, another program): the mouse went with
+  // it, unless the button is still held on this one.
+  if (e->type() == QEvent::WindowDeactivate && !stillHeld()) captureLost();
   return QWidget::event(e);
 }
 
@@ -346,6 +347,13 @@ void TToolbarButtonZ::repeatTick() {
 bool TToolbarButtonZ::mouseCaptured() const {
   const QWidget* grabber = QWidget::mouseGrabber();
   return (!grabber || grabber == this) && !QApplication::activePopupWidget();
+}
+
+// The left button is still down over this window, which still has the mouse.
+bool TToolbarButtonZ::stillHeld() const {
+  const QWidget* modal = QApplication::activeModalWidget();
+  return held_ && (QGuiApplication::mouseButtons() & Qt::LeftButton) && mouseCaptured() &&
+         (!modal || modal == window());
 }
 
 void TToolbarButtonZ::captureLost() {

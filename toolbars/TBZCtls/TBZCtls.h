@@ -144,6 +144,7 @@ class TToolbarButtonZ : public QWidget, protected HookClient {
   // button was released elsewhere. Ends the held state and the repeat.
   void captureLost();
   bool mouseCaptured() const;
+  bool stillHeld() const;
   void dropdown();
   void removeClicksAfterMenu();
   bool insideMain(QPoint p) const;

@@ -1,0 +1,201 @@
+# The editor on the desktop: its bars and palette floated and clicked, a bar
+# docked again, and the dialogs of its menus. Places are relative to the main
+# window's client area (cx, cy), as the editor lays it out at its designed size.
+
+# Offsets of a floating bar's buttons from the bar's corner (the first row of
+# buttons; each button is 23 pixels wide).
+readonly std_nuevo=15 std_grilla=261 add_props=117 add_colour=255 add_zoom=320 bar_row=32
+readonly sky=00FFFF mdi_grey=9F9F9F
+
+editor_main_active() { is_active "$editor"; }
+
+# A document's sky around a rectangle of the level that no floating bar covers.
+grid_region() { echo $((cx + 160)) $((cy + 90)) 400 140; }
+
+# open_dialog NAME REGEX KEYS...: the keys open a dialog that appears on the
+# screen, inside the desktop, active; Escape closes it.
+open_dialog() {
+  local name=$1 re=$2 dialog; shift 2
+  xdotool windowactivate --sync "$editor" >/dev/null 2>&1
+  key "$@"
+  if ! dialog=$(wait_window "$re" 10); then
+    fail "$name appears"
+    return
+  fi
+  wait_until 5 is_active "$dialog"
+  shot "editor-$(tr ' ' '-' <<<"${name,,}")"
+  check "$name appears inside the desktop" inside_desktop "$dialog"
+  check "$name takes the keyboard" is_active "$dialog"
+  key Escape
+  check "$name closes on Escape" window_gone "$dialog" 5
+  check "$name gives the keyboard back to the main window" wait_until 5 editor_main_active
+}
+
+editor_cases() {
+  say "editor"
+  start_program "$out/editor.log" ./Hopzedit
+  editor_pid=$program_pid
+  if ! editor=$(wait_window '^Editor de Tobbo Quest$' 30); then
+    fail "editor starts" "no main window"
+    return
+  fi
+  wait_until 5 is_active "$editor"
+  sleep 0.5
+  geometry "$editor"
+  cx=$gx cy=$gy
+  shot editor-start
+  check "editor starts inside the desktop" inside_desktop "$editor"
+  check "editor start screen is drawn" not_black "$out/editor-start.png" "$cx" "$cy" 800 600
+  check "editor document area is empty grey" pixel_is "$out/editor-start.png" $((cx + 400)) $((cy + 300)) $mdi_grey
+
+  # The standard bar floated from its grip over the document area.
+  drag $((cx + 6)) $((cy + 31)) $((cx + 300)) $((cy + 260))
+  if ! std=$(wait_new_window '^Estándar$'); then
+    fail "standard bar floats"
+    return
+  fi
+  pass "standard bar floats"
+  geometry "$std"
+  local sx=$gx sy=$gy
+  check "floating standard bar leaves the keyboard with the main window" is_active "$editor"
+
+  click $((sx + std_nuevo)) $((sy + bar_row))
+  local dialog
+  if dialog=$(wait_window '^Nuevo nivel$' 10); then
+    pass "Nuevo on the floating bar asks for a new level"
+    wait_until 5 is_active "$dialog"
+    shot editor-new-level
+    check "new level dialog appears inside the desktop" inside_desktop "$dialog"
+    check "new level dialog takes the keyboard" is_active "$dialog"
+    key Return
+    check "Nuevo on the floating bar makes a document" wait_until 10 name_matches "$editor" '\[Nuevo 1\]'
+    # The button's drop-down follows its click.
+    check "Nuevo's drop-down opens" wait_until 5 popup_shown
+    shot editor-new-dropdown
+    key Escape
+    check "Escape closes the drop-down" wait_until 5 no_popup_shown
+  else
+    fail "Nuevo on the floating bar asks for a new level"
+    return
+  fi
+  wait_until 5 editor_main_active
+  sleep 0.5
+  shot editor-document
+  check "new document shows the level's sky" holds_colour "$out/editor-document.png" $(grid_region) $sky 900
+
+  # The palette floated from its grip, beside the level.
+  drag $((cx + 60)) $((cy + 57)) $((cx + 680)) $((cy + 320))
+  local palette
+  if palette=$(wait_new_window '^Objetos$'); then
+    pass "palette floats"
+    geometry "$palette"
+    local px=$gx py=$gy
+    sleep 0.3
+    shot editor-palette
+    check "floating palette is drawn" not_black "$out/editor-palette.png" "$px" "$py" "$gw" "$gh"
+    local status cell_x=$((cx + 110)) cell_y=$((cy + 110))
+    status=$(region_hash $((cx + 160)) $((cy + 582)) 190 16)
+    check "grid cell is empty before placing" screen_pixel_is "$cell_x" "$cell_y" $sky
+    click $((px + 17)) $((py + 69))
+    sleep 0.3
+    click "$cell_x" "$cell_y"
+    wait_until 3 region_changes_from "$status" $((cx + 160)) $((cy + 582)) 190 16
+    shot editor-placed
+    check "palette button arms its kind and a click on the grid places it" \
+      pixel_is_not "$out/editor-placed.png" "$cell_x" "$cell_y" $sky
+    check "status bar counts the placed object" region_changes_from "$status" $((cx + 160)) $((cy + 582)) 190 16
+  else
+    fail "palette floats"
+  fi
+
+  # Grilla on the floating bar: every click clicks; one shows the grid, the next hides it.
+  local before round
+  before=$(region_hash $(grid_region))
+  for round in 1 2; do
+    click $((sx + std_grilla)) $((sy + bar_row))
+    check "Grilla on the floating bar shows the grid ($round)" wait_until 3 region_changes_from "$before" $(grid_region)
+    shot editor-grid
+    click $((sx + std_grilla)) $((sy + bar_row))
+    check "Grilla on the floating bar hides the grid again ($round)" wait_until 3 region_equals "$before" $(grid_region)
+  done
+  check "the main window keeps the keyboard through clicks on the floating bar" is_active "$editor"
+
+  # A click on the main window leaves the floating bar over it; another program
+  # taking the focus hides the floating bars until the editor has it again.
+  click $((cx + 600)) $((cy + 590))
+  check "floating bar stays over the main window clicked" wait_until 3 stacked_above "$std" "$editor"
+  xmessage -geometry +700+650 "Otra ventana" >/dev/null 2>&1 &
+  local other=$!
+  started_pids+=("$other")
+  check "floating bar hides while another program is active" window_gone "$std" 5
+  shot editor-other-program
+  stop_program "$other"
+  xdotool windowactivate --sync "$editor" >/dev/null 2>&1
+  check "floating bar shows again with the editor active" wait_until 5 viewable "$std"
+
+  # Dragged by its caption onto the top dock, beside the other bar.
+  geometry "$std"
+  drag $((gx + 40)) $((gy + 8)) $((cx + 520)) $((cy + 33))
+  check "standard bar docks again when dragged onto its dock" window_gone "$std" 5
+  sleep 0.3
+  shot editor-docked-again
+
+  # The additional bar floated: its buttons open their dialogs.
+  drag $((cx + 6)) $((cy + 31)) $((cx + 100)) $((cy + 420))
+  local add
+  if add=$(wait_new_window '^Estándar$' "$std"); then
+    pass "additional bar floats"
+    geometry "$add"
+    local ax=$gx ay=$gy
+    for button in "Propiedades del nivel:$add_props:^Propiedades" "Color de fondo:$add_colour:^Elegir color$"; do
+      IFS=: read -r label offset re <<<"$button"
+      click $((ax + offset)) $((ay + bar_row))
+      if dialog=$(wait_window "$re" 10); then
+        pass "$label on the floating bar opens its dialog"
+        wait_until 5 is_active "$dialog"
+        check "$label dialog appears inside the desktop" inside_desktop "$dialog"
+        check "$label dialog takes the keyboard" is_active "$dialog"
+        key Escape
+        check "$label dialog closes on Escape" window_gone "$dialog" 5
+      else
+        fail "$label on the floating bar opens its dialog"
+      fi
+    done
+    wait_until 5 editor_main_active
+
+    # The zoom box's list opens over the box with its current item readable.
+    click $((ax + add_zoom)) $((ay + bar_row))
+    if wait_until 5 popup_shown; then
+      pass "zoom list opens"
+      sleep 0.2
+      shot editor-zoom-list
+      # The current item, 100%, is the third row of the list.
+      check "zoom list shows its current item" holds_text "$out/editor-zoom-list.png" $((gx + 10)) $((gy + 49)) 60 16
+    else
+      fail "zoom list opens"
+    fi
+    key Escape
+    check "Escape closes the zoom list" wait_until 5 no_popup_shown
+  else
+    fail "additional bar floats"
+  fi
+
+  # The dialogs of the menus.
+  open_dialog "Level properties" '^Propiedades' alt+a p
+  open_dialog "Find" '^Buscar$' alt+e b
+  open_dialog "Replace" '^Reemplazar$' alt+e r
+  open_dialog "Fill" '^Llenar con' alt+e l
+  open_dialog "About box" '^Acerca' alt+u a
+
+  check "editor ran without a sanitizer report" clean_log "$out/editor.log"
+  stop_program "$editor_pid"
+}
+
+# holds_text FILE X Y W H: the part shows something drawn in a colour that
+# stands apart from its background, as text does (not one flat colour).
+holds_text() {
+  local dark
+  dark=$(convert "$1" -crop "$4x$5+$2+$3" +repage -colorspace gray -threshold 50% -negate \
+    -format '%[fx:int(mean*1000)]' info: 2>/dev/null) || return 1
+  [ "$dark" -ge 20 ] && [ "$dark" -le 980 ]
+}
