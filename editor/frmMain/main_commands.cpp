@@ -155,7 +155,10 @@ void TMainCommands::OpenFile(const std::string& fileName) {
   doc.Password = password;
   // A refused password leaves the new window open and empty; the status bar
   // shows that window, not the one before.
-  if (!doc.Password.empty() && !host_.AskPassword(doc.Password)) return window.UpdateStatus();
+  if (!doc.Password.empty() && !host_.AskPassword(doc.Password)) {
+    window.UpdateStatus();
+    return;
+  }
   doc.FileName = fileName;
   window.UpdateFileCaption();
 

@@ -2,43 +2,39 @@
 
 TLevelState Level;
 
+void TLevelState::EndSequences() {
+  LevelEnded = false;
+  PlayerDying = false;
+  EnteredPipe = -1;
+  PipeTravel = false;
+  RestartLevel = false;
+  RestartFromStart = false;
+  HurtTimer = -1;
+  EndStage = -1;
+  Carrying = false;
+}
+
 void TLevelState::ResetPlayState() {
+  EndSequences();
   LevelLoaded = true;
   BuiltLevelFile = LevelFileName;
   MayFly = false;
-  Carrying = false;
   BrickFragIndex = 0;
   StarsIndex = 0;
   CoinPopIndex = 0;
   EndCard = 0;
   CardImages = LevelCardImages;
-  HurtTimer = -1;
-  EndStage = -1;
   StandingOnSprite = -1;
   PrevStandingOnSprite = -1;
-  EnteredPipe = -1;
-  PipeTravel = false;
-  RestartLevel = false;
-  RestartFromStart = false;
   ReturnToMap = false;
-  PlayerDying = false;
-  LevelEnded = false;
   LevelTime = Options.Time;
   if (EncounterFoesLeft >= 0) --EncounterFoesLeft;
 }
 
 void TLevelState::ForgetRunningLevel() {
+  EndSequences();
   Player = nullptr;
   BuiltLevelFile.clear();
-  LevelEnded = false;
-  PlayerDying = false;
-  EnteredPipe = -1;
-  PipeTravel = false;
-  RestartLevel = false;
-  RestartFromStart = false;
-  HurtTimer = -1;
-  EndStage = -1;
-  Carrying = false;
   CarriedSprite = nullptr;
   Crouching = false;
 }

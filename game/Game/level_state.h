@@ -174,6 +174,11 @@ struct TLevelState {
   // A screen other than a level comes up: the flags of the level that ran (won,
   // dying, in a pipe, carrying...) do not hold back what the next screen does.
   void ForgetRunningLevel();
+
+ private:
+  // The level's running sequences (its end, a death, a pipe, a carry, a
+  // restart, the invulnerability) end: what a build and a screen change share.
+  void EndSequences();
 };
 
 extern TLevelState Level;

@@ -265,7 +265,6 @@ void TfmMain::LoadLanguage(const std::string& Name) {
 }
 
 void TfmMain::DXScreenFlip() {
-  UpdateGameStands();  // play time follows the pause flag, whoever set or cleared it
   platform::Clock& clock = platform::activeClock();
   const uint32_t waited = GameShell.AutoAdjustFrameDelay
                               ? waitForFramePeriod(clock, static_cast<uint32_t>(LastFrameEnd), TargetFPS)

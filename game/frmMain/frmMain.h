@@ -160,9 +160,6 @@ class TfmMain {
   void SetPaused(bool Paused);
   // The window gained or lost the focus: in the background the game stands.
   void WindowActivated(bool Active);
-  // Play time and the tune stand while the game is paused or in the background
-  // (game_stands.cpp); called wherever either may have changed.
-  void UpdateGameStands();
   // Delivers the music player's end notice unless the game stands (it waits).
   void PollMusic();
   void ToggleSecretCode();
@@ -187,6 +184,9 @@ class TfmMain {
   const platform::GdiBitmap& StatusPicture();
 
  private:
+  // Play time and the tune stand while the game is paused or in the background
+  // (game_stands.cpp); called by the two that change either.
+  void UpdateGameStands();
   void ChangeTargetFPS(int delta);
   void DeathHop();
   // The audio objects and the rain layers (their own file, frmMain_audio.cpp).

@@ -156,7 +156,9 @@ TEST_P(CommandsDuringADeath, EndTheGameWithNoLifeLeft) {
   give(c.command);
   ASSERT_TRUE(framesUntil([&] { return screen() != ssLevel || !Level.PlayerDying; }));
   EXPECT_EQ(screen(), c.screenAfter);
-  if (c.screenAfter == ssTitle) EXPECT_LE(Level.Lives, 0);
+  if (c.screenAfter == ssTitle) {
+    EXPECT_LE(Level.Lives, 0);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, CommandsDuringADeath,

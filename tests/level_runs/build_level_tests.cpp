@@ -204,7 +204,7 @@ TEST_F(BuildLevelTest, ABuildResetsThePlayState) {
   Level.RestartLevel = Level.ReturnToMap = Level.PlayerDying = Level.LevelEnded = true;
   Level.Crouching = Level.MayFly = Level.Carrying = true;
   Level.HurtTimer = Level.EndStage = 3;
-  GameShell.Paused = true;
+  main().SetPaused(true);
   main().RunMeter = 4;
   main().CardBonusLives = 2;
   main().DustIndex = 3;

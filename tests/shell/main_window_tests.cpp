@@ -278,10 +278,10 @@ TEST_F(MainWindow, PauseTextAndStateNoticesAreDrawnOverTheFrame) {
   TfmMain& w = create();
   GameShell.AutoAdjustFrameDelay = false;
   w.SetScreenState(ssLevel);
-  GameShell.Paused = true;
+  w.SetPaused(true);
   w.DXScreenFlip();
   EXPECT_EQ(ScreenCalls, (std::vector<std::string>{"LevelFrame", "Text 126,100 PAUSA"}));
-  GameShell.Paused = false;
+  w.SetPaused(false);
 
   // A load request is carried out at the end of the frame; its notice then shows on 51 frames.
   GameShell.OpenStatePending = true;

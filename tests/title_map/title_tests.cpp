@@ -180,7 +180,7 @@ TEST_F(TitleScreen, ReturnAfterAGameShowsTheMenuOnTheFirstFrame) {
   TitlePhase = 2;
   Title.CurtainY = -221;
   Title.WorldLoaded = true;
-  GameShell.Paused = true;
+  w.SetPaused(true);
   WorldMap.LastPosition = 20;
   w.EndedNodes = {"20"};
   ReturnToTitle();
