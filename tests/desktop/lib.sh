@@ -26,21 +26,20 @@ check() {
 
 # --- the X server and the window manager ---
 
-# Starts Xvfb on the first free display from :90 and openbox on it.
+# Starts Xvfb on a display the server chooses itself (-displayfd), so two runs
+# on one machine never share a server, and openbox on it.
 start_desktop() {
-  local n
-  for n in $(seq 90 199); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$out/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    if wait_until 10 test -e "/tmp/.X11-unix/X$n" && kill -0 "$xvfb_pid" 2>/dev/null; then
-      export DISPLAY=":$n"
-      break
-    fi
-    # Another server took the number first: try the next one.
-    kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; xvfb_pid=""
-  done
-  [ -n "$xvfb_pid" ] || { say "no free display"; return 1; }
+  local fifo=$out/xvfb.display n=""
+  rm -f "$fifo"; mkfifo "$fifo" || return 1
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >"$out/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  # The server writes its display number once it listens.
+  read -r -t 20 n <"$fifo"
+  rm -f "$fifo"
+  if [ -z "$n" ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
+    say "Xvfb did not start"; xvfb_pid=""; return 1
+  fi
+  export DISPLAY=":$n"
   wait_until 10 xprop -root >/dev/null 2>&1 || return 1
   # The system's configuration (click to focus, new windows focused), not the user's.
   local rc=()
