@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "platform/music/midi_channel_state.h"
 #include "platform/music/midi_file.h"
 
 namespace platform {
@@ -33,7 +34,8 @@ class MidiSequencer {
   bool atEnd() const { return frame_ >= endFrame_; }
 
   // Moves the cursor to a position (clamped to 0 .. length); the synthesiser
-  // gets the programs, controllers and bends in force there.
+  // gets the programs, controllers and bends in force there: the state, from
+  // the nearest of the states kept at open, not every earlier event.
   void seek(int position, MidiSynth& synth);
   // Moves the cursor by up to frames output frames, at most to the end; each
   // due event is passed to render(offset) first: render is called with the
@@ -50,6 +52,10 @@ class MidiSequencer {
   uint64_t frame_ = 0;
   uint64_t endFrame_ = 0;
   size_t next_ = 0;  // first event not yet played
+  // The channels' state after each kCheckpointEvents events: a seek takes in
+  // at most that many events more.
+  static constexpr size_t kCheckpointEvents = 16384;
+  std::vector<MidiChannelStates> checkpoints_;
 };
 
 }  // namespace platform

@@ -1,6 +1,8 @@
 // MIDI files, the sequencer devices and the media player component.
 #include <gtest/gtest.h>
 
+#include <fluidsynth.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -11,10 +13,12 @@
 #include "platform/core/paths.h"
 #include "platform/fluidsynth/fluid_music_device.h"
 #include "platform/music/midi_file.h"
+#include "platform/music/midi_sequencer.h"
 #include "platform/music/silent_music_device.h"
 #include "platform/sdl/sdl_audio_output.h"
 #include "platform/sound/capture_sink.h"
 #include "tests/sound/midi_fixture.h"
+#include "tests/support/stall_inputs.h"
 
 using namespace platform;
 using namespace soundtest;
@@ -95,6 +99,120 @@ TEST(MidiFile, AFolderIsRefusedAsNotAFile) {
   } catch (const MidiFileError& e) {
     EXPECT_EQ(std::string(e.what()), "not a file: " + folder.string());
   }
+}
+
+// Counts what the sequencer sends.
+struct CountingSynth final : MidiSynth {
+  size_t events = 0;
+  void midiEvent(const MidiEvent&) override { ++events; }
+  void allNotesOff() override {}
+  void reset() override {}
+};
+
+// Keeps what a FluidSynth synthesiser has in force on its channels.
+class FluidStateSynth final : public MidiSynth {
+ public:
+  FluidStateSynth() : settings_(new_fluid_settings()), synth_(new_fluid_synth(settings_)) {
+    fluid_synth_sfload(synth_, kDefaultSoundFont, 1);
+  }
+  ~FluidStateSynth() override {
+    delete_fluid_synth(synth_);
+    delete_fluid_settings(settings_);
+  }
+  void midiEvent(const MidiEvent& e) override {
+    const int ch = e.channel();
+    switch (e.type()) {
+      case 0xB0:
+        fluid_synth_cc(synth_, ch, e.data1, e.data2);
+        break;
+      case 0xC0:
+        fluid_synth_program_change(synth_, ch, e.data1);
+        break;
+      case 0xE0:
+        fluid_synth_pitch_bend(synth_, ch, e.data1 | (e.data2 << 7));
+        break;
+      default:
+        break;
+    }
+  }
+  void allNotesOff() override { fluid_synth_all_sounds_off(synth_, -1); }
+  void reset() override { fluid_synth_system_reset(synth_); }
+
+  // Every channel's bank and program, controllers, bend and bend range.
+  std::vector<int> state() const {
+    std::vector<int> out;
+    for (int ch = 0; ch < 16; ++ch) {
+      int font = 0, bank = 0, preset = 0, value = 0;
+      fluid_synth_get_program(synth_, ch, &font, &bank, &preset);
+      out.insert(out.end(), {bank, preset});
+      for (int n = 0; n < 128; ++n) {
+        fluid_synth_get_cc(synth_, ch, n, &value);
+        out.push_back(value);
+      }
+      fluid_synth_get_pitch_bend(synth_, ch, &value);
+      out.push_back(value);
+      fluid_synth_get_pitch_wheel_sens(synth_, ch, &value);
+      out.push_back(value);
+    }
+    return out;
+  }
+
+ private:
+  fluid_settings_t* settings_;
+  fluid_synth_t* synth_;
+};
+
+// What a seek leaves in force is what every earlier event leaves, however the
+// controllers depend on each other: a bank chosen before its program, data
+// entered for the parameter selected then (and a selection cleared after), a
+// reset of all controllers between changes; across the states kept at open.
+TEST(MidiSequencer, ASeekLeavesInForceWhatEveryEarlierEventLeaves) {
+  if (!std::filesystem::exists(kDefaultSoundFont)) GTEST_SKIP() << "no SoundFont";
+  const std::vector<std::vector<uint8_t>> changes = {
+      {0xC0, 5}, {0xC0, 7}, {0xE0, 0, 0x50},                                            // channel 0
+      {0xB1, 101, 0}, {0xB1, 100, 0}, {0xB1, 6, 12}, {0xB1, 101, 127}, {0xB1, 100, 127},  // bend range 12
+      {0xE1, 0x10, 0x70},
+      {0xB2, 0, 1}, {0xC2, 24}, {0xB2, 0, 0}, {0xB2, 32, 0},                             // bank before program
+      {0xB3, 7, 50}, {0xB3, 11, 60}, {0xB3, 121, 0}, {0xB3, 7, 70}, {0xB3, 1, 20},       // reset of controllers
+      {0xB4, 99, 120}, {0xB4, 98, 5}, {0xB4, 6, 64}, {0xB4, 101, 0}, {0xB4, 100, 0}, {0xB4, 6, 2},
+      {0xB5, 101, 0}, {0xB5, 100, 0}, {0xB5, 121, 0}, {0xB5, 6, 24},                    // nothing selected
+      {0xB6, 101, 0}, {0xB6, 100, 0}, {0xB6, 6, 3}, {0xB6, 6, 9}, {0xB6, 38, 50},
+      {0xC9, 16}, {0xB9, 7, 90}, {0xE6, 0x7F, 0x7F}, {0xE6, 0, 0x40},
+  };
+  // The changes spread over the first 32 sixteenths, each between 2,000
+  // changes of expression on channel 7: the states kept at open are crossed.
+  std::vector<TrackEvent> events;
+  const uint32_t span = 32 * 24;
+  for (size_t i = 0; i < changes.size(); ++i) {
+    const uint32_t tick = uint32_t(i * span / changes.size());
+    events.push_back({tick, changes[i]});
+    for (int k = 0; k < 2000; ++k) events.push_back({tick, {0xB7, 11, uint8_t(k % 128)}});
+  }
+  events.push_back({span, {0x90, 60, 100}});
+  const MidiSong song = parseMidi(midiFile(0, 96, {trackChunk(events, span + 96)}));
+  MidiSequencer sequencer(song);
+  FluidStateSynth sought, replayed;
+  for (int position : {0, 3, 9, 17, 25, 31, 32, 36}) {
+    SCOPED_TRACE(position);
+    sequencer.seek(position, sought);
+    replayed.reset();
+    for (const MidiEvent& e : song.events)
+      if (e.tick < uint32_t(position * 24)) replayed.midiEvent(e);
+    EXPECT_EQ(sought.state(), replayed.state());
+  }
+}
+
+// A loop from 32 of a tune whose first tick changes programs 512,000 times
+// (1 MB) sends the programs in force, not every change.
+TEST(MidiSequencer, ASeekSendsTheStateInForceNotEveryEarlierChange) {
+  MidiSequencer sequencer(parseMidi(stallinputs::programChangesMidi(512000)));
+  ASSERT_EQ(sequencer.length(), 64);
+  CountingSynth synth;
+  sequencer.seek(32, synth);
+  EXPECT_EQ(synth.events, 16u);  // one program a channel
+  synth.events = 0;
+  sequencer.seek(0, synth);
+  EXPECT_EQ(synth.events, 0u);
 }
 
 // The silent device against a fake clock: 120 bpm, a sixteenth every 125 ms.
