@@ -7,7 +7,6 @@
 #include <vector>
 
 namespace platform {
-
 // One FluidSynth synthesiser with the SoundFont loaded, taking our events.
 class FluidMusicDevice::Synth final : public MidiSynth {
  public:
@@ -110,6 +109,8 @@ bool FluidMusicDevice::open(const std::string& path) {
   synth_->allNotesOff();
   synth_->reset();
   sequencer_ = std::move(sequencer);
+  length_ = sequencer_.length();
+  position_ = sequencer_.position();
   open_ = true;
   return true;
 }
@@ -117,14 +118,12 @@ bool FluidMusicDevice::open(const std::string& path) {
 void FluidMusicDevice::close() {
   std::lock_guard<std::mutex> lock(mutex_);
   open_ = playing_ = completed_ = false;
+  length_ = position_ = 0;
   sequencer_ = MidiSequencer();
   if (synth_) synth_->allNotesOff();
 }
 
-bool FluidMusicDevice::isOpen() const {
-  std::lock_guard<std::mutex> lock(mutex_);
-  return open_;
-}
+bool FluidMusicDevice::isOpen() const { return open_; }
 
 void FluidMusicDevice::play() {
   std::lock_guard<std::mutex> lock(mutex_);
@@ -145,30 +144,19 @@ void FluidMusicDevice::seek(int position) {
   if (!open_) return;
   playing_ = false;
   sequencer_.seek(position, *synth_);
+  position_ = sequencer_.position();
 }
 
-int FluidMusicDevice::position() {
-  std::lock_guard<std::mutex> lock(mutex_);
-  return open_ ? sequencer_.position() : 0;
-}
+int FluidMusicDevice::position() { return position_; }
 
-int FluidMusicDevice::length() {
-  std::lock_guard<std::mutex> lock(mutex_);
-  return open_ ? sequencer_.length() : 0;
-}
+int FluidMusicDevice::length() { return length_; }
 
 MusicMode FluidMusicDevice::mode() {
-  std::lock_guard<std::mutex> lock(mutex_);
   if (!open_) return MusicMode::NotReady;
   return playing_ ? MusicMode::Playing : MusicMode::Stopped;
 }
 
-bool FluidMusicDevice::takeCompletion() {
-  std::lock_guard<std::mutex> lock(mutex_);
-  const bool done = completed_;
-  completed_ = false;
-  return done;
-}
+bool FluidMusicDevice::takeCompletion() { return completed_.exchange(false); }
 
 void FluidMusicDevice::render(float* mix, size_t frames) {
   std::lock_guard<std::mutex> lock(mutex_);
@@ -179,6 +167,7 @@ void FluidMusicDevice::render(float* mix, size_t frames) {
       synth_->renderInto(mix + 2 * done, n);
       done += n;
     });
+    position_ = sequencer_.position();
     if (sequencer_.atEnd()) {
       playing_ = false;
       completed_ = true;  // the main loop's poll delivers the notice

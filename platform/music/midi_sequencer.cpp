@@ -61,7 +61,8 @@ size_t MidiSequencer::advance(size_t frames, MidiSynth& synth, const std::functi
   const uint64_t target = std::min(frame_ + frames, endFrame_);
   const bool reachesEnd = target == endFrame_;
   uint64_t rendered = frame_;
-  while (next_ < song_.events.size() &&
+  size_t budget = eventBudget(frames);
+  while (budget > 0 && next_ < song_.events.size() &&
          (eventFrames_[next_] < target || (reachesEnd && eventFrames_[next_] <= target))) {
     const uint64_t at = std::max(eventFrames_[next_], frame_);
     if (at > rendered) {
@@ -69,7 +70,9 @@ size_t MidiSequencer::advance(size_t frames, MidiSynth& synth, const std::functi
       rendered = at;
     }
     synth.midiEvent(song_.events[next_++]);
+    --budget;
   }
+  if (reachesEnd) next_ = song_.events.size();
   if (target > rendered) render(size_t(target - rendered));
   const size_t moved = size_t(target - frame_);
   frame_ = target;

@@ -40,8 +40,15 @@ class MidiSequencer {
   // Moves the cursor by up to frames output frames, at most to the end; each
   // due event is passed to render(offset) first: render is called with the
   // frames to render before the event (offset since the last call), then the
-  // event goes to synth. Returns the frames moved.
+  // event goes to synth. At most eventBudget(frames) events go to synth in one
+  // call: those due beyond it follow at the start of the next calls, late, and
+  // those still waiting when the piece ends are dropped (the end releases every
+  // note). Returns the frames moved, which never wait for events.
   size_t advance(size_t frames, MidiSynth& synth, const std::function<void(size_t)>& render);
+  // One event per output frame, and at least kMinEventBudget: far more than
+  // any tune plays, and little work for the synthesiser.
+  static constexpr size_t kMinEventBudget = 128;
+  static size_t eventBudget(size_t frames) { return frames > kMinEventBudget ? frames : kMinEventBudget; }
 
  private:
   uint64_t frameAtTick(double tick) const;

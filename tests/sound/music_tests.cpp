@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <future>
 #include <thread>
 #include <unistd.h>
 
@@ -108,6 +109,34 @@ struct CountingSynth final : MidiSynth {
   void allNotesOff() override {}
   void reset() override {}
 };
+
+// A tick of 85,000 note-ons (255 KB): each pull sends at most its budget, the
+// rest follows in the next pulls, time never waits for them, and those still
+// waiting at the end are dropped.
+TEST(MidiSequencer, APullSendsAtMostItsBudgetAndTheRestFollowsLate) {
+  MidiSequencer sequencer(parseMidi(stallinputs::oneTickMidi(85000)));
+  const size_t total = sequencer.song().events.size();
+  ASSERT_EQ(total, 85001u);
+  ASSERT_EQ(sequencer.length(), 8);
+  CountingSynth synth;
+  size_t pulls = 0, rendered = 0;
+  while (!sequencer.atEnd()) {
+    const size_t before = synth.events;
+    EXPECT_EQ(sequencer.advance(441, synth, [&](size_t n) { rendered += n; }), 441u);
+    ASSERT_LE(synth.events - before, MidiSequencer::eventBudget(441)) << "pull " << pulls;
+    ++pulls;
+  }
+  EXPECT_EQ(pulls, 100u);  // one second in 10 ms pulls, on time
+  EXPECT_EQ(rendered, size_t(kMixRate));
+  EXPECT_EQ(synth.events, 100 * MidiSequencer::eventBudget(441));
+  EXPECT_EQ(sequencer.position(), 8);
+
+  // Small pulls still get a budget that plays a chord at once.
+  MidiSequencer chord(parseMidi(stallinputs::oneTickMidi(100)));
+  CountingSynth chordSynth;
+  chord.advance(1, chordSynth, [](size_t) {});
+  EXPECT_EQ(chordSynth.events, 101u);
+}
 
 // Keeps what a FluidSynth synthesiser has in force on its channels.
 class FluidStateSynth final : public MidiSynth {
@@ -399,6 +428,44 @@ TEST_F(FluidMusicTest, TheMusicSoundsAdvancesInSixteenthsSeeksAndEndsWithANotice
   EXPECT_EQ(player.GetMode(), mpStopped);
   player.Poll();
   EXPECT_EQ(notices, 1);
+}
+
+// The frame never waits for the synthesiser: while a pull holds the render
+// lock, the player's poll and what the frame reads answer at once. A tune of
+// 85,000 notes on one tick then plays on time and ends with its notice.
+TEST_F(FluidMusicTest, TheFrameReadsThePlayerWhileAPullHoldsTheSynthesiser) {
+  const auto crowded = writeTemp("one_tick.mid", stallinputs::oneTickMidi(85000));
+  auto device = std::make_unique<FluidMusicDevice>(mixer);
+  FluidMusicDevice& fluid = *device;
+  TMediaPlayer player(std::move(device));
+  player.FileName = crowded.string();
+  ASSERT_TRUE(player.Open());
+  player.Play();
+  sink.pull(441);
+  int notices = 0;
+  player.OnNotify = [&](TMediaPlayer&) { ++notices; };
+  {
+    auto pull = fluid.lockRender();
+    auto frame = std::async(std::launch::async, [&] {
+      player.Poll();
+      return std::vector<int>{player.GetPosition(), player.GetLength(), int(player.GetMode()), int(player.IsOpen())};
+    });
+    // A generous limit, only so that a frame that waits fails instead of hanging.
+    const bool answered = frame.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+    pull.unlock();
+    EXPECT_TRUE(answered) << "the frame waited for the synthesiser";
+    EXPECT_EQ(frame.get(), (std::vector<int>{0, 8, int(mpPlaying), 1}));
+  }
+  for (int i = 2; i < 100; ++i) sink.pull(441);  // 99 pulls of 10 ms
+  player.Poll();
+  EXPECT_EQ(notices, 0);
+  EXPECT_EQ(player.GetPosition(), 7);
+  sink.pull(441);
+  player.Poll();
+  EXPECT_EQ(notices, 1);
+  EXPECT_EQ(player.GetPosition(), 8);
+  EXPECT_EQ(player.GetMode(), mpStopped);
+  std::filesystem::remove(crowded);
 }
 
 TEST_F(FluidMusicTest, AMissingSoundFontFailsTheOpenQuietly) {

@@ -39,6 +39,18 @@ inline std::vector<uint8_t> tempoMapMidi(int events, int tempos) {
   return formatZeroMidi(track);
 }
 
+// A format 0 file at 120 bpm (96 ticks a quarter) of `notes` note-ons on one
+// tick, with running status (3 bytes each), and its end a second later.
+inline std::vector<uint8_t> oneTickMidi(int notes) {
+  std::vector<uint8_t> track = {0x00, 0xC0, 0x00, 0x00, 0x90};
+  for (int i = 0; i < notes; ++i) {
+    if (i > 0) track.push_back(0x00);
+    track.insert(track.end(), {uint8_t(24 + i % 84), uint8_t(1 + i % 127)});
+  }
+  track.insert(track.end(), {0x81, 0x40, 0xFF, 0x2F, 0x00});  // 192 ticks on
+  return formatZeroMidi(track);
+}
+
 // A format 0 file at 120 bpm (96 ticks a quarter) whose first tick changes the
 // programs of the 16 channels `changes` times (2 bytes each), and then plays a
 // note from position 32 (the ninth beat, tick 768) to the end at tick 1536: a
