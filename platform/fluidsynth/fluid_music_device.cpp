@@ -1,87 +1,11 @@
 #include "platform/fluidsynth/fluid_music_device.h"
 
-#include <fluidsynth.h>
-
 #include <exception>
 #include <utility>
-#include <vector>
+
+#include "platform/fluidsynth/fluid_synth.h"
 
 namespace platform {
-namespace {
-
-// The synthesiser's output gain. FluidSynth's own (0.2) leaves the default
-// game's tunes 20-26 dB under its effects; this puts them within 10 dB, with
-// the loudest tune's peaks still below full scale.
-constexpr double kMusicGain = 1.25;
-
-}  // namespace
-
-// One FluidSynth synthesiser with the SoundFont loaded, taking our events.
-class FluidMusicDevice::Synth final : public MidiSynth {
- public:
-  Synth() {
-    // FluidSynth's own messages would go to the terminal; failures are ours to tell.
-    for (int level = 0; level < LAST_LOG_LEVEL; ++level) fluid_set_log_function(level, nullptr, nullptr);
-    settings_ = new_fluid_settings();
-    fluid_settings_setnum(settings_, "synth.sample-rate", kMixRate);
-    fluid_settings_setnum(settings_, "synth.gain", kMusicGain);
-    synth_ = new_fluid_synth(settings_);
-  }
-  ~Synth() override {
-    if (synth_) delete_fluid_synth(synth_);
-    delete_fluid_settings(settings_);
-  }
-  Synth(const Synth&) = delete;
-  Synth& operator=(const Synth&) = delete;
-
-  bool load(const std::string& soundFont) {
-    return synth_ && fluid_synth_sfload(synth_, soundFont.c_str(), 1) != FLUID_FAILED;
-  }
-
-  void midiEvent(const MidiEvent& e) override {
-    const int ch = e.channel();
-    switch (e.type()) {
-      case 0x80:
-        fluid_synth_noteoff(synth_, ch, e.data1);
-        break;
-      case 0x90:
-        if (e.data2 == 0) fluid_synth_noteoff(synth_, ch, e.data1);
-        else fluid_synth_noteon(synth_, ch, e.data1, e.data2);
-        break;
-      case 0xA0:
-        fluid_synth_key_pressure(synth_, ch, e.data1, e.data2);
-        break;
-      case 0xB0:
-        fluid_synth_cc(synth_, ch, e.data1, e.data2);
-        break;
-      case 0xC0:
-        fluid_synth_program_change(synth_, ch, e.data1);
-        break;
-      case 0xD0:
-        fluid_synth_channel_pressure(synth_, ch, e.data1);
-        break;
-      case 0xE0:
-        fluid_synth_pitch_bend(synth_, ch, e.data1 | (e.data2 << 7));
-        break;
-      default:
-        break;
-    }
-  }
-  void allNotesOff() override { fluid_synth_all_sounds_off(synth_, -1); }
-  void reset() override { fluid_synth_system_reset(synth_); }
-
-  // Adds frames of the synthesiser's output into mix at 16-bit scale.
-  void renderInto(float* mix, size_t frames) {
-    scratch_.resize(frames * 2);
-    fluid_synth_write_float(synth_, int(frames), scratch_.data(), 0, 2, scratch_.data(), 1, 2);
-    for (size_t i = 0; i < frames * 2; ++i) mix[i] += scratch_[i] * 32767.0f;
-  }
-
- private:
-  fluid_settings_t* settings_ = nullptr;
-  fluid_synth_t* synth_ = nullptr;
-  std::vector<float> scratch_;
-};
 
 FluidMusicDevice::FluidMusicDevice(SoundMixer& mixer, std::string soundFontPath)
     : mixer_(mixer), soundFontPath_(std::move(soundFontPath)) {
@@ -94,7 +18,7 @@ FluidMusicDevice::~FluidMusicDevice() { mixer_.removeSource(this); }
 bool FluidMusicDevice::ensureSynth() {
   if (synth_) return true;
   if (soundFontFailed_) return false;
-  auto synth = std::make_unique<Synth>();
+  auto synth = std::make_unique<FluidSynth>();
   if (!synth->load(soundFontPath_)) {
     soundFontFailed_ = true;
     return false;

@@ -22,6 +22,8 @@
 
 namespace platform {
 
+class FluidSynth;
+
 // Debian's General MIDI SoundFont (package timgm6mb-soundfont).
 constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
@@ -48,13 +50,12 @@ class FluidMusicDevice final : public MusicDevice, public MixerSource {
   std::unique_lock<std::mutex> lockRender() { return std::unique_lock<std::mutex>(mutex_); }
 
  private:
-  class Synth;
   bool ensureSynth();  // on the thread that drives the device; takes mutex_ to set synth_
 
   SoundMixer& mixer_;
   std::string soundFontPath_;
   std::mutex mutex_;  // the render lock: synth_ and sequencer_
-  std::unique_ptr<Synth> synth_;
+  std::unique_ptr<FluidSynth> synth_;
   bool soundFontFailed_ = false;
   MidiSequencer sequencer_;
   // Written on the main thread only (under the lock, which the audio thread

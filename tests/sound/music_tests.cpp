@@ -1,8 +1,6 @@
 // MIDI files, the sequencer devices and the media player component.
 #include <gtest/gtest.h>
 
-#include <fluidsynth.h>
-
 #include <chrono>
 #include <cstdlib>
 #include <future>
@@ -13,6 +11,7 @@
 #include "platform/core/clock.h"
 #include "platform/core/paths.h"
 #include "platform/fluidsynth/fluid_music_device.h"
+#include "platform/fluidsynth/fluid_synth.h"
 #include "platform/music/midi_file.h"
 #include "platform/music/midi_sequencer.h"
 #include "platform/music/silent_music_device.h"
@@ -138,58 +137,24 @@ TEST(MidiSequencer, APullSendsAtMostItsBudgetAndTheRestFollowsLate) {
   EXPECT_EQ(chordSynth.events, 101u);
 }
 
-// Keeps what a FluidSynth synthesiser has in force on its channels.
-class FluidStateSynth final : public MidiSynth {
- public:
-  FluidStateSynth() : settings_(new_fluid_settings()), synth_(new_fluid_synth(settings_)) {
-    fluid_synth_sfload(synth_, kDefaultSoundFont, 1);
-  }
-  ~FluidStateSynth() override {
-    delete_fluid_synth(synth_);
-    delete_fluid_settings(settings_);
-  }
-  void midiEvent(const MidiEvent& e) override {
-    const int ch = e.channel();
-    switch (e.type()) {
-      case 0xB0:
-        fluid_synth_cc(synth_, ch, e.data1, e.data2);
-        break;
-      case 0xC0:
-        fluid_synth_program_change(synth_, ch, e.data1);
-        break;
-      case 0xE0:
-        fluid_synth_pitch_bend(synth_, ch, e.data1 | (e.data2 << 7));
-        break;
-      default:
-        break;
-    }
-  }
-  void allNotesOff() override { fluid_synth_all_sounds_off(synth_, -1); }
-  void reset() override { fluid_synth_system_reset(synth_); }
-
-  // Every channel's bank and program, controllers, bend and bend range.
-  std::vector<int> state() const {
-    std::vector<int> out;
-    for (int ch = 0; ch < 16; ++ch) {
-      int font = 0, bank = 0, preset = 0, value = 0;
-      fluid_synth_get_program(synth_, ch, &font, &bank, &preset);
-      out.insert(out.end(), {bank, preset});
-      for (int n = 0; n < 128; ++n) {
-        fluid_synth_get_cc(synth_, ch, n, &value);
-        out.push_back(value);
-      }
-      fluid_synth_get_pitch_bend(synth_, ch, &value);
-      out.push_back(value);
-      fluid_synth_get_pitch_wheel_sens(synth_, ch, &value);
+// Every channel's bank and program, controllers, bend and bend range.
+std::vector<int> channelStates(const FluidSynth& synth) {
+  std::vector<int> out;
+  for (int ch = 0; ch < 16; ++ch) {
+    int font = 0, bank = 0, preset = 0, value = 0;
+    fluid_synth_get_program(synth.handle(), ch, &font, &bank, &preset);
+    out.insert(out.end(), {bank, preset});
+    for (int n = 0; n < 128; ++n) {
+      fluid_synth_get_cc(synth.handle(), ch, n, &value);
       out.push_back(value);
     }
-    return out;
+    fluid_synth_get_pitch_bend(synth.handle(), ch, &value);
+    out.push_back(value);
+    fluid_synth_get_pitch_wheel_sens(synth.handle(), ch, &value);
+    out.push_back(value);
   }
-
- private:
-  fluid_settings_t* settings_;
-  fluid_synth_t* synth_;
-};
+  return out;
+}
 
 // What a seek leaves in force is what every earlier event leaves, however the
 // controllers depend on each other: a bank chosen before its program, data
@@ -220,14 +185,16 @@ TEST(MidiSequencer, ASeekLeavesInForceWhatEveryEarlierEventLeaves) {
   events.push_back({span, {0x90, 60, 100}});
   const MidiSong song = parseMidi(midiFile(0, 96, {trackChunk(events, span + 96)}));
   MidiSequencer sequencer(song);
-  FluidStateSynth sought, replayed;
+  FluidSynth sought, replayed;
+  ASSERT_TRUE(sought.load(kDefaultSoundFont));
+  ASSERT_TRUE(replayed.load(kDefaultSoundFont));
   for (int position : {0, 3, 9, 17, 25, 31, 32, 36}) {
     SCOPED_TRACE(position);
     sequencer.seek(position, sought);
     replayed.reset();
     for (const MidiEvent& e : song.events)
       if (e.tick < uint32_t(position * 24)) replayed.midiEvent(e);
-    EXPECT_EQ(sought.state(), replayed.state());
+    EXPECT_EQ(channelStates(sought), channelStates(replayed));
   }
 }
 
