@@ -1,6 +1,6 @@
 // A MIDI file played by the sounding device: opened, rendered by the
 // synthesiser as the audio thread pulls it, sought as a loop seeks, and
-// rendered again, for at most a few seconds of sound.
+// rendered again, for at most 1.6 s of sound.
 #include <vector>
 
 #include "fuzz/support/fuzz_support.h"
@@ -23,11 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static platform::FluidMusicDevice device(mixer);  // the SoundFont is loaded once
   if (!device.open(writeProgramFile("music/fuzz_render.mid", inputText(data, size)))) return 0;
   device.play();
-  pull(mixer, device, 2.0);
+  pull(mixer, device, 1.0);
   device.takeCompletion();
   device.seek(device.length() / 2);
   device.play();
-  pull(mixer, device, 1.0);
+  pull(mixer, device, 0.5);
   device.seek(device.length());
   device.play();
   pull(mixer, device, 0.1);
