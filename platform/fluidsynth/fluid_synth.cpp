@@ -6,7 +6,7 @@ namespace platform {
 namespace {
 
 // The synthesiser's output gain. FluidSynth's own (0.2) leaves the default
-// game's tunes 20-26 dB under its effects; this puts them within 10 dB, with
+// game's tunes 19-26 dB under its effects; this puts them within 10 dB, with
 // the loudest tune's peaks still below full scale.
 constexpr double kMusicGain = 1.25;
 
