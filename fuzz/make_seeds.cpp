@@ -36,6 +36,9 @@ int main(int argc, char** argv) {
       write(folder / ("test_" + std::to_string(i++) + ".mid"), asText(f.bytes));
     // Just within the fuzzers' input size (256 KB): 18,000 tempo changes and 43,000 events after them.
     write(folder / "tempo_map.mid", asText(stallinputs::tempoMapMidi(43000, 18000)));
+    // A tick of 85,000 notes, and 120,000 program changes before a loop's start.
+    write(folder / "one_tick.mid", asText(stallinputs::oneTickMidi(85000)));
+    write(folder / "program_changes.mid", asText(stallinputs::programChangesMidi(120000)));
   } else if (kind == "jpeg") {
     write(folder / "many_scans.jpg", stallinputs::manyScanJpeg(4096, 4096, 10000));
     write(folder / "ten_scans.jpg", stallinputs::manyScanJpeg(64, 64, 10));

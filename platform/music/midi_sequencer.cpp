@@ -17,7 +17,13 @@ constexpr double kPositionTolerance = 1e-6;
 MidiSequencer::MidiSequencer(MidiSong song) : song_(std::move(song)) {
   eventFrames_.reserve(song_.events.size());
   size_t tempo = 0;  // the events are by tick: one pass over the tempo map times them all
-  for (const MidiEvent& e : song_.events) eventFrames_.push_back(frameAt(song_.secondsAt(e.tick, tempo)));
+  MidiChannelStates state;
+  for (size_t i = 0; i < song_.events.size(); ++i) {
+    const MidiEvent& e = song_.events[i];
+    eventFrames_.push_back(frameAt(song_.secondsAt(e.tick, tempo)));
+    state.apply(e, uint32_t(i));
+    if ((i + 1) % kCheckpointEvents == 0) checkpoints_.push_back(state);
+  }
   endFrame_ = frameAtTick(song_.endTick);
 }
 
@@ -45,17 +51,18 @@ void MidiSequencer::seek(int position, MidiSynth& synth) {
   synth.allNotesOff();
   synth.reset();
   // What is in force at the new position: programs, controllers and bends.
-  for (size_t i = 0; i < next_; ++i) {
-    const uint8_t type = song_.events[i].type();
-    if (type == 0xB0 || type == 0xC0 || type == 0xE0) synth.midiEvent(song_.events[i]);
-  }
+  const size_t kept = next_ / kCheckpointEvents;
+  MidiChannelStates state = kept ? checkpoints_[kept - 1] : MidiChannelStates();
+  for (size_t i = kept * kCheckpointEvents; i < next_; ++i) state.apply(song_.events[i], uint32_t(i));
+  for (const MidiEvent& e : state.events()) synth.midiEvent(e);
 }
 
 size_t MidiSequencer::advance(size_t frames, MidiSynth& synth, const std::function<void(size_t)>& render) {
   const uint64_t target = std::min(frame_ + frames, endFrame_);
   const bool reachesEnd = target == endFrame_;
   uint64_t rendered = frame_;
-  while (next_ < song_.events.size() &&
+  size_t budget = eventBudget(frames);
+  while (budget > 0 && next_ < song_.events.size() &&
          (eventFrames_[next_] < target || (reachesEnd && eventFrames_[next_] <= target))) {
     const uint64_t at = std::max(eventFrames_[next_], frame_);
     if (at > rendered) {
@@ -63,7 +70,9 @@ size_t MidiSequencer::advance(size_t frames, MidiSynth& synth, const std::functi
       rendered = at;
     }
     synth.midiEvent(song_.events[next_++]);
+    --budget;
   }
+  if (reachesEnd) next_ = song_.events.size();
   if (target > rendered) render(size_t(target - rendered));
   const size_t moved = size_t(target - frame_);
   frame_ = target;

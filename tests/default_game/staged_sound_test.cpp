@@ -2,6 +2,8 @@
 // library, the audio component and the music player, heard through a capture sink.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "components/MIDIPlayer/TMediaPlayer.h"
@@ -82,6 +84,38 @@ TEST_F(StagedMusic, NormalTunesPlayOnFromPosition32) {
     EXPECT_LT(player->GetPosition(), player->GetLength());
     EXPECT_GT(sink.rms(0), 100.0) << "the body is heard";
     player->Stop();
+  }
+}
+
+// The music is heard under the effects: every tune, played through to its
+// end as the game plays it, sits within 10 dB of the effects' level (the mean
+// of their levels in decibels, each effect over its own length), and its peaks
+// stay below full scale.
+TEST_F(StagedMusic, TunesSitWithinTenDecibelsOfTheEffectsAndDoNotClip) {
+  TGKSoundLib library;
+  library.LoadFromFile(staged("sounds\\game.sdl").string());
+  TGKAudio audio(&mixer);
+  audio.SetSoundLibrary(&library);
+  audio.StartDirectSound();
+  const auto effects = content::sound::synthesizeEffects();
+  ASSERT_EQ(audio.BufferCount(), int(effects.size()));
+  double decibels = 0.0;
+  for (int i = 0; i < audio.BufferCount(); ++i) {
+    sink.clear();
+    audio.GetSound(i)->Replay();
+    sink.pull(effects[size_t(i)].samples.size() * kMixRate / content::sound::kSampleRate);
+    decibels += 20.0 * std::log10(sink.rms(0)) / audio.BufferCount();
+  }
+
+  for (const auto& tune : content::music::defaultTunes()) {
+    SCOPED_TRACE(tune.file);
+    auto player = openTune(tune.file);
+    sink.clear();
+    player->Play();
+    while (player->GetMode() == mpPlaying) sink.pullSeconds(0.5);
+    const double level = 20.0 * std::log10(std::max(sink.rms(0), sink.rms(1)));
+    EXPECT_LE(std::abs(decibels - level), 10.0) << "the effects " << decibels << " dB, the tune " << level << " dB";
+    EXPECT_LT(std::max(sink.peak(0), sink.peak(1)), 32767) << "clipped";
   }
 }
 

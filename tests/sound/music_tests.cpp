@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <future>
 #include <thread>
 #include <unistd.h>
 
@@ -10,11 +11,14 @@
 #include "platform/core/clock.h"
 #include "platform/core/paths.h"
 #include "platform/fluidsynth/fluid_music_device.h"
+#include "platform/fluidsynth/fluid_synth.h"
 #include "platform/music/midi_file.h"
+#include "platform/music/midi_sequencer.h"
 #include "platform/music/silent_music_device.h"
 #include "platform/sdl/sdl_audio_output.h"
 #include "platform/sound/capture_sink.h"
 #include "tests/sound/midi_fixture.h"
+#include "tests/support/stall_inputs.h"
 
 using namespace platform;
 using namespace soundtest;
@@ -95,6 +99,116 @@ TEST(MidiFile, AFolderIsRefusedAsNotAFile) {
   } catch (const MidiFileError& e) {
     EXPECT_EQ(std::string(e.what()), "not a file: " + folder.string());
   }
+}
+
+// Counts what the sequencer sends.
+struct CountingSynth final : MidiSynth {
+  size_t events = 0;
+  void midiEvent(const MidiEvent&) override { ++events; }
+  void allNotesOff() override {}
+  void reset() override {}
+};
+
+// A tick of 85,000 note-ons (255 KB): each pull sends at most its budget, the
+// rest follows in the next pulls, time never waits for them, and those still
+// waiting at the end are dropped.
+TEST(MidiSequencer, APullSendsAtMostItsBudgetAndTheRestFollowsLate) {
+  MidiSequencer sequencer(parseMidi(stallinputs::oneTickMidi(85000)));
+  const size_t total = sequencer.song().events.size();
+  ASSERT_EQ(total, 85001u);
+  ASSERT_EQ(sequencer.length(), 8);
+  CountingSynth synth;
+  size_t pulls = 0, rendered = 0;
+  while (!sequencer.atEnd()) {
+    const size_t before = synth.events;
+    EXPECT_EQ(sequencer.advance(441, synth, [&](size_t n) { rendered += n; }), 441u);
+    ASSERT_LE(synth.events - before, MidiSequencer::eventBudget(441)) << "pull " << pulls;
+    ++pulls;
+  }
+  EXPECT_EQ(pulls, 100u);  // one second in 10 ms pulls, on time
+  EXPECT_EQ(rendered, size_t(kMixRate));
+  EXPECT_EQ(synth.events, 100 * MidiSequencer::eventBudget(441));
+  EXPECT_EQ(sequencer.position(), 8);
+
+  // Small pulls still get a budget that plays a chord at once.
+  MidiSequencer chord(parseMidi(stallinputs::oneTickMidi(100)));
+  CountingSynth chordSynth;
+  chord.advance(1, chordSynth, [](size_t) {});
+  EXPECT_EQ(chordSynth.events, 101u);
+}
+
+// Every channel's bank and program, controllers, bend and bend range.
+std::vector<int> channelStates(const FluidSynth& synth) {
+  std::vector<int> out;
+  for (int ch = 0; ch < 16; ++ch) {
+    int font = 0, bank = 0, preset = 0, value = 0;
+    fluid_synth_get_program(synth.handle(), ch, &font, &bank, &preset);
+    out.insert(out.end(), {bank, preset});
+    for (int n = 0; n < 128; ++n) {
+      fluid_synth_get_cc(synth.handle(), ch, n, &value);
+      out.push_back(value);
+    }
+    fluid_synth_get_pitch_bend(synth.handle(), ch, &value);
+    out.push_back(value);
+    fluid_synth_get_pitch_wheel_sens(synth.handle(), ch, &value);
+    out.push_back(value);
+  }
+  return out;
+}
+
+// What a seek leaves in force is what every earlier event leaves, however the
+// controllers depend on each other: a bank chosen before its program, data
+// entered for the parameter selected then (and a selection cleared after), a
+// reset of all controllers between changes; across the states kept at open.
+TEST(MidiSequencer, ASeekLeavesInForceWhatEveryEarlierEventLeaves) {
+  if (!std::filesystem::exists(kDefaultSoundFont)) GTEST_SKIP() << "no SoundFont";
+  const std::vector<std::vector<uint8_t>> changes = {
+      {0xC0, 5}, {0xC0, 7}, {0xE0, 0, 0x50},                                            // channel 0
+      {0xB1, 101, 0}, {0xB1, 100, 0}, {0xB1, 6, 12}, {0xB1, 101, 127}, {0xB1, 100, 127},  // bend range 12
+      {0xE1, 0x10, 0x70},
+      {0xB2, 0, 1}, {0xC2, 24}, {0xB2, 0, 0}, {0xB2, 32, 0},                             // bank before program
+      {0xB3, 7, 50}, {0xB3, 11, 60}, {0xB3, 121, 0}, {0xB3, 7, 70}, {0xB3, 1, 20},       // reset of controllers
+      {0xB4, 99, 120}, {0xB4, 98, 5}, {0xB4, 6, 64}, {0xB4, 101, 0}, {0xB4, 100, 0}, {0xB4, 6, 2},
+      {0xB5, 101, 0}, {0xB5, 100, 0}, {0xB5, 121, 0}, {0xB5, 6, 24},                    // nothing selected
+      {0xB6, 101, 0}, {0xB6, 100, 0}, {0xB6, 6, 3}, {0xB6, 6, 9}, {0xB6, 38, 50},
+      {0xC9, 16}, {0xB9, 7, 90}, {0xE6, 0x7F, 0x7F}, {0xE6, 0, 0x40},
+  };
+  // The changes spread over the first 32 sixteenths, each between 2,000
+  // changes of expression on channel 7: the states kept at open are crossed.
+  std::vector<TrackEvent> events;
+  const uint32_t span = 32 * 24;
+  for (size_t i = 0; i < changes.size(); ++i) {
+    const uint32_t tick = uint32_t(i * span / changes.size());
+    events.push_back({tick, changes[i]});
+    for (int k = 0; k < 2000; ++k) events.push_back({tick, {0xB7, 11, uint8_t(k % 128)}});
+  }
+  events.push_back({span, {0x90, 60, 100}});
+  const MidiSong song = parseMidi(midiFile(0, 96, {trackChunk(events, span + 96)}));
+  MidiSequencer sequencer(song);
+  FluidSynth sought, replayed;
+  ASSERT_TRUE(sought.load(kDefaultSoundFont));
+  ASSERT_TRUE(replayed.load(kDefaultSoundFont));
+  for (int position : {0, 3, 9, 17, 25, 31, 32, 36}) {
+    SCOPED_TRACE(position);
+    sequencer.seek(position, sought);
+    replayed.reset();
+    for (const MidiEvent& e : song.events)
+      if (e.tick < uint32_t(position * 24)) replayed.midiEvent(e);
+    EXPECT_EQ(channelStates(sought), channelStates(replayed));
+  }
+}
+
+// A loop from 32 of a tune whose first tick changes programs 512,000 times
+// (1 MB) sends the programs in force, not every change.
+TEST(MidiSequencer, ASeekSendsTheStateInForceNotEveryEarlierChange) {
+  MidiSequencer sequencer(parseMidi(stallinputs::programChangesMidi(512000)));
+  ASSERT_EQ(sequencer.length(), 64);
+  CountingSynth synth;
+  sequencer.seek(32, synth);
+  EXPECT_EQ(synth.events, 16u);  // one program a channel
+  synth.events = 0;
+  sequencer.seek(0, synth);
+  EXPECT_EQ(synth.events, 0u);
 }
 
 // The silent device against a fake clock: 120 bpm, a sixteenth every 125 ms.
@@ -281,6 +395,44 @@ TEST_F(FluidMusicTest, TheMusicSoundsAdvancesInSixteenthsSeeksAndEndsWithANotice
   EXPECT_EQ(player.GetMode(), mpStopped);
   player.Poll();
   EXPECT_EQ(notices, 1);
+}
+
+// The frame never waits for the synthesiser: while a pull holds the render
+// lock, the player's poll and what the frame reads answer at once. A tune of
+// 85,000 notes on one tick then plays on time and ends with its notice.
+TEST_F(FluidMusicTest, TheFrameReadsThePlayerWhileAPullHoldsTheSynthesiser) {
+  const auto crowded = writeTemp("one_tick.mid", stallinputs::oneTickMidi(85000));
+  auto device = std::make_unique<FluidMusicDevice>(mixer);
+  FluidMusicDevice& fluid = *device;
+  TMediaPlayer player(std::move(device));
+  player.FileName = crowded.string();
+  ASSERT_TRUE(player.Open());
+  player.Play();
+  sink.pull(441);
+  int notices = 0;
+  player.OnNotify = [&](TMediaPlayer&) { ++notices; };
+  {
+    auto pull = fluid.lockRender();
+    auto frame = std::async(std::launch::async, [&] {
+      player.Poll();
+      return std::vector<int>{player.GetPosition(), player.GetLength(), int(player.GetMode()), int(player.IsOpen())};
+    });
+    // A generous limit, only so that a frame that waits fails instead of hanging.
+    const bool answered = frame.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+    pull.unlock();
+    EXPECT_TRUE(answered) << "the frame waited for the synthesiser";
+    EXPECT_EQ(frame.get(), (std::vector<int>{0, 8, int(mpPlaying), 1}));
+  }
+  for (int i = 2; i < 100; ++i) sink.pull(441);  // 99 pulls of 10 ms
+  player.Poll();
+  EXPECT_EQ(notices, 0);
+  EXPECT_EQ(player.GetPosition(), 7);
+  sink.pull(441);
+  player.Poll();
+  EXPECT_EQ(notices, 1);
+  EXPECT_EQ(player.GetPosition(), 8);
+  EXPECT_EQ(player.GetMode(), mpStopped);
+  std::filesystem::remove(crowded);
 }
 
 TEST_F(FluidMusicTest, AMissingSoundFontFailsTheOpenQuietly) {

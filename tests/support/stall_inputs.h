@@ -12,6 +12,14 @@
 
 namespace stallinputs {
 
+// A format 0 file of one track (its events and end), 96 ticks a quarter.
+inline std::vector<uint8_t> formatZeroMidi(const std::vector<uint8_t>& track) {
+  std::vector<uint8_t> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k'};
+  for (int shift = 24; shift >= 0; shift -= 8) file.push_back(uint8_t(track.size() >> shift));
+  file.insert(file.end(), track.begin(), track.end());
+  return file;
+}
+
 // A format 0 file of `tempos` tempo changes, one a tick, and then `events`
 // note events, one a tick, with running status: a reader that walks the tempo
 // map for each event walks all of it.
@@ -28,10 +36,35 @@ inline std::vector<uint8_t> tempoMapMidi(int events, int tempos) {
     track.insert(track.end(), {uint8_t(48 + i / 2 % 24), uint8_t(i % 2 ? 0 : 90)});  // on, then off
   }
   track.insert(track.end(), {0x01, 0xFF, 0x2F, 0x00});
-  std::vector<uint8_t> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k'};
-  for (int shift = 24; shift >= 0; shift -= 8) file.push_back(uint8_t(track.size() >> shift));
-  file.insert(file.end(), track.begin(), track.end());
-  return file;
+  return formatZeroMidi(track);
+}
+
+// A format 0 file at 120 bpm (96 ticks a quarter) of `notes` note-ons on one
+// tick, with running status (3 bytes each), and its end a second later.
+inline std::vector<uint8_t> oneTickMidi(int notes) {
+  std::vector<uint8_t> track = {0x00, 0xC0, 0x00, 0x00, 0x90};
+  for (int i = 0; i < notes; ++i) {
+    if (i > 0) track.push_back(0x00);
+    track.insert(track.end(), {uint8_t(24 + i % 84), uint8_t(1 + i % 127)});
+  }
+  track.insert(track.end(), {0x81, 0x40, 0xFF, 0x2F, 0x00});  // 192 ticks on
+  return formatZeroMidi(track);
+}
+
+// A format 0 file at 120 bpm (96 ticks a quarter) whose first tick changes the
+// programs of the 16 channels `changes` times (2 bytes each), and then plays a
+// note from position 32 (the ninth beat, tick 768) to the end at tick 1536: a
+// loop from 32 takes every change in.
+inline std::vector<uint8_t> programChangesMidi(int changes) {
+  std::vector<uint8_t> track;
+  for (int i = 0; i < changes; ++i) {
+    const uint8_t status = uint8_t(0xC0 | (i / 16 % 16));  // 16 changes a channel in a row, running status
+    if (i % 16 == 0) track.insert(track.end(), {0x00, status});
+    else track.push_back(0x00);
+    track.push_back(uint8_t(i % 128));
+  }
+  track.insert(track.end(), {0x86, 0x00, 0x90, 60, 100, 0x86, 0x00, 0x80, 60, 0, 0x00, 0xFF, 0x2F, 0x00});
+  return formatZeroMidi(track);
 }
 
 // The library's own compressor over a width x height picture of `components`
