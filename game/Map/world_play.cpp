@@ -357,7 +357,7 @@ void WorldMapFrame() {
 void WorldMapKeyDown(int Key) {
   TWorldMapState& w = WorldMap;
   if (Key == platform::VK_PAUSE) {
-    GameShell.Paused ? fmMain->ResumeGame() : fmMain->PauseGame();
+    fmMain->Paused() ? fmMain->ResumeGame() : fmMain->PauseGame();
   } else if (Key == platform::VK_BACK) {
     fmMain->ToggleSecretCode();
   }
