@@ -1,8 +1,8 @@
-// Freezing the sprites of a level (death, pause, pipe exit). Freezes nest: a
-// pause during a pipe exit or a death stops only what is still moving, and its
-// resume restarts only that, so every sprite ends as it was. Each unfreeze
-// undoes the latest freeze, so they end in the reverse order: the level frame
-// holds a pipe exit while the game is paused.
+// Freezing the sprites of a level (death, pipe entry and exit). Freezes nest: a
+// freeze over another stops only what is still moving, and its unfreeze
+// restarts only that, so every sprite ends as it was. Each unfreeze undoes the
+// latest freeze, so they end in the reverse order. A pause freezes nothing: the
+// level frame plays nothing while the game stands.
 #include <algorithm>
 #include <vector>
 

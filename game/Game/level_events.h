@@ -54,7 +54,7 @@ int BonusContents(const TGKSprite& block);
 
 // --- Freezing. Freezes nest: every UnfreezeSprites undoes the latest
 // FreezeSprites still in force and restores exactly the sprites it stopped, so
-// callers undo them in the reverse order (a pipe exit waits out a pause).
+// callers undo them in the reverse order.
 void FreezeSprites(int First);
 void UnfreezeSprites(int First);
 // Kinds that keep moving while the others are frozen.

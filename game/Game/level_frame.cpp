@@ -203,7 +203,7 @@ void UpdateView() {
     }
   }
   if (o.HAutoScroll) Level.AutoScrollActive = !Level.AutoScrollActive;
-  if (!Level.AutoScrollActive || GameShell.Paused) return;
+  if (!Level.AutoScrollActive) return;
 
   TGKJumper& p = *Level.Player;
   const bool againstScroll =
@@ -334,34 +334,54 @@ void FollowPipeTarget() {
   Level.ReturnToMap = true;
 }
 
+namespace {
+
+// What plays before the level is drawn: the switch effect's end, falling out,
+// the view, the time bonus, the player's keys and his blinking.
+void PlayBeforeDrawing() {
+  CheckSwitchMusicEnd();
+  CheckFallingOut();
+  UpdateView();
+  CountTimeBonus();
+  if (GameShell.EntryMode == EntryNormal) HandlePlayerInput();
+  if (Level.HurtTimer >= 0) Level.Player->Visible = !Level.Player->Visible;
+}
+
+// The level drawn, back to front; with plays the rain falls and the sprites
+// move (the per-sprite rules run inside their move pass).
+void DrawLevel(bool plays) {
+  DrawBackground();
+  if (plays && Level.Options.Rain && fmMain->DXRain1) fmMain->DXRain1->Update();
+  if (!Level.Options.AddText.empty()) DrawMessageBox();
+  if (plays) fmMain->DXSprites->MoveSprites();
+  fmMain->DXSprites->DrawSprites();
+  if (plays && Level.Options.Rain && fmMain->DXRain2) fmMain->DXRain2->Update();
+  if (Level.LevelEnded) DrawLevelEndOverlay();
+  fmMain->DrawStatusBar();
+}
+
+// What plays after: the way out of a pipe and the travel through one.
+void PlayAfterDrawing() {
+  if (Level.LevelBuilt && Level.Player) StepPlayerEntry();
+  if (Level.Player) FollowPipeTarget();
+}
+
+}  // namespace
+
 void LevelFrame() {
   if (!Level.Player) {
     // No level stands (its file was missing): only the way back remains.
     if (Level.ReturnToMap) LoadWorld();
     return;
   }
-  // Nothing moves while paused: the switch effect (its tune stands with the
-  // pause), the view (its catching up and the auto-scroll's steps), the count of
-  // the time bonus, the player's keys, his blinking, his way out of a pipe and
-  // his travel through one wait for the resume. A pipe exit that ended under the
-  // pause would undo the pause's freeze instead of its own.
-  const bool playing = !GameShell.Paused;
-  if (playing) CheckSwitchMusicEnd();
-  CheckFallingOut();
-  if (playing) UpdateView();
-  if (playing) CountTimeBonus();
-  if (playing && GameShell.EntryMode == EntryNormal) HandlePlayerInput();
-  DrawBackground();
-  if (playing && Level.HurtTimer >= 0) Level.Player->Visible = !Level.Player->Visible;
-  if (Level.Options.Rain && fmMain->DXRain1) fmMain->DXRain1->Update();
-  if (!Level.Options.AddText.empty()) DrawMessageBox();
-  fmMain->DXSprites->MoveSprites();
-  fmMain->DXSprites->DrawSprites();
-  if (Level.Options.Rain && fmMain->DXRain2) fmMain->DXRain2->Update();
-  if (Level.LevelEnded) DrawLevelEndOverlay();
-  fmMain->DrawStatusBar();
-  if (playing && Level.LevelBuilt && Level.Player) StepPlayerEntry();
-  if (playing && Level.Player) FollowPipeTarget();
+  // While the game stands (paused, or under the game's own menu or dialog) the
+  // frame shows the level as it stands and plays nothing: no sprite moves, no
+  // key is read, no rain falls. The commands asked for meanwhile (a restart,
+  // the way back to the map) are still carried out.
+  const bool plays = !fmMain->GameStands();
+  if (plays) PlayBeforeDrawing();
+  DrawLevel(plays);
+  if (plays) PlayAfterDrawing();
   if (Level.RestartLevel) {
     Level.KeepTime = true;
     StartLevel();

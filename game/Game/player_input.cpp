@@ -17,7 +17,7 @@ int NextPlayerFireball = 0;
 void LevelKeyDown(int Key, TShiftState Shift) {
   switch (Key) {
     case 19:  // Pause
-      if (GameShell.Paused) fmMain->ResumeGame();
+      if (fmMain->Paused()) fmMain->ResumeGame();
       else fmMain->PauseGame();
       break;
     case 8:  // Backspace

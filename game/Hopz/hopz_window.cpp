@@ -15,6 +15,7 @@
 #include "components/MIDIPlayer/TMediaPlayer.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/screen_audio_binding.h"
+#include "game/frmMain/shell_state.h"
 #include "platform/app/application.h"
 #include "platform/core/keys.h"
 #include "platform/core/paths.h"
@@ -197,13 +198,58 @@ void THopzWindow::buildMenu() {
       connect(action, &QAction::triggered, this,
               [this, name] { platform::application().Guarded([&] { main_->MenuClick(name); }); });
     }
+    // An open menu takes the keys: the game stands until it closes. One menu
+    // may open before the one it replaces on the bar has closed.
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+      ++openMenus_;
+      standUnder(platform::StandReason::InMenu, true);
+    });
+    connect(menu, &QMenu::aboutToHide, this, [this] {
+      if (openMenus_ > 0) --openMenus_;
+      standUnder(platform::StandReason::InMenu, openMenus_ > 0);
+    });
   }
+}
+
+void THopzWindow::standUnder(platform::StandReason reason, bool on) {
+  platform::application().Guarded([&] { main_->SetStanding(reason, on); });
+  updateKeyboardGrab();
+}
+
+void THopzWindow::updateKeyboardGrab() {
+  // While a level plays in the active window every key is the game's: the
+  // desktop's own combinations (Ctrl+Alt+arrows switch workspaces) would take
+  // run + jump + a direction away. Any stand (a pause, a menu, a dialog, the
+  // background) and every other screen give the keyboard back, so a pause
+  // leaves the usual ways out (Alt+Tab) working.
+  const bool grab = main_ && !destroyed_ && active_ && isActiveWindow() && main_->ScreenState() == ssLevel &&
+                    !main_->GameStands();
+  if (grab == keyboardGrabbed_) return;
+  keyboardGrabbed_ = grab;
+  if (grab)
+    view_->grabKeyboard();
+  else
+    view_->releaseKeyboard();
+}
+
+bool THopzWindow::event(QEvent* event) {
+  // A modal dialog or message box of the game takes the keys: the game stands
+  // until the dialog is gone and the window is active again.
+  if (event->type() == QEvent::WindowBlocked) {
+    standUnder(platform::StandReason::UnderDialog, true);
+  } else if (event->type() == QEvent::WindowUnblocked) {
+    if (!isActiveWindow()) deactivate();
+    standUnder(platform::StandReason::UnderDialog, false);
+  }
+  return QMainWindow::event(event);
 }
 
 void THopzWindow::pump() {
   platform::application().Guarded([&] { main_->MainTimer.Poll(); });
   // The music player's end-of-piece notice reaches the window here, on this thread.
   platform::application().Guarded([&] { main_->PollMusic(); });
+  // A level entered or left, a pause begun or ended.
+  updateKeyboardGrab();
 }
 
 void THopzWindow::activate() {
@@ -214,19 +260,21 @@ void THopzWindow::activate() {
   platform::application().Guarded([&] {
     if (OnActivate) OnActivate(*this);
   });
+  updateKeyboardGrab();
 }
 
 void THopzWindow::deactivate() {
   if (!active_) return;
   active_ = false;
-  platform::keyState().clear();
-  main_->WindowActivated(false);
+  main_->WindowActivated(false);  // which lets go of the keys held
+  updateKeyboardGrab();
   platform::application().SetActive(false);
   if (OnDeactivate) OnDeactivate(*this);
 }
 
 void THopzWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange) {
+    // The game's own dialogs and menus make it stand themselves (event, buildMenu).
     if (isActiveWindow())
       activate();
     else if (!QApplication::activeModalWidget() && !QApplication::activePopupWidget())
@@ -252,6 +300,7 @@ void THopzWindow::closeEvent(QCloseEvent* event) {
   }
   if (!destroyed_) {
     destroyed_ = true;
+    updateKeyboardGrab();
     pump_.stop();
     if (OnClose) OnClose(*this);
     platform::application().Guarded([&] { main_->FormDestroy(); });
@@ -298,6 +347,7 @@ void THopzWindow::viewKeyPress(QKeyEvent* event) {
       main_->FormKeyPress(c);
     }
   });
+  updateKeyboardGrab();  // the pause key lets the keyboard go at once
 }
 
 void THopzWindow::viewKeyRelease(QKeyEvent* event) {
@@ -321,6 +371,7 @@ void THopzWindow::viewMousePress(QMouseEvent* event) {
     if (OnMouseDown) OnMouseDown(*this, button, shiftOf(event->modifiers()), p.x(), p.y());
     if (event->button() == Qt::LeftButton) main_->FormClick();
   });
+  updateKeyboardGrab();  // as the click that pauses
 }
 
 void THopzWindow::viewMouseMove(QMouseEvent* event) {

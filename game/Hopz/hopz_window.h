@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "platform/app/form.h"
+#include "platform/core/play_clock.h"
 #include "platform/draw/presenter.h"
 
 class TfmMain;
@@ -75,6 +76,7 @@ class THopzWindow : public QMainWindow, public platform::Form {
   void viewMouseMove(QMouseEvent* event);
 
  protected:
+  bool event(QEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -86,6 +88,10 @@ class THopzWindow : public QMainWindow, public platform::Form {
   void pump();
   void activate();
   void deactivate();
+  // A reason for the game to stand (a menu, a dialog) comes or goes.
+  void standUnder(platform::StandReason reason, bool on);
+  // The view holds the keyboard while a level plays in the active window.
+  void updateKeyboardGrab();
 
   THopzScreenView* view_;
   std::unique_ptr<TfmMain> main_;
@@ -93,4 +99,6 @@ class THopzWindow : public QMainWindow, public platform::Form {
   platform::TCursor cursor_ = platform::crDefault;
   bool active_ = false;
   bool destroyed_ = false;
+  int openMenus_ = 0;
+  bool keyboardGrabbed_ = false;
 };

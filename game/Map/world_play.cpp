@@ -319,16 +319,25 @@ void DrawWorldIntroCard() {
 void WorldMapFrame() {
   TWorldMapState& w = WorldMap;
   TGKSpriteMgr& m = *fmMain->DXSprites;
+  // While the game stands (under its menu or a dialog) the map is drawn as it
+  // stands: nothing moves, no node is entered and no tune starts.
+  const bool plays = !fmMain->GameStands();
   if (DisplayRunning()) {
     DrawWorldBackground();
     fmMain->DrawStatusBar();
-    fmMain->ScrollView();
-    m.MoveSprites();
+    if (plays) {
+      fmMain->ScrollView();
+      m.MoveSprites();
+    }
     m.DrawSprites();
-  } else {
+  } else if (plays) {
     m.MoveSprites();
   }
   if (w.InitialInfo) DrawWorldIntroCard();
+  if (!plays) {
+    if (Level.ReturnToMap) LoadWorld();
+    return;
+  }
 
   if (w.EnterNodeTime != NoStamp && MsSince(w.EnterNodeTime) > kEntryDelay) {
     enterChosenNode();
@@ -357,7 +366,7 @@ void WorldMapFrame() {
 void WorldMapKeyDown(int Key) {
   TWorldMapState& w = WorldMap;
   if (Key == platform::VK_PAUSE) {
-    GameShell.Paused ? fmMain->ResumeGame() : fmMain->PauseGame();
+    fmMain->Paused() ? fmMain->ResumeGame() : fmMain->PauseGame();
   } else if (Key == platform::VK_BACK) {
     fmMain->ToggleSecretCode();
   }

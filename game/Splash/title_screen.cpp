@@ -198,13 +198,16 @@ void TitleFrame() {
   if (!DisplayRunning()) return;
   TGKSurface& back = *screen().BackSurface;
   if (fmMain->TitleSurface2) back.Draw(0, 0, *fmMain->TitleSurface2, false);
-  if (TitlePhase == 1) {
+  // While the game stands (under its menu or a dialog) the title is drawn as
+  // it stands: the curtain waits, and with it the menu and its tune.
+  const bool plays = !fmMain->GameStands();
+  if (plays && TitlePhase == 1) {
     if (Title.CurtainY <= TitleCurtainRestY())
       showMenu();
     else
       Title.CurtainY -= kCurtainStep;
   }
-  sprites().MoveSprites();
+  if (plays) sprites().MoveSprites();
   sprites().DrawSprites();
   if (TitlePhase == 2) {
     fmMain->DrawBitmapText(130, 150, ShellTexts.strStart);

@@ -91,8 +91,9 @@ TfmMain::~TfmMain() {
   DXScreen.reset();
   platform::application().OnException = nullptr;
   // Play time does not stand for a window that is gone.
-  platform::playClock().setStanding(platform::StandReason::Paused, false);
-  platform::playClock().setStanding(platform::StandReason::InBackground, false);
+  for (platform::StandReason reason : {platform::StandReason::Paused, platform::StandReason::InBackground,
+                                       platform::StandReason::InMenu, platform::StandReason::UnderDialog})
+    platform::playClock().setStanding(reason, false);
   if (fmMain == this) fmMain = nullptr;
 }
 
@@ -283,7 +284,7 @@ void TfmMain::DXScreenFlip() {
     case ssLevel: LevelFrame(); break;
     default: break;
   }
-  if (GameShell.Paused) DrawBitmapText(126, 100, "PAUSA");
+  if (Paused()) DrawBitmapText(126, 100, "PAUSA");
   LastFrameEnd = static_cast<int>(platform::timeGetTime());
 
   if (GameShell.StateOpenedNotice) {
@@ -420,7 +421,7 @@ void TfmMain::FormKeyPress(char Key) {
 }
 
 void TfmMain::FormClick() {
-  if (GameShell.Paused)
+  if (Paused())
     ResumeGame();
   else
     PauseGame();
@@ -428,15 +429,15 @@ void TfmMain::FormClick() {
 
 void TfmMain::PauseGame() {
   if (ScreenState() != ssLevel) return;
-  SetPaused(true);  // the one-second timer stands with play time and keeps its beat
-  FreezeSprites(0);
+  // The one-second timer stands with play time and keeps its beat; the level
+  // frame plays nothing while the game stands.
+  SetPaused(true);
   PlaySoundEffect(SoundPause);
 }
 
 void TfmMain::ResumeGame() {
   if (ScreenState() != ssLevel) return;
   SetPaused(false);
-  UnfreezeSprites(0);
   PlaySoundEffect(SoundPause);
 }
 

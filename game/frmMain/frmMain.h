@@ -19,6 +19,7 @@
 #include "game/frmMain/shell_state.h"
 #include "game/frmMain/timer.h"
 #include "platform/core/ini_file.h"
+#include "platform/core/play_clock.h"
 #include "platform/core/tick_stamp.h"
 
 namespace platform {
@@ -158,8 +159,16 @@ class TfmMain {
   // Paused, and play time with it (a pause left behind with its level is ended
   // by this too).
   void SetPaused(bool Paused);
+  bool Paused() const;
   // The window gained or lost the focus: in the background the game stands.
   void WindowActivated(bool Active);
+  // A reason for the game to stand comes or goes (game_stands.cpp): play time
+  // and the tune stand while any holds, and each one that comes lets go of the
+  // keys held. The play clock keeps the reasons.
+  void SetStanding(platform::StandReason reason, bool on);
+  // Paused, in the background, or under the game's own menu or dialog: the
+  // level frame then shows the level as it stands and plays nothing.
+  bool GameStands() const;
   // Delivers the music player's end notice unless the game stands (it waits).
   void PollMusic();
   void ToggleSecretCode();
@@ -184,9 +193,6 @@ class TfmMain {
   const platform::GdiBitmap& StatusPicture();
 
  private:
-  // Play time and the tune stand while the game is paused or in the background
-  // (game_stands.cpp); called by the two that change either.
-  void UpdateGameStands();
   void ChangeTargetFPS(int delta);
   void DeathHop();
   // The audio objects and the rain layers (their own file, frmMain_audio.cpp).
@@ -194,7 +200,6 @@ class TfmMain {
   void CreateRain();
   platform::Form& form_;
   TMainWindowHost host_;
-  bool inBackground_ = false;
   std::string stoodTune_;  // the tune the game's stand stopped; empty for none
 };
 

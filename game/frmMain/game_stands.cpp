@@ -1,26 +1,28 @@
-// The game stands while it is paused or its window is not the active one: play
-// time stands (platform/core/play_clock.h), so do the one-second timer and every
-// tick stamp, and so does the tune, which goes on from where it stood.
+// The game stands while it is paused, its window is not the active one, or one
+// of its own menus or dialogs is open: play time stands
+// (platform/core/play_clock.h, which keeps the reasons), so do the one-second
+// timer and every tick stamp, and so does the tune, which goes on from where it
+// stood. Every reason that comes lets go of the keys held.
 #include "components/MIDIPlayer/TMediaPlayer.h"
 #include "game/frmMain/frmMain.h"
-#include "game/frmMain/shell_state.h"
+#include "platform/core/keys.h"
 #include "platform/core/play_clock.h"
 
-void TfmMain::SetPaused(bool Paused) {
-  GameShell.Paused = Paused;
-  UpdateGameStands();
-}
+void TfmMain::SetPaused(bool Paused) { SetStanding(platform::StandReason::Paused, Paused); }
 
-void TfmMain::WindowActivated(bool Active) {
-  inBackground_ = !Active;
-  UpdateGameStands();
-}
+bool TfmMain::Paused() const { return platform::playClock().standingFor(platform::StandReason::Paused); }
 
-void TfmMain::UpdateGameStands() {
+void TfmMain::WindowActivated(bool Active) { SetStanding(platform::StandReason::InBackground, !Active); }
+
+bool TfmMain::GameStands() const { return platform::playClock().standing(); }
+
+void TfmMain::SetStanding(platform::StandReason reason, bool on) {
   platform::PlayClock& clock = platform::playClock();
   const bool stood = clock.standing();
-  clock.setStanding(platform::StandReason::Paused, GameShell.Paused);
-  clock.setStanding(platform::StandReason::InBackground, inBackground_);
+  // A key let go where the game does not see it (over a menu, in a dialog,
+  // in another window) would stay held: none is down once the game stands.
+  if (on) platform::keyState().clear();
+  clock.setStanding(reason, on);
   if (clock.standing() == stood || !MIDIPlayer) return;
   TMediaPlayer& player = *MIDIPlayer;
   if (clock.standing()) {

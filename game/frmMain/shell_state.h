@@ -21,8 +21,8 @@ struct TShellState {
   int KeyStart = 13;            // start/confirm key (virtual key)
   int KeySelect = 16;           // select key
 
-  // Play state shared with level play.
-  bool Paused = false;
+  // Play state shared with level play (whether the game is paused is the play
+  // clock's: TfmMain::Paused).
   int PlayerMode = 0;           // TPlayerMode
   int EntryMode = 0;            // TEntryMode
   int EntryDirection = 0;       // TEntryDirection

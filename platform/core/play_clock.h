@@ -1,15 +1,16 @@
 #pragma once
 // Play time: the tick count of the active clock with every stretch the game
-// stood taken out. While the game stands (paused, or its window not the active
-// one) play time does not advance, so whatever the game times by it (tick
+// stood taken out. While the game stands (paused, its window not the active
+// one, under one of its own menus or dialogs) play time does not advance, so whatever the game times by it (tick
 // stamps, the one-second timer, sprite animations) waits and goes on afterwards
-// as if nothing had happened. Frame pacing and the wall-clock parts of the
+// as if nothing had happened. The clock is the one record of why the game
+// stands. Frame pacing and the wall-clock parts of the
 // platform read the real clock instead.
 #include <cstdint>
 
 namespace platform {
 
-enum class StandReason : unsigned { Paused = 1, InBackground = 2 };
+enum class StandReason : unsigned { Paused = 1, InBackground = 2, InMenu = 4, UnderDialog = 8 };
 
 class PlayClock {
  public:
@@ -19,6 +20,7 @@ class PlayClock {
   // The game stands while any reason holds.
   void setStanding(StandReason reason, bool on);
   bool standing() const { return reasons_ != 0; }
+  bool standingFor(StandReason reason) const { return (reasons_ & static_cast<unsigned>(reason)) != 0; }
   // A new time base (a clock installed): nothing stood, nothing holds.
   void reset();
 

@@ -183,7 +183,7 @@ TEST_F(PauseInTheFirstLevel, EveryFrameOfTheWayThroughAPipeWaitsForTheResume) {
     ASSERT_TRUE(inThePipe());
     ASSERT_EQ(picture(), shown[size_t(played)]);
     press(platform::VK_PAUSE);
-    ASSERT_TRUE(GameShell.Paused);
+    ASSERT_TRUE(main().Paused());
     const TLevelPicture atPause = picture();
     holdRight(true);
     for (int i = 0; i < kPauseFrames; ++i) {
@@ -192,7 +192,7 @@ TEST_F(PauseInTheFirstLevel, EveryFrameOfTheWayThroughAPipeWaitsForTheResume) {
     }
     holdRight(false);
     press(platform::VK_PAUSE);
-    ASSERT_FALSE(GameShell.Paused);
+    ASSERT_FALSE(main().Paused());
     playFrame();
   }
   EXPECT_FALSE(inThePipe());
@@ -210,7 +210,7 @@ TEST_F(PauseInTheFirstLevel, KeysHeldWhilePausedMoveNothing) {
   main().SetPlayerMode(PlayerFire, false);
   for (int i = 0; i < 5; ++i) run->RunFrame({});
   press(platform::VK_PAUSE);
-  ASSERT_TRUE(GameShell.Paused);
+  ASSERT_TRUE(main().Paused());
   const TLevelPicture atPause = picture();
   const int height = Level.Player->Height;
   for (int key : {int(manager().KeyFire2), int(manager().KeyDown)}) {
@@ -245,7 +245,7 @@ TEST_F(PauseInTheFirstLevel, APauseHoldsTheTimeBonusCount) {
   run->RunFrame({});
   ASSERT_GT(Level.LevelTime, 0) << "the time was counted before the test could pause it";
   press(platform::VK_PAUSE);
-  ASSERT_TRUE(GameShell.Paused);
+  ASSERT_TRUE(main().Paused());
   const int score = Level.Score, time = Level.LevelTime;
   for (int i = 0; i < 20; ++i) {
     run->RunFrame({});
@@ -253,7 +253,7 @@ TEST_F(PauseInTheFirstLevel, APauseHoldsTheTimeBonusCount) {
     ASSERT_EQ(Level.LevelTime, time) << i + 1 << " frames into the pause";
   }
   press(platform::VK_PAUSE);
-  ASSERT_FALSE(GameShell.Paused);
+  ASSERT_FALSE(main().Paused());
   ASSERT_TRUE(framesUntil([&] { return Level.LevelTime == 0 || screen() != ssLevel; }));
   EXPECT_EQ(Level.LevelTime, 0);
   EXPECT_GT(Level.Score, score);

@@ -211,7 +211,7 @@ TEST_F(BuildLevelTest, ABuildResetsThePlayState) {
   NextPlayerFireball = 1;
   start({{0, 0, "0,1"}}, "Time=123\r\n");
   EXPECT_FALSE(Level.RestartLevel || Level.ReturnToMap || Level.PlayerDying || Level.LevelEnded);
-  EXPECT_FALSE(Level.Crouching || Level.MayFly || Level.Carrying || GameShell.Paused);
+  EXPECT_FALSE(Level.Crouching || Level.MayFly || Level.Carrying || main().Paused());
   EXPECT_EQ(Level.HurtTimer, -1);
   EXPECT_EQ(Level.EndStage, -1);
   EXPECT_EQ(Level.LevelTime, 123);

@@ -64,30 +64,51 @@ TEST_F(LevelFrameTest, TheTimeBonusSoundPlaysOnEverySecondStep) {
 TEST_F(LevelFrameTest, AutoScrollRunsToTheLevelsEndAndStopsForGood) {
   struct Case {
     const char* options;
-    bool limits, paused;
+    bool limits;
     int frames;
     int cameraX;   // after the frames
     bool active;   // AutoScrollActive after the frames
   };
   // A level of 40 cells (640 px) in a view 320 wide: the camera may reach 320.
   const Case cases[] = {
-      {"AutoScrollX=-1\r\n", true, false, 10, 10, true},
-      {"AutoScrollX=-1\r\n", true, false, 400, 321, false},  // passes the end by one, then stops
-      {"AutoScrollX=-1\r\nHAutoScroll=1\r\n", true, false, 10, 5, true},
-      {"AutoScrollX=-1\r\nHAutoScroll=1\r\n", true, false, 1000, 321, false},
-      {"AutoScrollX=-1\r\n", true, true, 10, 0, true},  // paused: nothing moves
-      {"AutoScrollX=-2\r\n", false, false, 400, 800, true},  // without limits it never stops
+      {"AutoScrollX=-1\r\n", true, 10, 10, true},
+      {"AutoScrollX=-1\r\n", true, 400, 321, false},  // passes the end by one, then stops
+      {"AutoScrollX=-1\r\nHAutoScroll=1\r\n", true, 10, 5, true},
+      {"AutoScrollX=-1\r\nHAutoScroll=1\r\n", true, 1000, 321, false},
+      {"AutoScrollX=-2\r\n", false, 400, 800, true},  // without limits it never stops
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.options) + (c.limits ? "" : " no limits") + (c.paused ? " paused" : ""));
+    SCOPED_TRACE(std::string(c.options) + (c.limits ? "" : " no limits"));
     start({{0, 5, "0,1"}, {10, 5, "39,1"}}, c.options);
     Level.ScrollLimits = c.limits;
-    GameShell.Paused = c.paused;
     for (int i = 0; i < c.frames; ++i) UpdateView();
     EXPECT_EQ(main().CameraX, c.cameraX);
     EXPECT_EQ(sprite(39).GetX(), 160 - c.cameraX);
     EXPECT_EQ(Level.AutoScrollActive, c.active);
-    GameShell.Paused = false;
+  }
+}
+
+// While the game stands, for whatever reason, the level's frames play nothing:
+// the auto-scroll does not move, the player does not fall, his blinking stops;
+// the level is still drawn. When the reason goes, the level plays on.
+TEST_F(LevelFrameTest, WhileTheGameStandsTheFramePlaysNothing) {
+  for (platform::StandReason reason : {platform::StandReason::Paused, platform::StandReason::InMenu,
+                                       platform::StandReason::UnderDialog}) {
+    SCOPED_TRACE(static_cast<unsigned>(reason));
+    start({{0, 5, "0,1"}, {10, 5, "39,1"}}, "AutoScrollX=-1\r\n");
+    Level.HurtTimer = 3;
+    const int playerY = player().GetY();
+    const bool shown = player().Visible;
+    main().SetStanding(reason, true);
+    for (int i = 0; i < 10; ++i) LevelFrame();
+    EXPECT_EQ(main().CameraX, 0);
+    EXPECT_EQ(sprite(39).GetX(), 160);
+    EXPECT_EQ(player().GetY(), playerY);
+    EXPECT_EQ(player().Visible, shown);
+    main().SetStanding(reason, false);
+    for (int i = 0; i < 10; ++i) LevelFrame();
+    EXPECT_GT(main().CameraX, 0);
+    EXPECT_GT(player().GetY(), playerY);
   }
 }
 

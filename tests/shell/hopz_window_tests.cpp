@@ -54,6 +54,24 @@ class HopzWindowTest : public ::testing::Test {
     for (int i = 0; i < 400 && v->presentCount() < frames; ++i) QTest::qWait(5);
     (void)w;
   }
+  // The real window in level 1-1 of the default game (a copy of the staged
+  // folder), entered as a node of the map enters it, with its tune.
+  void enterTheFirstLevel(THopzWindow& window) {
+    for (const char* part : {"hopz.tqg", "sprites", "sounds", "music", "bitmaps", "levels", "worlds", "Languages"})
+      fs::copy(fs::path(TQ_STAGE_DIR) / part, folder_ / part, fs::copy_options::recursive);
+    window.showAsChosen();
+    runFrames(window, window.centralWidget(), 2);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    TfmMain& m = window.main();
+    GameShell.PlayMusic = true;
+    Level.LevelFileName = GameShell.ExeDir + "levels\\1-1.tql";
+    WorldMap.WorldFileName = GameShell.ExeDir + "worlds\\world1.tqw";
+    m.SetScreenState(ssLevel);
+    SetLevelPlayArea();
+    StartLevel();
+    ASSERT_TRUE(Level.Player);
+    ASSERT_EQ(m.MIDIPlayer->GetMode(), mpPlaying);
+  }
   fs::path folder_;
 };
 
@@ -128,23 +146,11 @@ TEST_F(HopzWindowTest, EscClosesAndTheSettingsAreWrittenBack) {
 // No frame is drawn, and the level clock, the invulnerability count and the
 // level's tune stand; active again, the level goes on.
 TEST_F(HopzWindowTest, InTheBackgroundTheLevelsTimeStands) {
-  for (const char* part : {"hopz.tqg", "sprites", "sounds", "music", "bitmaps", "levels", "worlds", "Languages"})
-    fs::copy(fs::path(TQ_STAGE_DIR) / part, folder_ / part, fs::copy_options::recursive);
   THopzWindow window;
-  window.showAsChosen();
+  enterTheFirstLevel(window);
+  if (HasFatalFailure()) return;
   auto* view = static_cast<THopzScreenView*>(window.centralWidget());
-  runFrames(window, view, 2);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   TfmMain& m = window.main();
-  // Into 1-1 as a node of the map enters it, with its tune.
-  GameShell.PlayMusic = true;
-  Level.LevelFileName = GameShell.ExeDir + "levels\\1-1.tql";
-  WorldMap.WorldFileName = GameShell.ExeDir + "worlds\\world1.tqw";
-  m.SetScreenState(ssLevel);
-  SetLevelPlayArea();
-  StartLevel();
-  ASSERT_TRUE(Level.Player);
-  ASSERT_EQ(m.MIDIPlayer->GetMode(), mpPlaying);
   Level.HurtTimer = 20;  // blinking, and no walker can hurt him
   QTest::qWait(1200);
   ASSERT_LT(Level.LevelTime, 300) << "the clock does not run in the level";
@@ -174,6 +180,87 @@ TEST_F(HopzWindowTest, InTheBackgroundTheLevelsTimeStands) {
   EXPECT_LT(Level.HurtTimer, hurt);
   EXPECT_GT(m.MIDIPlayer->GetPosition(), tune);
   EXPECT_EQ(m.MIDIPlayer->GetMode(), mpPlaying);
+}
+
+// A menu of the window open in a level: the game stands (clock, tune) and the
+// key held when it opened is let go, though its release never reaches the
+// view; closed, the level goes on with no key held. The view holds the
+// keyboard only while the level plays.
+TEST_F(HopzWindowTest, AnOpenMenuStandsTheLevelAndLetsGoOfTheKeys) {
+  THopzWindow window;
+  enterTheFirstLevel(window);
+  if (HasFatalFailure()) return;
+  QWidget* view = window.centralWidget();
+  TfmMain& m = window.main();
+  Level.HurtTimer = 20;  // no walker can hurt him
+  QTest::qWait(50);
+  EXPECT_EQ(QWidget::keyboardGrabber(), view) << "a level that plays holds the keyboard";
+  QTest::keyPress(view, Qt::Key_Right);
+  ASSERT_TRUE(platform::keyState().isDown(platform::VK_RIGHT));
+
+  QMenu* file = window.menuBar()->actions().first()->menu();
+  ASSERT_NE(file, nullptr);
+  file->popup(window.mapToGlobal(QPoint(0, 0)));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
+  EXPECT_TRUE(m.GameStands());
+  EXPECT_FALSE(platform::keyState().isDown(platform::VK_RIGHT)) << "the key held into the menu is still down";
+  EXPECT_NE(QWidget::keyboardGrabber(), view);
+  const int time = Level.LevelTime, x = Level.Player->GetX() + m.CameraX;
+  const int tune = m.MIDIPlayer->GetPosition();
+  QTest::qWait(1500);
+  EXPECT_EQ(Level.LevelTime, time);
+  EXPECT_EQ(Level.Player->GetX() + m.CameraX, x);
+  EXPECT_EQ(m.MIDIPlayer->GetPosition(), tune);
+
+  file->hide();
+  EXPECT_FALSE(m.GameStands());
+  EXPECT_FALSE(platform::keyState().isDown(platform::VK_RIGHT));
+  EXPECT_EQ(QWidget::keyboardGrabber(), view);
+  QTest::qWait(1500);
+  EXPECT_LT(Level.LevelTime, time);
+  EXPECT_EQ(Level.Player->GetX() + m.CameraX, x) << "the player walks on with no key held";
+
+  // A pause gives the keyboard back; the resume takes it again.
+  QTest::keyClick(view, Qt::Key_Pause);
+  ASSERT_TRUE(m.Paused());
+  EXPECT_EQ(QWidget::keyboardGrabber(), nullptr);
+  QTest::keyClick(view, Qt::Key_Pause);
+  ASSERT_FALSE(m.Paused());
+  EXPECT_EQ(QWidget::keyboardGrabber(), view);
+}
+
+// File/Open game's dialog open in a level: the game stands while it is up, and
+// goes on once it is gone and the window is active again.
+TEST_F(HopzWindowTest, TheOpenGameDialogStandsTheLevel) {
+  THopzWindow window;
+  enterTheFirstLevel(window);
+  if (HasFatalFailure()) return;
+  TfmMain& m = window.main();
+  Level.HurtTimer = 20;
+  QTest::qWait(1200);
+  ASSERT_LT(Level.LevelTime, 300) << "the clock does not run in the level";
+  QAction* openGame = window.menuBar()->actions().first()->menu()->actions().first();
+  bool stoodOpen = false, stoodAfter = false;
+  int timeOpen = 0, timeAfter = 0;
+  QTimer::singleShot(300, [&] {
+    stoodOpen = m.GameStands();
+    timeOpen = Level.LevelTime;
+    QTimer::singleShot(1500, [&] {
+      stoodAfter = m.GameStands();
+      timeAfter = Level.LevelTime;
+      if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+    });
+  });
+  openGame->trigger();  // returns once the dialog is closed
+  EXPECT_TRUE(stoodOpen);
+  EXPECT_TRUE(stoodAfter);
+  EXPECT_EQ(timeAfter, timeOpen);
+  EXPECT_EQ(m.ScreenState(), ssLevel);  // nothing chosen: the level stays
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  EXPECT_FALSE(m.GameStands());
+  QTest::qWait(1500);
+  EXPECT_LT(Level.LevelTime, timeAfter);
 }
 
 }  // namespace

@@ -48,18 +48,18 @@ TEST_F(KeysAndCodes, KeysGoToTheScreenThatIsUpAndF3F4ChangeTheRateEverywhere) {
 TEST_F(KeysAndCodes, PauseActsOnlyInALevelAndLeavingForTheMapClearsIt) {
   mapUp();
   press(platform::VK_PAUSE);
-  EXPECT_FALSE(GameShell.Paused);
+  EXPECT_FALSE(window->Paused());
   window->SetScreenState(ssLevel);
   window->FormClick();
-  EXPECT_TRUE(GameShell.Paused);
+  EXPECT_TRUE(window->Paused());
   EXPECT_TRUE(platform::playClock().standing());
   window->FormClick();
-  EXPECT_FALSE(GameShell.Paused);
+  EXPECT_FALSE(window->Paused());
   EXPECT_FALSE(platform::playClock().standing());
   window->PauseGame();
   Level.ReturnToMap = true;
   LoadWorld();
-  EXPECT_FALSE(GameShell.Paused);
+  EXPECT_FALSE(window->Paused());
   EXPECT_FALSE(platform::playClock().standing());
   EXPECT_EQ(window->ScreenState(), ssWorldMap);
 }

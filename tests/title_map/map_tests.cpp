@@ -314,6 +314,27 @@ TEST_F(WorldMapPlay, WalkingStopsOnTheNextStopPoint) {
   EXPECT_EQ(sprite(0).GetX(), sprite(15).GetX() + 1);
 }
 
+// Under the game's own menu or dialog the map stands: the walk stops where it
+// is and no tune starts; when the menu closes the walk goes on.
+TEST_F(WorldMapPlay, UnderAMenuOrADialogTheMapStands) {
+  for (platform::StandReason reason : {platform::StandReason::InMenu, platform::StandReason::UnderDialog}) {
+    SCOPED_TRACE(static_cast<unsigned>(reason));
+    build();
+    standOn(13);
+    press(mgr().KeyRight);
+    frame();
+    window->SetStanding(reason, true);
+    const int x = sprite(0).GetX(), plays = audio.plays;
+    for (int i = 0; i < 40; ++i) frame();
+    EXPECT_EQ(sprite(0).GetX(), x);
+    EXPECT_EQ(WorldMap.MapPosition, 13);
+    EXPECT_EQ(audio.plays, plays) << "a tune started under the stand";
+    window->SetStanding(reason, false);
+    for (int i = 0; i < 40 && WorldMap.MapPosition == 13; ++i) frame();
+    EXPECT_EQ(WorldMap.MapPosition, 15);
+  }
+}
+
 TEST_F(WorldMapPlay, FireOnALevelNodeEntersItsLevelAfterTheFade) {
   build();
   standOn(15);

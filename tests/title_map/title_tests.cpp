@@ -184,7 +184,7 @@ TEST_F(TitleScreen, ReturnAfterAGameShowsTheMenuOnTheFirstFrame) {
   WorldMap.LastPosition = 20;
   w.EndedNodes = {"20"};
   ReturnToTitle();
-  EXPECT_FALSE(GameShell.Paused);
+  EXPECT_FALSE(w.Paused());
   EXPECT_EQ(WorldMap.LastPosition, -1);
   EXPECT_TRUE(w.EndedNodes.empty());
   // The curtain had come to rest: the frame drawn by the start shows the menu.
