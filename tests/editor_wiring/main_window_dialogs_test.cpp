@@ -127,6 +127,44 @@ TEST_F(MainWindowDialogs, NewLevelAndPropertiesGoThroughTheLevelDialog) {
   EXPECT_EQ(&form->fmLevelProp(), &dialog);
 }
 
+// The one properties dialog shows each document's own password: a level's does
+// not reach a new map, and an untouched "Aceptar" keeps a document's own.
+TEST_F(MainWindowDialogs, APasswordStaysWithItsOwnDocument) {
+  TChildView& level = NewLevel(10, 5);
+  TfmLevelProp& dialog = form->fmLevelProp();
+  WhenShown(dialog, [&] {
+    dialog.Text(&M::edPass)->setText("abc");
+    dialog.Text(&M::edConfPass)->setText("abc");
+    Click(dialog, "Aceptar");
+  });
+  form->Commands().Properties();
+  ASSERT_EQ(level.Doc.Password, "abc");
+
+  QString pass = "?", confirmation = "?";
+  WhenShown(dialog, [&] {
+    pass = dialog.Text(&M::edPass)->text();
+    confirmation = dialog.Text(&M::edConfPass)->text();
+    Click(dialog, "Aceptar");
+  });
+  form->Commands().NewMap();
+  ASSERT_EQ(form->DocumentWindows().size(), 2u);
+  EXPECT_EQ(pass, "");
+  EXPECT_EQ(confirmation, "");
+  EXPECT_EQ(form->ActiveView()->Doc.Password, "");
+
+  form->Commands().Activate(form->DocumentWindows()[0].get());
+  WhenShown(dialog, [&] {
+    pass = dialog.Text(&M::edPass)->text();
+    confirmation = dialog.Text(&M::edConfPass)->text();
+    Click(dialog, "Aceptar");
+  });
+  form->Commands().Properties();
+  EXPECT_EQ(pass, "abc");
+  EXPECT_EQ(confirmation, "abc");
+  EXPECT_TRUE(dialog.isHidden());  // accepted, not refused as a mismatch
+  EXPECT_EQ(level.Doc.Password, "abc");
+}
+
 TEST_F(MainWindowDialogs, FindThenFindNextSelectTheObjectsOfTheKindUntilNoneIsLeft) {
   TChildView& view = NewLevel(10, 5);
   view.Doc.Objects = {"1=40,1,", "2=39,1,49", "3=40,1,"};
