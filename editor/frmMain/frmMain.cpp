@@ -24,18 +24,17 @@
 #include "editor/ObjectPalette/palette_window.h"
 #include "editor/frmChild/frmChild.h"
 #include "platform/app/application.h"
-#include "platform/core/text_encoding.h"
 #include "platform/qt/dialogs/message_box.h"
+#include "platform/qt/text/qt_text.h"
 #include "toolbars/TBZCtls/TBZCtls.h"
 #include "toolbars/TBZTlbr/TBZTlbr.h"
 #include "toolbars/TBZTlwn/TBZTlwn.h"
 
 using namespace tbz;
+using platform::qt::cp;
+using platform::qt::qs;
 
 namespace {
-
-QString qs(const std::string& cp1252) { return QString::fromStdString(platform::cp1252ToUtf8(cp1252)); }
-std::string cp(const QString& text) { return platform::utf8ToCp1252(text.toStdString()); }
 
 const char* kFilter =
     "Archivos HOPZ (*.tql; *.tqw; *.tqg)|*.tql; *.tqw; *.tqg|Niveles (*.tql)|*.tql|Mapas (*.tqw)|*.tqw|"
