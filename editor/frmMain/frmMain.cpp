@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -56,6 +57,12 @@ QString qtFilter() {
 // A document's frame inside the main window: closing it goes through the close query.
 class TDocumentSubWindow : public QMdiSubWindow {
  public:
+  TDocumentSubWindow() {
+    // The frame's own close keys (Ctrl+F4 among them) would make Ctrl+F4
+    // ambiguous beside "&Cerrar", and neither would close the window.
+    for (QAction* action : systemMenu()->actions())
+      if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_F4))) action->setShortcuts({});
+  }
   std::function<bool()> OnCloseQuery;
 
  protected:
@@ -467,6 +474,7 @@ TDocumentWindowSeam& TfmMain::CreateDocumentWindow() {
   sub->setWindowTitle(window->windowTitle());
   sub->show();
   windows_.push_back(std::move(window));
+  enableCloseCommands();
   return *raw;
 }
 
@@ -478,6 +486,7 @@ void TfmMain::FreeDocumentWindow(TDocumentWindowSeam& window) {
     MdiArea->removeSubWindow(sub);
     sub->deleteLater();
     windows_.erase(it);
+    enableCloseCommands();
     return;
   }
 }
@@ -543,6 +552,13 @@ void TfmMain::EnableDocumentCommands(bool enable) {
   QAction* findNext = Action("Buscar &siguiente");
   for (QAction* a : miEdit->actions())
     if (a != findNext || !enable) a->setEnabled(enable);
+  enableCloseCommands();
+}
+
+void TfmMain::enableCloseCommands() {
+  const bool any = !windows_.empty();
+  Action("&Cerrar")->setEnabled(any);
+  Button("Cerrar")->setEnabled(any);
 }
 
 void TfmMain::ShowPalettePages(TDocKind kind) {
