@@ -216,9 +216,35 @@ TEST_F(MainWindowDialogs, ReplaceAndFillChangeTheDocument) {
     Click(replace, "Aceptar");
   });
   form->Replace();
-  EXPECT_EQ(view.Doc.Objects, (std::vector<std::string>{"1=40,1,", "2=46,1,"}));
+  // The block keeps its coin: both kinds are blocks.
+  EXPECT_EQ(view.Doc.Objects, (std::vector<std::string>{"1=40,1,", "2=46,1,49"}));
   EXPECT_TRUE(view.Doc.Modified);
   EXPECT_EQ(view.SelectedIndex, -1);  // rendered afresh
+
+  // A jumper reads field 2 as its jump: the coin would go, so the editor asks
+  // first in Spanish, and "No" leaves every line as it was.
+  view.Doc.Modified = false;
+  view.SelectedIndex = 1;
+  QString question, buttons;
+  WhenShown(replace, [&] {
+    replace.NewKind()->Edit()->setValue(55);
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      question = box->text();
+      for (QAbstractButton* b : box->buttons()) buttons += b->text() + "|";
+      box->button(QMessageBox::No)->click();
+    });
+    Click(replace, "Aceptar");
+  });
+  form->Replace();
+  EXPECT_EQ(question.toStdString(), "Un objeto de tipo 46 tiene datos que el tipo 55 no usa (un enlace, un contenido u "
+                                    "otra propiedad): al reemplazarlo se perder\u00E1n. \u00BFDesea reemplazar de "
+                                    "todos modos?");
+  EXPECT_TRUE(buttons.contains(QString::fromUtf8("S\u00ED|"))) << buttons.toStdString();
+  EXPECT_TRUE(buttons.contains("No|")) << buttons.toStdString();
+  EXPECT_EQ(view.Doc.Objects, (std::vector<std::string>{"1=40,1,", "2=46,1,49"}));
+  EXPECT_FALSE(view.Doc.Modified);
 
   // Fill without overwrite: only the four empty cells of 3 x 2, column by column.
   view.Doc.Modified = false;
@@ -228,7 +254,7 @@ TEST_F(MainWindowDialogs, ReplaceAndFillChangeTheDocument) {
     Click(fill, "Aceptar");
   });
   form->Fill();
-  EXPECT_EQ(view.Doc.Objects, (std::vector<std::string>{"1=40,1,", "2=46,1,", "0=62,1,", "65536=62,1,",
+  EXPECT_EQ(view.Doc.Objects, (std::vector<std::string>{"1=40,1,", "2=46,1,49", "0=62,1,", "65536=62,1,",
                                                          "65537=62,1,", "65538=62,1,"}));
   EXPECT_EQ(view.SelectedIndex, 5);
   EXPECT_EQ(view.ArmedKind(), 62);
