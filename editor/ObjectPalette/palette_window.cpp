@@ -5,14 +5,14 @@
 #include <QStackedWidget>
 
 #include "editor/frmChild/paint_box.h"
-#include "platform/core/text_encoding.h"
+#include "platform/qt/text/qt_text.h"
 #include "toolbars/TBZCtls/TBZCtls.h"
+
+using platform::qt::qs;
 
 using tbz::TToolbarButtonZ;
 
 namespace {
-
-QString qs(const char* cp1252) { return QString::fromStdString(platform::cp1252ToUtf8(cp1252)); }
 
 constexpr int kScrollWidth = 48, kScrollHeight = 13, kTopicHeight = 20;
 

@@ -17,13 +17,13 @@
 #include <QVBoxLayout>
 
 #include "platform/core/paths.h"
-#include "platform/core/text_encoding.h"
 #include "platform/qt/dialogs/file_dialog_filter.h"
+#include "platform/qt/text/qt_text.h"
+
+using platform::qt::cp;
+using platform::qt::qs;
 
 namespace {
-
-QString qs(const std::string& cp1252) { return QString::fromStdString(platform::cp1252ToUtf8(cp1252)); }
-std::string cp(const QString& text) { return platform::utf8ToCp1252(text.toStdString()); }
 
 // The icon the desktop gives to a file, or the style's plain file icon.
 QIcon fileIcon(const std::string& path, QStyle* style) {

@@ -11,11 +11,11 @@
 
 #include "editor/Selectors/qt_images.h"
 #include "platform/core/paths.h"
-#include "platform/core/text_encoding.h"
+#include "platform/qt/text/qt_text.h"
+
+using platform::qt::qs;
 
 namespace {
-
-QString qs(const std::string& cp1252) { return QString::fromStdString(platform::cp1252ToUtf8(cp1252)); }
 
 const TSelectorTexts kBackTexts{"Selector de fondos", "Fondos:",
                                 "Mapas de bits (*.bmp)|*.bmp|Todos los archivos|*.*", "bmp"};

@@ -8,14 +8,15 @@
 #include <QScreen>
 #include <qdrawutil.h>
 
-#include "platform/core/text_encoding.h"
+#include "platform/qt/text/qt_text.h"
+
+using platform::qt::qs;
+using platform::qt::cp;
 
 namespace {
 
 constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;  // "&" drawn as it is
 
-QString qs(const std::string& cp1252) { return QString::fromStdString(platform::cp1252ToUtf8(cp1252)); }
-std::string cp(const QString& text) { return platform::utf8ToCp1252(text.toStdString()); }
 const QWidget* widgetOf(THintControl control) { return static_cast<const QWidget*>(control); }
 
 }  // namespace

@@ -390,10 +390,12 @@ void TChildView::DeleteAll() {
   SelectedIndex = -1;
   Render();
   Repaint();
+  UpdateStatus();
 }
 
 void TChildView::BringToFront() {
-  if (SelectedIndex < 0 || SelectedIndex >= int(Doc.Objects.size())) return;
+  // Index 0 stays first: it is the player's start.
+  if (SelectedIndex < 1 || SelectedIndex >= int(Doc.Objects.size())) return;
   const std::string line = Doc.Objects[size_t(SelectedIndex)];
   Doc.Objects.push_back(line);
   Doc.Objects.erase(Doc.Objects.begin() + SelectedIndex);
@@ -401,6 +403,7 @@ void TChildView::BringToFront() {
   if (SelectedIndex + 1 < int(Doc.Objects.size())) Doc.Modified = true;
   Render();
   Repaint();
+  UpdateStatus();
 }
 
 void TChildView::SendToBack() {
@@ -412,6 +415,7 @@ void TChildView::SendToBack() {
   if (SelectedIndex > 1) Doc.Modified = true;
   Render();
   Repaint();
+  UpdateStatus();
 }
 
 // --- zoom and activation ---------------------------------------------------

@@ -14,12 +14,9 @@
 #include "editor/frmChild/text_page.h"
 #include "platform/core/paths.h"
 #include "platform/core/text_encoding.h"
+#include "platform/qt/text/qt_text.h"
 
-namespace {
-
-QString qs(const std::string& cp1252) { return QString::fromStdString(platform::cp1252ToUtf8(cp1252)); }
-
-}  // namespace
+using platform::qt::qs;
 
 TfmChild::TfmChild(TChildHost& host, std::string programFolder, int windowCount, QMenu* popup, QWidget* parent)
     : QWidget(parent), view_(host, std::move(programFolder), windowCount) {

@@ -7,11 +7,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "platform/core/text_encoding.h"
-
-QString qs(const std::string& cp1252) { return QString::fromStdString(platform::cp1252ToUtf8(cp1252)); }
-std::string cp(const QString& text) { return platform::utf8ToCp1252(text.toStdString()); }
-
 QColor qcolor(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 int bgrOf(const QColor& color) { return color.red() | (color.green() << 8) | (color.blue() << 16); }
 

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/qt/text/qt_text.h"
+
 class QBoxLayout;
 class QColor;
 class QDialog;
@@ -11,8 +13,8 @@ class QPushButton;
 class QRadioButton;
 
 // Windows-1252 text to Qt and back.
-QString qs(const std::string& cp1252);
-std::string cp(const QString& text);
+using platform::qt::cp;
+using platform::qt::qs;
 // A colour in the documents' 0x00BBGGRR form to Qt and back.
 QColor qcolor(int bgr);
 int bgrOf(const QColor& color);

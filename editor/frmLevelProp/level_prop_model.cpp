@@ -67,6 +67,10 @@ void TLevelPropModel::FormShow(const TDocument* active, const TNewLevelSettings&
     Edit3 = "20";
     Edit4 = "13";
   }
+  // A new document has no password until its author gives it one; the last
+  // document's would otherwise be saved into it unasked.
+  edPass.clear();
+  edConfPass.clear();
   Edit2 = "300";
   Edit5 = "16";
   Edit11 = Edit12 = Edit13 = Edit14 = Edit15 = Edit16 = "0";
@@ -107,7 +111,8 @@ void TLevelPropModel::FormShow(const TDocument* active, const TNewLevelSettings&
     for (int i = 0; i < kSwatchCount; ++i) Colors[i] = d.*kSwatches[i].Field;
     PaletteFX = d.PaletteFX;  // one of no radio is kept unless the author picks a radio
     cbWrap = d.Wrap;
-    edPass = d.Password;
+    // Its own password in both fields: confirming unchanged keeps it.
+    edPass = edConfPass = d.Password;
   }
   cbRainClick(cbRain);
   if (Tag == kModeNewLevel) Caption = "Nuevo nivel";

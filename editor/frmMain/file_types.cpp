@@ -136,7 +136,11 @@ TRegisteredFiles WriteFileTypeRegistration(const std::filesystem::path& dataHome
   return files;
 }
 
-void AnnounceFileTypes(const std::filesystem::path& dataHome) {
-  platform::runSystemTool("update-mime-database", {(dataHome / "mime").string()});
-  platform::runSystemTool("update-desktop-database", {(dataHome / "applications").string()});
+std::vector<std::string> AnnounceFileTypes(const std::filesystem::path& dataHome) {
+  std::vector<std::string> failed;
+  const std::pair<const char*, std::filesystem::path> tools[] = {{"update-mime-database", dataHome / "mime"},
+                                                                 {"update-desktop-database", dataHome / "applications"}};
+  for (const auto& [tool, folder] : tools)
+    if (!platform::runSystemTool(tool, {folder.string()})) failed.emplace_back(tool);
+  return failed;
 }

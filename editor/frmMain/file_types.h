@@ -45,6 +45,7 @@ TRegisteredFiles WriteFileTypeRegistration(const std::filesystem::path& dataHome
 
 // Tells the desktop about what was written under dataHome: rebuilds the user's
 // MIME database (update-mime-database) and the cache of which desktop entry
-// opens which type (update-desktop-database), when those tools are installed;
-// without them nothing happens and nothing is said.
-void AnnounceFileTypes(const std::filesystem::path& dataHome);
+// opens which type (update-desktop-database). Answers the tools that are not
+// installed or failed; until those databases are rebuilt the desktop does not
+// know the types.
+std::vector<std::string> AnnounceFileTypes(const std::filesystem::path& dataHome);

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -24,18 +25,17 @@
 #include "editor/ObjectPalette/palette_window.h"
 #include "editor/frmChild/frmChild.h"
 #include "platform/app/application.h"
-#include "platform/core/text_encoding.h"
 #include "platform/qt/dialogs/message_box.h"
+#include "platform/qt/text/qt_text.h"
 #include "toolbars/TBZCtls/TBZCtls.h"
 #include "toolbars/TBZTlbr/TBZTlbr.h"
 #include "toolbars/TBZTlwn/TBZTlwn.h"
 
 using namespace tbz;
+using platform::qt::cp;
+using platform::qt::qs;
 
 namespace {
-
-QString qs(const std::string& cp1252) { return QString::fromStdString(platform::cp1252ToUtf8(cp1252)); }
-std::string cp(const QString& text) { return platform::utf8ToCp1252(text.toStdString()); }
 
 const char* kFilter =
     "Archivos HOPZ (*.tql; *.tqw; *.tqg)|*.tql; *.tqw; *.tqg|Niveles (*.tql)|*.tql|Mapas (*.tqw)|*.tqw|"
@@ -57,6 +57,12 @@ QString qtFilter() {
 // A document's frame inside the main window: closing it goes through the close query.
 class TDocumentSubWindow : public QMdiSubWindow {
  public:
+  TDocumentSubWindow() {
+    // The frame's own close keys (Ctrl+F4 among them) would make Ctrl+F4
+    // ambiguous beside "&Cerrar", and neither would close the window.
+    for (QAction* action : systemMenu()->actions())
+      if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_F4))) action->setShortcuts({});
+  }
   std::function<bool()> OnCloseQuery;
 
  protected:
@@ -468,6 +474,7 @@ TDocumentWindowSeam& TfmMain::CreateDocumentWindow() {
   sub->setWindowTitle(window->windowTitle());
   sub->show();
   windows_.push_back(std::move(window));
+  enableCloseCommands();
   return *raw;
 }
 
@@ -479,6 +486,7 @@ void TfmMain::FreeDocumentWindow(TDocumentWindowSeam& window) {
     MdiArea->removeSubWindow(sub);
     sub->deleteLater();
     windows_.erase(it);
+    enableCloseCommands();
     return;
   }
 }
@@ -544,6 +552,13 @@ void TfmMain::EnableDocumentCommands(bool enable) {
   QAction* findNext = Action("Buscar &siguiente");
   for (QAction* a : miEdit->actions())
     if (a != findNext || !enable) a->setEnabled(enable);
+  enableCloseCommands();
+}
+
+void TfmMain::enableCloseCommands() {
+  const bool any = !windows_.empty();
+  Action("&Cerrar")->setEnabled(any);
+  Button("Cerrar")->setEnabled(any);
 }
 
 void TfmMain::ShowPalettePages(TDocKind kind) {

@@ -136,6 +136,9 @@ class TfmMain : public QMainWindow, public TMainHost {
   TfmChild* activeChild() const;
   const std::string* selectedLine() const;
   void endSearch(TChildView& view);
+  // "&Cerrar" (Ctrl+F4) and its button close any document window, also one
+  // that loaded nothing (a refused password) while the other commands are off.
+  void enableCloseCommands();
 
   std::unique_ptr<TMainCommands> commands_;
   std::map<std::string, QAction*> actions_;

@@ -182,7 +182,9 @@ void TfmMain::Replace() {
   if (!dialog.Execute(selectedLine())) return;
   SetStatusText(0, kReplacing);
   Progress1->show();
-  ReplaceObjects(child->View().Doc, dialog.Model.FindKind.Kind, dialog.Model.NewKind.Kind);
+  // Fields the new kind does not take go only when the author agrees.
+  ReplaceObjects(child->View().Doc, dialog.Model.FindKind.Kind, dialog.Model.NewKind.Kind,
+                 [this](const std::string& question) { return childHost_->ConfirmYesNo(question, kReplaceCaption); });
   child->Render();
   endSearch(child->View());
 }

@@ -369,6 +369,15 @@ void TMainCommands::RegisterFileTypes(const std::string& editorPath, const std::
                       "Error", miError);
     return;
   }
-  AnnounceFileTypes(dataHome);
-  host_.ShowMessage(kRegisteredText, kRegisterTitle, miInformation);
+  const std::vector<std::string> failed = AnnounceFileTypes(dataHome);
+  if (failed.empty()) {
+    host_.ShowMessage(kRegisteredText, kRegisterTitle, miInformation);
+    return;
+  }
+  std::string tools;
+  for (const std::string& tool : failed) tools += (tools.empty() ? "" : ", ") + tool;
+  host_.ShowMessage("Los tipos de archivo quedaron registrados en \"" + dataHome +
+                        "\", pero el escritorio todav\xED" "a no los conoce: no se pudo actualizar su base de datos (" +
+                        tools + "). Los reconocer\xE1 cuando se actualice.",
+                    kRegisterTitle, miError);
 }

@@ -16,7 +16,8 @@ inline constexpr const char* kGameProgram = "Hopz.exe";
 inline constexpr const char* kHelpProgram = "Divizud.exe";
 inline constexpr const char* kHelpFailed =
     "No se pudo iniciar la ayuda. Compruebe que el archivo Divizud.exe exista y que no est\xE9 da\xF1" "ado.";
-inline constexpr const char* kRegisteredText = "Tendr\xE1 que reinicar Windows para que los cambios surtan efecto.";
+inline constexpr const char* kRegisteredText =
+    "Los tipos de archivo quedaron asociados: los niveles, mapas y juegos se abren con el editor.";
 inline constexpr const char* kRegisterTitle = "Asociar tipos de archivo";
 
 // The zoom box's items and the factor each stands for.
@@ -91,7 +92,8 @@ class TMainCommands {
 
   void Help();
   // Registers the three file types for the desktop under dataHome and tells the
-  // desktop about them (see file_types.h).
+  // desktop about them (see file_types.h); the message says which of the two
+  // was not done.
   void RegisterFileTypes(const std::string& editorPath, const std::string& dataHome);
 
  private:

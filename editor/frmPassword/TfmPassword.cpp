@@ -8,10 +8,9 @@
 
 #include "platform/core/text_encoding.h"
 #include "platform/qt/dialogs/message_box.h"
+#include "platform/qt/text/qt_text.h"
 
-namespace {
-QString qs(const char* cp1252) { return QString::fromStdString(platform::cp1252ToUtf8(cp1252)); }
-}  // namespace
+using platform::qt::qs;
 
 TfmPassword::TfmPassword(QWidget* parent) : QDialog(parent), edPass_(new QLineEdit(this)) {
   setWindowTitle(qs(kPasswordCaption));

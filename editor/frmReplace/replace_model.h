@@ -1,5 +1,6 @@
 #pragma once
 // The replace dialog and the replacement of one object kind by another.
+#include <functional>
 #include <string>
 
 #include "editor/Docs/document.h"
@@ -16,7 +17,19 @@ class TfmReplaceModel {
   void Prepare(const std::string* selectedLine);
 };
 
-// Every object of findKind becomes "<key>=<newKind>,1," (its other fields are
-// dropped), in place. The document is marked modified when it holds any object.
-// Answers how many objects were replaced.
-int ReplaceObjects(TDocument& doc, int findKind, int newKind);
+// What a line of a document of docKind becomes with the new kind: it keeps its
+// key, its visible flag and the fields the new kind takes in the same place
+// (all of them when both kinds have one properties page). lost says whether a
+// field that held something is left out.
+std::string ReplacedLine(TDocKind docKind, const std::string& line, int newKind, bool& lost);
+
+// The question asked once before a replacement that would leave out fields of
+// count objects.
+std::string ReplaceLossQuestion(int count, int findKind, int newKind);
+
+// Every object of findKind gets newKind as ReplacedLine says, in place. When
+// that would leave out fields of any object, confirm is asked the question
+// first; without a "yes" nothing is replaced. The document is marked modified
+// when a line changed. Answers how many objects were replaced.
+int ReplaceObjects(TDocument& doc, int findKind, int newKind,
+                   const std::function<bool(const std::string& question)>& confirm);

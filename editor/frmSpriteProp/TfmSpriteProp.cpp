@@ -28,6 +28,7 @@
 
 namespace {
 using M = TSpritePropModel;
+using F = TObjectField;
 
 constexpr int kPreviewSize = 32;
 constexpr const char* kMessageTitle = "Error";
@@ -97,11 +98,11 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
     });
     return button;
   };
-  auto linkRow = [this, text](QWidget* parent, std::string M::*field, void (M::*handler)()) {
+  auto linkRow = [this, text](QWidget* parent, TObjectField link, std::string M::*field, void (M::*handler)()) {
     auto* row = new QWidget(parent);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(qs("Ir a:"), row));
+    layout->addWidget(new QLabel(qs(FieldLabel(link)), row));
     layout->addWidget(text(row, field));
     auto* button = new QToolButton(row);
     button->setText("...");
@@ -130,15 +131,15 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
     auto* goTo = new QGroupBox(p);
     paGoTo_ = goTo;
     auto* goToLayout = new QVBoxLayout(goTo);
-    goToLayout->addWidget(linkRow(goTo, &M::edPipeLink, &M::SpeedButton1Click));
-    goToLayout->addWidget(labelled(goTo, "\xCDndice:", number(goTo, &M::edPipeIndex, 0, INT_MAX)));
+    goToLayout->addWidget(linkRow(goTo, F::Link, &M::edPipeLink, &M::SpeedButton1Click));
+    goToLayout->addWidget(labelled(goTo, FieldLabel(F::TargetPipe), number(goTo, &M::edPipeIndex, 0, INT_MAX)));
     cbPipeDir_ = directionList(goTo);
-    goToLayout->addWidget(labelled(goTo, "Salida:", cbPipeDir_));
+    goToLayout->addWidget(labelled(goTo, FieldLabel(F::ExitDirection), cbPipeDir_));
     layout->addWidget(goTo);
     auto* plant = new QGroupBox(p);
     GroupBox3_ = plant;
     auto* plantLayout = new QVBoxLayout(plant);
-    plantLayout->addWidget(box(plant, &M::cbPlant, "Planta carn\xEDvora", &M::cbPlantClick));
+    plantLayout->addWidget(box(plant, &M::cbPlant, FieldLabel(F::PlantCode), &M::cbPlantClick));
     const char* plantNames[] = {"Planta verde", "Planta roja", "Planta verde con fuego", "Planta roja con fuego"};
     for (int i = 0; i < 4; ++i) {
       plantRadios_[i] = radio(plant, plantNames[i], [this, i] { Model.PlantRbClick(i + 1); });
@@ -151,7 +152,7 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
       if (!loading_) handle([this, index] { Model.cbPlantDirChange(index); });
     });
     layout->addWidget(plant);
-    layout->addWidget(box(p, &M::cbSBullet, "Disparar balas de ca\xF1\xF3n"));
+    layout->addWidget(box(p, &M::cbSBullet, FieldLabel(F::PipeBullets)));
     layout->addStretch();
   }
   // Quest.
@@ -170,7 +171,7 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
     auto* other = new QWidget(group);
     auto* otherLayout = new QHBoxLayout(other);
     otherLayout->setContentsMargins(0, 0, 0, 0);
-    questRadios_.emplace_back(kOtherRadio, radio(other, "Otro:", [this] { Model.RadioButtonClick(kOtherRadio); }));
+    questRadios_.emplace_back(kOtherRadio, radio(other, FieldLabel(F::ContentsKind), [this] { Model.RadioButtonClick(kOtherRadio); }));
     otherLayout->addWidget(questRadios_.back().second);
     TNumberBox* edit1 = number(other, &M::Edit1, 0, kOtherKindMax);
     connect(edit1, &QSpinBox::valueChanged, this, [this](int value) {
@@ -198,7 +199,7 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
     auto* other = new QWidget(group);
     auto* otherLayout = new QHBoxLayout(other);
     otherLayout->setContentsMargins(0, 0, 0, 0);
-    bombRadios_.emplace_back(kOtherRadio, radio(other, "En otro:", [this] { Model.RadioButton2Click(kOtherRadio); }));
+    bombRadios_.emplace_back(kOtherRadio, radio(other, FieldLabel(F::TurnIntoKind), [this] { Model.RadioButton2Click(kOtherRadio); }));
     otherLayout->addWidget(bombRadios_.back().second);
     TNumberBox* edit2 = number(other, &M::Edit2, 0, kOtherKindMax);
     connect(edit2, &QSpinBox::valueChanged, this, [this](int value) {
@@ -215,7 +216,7 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
   {
     QWidget* p = page(TSpritePropPage::Jumper);
     auto* layout = new QVBoxLayout(p);
-    layout->addWidget(labelled(p, "Salto:", number(p, &M::edJump, 5, INT_MAX), "p\xEDxeles"));
+    layout->addWidget(labelled(p, FieldLabel(F::JumpSpeed), number(p, &M::edJump, 5, INT_MAX), "p\xEDxeles"));
     layout->addStretch();
   }
   // Canyon.
@@ -227,17 +228,17 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
     auto* shootLayout = new QHBoxLayout(shootRow);
     shootLayout->setContentsMargins(0, 0, 0, 0);
     QCheckBox* canyon1 = box(shootRow, &M::cbCanyon1, "");
-    auto* caption = new QLabel(qs("Disparar aunque el ca\xF1\xF3n se encuentre fuera de la pantalla"), shootRow);
+    auto* caption = new QLabel(qs(FieldLabel(F::ShootOffScreen)), shootRow);
     caption->setWordWrap(true);
     caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     caption->setBuddy(canyon1);
     shootLayout->addWidget(canyon1, 0, Qt::AlignTop);
     shootLayout->addWidget(caption, 1);
     layout->addWidget(shootRow);
-    layout->addWidget(box(p, &M::cbCanyonFlame, "Llama", &M::cbCanyonFlameClick));
+    layout->addWidget(box(p, &M::cbCanyonFlame, FieldLabel(F::Flame), &M::cbCanyonFlameClick));
     cbFlameDir_ = new QComboBox(p);
     cbFlameDir_->addItems({qs(kDirections[1]), qs(kDirections[3])});
-    flameDirRow_ = labelled(p, "Direcci\xF3n:", cbFlameDir_);
+    flameDirRow_ = labelled(p, FieldLabel(F::FlameDirection), cbFlameDir_);
     layout->addWidget(flameDirRow_);
     layout->addStretch();
   }
@@ -245,8 +246,8 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
   {
     QWidget* p = page(TSpritePropPage::Box);
     auto* layout = new QVBoxLayout(p);
-    layout->addWidget(box(p, &M::cbDown16, "Bajar la posici\xF3n un bloque"));
-    layout->addWidget(box(p, &M::cbBoxShow, "Mostrar siempre"));
+    layout->addWidget(box(p, &M::cbDown16, FieldLabel(F::DownOneCell)));
+    layout->addWidget(box(p, &M::cbBoxShow, FieldLabel(F::AlwaysShown)));
     layout->addStretch();
   }
   // RotoDisk.
@@ -254,7 +255,8 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
     QWidget* p = page(TSpritePropPage::RotoDisk);
     auto* layout = new QVBoxLayout(p);
     for (int disc = 0; disc < 2; ++disc) {
-      QCheckBox* check = disc == 0 ? box(p, &M::RD1, "Disco 1", &M::RD1Click) : box(p, &M::RD2, "Disco 2", &M::RD2Click);
+      QCheckBox* check = disc == 0 ? box(p, &M::RD1, FieldLabel(F::Disc1Direction), &M::RD1Click)
+                                  : box(p, &M::RD2, FieldLabel(F::Disc2Direction), &M::RD2Click);
       layout->addWidget(check);
       discRows_[disc] = new QWidget(p);
       auto* row = new QHBoxLayout(discRows_[disc]);
@@ -277,7 +279,7 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
     QWidget* p = page(TSpritePropPage::Lava);
     auto* layout = new QVBoxLayout(p);
     layout->addWidget(box(p, &M::cbFlame, "Llama", &M::cbFlameClick));
-    flameRow_ = labelled(p, "Salto:", number(p, &M::edFlame, -100, 100), "p\xEDxeles");
+    flameRow_ = labelled(p, FieldLabel(F::FlameValue), number(p, &M::edFlame, -100, 100), "p\xEDxeles");
     layout->addWidget(flameRow_);
     layout->addStretch();
   }
@@ -285,17 +287,17 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
   {
     QWidget* p = page(TSpritePropPage::Base);
     auto* layout = new QVBoxLayout(p);
-    layout->addWidget(labelled(p, "Velocidad:", number(p, &M::edBaseSpeed, -100, 100), "p\xEDxeles"));
-    layout->addWidget(box(p, &M::cbBaseGoBack, "Ida y vuelta"));
-    layout->addWidget(box(p, &M::cbBaseActivePlayer, "Activar movimiento al apoyarse el jugador"));
+    layout->addWidget(labelled(p, FieldLabel(F::BaseSpeed), number(p, &M::edBaseSpeed, -100, 100), "p\xEDxeles"));
+    layout->addWidget(box(p, &M::cbBaseGoBack, FieldLabel(F::GoBack)));
+    layout->addWidget(box(p, &M::cbBaseActivePlayer, FieldLabel(F::StartOnPlayer)));
     layout->addStretch();
   }
   // Turvo.
   {
     QWidget* p = page(TSpritePropPage::Turvo);
     auto* layout = new QVBoxLayout(p);
-    layout->addWidget(labelled(p, "Velocidad:", number(p, &M::edKJump, -100, 100), "p\xEDxeles"));
-    auto* group = new QGroupBox(qs(" Acci\xF3n "), p);
+    layout->addWidget(labelled(p, FieldLabel(F::TurvoSpeed), number(p, &M::edKJump, -100, 100), "p\xEDxeles"));
+    auto* group = new QGroupBox(qs(FieldLabel(F::MoveMode)), p);
     auto* groupLayout = new QVBoxLayout(group);
     const char* names[] = {"Saltar en el piso", "Volar horizontalmente", "Volar verticalmente"};
     for (int i = 0; i < 3; ++i) {
@@ -313,7 +315,7 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
     connect(replace, &QSpinBox::valueChanged, this, [this](int value) {
       if (!loading_) handle([this, value] { Model.edKeyReplaceChange(std::to_string(value)); });
     });
-    auto* row = labelled(p, "Convertir:", replace);
+    auto* row = labelled(p, FieldLabel(F::OpensAs), replace);
     row->layout()->addWidget(preview(row, 2));
     layout->addWidget(row);
     layout->addStretch();
@@ -322,8 +324,8 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
   {
     QWidget* p = page(TSpritePropPage::Hammer);
     auto* layout = new QVBoxLayout(p);
-    layout->addWidget(box(p, &M::cbHammer, "Enemigo en el camino", &M::cbHammerClick));
-    hammerRow_ = linkRow(p, &M::edHammer, &M::SpeedButton2Click);
+    layout->addWidget(box(p, &M::cbHammer, FieldLabel(F::HasWanderer), &M::cbHammerClick));
+    hammerRow_ = linkRow(p, F::WandererLink, &M::edHammer, &M::SpeedButton2Click);
     layout->addWidget(hammerRow_);
     layout->addStretch();
   }
@@ -331,7 +333,7 @@ TfmSpriteProp::TfmSpriteProp(QWidget* parent)
   {
     QWidget* p = page(TSpritePropPage::SPipe);
     auto* layout = new QVBoxLayout(p);
-    layout->addWidget(box(p, &M::cbBullet, "Disparar balas de ca\xF1\xF3n"));
+    layout->addWidget(box(p, &M::cbBullet, FieldLabel(F::SPipeBullets)));
     layout->addStretch();
   }
 

@@ -40,19 +40,7 @@ std::string itemField(int index, const std::string& kept) { return index >= 0 ? 
 const char* flag(bool on) { return on ? "1" : "0"; }
 
 // How many fields, kind and visible flag included, the page of a kind writes.
-int offeredFields(TDocKind docKind, TSpritePropPage page, int kind) {
-  switch (page) {
-    case TSpritePropPage::Pipe: return docKind == DocWorldMap ? 5 : kind == 25 ? 7 : 6;
-    case TSpritePropPage::Base:
-    case TSpritePropPage::Canyon: return 5;
-    case TSpritePropPage::Turvo:
-    case TSpritePropPage::Box:
-    case TSpritePropPage::RotoDisk:
-    case TSpritePropPage::Hammer: return 4;
-    case TSpritePropPage::None: return 2;
-    default: return 3;
-  }
-}
+int offeredFields(TDocKind docKind, int kind) { return 2 + int(ObjectFields(docKind, kind).size()); }
 
 // The fields of a line's value from field `from` on, without the empty ones at its end.
 std::string fieldsFrom(const std::string& line, int from) {
@@ -89,7 +77,7 @@ void TSpritePropModel::FormShow(TDocKind docKind, const std::string& line) {
   cbVisible = visible.empty() || visible == "1";
   Page = Kind < 0 ? TSpritePropPage::None : SpritePropPageOf(docKind, Kind);
   PageSetVisible = Page != TSpritePropPage::None;
-  FieldsKept = fieldsFrom(line, offeredFields(docKind, Page, Kind));
+  FieldsKept = fieldsFrom(line, offeredFields(docKind, Kind));
   if (docKind == DocLevel)
     showLevel(line);
   else if (docKind == DocWorldMap)
@@ -219,76 +207,66 @@ void TSpritePropModel::showWorld(const std::string& line) {
   }
 }
 
+std::optional<std::string> TSpritePropModel::fieldText(TObjectField field) const {
+  using F = TObjectField;
+  const char* label = FieldLabel(field);
+  switch (field) {
+    case F::Link: return link(edPipeLink);
+    case F::PlantCode: return std::to_string(PlantCode);
+    case F::TargetPipe: return number(edPipeIndex, label);
+    case F::ExitDirection: return itemField(cbPipeDir, PipeDirKept);
+    case F::PipeBullets: return flag(cbSBullet);
+    case F::ContentsKind: {
+      // "(Ninguno)": the block holds nothing and has no field 2.
+      const int contents = QuestRadio == kOtherRadio ? StrToIntOfField(Edit1, label) : ContentsKind;
+      if (contents == -1) return std::nullopt;
+      return std::to_string(contents);
+    }
+    case F::JumpSpeed: return number(edJump, label);
+    case F::FlameValue:
+      if (!cbFlame) return std::nullopt;
+      return number(edFlame, label);
+    case F::BaseSpeed: return number(edBaseSpeed, label);
+    case F::GoBack: return flag(cbBaseGoBack);
+    case F::StartOnPlayer: return flag(cbBaseActivePlayer);
+    case F::TurnIntoKind:
+      return std::to_string(BombRadio == kOtherRadio ? StrToIntOfField(Edit2, label) : TurnIntoKind);
+    case F::ShootOffScreen: return flag(cbCanyon1);
+    case F::Flame: return flag(cbCanyonFlame);
+    case F::FlameDirection: return itemField(cbFlameDir, FlameDirKept);
+    case F::TurvoSpeed: return number(edKJump, label);
+    case F::MoveMode:
+      // With no action chosen the object keeps the one it had.
+      if (TurvoRadio > 0) return std::to_string(TurvoRadio);
+      if (!TurvoField3.empty()) return TurvoField3;
+      return std::nullopt;
+    case F::DownOneCell: return flag(cbDown16);
+    case F::AlwaysShown: return flag(cbBoxShow);
+    case F::Disc1Direction: return std::to_string(Disc1Direction);
+    case F::Disc2Direction: return std::to_string(Disc2Direction);
+    case F::SPipeBullets: return flag(cbBullet);
+    case F::HasWanderer: return flag(cbHammer);
+    case F::WandererLink: return link(edHammer);
+    case F::OpensAs: return number(edKeyReplace, label);
+  }
+  return std::nullopt;
+}
+
 std::string TSpritePropModel::BuildLine() const {
   std::string value = KindText + "," + flag(cbVisible);
-  auto add = [&value](const std::string& f) { value += "," + f; };
-  if (DocKind == DocWorldMap) {
-    switch (Page) {
-      case TSpritePropPage::Pipe:
-        add(link(edPipeLink));
-        add(number(edPipeIndex, "\xCDndice:"));
-        add(itemField(cbPipeDir, PipeDirKept));
-        break;
-      case TSpritePropPage::Hammer:
-        add(flag(cbHammer));
-        add(link(edHammer));
-        break;
-      case TSpritePropPage::KeyLock: add(number(edKeyReplace, "Convertir:")); break;
-      default: break;
+  // A field left out keeps its place empty when a later one is written.
+  int place = 2, written = 2;
+  for (TObjectField field : ObjectFields(DocKind, Kind)) {
+    if (std::optional<std::string> text = fieldText(field)) {
+      value.append(size_t(place - written), ',');
+      value += "," + *text;
+      written = place + 1;
     }
-  } else if (DocKind == DocLevel) {
-    switch (Page) {
-      case TSpritePropPage::Pipe:
-        add(link(edPipeLink));
-        add(std::to_string(PlantCode));
-        add(number(edPipeIndex, "\xCDndice:"));
-        add(itemField(cbPipeDir, PipeDirKept));
-        if (Kind == 25) add(flag(cbSBullet));
-        break;
-      case TSpritePropPage::Quest: {
-        int contents = QuestRadio == kOtherRadio ? StrToIntOfField(Edit1, "Otro:") : ContentsKind;
-        if (contents != -1) add(std::to_string(contents));
-        break;
-      }
-      case TSpritePropPage::Jumper: add(number(edJump, "Salto:")); break;
-      case TSpritePropPage::Lava:
-        if (cbFlame) add(number(edFlame, "Salto:"));
-        break;
-      case TSpritePropPage::Base:
-        add(number(edBaseSpeed, "Velocidad:"));
-        add(flag(cbBaseGoBack));
-        add(flag(cbBaseActivePlayer));
-        break;
-      case TSpritePropPage::Bomb:
-        add(std::to_string(BombRadio == kOtherRadio ? StrToIntOfField(Edit2, "En otro:") : TurnIntoKind));
-        break;
-      case TSpritePropPage::Canyon:
-        add(flag(cbCanyon1));
-        add(flag(cbCanyonFlame));
-        add(itemField(cbFlameDir, FlameDirKept));
-        break;
-      case TSpritePropPage::Turvo:
-        add(number(edKJump, "Velocidad:"));
-        // With no action chosen the object keeps the one it had.
-        if (TurvoRadio > 0) add(std::to_string(TurvoRadio));
-        else if (!TurvoField3.empty()) add(TurvoField3);
-        break;
-      case TSpritePropPage::Box:
-        add(flag(cbDown16));
-        add(flag(cbBoxShow));
-        break;
-      case TSpritePropPage::RotoDisk:
-        add(std::to_string(Disc1Direction));
-        add(std::to_string(Disc2Direction));
-        break;
-      case TSpritePropPage::SPipe: add(flag(cbBullet)); break;
-      default: break;
-    }
+    ++place;
   }
   // What the page does not offer stays, after its own fields.
   if (!FieldsKept.empty()) {
-    const int written = int(std::count(value.begin(), value.end(), ',')) + 1;
-    value.append(size_t(std::max(0, offeredFields(DocKind, Page, Kind) - written)), ',');
+    value.append(size_t(place - written), ',');
     value += "," + FieldsKept;
   }
   return Key + "=" + value;

@@ -140,6 +140,8 @@ class TSpritePropModel {
   void showLevel(const std::string& line);
   void showWorld(const std::string& line);
   void showPipe(const std::string& line);
+  // A field as the controls give it; nothing when the field is left out.
+  std::optional<std::string> fieldText(TObjectField field) const;
   void preview(int which, int kind);
   void previewText(int which, const std::string& text);
 };

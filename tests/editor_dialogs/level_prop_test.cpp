@@ -60,11 +60,9 @@ TEST(LevelPropShow, PropertiesRoundTripUnchanged) {
   EXPECT_EQ(m.PaletteFX, 5);
   EXPECT_STREQ(kPaletteFXCaptions[m.PaletteFX], "Tinte rojo");
   EXPECT_TRUE(m.RainFieldsEnabled);
+  // The document's own password in both fields: an untouched "Aceptar" keeps it.
   EXPECT_EQ(m.edPass, "Clave");
-  EXPECT_EQ(m.edConfPass, "");
-  // An empty confirmation is refused.
-  EXPECT_FALSE(m.CheckConfirm());
-  m.edPass = m.edConfPass = "Clave";
+  EXPECT_EQ(m.edConfPass, "Clave");
   ASSERT_TRUE(m.CheckConfirm());
   TDocument out = doc;
   m.ApplyTo(out);
@@ -81,6 +79,33 @@ TEST(LevelPropShow, PropertiesRoundTripUnchanged) {
   map.DocKind = DocWorldMap;
   EXPECT_EQ(shown(kModeProperties, &map).Caption, "Propiedades del mapa");
   EXPECT_EQ(shown(kModeProperties, &map).Panel4Top, 60);
+}
+
+// One dialog serves every document: a new level or map starts with no
+// password, and a document without one shows none, whatever the last held.
+TEST(LevelPropShow, EachShowingHoldsThePasswordOfItsOwnDocument) {
+  TDocument secret, open;
+  secret.DocKind = open.DocKind = DocLevel;
+  secret.Password = "abc";
+  TLevelPropModel m;
+  for (int tag : {kModeNewLevel, kModeNewMap}) {
+    m.Tag = kModeProperties;
+    m.FormShow(&secret, {});
+    m.Tag = tag;
+    m.FormShow(nullptr, {});
+    EXPECT_EQ(m.edPass, "") << tag;
+    EXPECT_EQ(m.edConfPass, "") << tag;
+    TDocument created;
+    ASSERT_TRUE(m.CheckConfirm());
+    m.ApplyTo(created);
+    EXPECT_EQ(created.Password, "") << tag;
+  }
+  m.Tag = kModeProperties;
+  m.FormShow(&secret, {});
+  m.FormShow(&open, {});
+  EXPECT_EQ(m.edPass, "");
+  EXPECT_EQ(m.edConfPass, "");
+  EXPECT_TRUE(m.CheckConfirm());
 }
 
 TEST(LevelPropConfirm, PasswordsMustMatchExactly) {

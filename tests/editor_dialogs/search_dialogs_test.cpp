@@ -32,24 +32,87 @@ TEST(FindDialog, ChooserPreviewAndBadText) {
   EXPECT_EQ(previews, (std::vector<int>{62, 62}));
 }
 
-TEST(ReplaceDialog, ReplacedLinesLoseTheirFields) {
-  TDocument doc;
-  doc.Objects = {"0=0,1", "65540=39,1,49", "7=46,0,52", "8=39,0"};
+TEST(ReplaceDialog, StartsAtTheSelectedKind) {
+  const std::string selected = "65540=39,1,49";
   TfmReplaceModel replace;
-  replace.Prepare(&doc.Objects[1]);
+  replace.Prepare(&selected);
   EXPECT_EQ(replace.FindKind.Kind, 39);
   EXPECT_EQ(replace.NewKind.Kind, 39);
-  EXPECT_EQ(ReplaceObjects(doc, 39, 46), 2);
-  EXPECT_EQ(doc.Objects, (std::vector<std::string>{"0=0,1", "65540=46,1,", "7=46,0,52", "8=46,1,"}));
+}
+
+// A replaced object keeps its visible flag and what the new kind reads in the
+// same place: a node still leads to its level, a block keeps its contents.
+TEST(ReplaceDialog, ReplacedLinesKeepWhatTheNewKindTakes) {
+  struct Case {
+    TDocKind doc;
+    const char* line;
+    int newKind;
+    const char* replaced;
+    bool lost;
+  };
+  const Case cases[] = {
+      {DocWorldMap, "393221=4,1,levels\\mio.tql,0,0", 6, "393221=6,1,levels\\mio.tql,0,0", false},
+      {DocLevel, "65540=39,1,49", 46, "65540=46,1,49", false},
+      {DocLevel, "7=16,0,niveles\\a.tql,3,2,1", 25, "7=25,0,niveles\\a.tql,3,2,1", false},
+      {DocLevel, "7=25,1,a.tql,0,0,0,1", 16, "7=16,1,a.tql,0,0,0,1", false},
+      {DocLevel, "8=40,0", 41, "8=41,0", false},
+      {DocLevel, "9=227,1,1", 228, "9=228,1,1", false},  // a field the game reads though no page shows it
+      {DocLevel, "10=40,1,", 39, "10=39,1,", false},
+      {DocLevel, "11=39", 46, "11=46", false},
+      // Another page reads field 2 otherwise: what it held is not kept.
+      {DocLevel, "65540=39,0,49", 55, "65540=55,0", true},
+      {DocLevel, "12=227,1,1", 40, "12=40,1,1", false},
+      {DocLevel, "12=227,1,1", 39, "12=39,1", true},  // not a block's contents
+      {DocWorldMap, "393221=4,1,levels\\mio.tql,0,0", 22, "393221=22,1", true},
+      {DocWorldMap, "13=4,1,,,", 22, "13=22,1,,,", false},
+  };
+  for (const Case& c : cases) {
+    bool lost = !c.lost;
+    EXPECT_EQ(ReplacedLine(c.doc, c.line, c.newKind, lost), c.replaced) << c.line << " -> " << c.newKind;
+    EXPECT_EQ(lost, c.lost) << c.line << " -> " << c.newKind;
+  }
+}
+
+// Fields the new kind does not take go only after one question; a replacement
+// that changes no line leaves the document unmarked.
+TEST(ReplaceDialog, AsksOnceBeforeFieldsAreLostAndMarksOnlyAChange) {
+  const std::vector<std::string> lines = {"0=0,1", "65540=39,1,49", "7=39,0,52", "8=39,0", "9=40,1,"};
+  std::vector<std::string> questions;
+  bool answer = false;
+  const auto confirm = [&](const std::string& question) {
+    questions.push_back(question);
+    return answer;
+  };
+  TDocument doc;
+  doc.DocKind = DocLevel;
+  doc.Objects = lines;
+  EXPECT_EQ(ReplaceObjects(doc, 39, 55, confirm), 0);
+  EXPECT_EQ(questions, std::vector<std::string>{"2 objetos de tipo 39 tienen datos que el tipo 55 no usa (un enlace, "
+                                                "un contenido u otra propiedad): al reemplazarlos se perder\xE1n. "
+                                                "\xBF" "Desea reemplazar de todos modos?"});
+  EXPECT_EQ(doc.Objects, lines);
+  EXPECT_FALSE(doc.Modified);
+
+  answer = true;
+  questions.clear();
+  EXPECT_EQ(ReplaceObjects(doc, 39, 55, confirm), 3);
+  EXPECT_EQ(questions.size(), 1u);
+  EXPECT_EQ(doc.Objects, (std::vector<std::string>{"0=0,1", "65540=55,1", "7=55,0", "8=55,0", "9=40,1,"}));
   EXPECT_TRUE(doc.Modified);
 
-  TDocument none;
-  none.Objects = {"0=0,1"};
-  EXPECT_EQ(ReplaceObjects(none, 5, 6), 0);
-  EXPECT_TRUE(none.Modified);  // any object list counts as changed
-  TDocument empty;
-  ReplaceObjects(empty, 5, 6);
-  EXPECT_FALSE(empty.Modified);
+  questions.clear();
+  for (auto [find, replacement] : {std::pair{5, 6}, {40, 40}}) {
+    doc.Modified = false;
+    ReplaceObjects(doc, find, replacement, confirm);
+    EXPECT_FALSE(doc.Modified) << find << " -> " << replacement;
+  }
+  doc.Objects = {"65540=39,1,49"};
+  EXPECT_EQ(ReplaceObjects(doc, 39, 46, confirm), 1);
+  EXPECT_EQ(doc.Objects[0], "65540=46,1,49");
+  EXPECT_TRUE(questions.empty());
+  EXPECT_EQ(ReplaceLossQuestion(1, 4, 22), "Un objeto de tipo 4 tiene datos que el tipo 22 no usa (un enlace, un "
+                                           "contenido u otra propiedad): al reemplazarlo se perder\xE1n. \xBF"
+                                           "Desea reemplazar de todos modos?");
 }
 
 TEST(FillDialog, FillsEmptyCellsOrEveryCell) {

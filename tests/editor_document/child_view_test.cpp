@@ -157,6 +157,42 @@ TEST_F(ChildViewTest, ReorderingKeepsTheFirstLineFirstAndIsAChangeToSave) {
   EXPECT_TRUE(view.Doc.Modified);
 }
 
+// The game takes the first line as the player's start: bringing it to the
+// front would start the player in another object's cell and drop that object.
+TEST_F(ChildViewTest, BringingTheStartToTheFrontLeavesItFirst) {
+  const std::vector<std::string> lines = {"0=0,1,", "1=40,1,", "2=41,1,"};
+  makeLevel(16, 8, lines);
+  view.SelectedIndex = 0;
+  view.BringToFront();
+  EXPECT_EQ(view.Doc.Objects, lines);
+  EXPECT_FALSE(view.Doc.Modified);
+}
+
+// After every command that changes the list or clears the selection, the
+// status bar counts what the grid holds and names no selection.
+TEST_F(ChildViewTest, DeleteAllAndTheReordersUpdateTheStatusBar) {
+  struct Case {
+    const char* name;
+    void (TChildView::*command)();
+    const char* count;
+  };
+  const Case cases[] = {
+      {"Eliminar todos", &TChildView::DeleteAll, "0 objetos"},
+      {"Traer al frente", &TChildView::BringToFront, "3 objetos"},
+      {"Enviar al fondo", &TChildView::SendToBack, "3 objetos"},
+  };
+  for (const Case& c : cases) {
+    makeLevel(16, 8, {"0=0,1,", "1=40,1,", "2=41,1,"});
+    view.SelectedIndex = 2;
+    view.UpdateStatus();
+    ASSERT_EQ(host.panels[1], "\xCDndice: 2 (3 objetos)") << c.name;
+    ASSERT_NE(host.panels[2], "") << c.name;
+    (view.*c.command)();
+    EXPECT_EQ(host.panels[1], c.count) << c.name;
+    EXPECT_EQ(host.panels[2], "") << c.name;
+  }
+}
+
 TEST_F(ChildViewTest, GridLinesAreInvertedAndCrossingsShowThePicture) {
   makeLevel(128, 13);
   view.GridVisible = true;

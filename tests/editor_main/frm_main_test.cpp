@@ -13,8 +13,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <unistd.h>
 
 #include "editor/frmChild/frmChild.h"
@@ -162,6 +164,38 @@ TEST_F(FrmMain, AWindowThatLoadedNothingShowsNoOtherDocumentsStatus) {
   EXPECT_TRUE(form.ActiveView()->Doc.Objects.empty());
   EXPECT_EQ(form.StatusPanels[1]->text().toStdString(), "");
   EXPECT_EQ(form.StatusPanels[2]->text().toStdString(), "");
+}
+
+// Ctrl+F4 closes the active document window as "&Cerrar" does, also the empty
+// window a refused password leaves while it is the only one.
+TEST_F(FrmMain, ArchivoCerrarAndCtrlF4CloseTheOnlyDocumentWindow) {
+  std::ofstream(dir / "secreto.tql", std::ios::binary) << "[Options]\r\nPassword=abc\r\n[Sprites]\r\n0=0,1,\r\n";
+  std::ofstream(dir / "nivel.tql", std::ios::binary) << "[Options]\r\nWidth=4\r\n[Sprites]\r\n0=0,1,\r\n";
+  TfmMain form(dir.string() + "/");
+  form.show();
+  const std::function<void()> menu = [&form] { form.Action("&Cerrar")->trigger(); };
+  const std::function<void()> ctrlF4 = [&form] { QTest::keyClick(&form, Qt::Key_F4, Qt::ControlModifier); };
+  struct Case {
+    const char* file;
+    bool refused;
+    const std::function<void()>& close;
+  };
+  const Case cases[] = {{"secreto.tql", true, menu}, {"secreto.tql", true, ctrlF4}, {"nivel.tql", false, ctrlF4}};
+  for (const Case& c : cases) {
+    if (c.refused) QTimer::singleShot(0, &form.fmPassword(), [&form] { form.fmPassword().reject(); });
+    form.Commands().OpenFile((dir / c.file).string());
+    // The keyboard is back with the main window, as the window manager gives it
+    // after the dialog (the offscreen platform leaves it with the hidden dialog).
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    ASSERT_EQ(form.DocumentWindows().size(), 1u) << c.file;
+    EXPECT_EQ(form.Action("&Guardar")->isEnabled(), !c.refused) << c.file;  // nothing was loaded to save
+    EXPECT_TRUE(form.Button("Cerrar")->isEnabled()) << c.file;
+    c.close();
+    QApplication::processEvents();
+    EXPECT_TRUE(form.DocumentWindows().empty()) << c.file;
+    EXPECT_FALSE(form.Action("&Cerrar")->isEnabled()) << c.file;
+  }
 }
 
 // Closing the editor asks once about each changed document: an answer of "No"

@@ -22,34 +22,26 @@
 #include "editor/Docs/line_helpers.h"
 #include "editor/frmChild/frmChild.h"
 #include "editor/frmMain/frmMain.h"
+#include "tests/editor_dialogs_qt/qt_app.h"
 
 namespace fs = std::filesystem;
 using M = TSpritePropModel;
 
 namespace {
 
-QApplication& app() {
-  static int argc = 1;
-  static char name[] = "editor_sprite_prop_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication instance(argc, argv);
-  return instance;
-}
-
 // Runs edit inside the dialog's modal loop, then presses "Aceptar" or "Cancelar".
 bool runDialog(TfmSpriteProp& dialog, TDocKind kind, const std::string& line, std::function<void()> edit, bool ok) {
   QTimer::singleShot(0, &dialog, [&dialog, edit, ok] {
     if (edit) edit();
     if (const char* dir = std::getenv("TQ_GRAB_DIR")) dialog.grab().save(QString("%1/sprite_prop_%2.png").arg(dir, QString::fromStdString(dialog.Model.KindText)));
-    for (QAbstractButton* b : dialog.findChildren<QAbstractButton*>())
-      if (b->text() == (ok ? "Aceptar" : "Cancelar") && b->isVisible()) return b->click();
+    ClickButton(dialog, ok ? "Aceptar" : "Cancelar");
   });
   return dialog.Execute(kind, line);
 }
 
 class SpritePropWindow : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { app(); }
+  static void SetUpTestSuite() { TestApp(); }
   TfmSpriteProp dialog;
 };
 
@@ -258,12 +250,10 @@ TEST_F(SpritePropWindow, ANumberFieldHoldingTextIsNotRewrittenSilently) {
         box->close();
       }
     });
-    for (QAbstractButton* b : dialog.findChildren<QAbstractButton*>())
-      if (b->text() == "Aceptar") b->click();
+    ClickButton(dialog, "Aceptar");
     closedByOk = !dialog.isVisible();
     dialog.Number(&M::edJump)->setValue(9);
-    for (QAbstractButton* b : dialog.findChildren<QAbstractButton*>())
-      if (b->text() == "Aceptar") b->click();
+    ClickButton(dialog, "Aceptar");
   });
   EXPECT_TRUE(dialog.Execute(DocLevel, "65538=55,1,abc"));
   EXPECT_FALSE(closedByOk);
@@ -285,8 +275,7 @@ TEST_F(SpritePropWindow, ALinkWithACommaKeepsTheDialogOpen) {
         box->close();
       }
     });
-    for (QAbstractButton* b : dialog.findChildren<QAbstractButton*>())
-      if (b->text() == "Aceptar") b->click();
+    ClickButton(dialog, "Aceptar");
     closedByOk = !dialog.isVisible();
     dialog.reject();
   });
@@ -298,7 +287,7 @@ TEST_F(SpritePropWindow, ALinkWithACommaKeepsTheDialogOpen) {
 class SpritePropFromMain : public ::testing::Test {
  protected:
   void SetUp() override {
-    app();
+    TestApp();
     dir = fs::temp_directory_path() / ("editor_sprite_prop_" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir / "levels");
@@ -337,8 +326,7 @@ TEST_F(SpritePropFromMain, ThePopUpsPropertiesEditTheSelectedObjectLine) {
   TfmSpriteProp& dialog = form->fmSpriteProp();
   QTimer::singleShot(0, &dialog, [&dialog] {
     dialog.Box(&M::cbVisible)->click();
-    for (QAbstractButton* b : dialog.findChildren<QAbstractButton*>())
-      if (b->text() == "Aceptar") b->click();
+    ClickButton(dialog, "Aceptar");
   });
   ASSERT_NE(popupProperties(), nullptr);
   popupProperties()->trigger();
@@ -367,8 +355,7 @@ TEST_F(SpritePropFromMain, ACannonWithoutAPageKeepsFiringOffScreen) {
   TfmSpriteProp& dialog = form->fmSpriteProp();
   QTimer::singleShot(0, &dialog, [&dialog] {
     dialog.Box(&M::cbVisible)->click();
-    for (QAbstractButton* b : dialog.findChildren<QAbstractButton*>())
-      if (b->text() == "Aceptar") b->click();
+    ClickButton(dialog, "Aceptar");
   });
   popupProperties()->trigger();
   EXPECT_EQ(view->Doc.Objects.back(), "65545=227,0,1");

@@ -127,6 +127,44 @@ TEST_F(MainWindowDialogs, NewLevelAndPropertiesGoThroughTheLevelDialog) {
   EXPECT_EQ(&form->fmLevelProp(), &dialog);
 }
 
+// The one properties dialog shows each document's own password: a level's does
+// not reach a new map, and an untouched "Aceptar" keeps a document's own.
+TEST_F(MainWindowDialogs, APasswordStaysWithItsOwnDocument) {
+  TChildView& level = NewLevel(10, 5);
+  TfmLevelProp& dialog = form->fmLevelProp();
+  WhenShown(dialog, [&] {
+    dialog.Text(&M::edPass)->setText("abc");
+    dialog.Text(&M::edConfPass)->setText("abc");
+    Click(dialog, "Aceptar");
+  });
+  form->Commands().Properties();
+  ASSERT_EQ(level.Doc.Password, "abc");
+
+  QString pass = "?", confirmation = "?";
+  WhenShown(dialog, [&] {
+    pass = dialog.Text(&M::edPass)->text();
+    confirmation = dialog.Text(&M::edConfPass)->text();
+    Click(dialog, "Aceptar");
+  });
+  form->Commands().NewMap();
+  ASSERT_EQ(form->DocumentWindows().size(), 2u);
+  EXPECT_EQ(pass, "");
+  EXPECT_EQ(confirmation, "");
+  EXPECT_EQ(form->ActiveView()->Doc.Password, "");
+
+  form->Commands().Activate(form->DocumentWindows()[0].get());
+  WhenShown(dialog, [&] {
+    pass = dialog.Text(&M::edPass)->text();
+    confirmation = dialog.Text(&M::edConfPass)->text();
+    Click(dialog, "Aceptar");
+  });
+  form->Commands().Properties();
+  EXPECT_EQ(pass, "abc");
+  EXPECT_EQ(confirmation, "abc");
+  EXPECT_TRUE(dialog.isHidden());  // accepted, not refused as a mismatch
+  EXPECT_EQ(level.Doc.Password, "abc");
+}
+
 TEST_F(MainWindowDialogs, FindThenFindNextSelectTheObjectsOfTheKindUntilNoneIsLeft) {
   TChildView& view = NewLevel(10, 5);
   view.Doc.Objects = {"1=40,1,", "2=39,1,49", "3=40,1,"};
@@ -178,9 +216,35 @@ TEST_F(MainWindowDialogs, ReplaceAndFillChangeTheDocument) {
     Click(replace, "Aceptar");
   });
   form->Replace();
-  EXPECT_EQ(view.Doc.Objects, (std::vector<std::string>{"1=40,1,", "2=46,1,"}));
+  // The block keeps its coin: both kinds are blocks.
+  EXPECT_EQ(view.Doc.Objects, (std::vector<std::string>{"1=40,1,", "2=46,1,49"}));
   EXPECT_TRUE(view.Doc.Modified);
   EXPECT_EQ(view.SelectedIndex, -1);  // rendered afresh
+
+  // A jumper reads field 2 as its jump: the coin would go, so the editor asks
+  // first in Spanish, and "No" leaves every line as it was.
+  view.Doc.Modified = false;
+  view.SelectedIndex = 1;
+  QString question, buttons;
+  WhenShown(replace, [&] {
+    replace.NewKind()->Edit()->setValue(55);
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      question = box->text();
+      for (QAbstractButton* b : box->buttons()) buttons += b->text() + "|";
+      box->button(QMessageBox::No)->click();
+    });
+    Click(replace, "Aceptar");
+  });
+  form->Replace();
+  EXPECT_EQ(question.toStdString(), "Un objeto de tipo 46 tiene datos que el tipo 55 no usa (un enlace, un contenido u "
+                                    "otra propiedad): al reemplazarlo se perder\u00E1n. \u00BFDesea reemplazar de "
+                                    "todos modos?");
+  EXPECT_TRUE(buttons.contains(QString::fromUtf8("S\u00ED|"))) << buttons.toStdString();
+  EXPECT_TRUE(buttons.contains("No|")) << buttons.toStdString();
+  EXPECT_EQ(view.Doc.Objects, (std::vector<std::string>{"1=40,1,", "2=46,1,49"}));
+  EXPECT_FALSE(view.Doc.Modified);
 
   // Fill without overwrite: only the four empty cells of 3 x 2, column by column.
   view.Doc.Modified = false;
@@ -190,7 +254,7 @@ TEST_F(MainWindowDialogs, ReplaceAndFillChangeTheDocument) {
     Click(fill, "Aceptar");
   });
   form->Fill();
-  EXPECT_EQ(view.Doc.Objects, (std::vector<std::string>{"1=40,1,", "2=46,1,", "0=62,1,", "65536=62,1,",
+  EXPECT_EQ(view.Doc.Objects, (std::vector<std::string>{"1=40,1,", "2=46,1,49", "0=62,1,", "65536=62,1,",
                                                          "65537=62,1,", "65538=62,1,"}));
   EXPECT_EQ(view.SelectedIndex, 5);
   EXPECT_EQ(view.ArmedKind(), 62);

@@ -1,0 +1,11 @@
+#include "platform/qt/text/qt_text.h"
+
+#include "platform/core/text_encoding.h"
+
+namespace platform::qt {
+
+QString qs(std::string_view cp1252) { return QString::fromStdString(cp1252ToUtf8(cp1252)); }
+
+std::string cp(const QString& text) { return utf8ToCp1252(text.toStdString()); }
+
+}  // namespace platform::qt
