@@ -55,6 +55,8 @@ struct TMainWindowHost {
   std::function<void(int& left, int& top, int& clientWidth, int& clientHeight)> GetBounds;
   // The menu changed (a language file replaced captions).
   std::function<void()> MenuChanged;
+  // Error box (title, text) with one button.
+  std::function<void(const std::string& title, const std::string& text)> ShowError;
 };
 
 class TfmMain {
@@ -188,6 +190,8 @@ class TfmMain {
   // (game_stands.cpp); called by the two that change either.
   void UpdateGameStands();
   void ChangeTargetFPS(int delta);
+  // Opens a file of the program folder with the desktop's handler; says so when it cannot.
+  void OpenDocument(const std::string& file);
   void DeathHop();
   // The audio objects and the rain layers (their own file, frmMain_audio.cpp).
   void CreateAudio();

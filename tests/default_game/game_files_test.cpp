@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <queue>
 #include <set>
@@ -213,6 +214,20 @@ TEST(DefaultGame, SettingsAndLanguageFilesAreStagedBesideThePrograms) {
     EXPECT_TRUE(stagedExists(resource)) << key << " names " << resource;
   }
   EXPECT_TRUE(stagedExists("Languages\\English.ini"));
+}
+
+// The change list the Help menu opens: Windows-1252 text with CR LF lines, as
+// the other text files beside the programs.
+TEST(DefaultGame, ChangeListIsStagedAsWindows1252Text) {
+  ASSERT_TRUE(stagedExists("Update.txt"));
+  std::ifstream in(staged("Update.txt"), std::ios::binary);
+  ASSERT_TRUE(in);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(text.rfind("Tobbo Quest - Historial de cambios\r\n", 0), 0u) << text.substr(0, 60);
+  EXPECT_NE(text.find("Versi\xF3n"), std::string::npos) << "accents in Windows-1252";
+  EXPECT_EQ(text.find("\xC3"), std::string::npos) << "no UTF-8 sequences";
+  for (size_t i = 0; i < text.size(); ++i)
+    if (text[i] == '\n') ASSERT_TRUE(i > 0 && text[i - 1] == '\r') << "a bare LF at byte " << i;
 }
 
 TEST(DefaultGame, LevelsTogetherUseTheMainFamiliesOfKinds) {
