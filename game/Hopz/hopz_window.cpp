@@ -131,6 +131,9 @@ THopzWindow::THopzWindow() {
     height = ClientHeight();
   };
   host.MenuChanged = [this] { buildMenu(); };
+  host.ShowError = [this](const std::string& title, const std::string& text) {
+    platform::qt::ShowMessageBox(this, QMessageBox::Critical, toQt(title), toQt(text), QMessageBox::Ok);
+  };
   main_ = std::make_unique<TfmMain>(*this, host);
   // Before the creation, which loads the title's sound library.
   BindScreenAudio(*main_);

@@ -29,6 +29,8 @@ namespace {
 // Pages of the product on the two social networks of the Help menu.
 const std::string kFacebookPage = "https://www.facebook.com/tobboquest";
 const std::string kTwitterPage = "https://twitter.com/tobboquest";
+// The game's change list in the program folder, which mnuHistory opens.
+constexpr const char* kChangeList = "Update.txt";
 
 // The frame rate never drops below this, so the frame period stays finite.
 constexpr int kMinTargetFPS = 5;
@@ -128,7 +130,7 @@ void TfmMain::FormCreate() {
   platform::Randomize();
   // The 1 ms timer resolution is what every clock here has already.
   GameShell.ExeDir = platform::programFolder();
-  Settings = platform::IniFile(platform::resolvePath("Hopz.ini", GameShell.ExeDir));
+  Settings = platform::IniFile(platform::resolvePath(kSettingsFile, GameShell.ExeDir));
   Caption = kApplicationTitle;
   SpriteKeys.clear();
   WanderPositions.clear();
@@ -469,7 +471,7 @@ void TfmMain::MenuClick(const std::string& name) {
   } else if (name == "mnuDecFPS") {
     ChangeTargetFPS(-5);
   } else if (name == "mnuConfig") {
-    platform::shell().startProgram("Vuravaz.exe");
+    OpenDocument(kSettingsFile);
   } else if (name == "mnuWebSite") {
     platform::shell().openWebPage(WebSiteURL);
   } else if (name == "mnuFacebook") {
@@ -477,6 +479,13 @@ void TfmMain::MenuClick(const std::string& name) {
   } else if (name == "mnuTwitter") {
     platform::shell().openWebPage(kTwitterPage);
   } else if (name == "mnuHistory") {
-    platform::shell().openDocument("Update.txt");
+    OpenDocument(kChangeList);
   }
+}
+
+void TfmMain::OpenDocument(const std::string& file) {
+  if (platform::shell().openDocument(file)) return;
+  if (host_.ShowError)
+    host_.ShowError("Error", "No se pudo abrir el archivo " + file +
+                                 ". Compruebe que exista en la carpeta del juego y que haya un programa para abrirlo.");
 }

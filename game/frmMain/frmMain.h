@@ -56,6 +56,8 @@ struct TMainWindowHost {
   std::function<void(int& left, int& top, int& clientWidth, int& clientHeight)> GetBounds;
   // The menu changed (a language file replaced captions).
   std::function<void()> MenuChanged;
+  // Error box (title, text) with one button.
+  std::function<void(const std::string& title, const std::string& text)> ShowError;
 };
 
 class TfmMain {
@@ -194,6 +196,8 @@ class TfmMain {
 
  private:
   void ChangeTargetFPS(int delta);
+  // Opens a file of the program folder with the desktop's handler; says so when it cannot.
+  void OpenDocument(const std::string& file);
   void DeathHop();
   // The audio objects and the rain layers (their own file, frmMain_audio.cpp).
   void CreateAudio();

@@ -3,6 +3,9 @@
 // the main window is created; a few are written back when it is destroyed.
 #include "platform/core/ini_file.h"
 
+// Its name in the program folder; the menu's mnuConfig opens it with the desktop's default handler.
+inline constexpr const char* kSettingsFile = "Hopz.ini";
+
 struct THopzSettings {
   // [Options]
   std::string Language;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <queue>
 #include <set>
@@ -125,6 +126,23 @@ TEST(DefaultGame, WorldMapHasAWanderingEnemyWithItsLevel) {
   EXPECT_GE(enemies, 1);
 }
 
+// A castle's flag flies at the top of its cell: scenery in the cell above it
+// stands where the flagpole should be seen (a tree there reads as the pole).
+TEST(DefaultGame, WorldMapLeavesTheCellAboveEachCastleClearOfScenery) {
+  const auto objects = objectsOf(load(worldFile()));
+  int castles = 0;
+  for (const auto& castle : objects) {
+    if (castle.kind() != 30 && castle.kind() != 45) continue;  // Castle1, Castle2
+    ++castles;
+    for (const auto& o : objects) {
+      const bool scenery = !isPathKind(o.kind()) && o.field(2).empty();
+      EXPECT_FALSE(scenery && o.column == castle.column && o.row == castle.row - 1)
+          << "kind " << o.kind() << " stands over the castle at column " << castle.column << ", row " << castle.row;
+    }
+  }
+  EXPECT_GE(castles, 1);
+}
+
 class LevelFile : public testing::TestWithParam<std::string> {};
 
 TEST_P(LevelFile, ReadsBackWithKnownKindsAndValidFields) {
@@ -213,6 +231,23 @@ TEST(DefaultGame, SettingsAndLanguageFilesAreStagedBesideThePrograms) {
     EXPECT_TRUE(stagedExists(resource)) << key << " names " << resource;
   }
   EXPECT_TRUE(stagedExists("Languages\\English.ini"));
+}
+
+// The change list the Help menu opens: Windows-1252 text with CR LF lines, as
+// the other text files beside the programs.
+TEST(DefaultGame, ChangeListIsStagedAsWindows1252Text) {
+  ASSERT_TRUE(stagedExists("Update.txt"));
+  std::ifstream in(staged("Update.txt"), std::ios::binary);
+  ASSERT_TRUE(in);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(text.rfind("Tobbo Quest - Historial de cambios\r\n", 0), 0u) << text.substr(0, 60);
+  EXPECT_NE(text.find("Versi\xF3n"), std::string::npos) << "accents in Windows-1252";
+  EXPECT_EQ(text.find("\xC3"), std::string::npos) << "no UTF-8 sequences";
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n') {
+      ASSERT_TRUE(i > 0 && text[i - 1] == '\r') << "a bare LF at byte " << i;
+    }
+  }
 }
 
 TEST(DefaultGame, LevelsTogetherUseTheMainFamiliesOfKinds) {

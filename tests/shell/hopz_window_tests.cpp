@@ -6,8 +6,11 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
+#include <QUrl>
 
 #include <filesystem>
 #include <fstream>
@@ -22,6 +25,7 @@
 #include "platform/core/keys.h"
 #include "platform/core/paths.h"
 #include "platform/qt/display/qt_application.h"
+#include "platform/qt/shell/desktop_shell.h"
 #include "tests/support/scratch_folder.h"
 
 namespace fs = std::filesystem;
@@ -112,6 +116,36 @@ TEST_F(HopzWindowTest, MenuCaptionsAreWindows1252TextFromTheLanguageFile) {
   const QList<QAction*> gameItems = menus[1]->menu()->actions();
   EXPECT_EQ(gameItems.last()->text(), QString::fromUtf8("&Ingresar c\u00F3digo secreto"));  // built in
   EXPECT_EQ(menus[0]->menu()->actions().last()->text(), QString::fromUtf8("&Cerrar a\u00F1o"));
+}
+
+// A menu item whose file the shell cannot open says so in a message box over
+// the window: the change history with no Update.txt in the program folder.
+TEST_F(HopzWindowTest, ChangeHistoryWithoutItsFileSaysSoInAMessageBox) {
+  platform::DesktopShell shell([](const QUrl&) { return true; });
+  platform::setShell(&shell);
+  THopzWindow window;
+  window.showAsChosen();
+  QAction* history = nullptr;
+  for (QAction* menu : window.menuBar()->actions())
+    for (QAction* item : menu->menu()->actions())
+      if (item->text() == "Historial de cambios") history = item;
+  ASSERT_NE(history, nullptr);
+  QString title, text;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      title = box->windowTitle();
+      text = box->text();
+      box->accept();
+    }
+  });
+  closer.start(10);
+  history->trigger();
+  closer.stop();
+  platform::setShell(nullptr);
+  EXPECT_EQ(title.toStdString(), "Error");
+  EXPECT_EQ(text.toStdString(), "No se pudo abrir el archivo Update.txt. Compruebe que exista en la carpeta del juego y que haya "
+                  "un programa para abrirlo.");
 }
 
 TEST_F(HopzWindowTest, FullScreenCoversTheWholeScreenWithoutMenuOrCursor) {

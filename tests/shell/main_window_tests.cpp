@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <QUrl>
+
 #include "components/ZEZ/TGKScreen.h"
 #include "components/gkspts/sprite_mgr.h"
 #include "game/Game/level_state.h"
@@ -16,6 +18,7 @@
 #include "platform/core/keys.h"
 #include "platform/core/play_clock.h"
 #include "platform/core/shell.h"
+#include "platform/qt/shell/desktop_shell.h"
 #include "platform/core/paths.h"
 #include "platform/core/random.h"
 #include "screens_recorder.h"
@@ -63,6 +66,7 @@ class MainWindow : public ::testing::Test {
     };
     host.Close = [this] { ++closes; };
     host.GetBounds = [](int& l, int& t, int& w, int& h) { l = 11, t = 22, w = 333, h = 244; };
+    host.ShowError = [this](const std::string&, const std::string& text) { errors.push_back(text); };
     window_ = std::make_unique<TfmMain>(form_, host);
     window_->FormCreate();
     ScreenCalls.clear();
@@ -73,6 +77,7 @@ class MainWindow : public ::testing::Test {
   platform::HeadlessForm form_;
   std::unique_ptr<TfmMain> window_;
   std::vector<std::string> questions;
+  std::vector<std::string> errors;
   int closes = 0;
 };
 
@@ -462,9 +467,59 @@ TEST_F(MainWindow, MenuCommandsSetTheirFlags) {
   w.MenuClick("mnuExit");
   platform::setShell(nullptr);
   ASSERT_EQ(shell.requests.size(), 2u);
-  EXPECT_EQ(shell.requests[0].target, "Vuravaz.exe");
+  EXPECT_EQ(shell.requests[0].kind, "document");
+  EXPECT_EQ(shell.requests[0].target, "Hopz.ini");
+  EXPECT_EQ(shell.requests[1].kind, "document");
   EXPECT_EQ(shell.requests[1].target, "Update.txt");
   EXPECT_EQ(closes, 1);
+}
+
+// Advanced settings and the change history open their files of the program
+// folder with the desktop's handler, through the real shell; when the file is
+// not there or no handler takes it, a Spanish error says so instead of nothing.
+TEST_F(MainWindow, ConfigAndHistoryOpenTheirFilesOrSaySoInSpanish) {
+  TfmMain& w = create();
+  std::vector<QUrl> opened;
+  bool handlerTakesIt = true;
+  platform::DesktopShell shell([&](const QUrl& url) {
+    opened.push_back(url);
+    return handlerTakesIt;
+  });
+  platform::setShell(&shell);
+  const struct {
+    const char* item;
+    const char* file;
+  } items[] = {{"mnuConfig", "Hopz.ini"}, {"mnuHistory", "Update.txt"}};
+  const struct {
+    const char* what;
+    bool present, handlerTakesIt, opens;
+  } cases[] = {{"file there, handler takes it", true, true, true},
+               {"file missing", false, true, false},
+               {"no handler for it", true, false, false}};
+  for (const auto& item : items)
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(item.item) + ": " + c.what);
+      fs::remove(folder_ / item.file);
+      if (c.present) writeFile(folder_ / item.file, "[Options]\r\n");
+      handlerTakesIt = c.handlerTakesIt;
+      opened.clear();
+      errors.clear();
+      w.MenuClick(item.item);
+      if (c.present) {
+        ASSERT_EQ(opened.size(), 1u);
+        EXPECT_EQ(fs::path(opened[0].toLocalFile().toStdString()), folder_ / item.file);
+      } else {
+        EXPECT_TRUE(opened.empty());
+      }
+      if (c.opens) {
+        EXPECT_TRUE(errors.empty());
+      } else {
+        ASSERT_EQ(errors.size(), 1u);
+        EXPECT_EQ(errors[0], std::string("No se pudo abrir el archivo ") + item.file +
+                                 ". Compruebe que exista en la carpeta del juego y que haya un programa para abrirlo.");
+      }
+    }
+  platform::setShell(nullptr);
 }
 
 }  // namespace
