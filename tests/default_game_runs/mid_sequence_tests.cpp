@@ -29,7 +29,7 @@ class MidSequence : public DefaultGamePlay {
   void give(TCommand command) {
     switch (command) {
       case TCommand::F2: press(platform::VK_F2); break;
-      case TCommand::ShiftF2: shiftF2(); break;
+      case TCommand::ShiftF2: press(platform::VK_F2, platform::ssShift); break;
       case TCommand::MenuRestart: main().MenuClick("mnuRestart"); break;
       case TCommand::MenuReturnToMap: main().MenuClick("mnuReturnToMap"); break;
     }
@@ -49,14 +49,8 @@ class MidSequence : public DefaultGamePlay {
   }
   void letGoOfEveryKey() {
     const TGKSpriteMgr& m = manager();
-    for (int key : {int(m.KeyLeft), int(m.KeyRight), int(m.KeyUp), int(m.KeyDown), int(m.KeyFire1), int(m.KeyFire2)}) {
-      platform::keyState().keyUp(key);
-      main().FormKeyUp(key, 0);
-    }
-  }
-  void shiftF2() {
-    main().FormKeyDown(platform::VK_F2, 1);
-    main().FormKeyUp(platform::VK_F2, 1);
+    for (int key : {int(m.KeyLeft), int(m.KeyRight), int(m.KeyUp), int(m.KeyDown), int(m.KeyFire1), int(m.KeyFire2)})
+      DeliverKey(main(), key, false);
   }
   // The clock runs out at its next tick.
   void runOutOfTime() {

@@ -9,6 +9,7 @@
 #include "game/Game/level_state.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/pending_screens.h"
+#include "game/frmMain/window_keys.h"
 #include "platform/app/application.h"
 #include "platform/core/keys.h"
 #include "platform/core/paths.h"
@@ -84,17 +85,8 @@ void TLevelRun::CheckKeys(const std::vector<TKeyEvent>& script) const {
 
 void TLevelRun::RunFrame(const std::vector<TKeyEvent>& script) {
   ++frame_;
-  for (const TKeyEvent& e : script) {
-    if (e.frame != frame_) continue;
-    const int vk = keyCode(e.key);
-    if (e.down) {
-      platform::keyState().keyDown(vk);
-      main_->FormKeyDown(vk, 0);
-    } else {
-      platform::keyState().keyUp(vk);
-      main_->FormKeyUp(vk, 0);
-    }
-  }
+  for (const TKeyEvent& e : script)
+    if (e.frame == frame_) DeliverKey(*main_, keyCode(e.key), e.down);
   bool done = false;
   main_->DXScreen->AppIdle(done);
   main_->MainTimer.Poll();
