@@ -44,8 +44,7 @@ void TLevelRun::StartLevel(const std::string& levelFile) {
   // Played on its own, as the game plays a level opened as a game: the level is
   // also the world it returns to.
   WorldMap.WorldFileName = Level.LevelFileName;
-  Level.KeepTime = false;
-  Level.RestartLevel = false;
+  Level.Rebuild = TRebuild::None;
   Level.ReturnToMap = false;
   GameShell.EntryMode = EntryNormal;
   Level.EntryPipe = 0;
