@@ -25,6 +25,11 @@ TLevelRun::TLevelRun(const std::string& gameDir, uint32_t startTick) : clock_(st
   platform::keyState().clear();
   main_ = std::make_unique<TfmMain>(form_);
   main_->FormCreate();
+  TGKSpriteMgr& sprites = *main_->DXSprites;
+  sprites.OnSpriteMoved = [this, moved = sprites.OnSpriteMoved](TGKSprite& sprite) {
+    moved(sprite);
+    if (&sprite == Level.Player && main_->ScreenState() == ssLevel) lastMove_ = levelState();
+  };
   // Frames are paced by the clock alone, 40 a second.
   GameShell.AutoAdjustFrameDelay = true;
   form_.activate();
@@ -92,6 +97,11 @@ void TLevelRun::RunFrame(const std::vector<TKeyEvent>& script) {
 }
 
 TFrameState TLevelRun::State() const {
+  if (!InLevel() && lastMove_.frame == frame_) return lastMove_;
+  return levelState();
+}
+
+TFrameState TLevelRun::levelState() const {
   TFrameState s;
   s.frame = frame_;
   if (Level.Player && main_->ScreenState() == ssLevel) {
@@ -104,6 +114,7 @@ TFrameState TLevelRun::State() const {
   s.lives = Level.Lives;
   s.levelTime = Level.LevelTime;
   s.levelEnded = Level.LevelEnded;
+  s.levelWon = Level.LevelWon;
   s.playerDying = Level.PlayerDying;
   s.returnToMap = Level.ReturnToMap;
   return s;
@@ -118,8 +129,8 @@ std::string FrameStatesJson(const std::vector<TFrameState>& states) {
     out << (i ? ",\n " : "\n ") << "{\"frame\": " << s.frame << ", \"x\": " << s.x << ", \"y\": " << s.y
         << ", \"PlayerMode\": " << s.playerMode << ", \"Score\": " << s.score << ", \"Coins\": " << s.coins
         << ", \"Lives\": " << s.lives << ", \"LevelTime\": " << s.levelTime << ", \"LevelEnded\": "
-        << flag(s.levelEnded) << ", \"PlayerDying\": " << flag(s.playerDying) << ", \"ReturnToMap\": "
-        << flag(s.returnToMap) << "}";
+        << flag(s.levelEnded) << ", \"LevelWon\": " << flag(s.levelWon) << ", \"PlayerDying\": "
+        << flag(s.playerDying) << ", \"ReturnToMap\": " << flag(s.returnToMap) << "}";
   }
   out << "\n]\n";
   return out.str();
