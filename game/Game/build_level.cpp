@@ -436,7 +436,7 @@ void resetPlayState() {
 void startMusic() {
   const std::string& tune = Level.Options.MIDIFile;
   const bool holdsTune = platform::sameText(LevelMusic.fileName(), tune);
-  const bool reload = !(Level.KeepTime && holdsTune);
+  const bool reload = !(Level.Rebuild != TRebuild::None && holdsTune);
   if (reload && LevelMusic.Open) LevelMusic.Open(tune, MusicTagLooping);
   fmMain->DrawStatusBar();
   if (reload && GameShell.PlayMusic && LevelMusic.Play) LevelMusic.Play();

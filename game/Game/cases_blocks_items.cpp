@@ -8,6 +8,7 @@
 #include "components/gkspts/sprite_mgr.h"
 #include "game/Game/contact_box.h"
 #include "game/Game/kind_cases.h"
+#include "game/Game/level_commands.h"
 #include "game/Game/level_events.h"
 #include "game/Game/level_state.h"
 #include "game/Game/sprite_moved.h"
@@ -152,7 +153,7 @@ TCaseEnd warpSpring(TPlayerMove&, int i) {  // 202
   if (o.Timer == -1 && pl.Param2 == 1 && MsSince(pl.Param3) > 1000) {
     GameShell.EntryMode = EntryFromBottom;
     Level.LevelBuilt = false;
-    Level.RestartLevel = true;
+    Level.Rebuild = TRebuild::Passage;
     return TCaseEnd::Leave;
   }
   springContact(o, pl.JumpState == jsRising, [&] {
@@ -285,7 +286,7 @@ TCaseEnd door(TPlayerMove& move, int i, bool halfWidth) {
     if (!target.empty()) {
       Level.LevelFileName = target;
       Level.EntryPipe = PipeDestination(o);
-      Level.RestartLevel = true;
+      Level.Rebuild = TRebuild::Passage;
       return TCaseEnd::Leave;
     }
   }
@@ -369,6 +370,15 @@ void takeLevelEnd(TGKSprite& o, bool dust) {
   Level.Score += 1000;
 }
 
+// The level is won as its end is taken: its node is listed as won at once, and
+// a castle's end opens the map's locks, so nothing in the wait before the map
+// comes back (a restart, the way back to the map) can lose the win.
+void winLevel(bool castle) {
+  Level.LevelWon = true;
+  MarkEnteredNodeEnded();
+  if (castle) WorldMap.OpenLocks = true;
+}
+
 TCaseEnd levelEndObject(TPlayerMove&, int i) {  // 66, 180
   TGKSprite& o = spriteAt(i);
   const TContactBox p(player()), b(o);
@@ -381,15 +391,12 @@ TCaseEnd levelEndObject(TPlayerMove&, int i) {  // 66, 180
       TGKSprite& s = sprites.GetSprite(k);
       if (k != i && s.Visible && (s.Animation == kCastleEnd || s.Animation == kChest)) takeLevelEnd(s, true);
     }
+    winLevel(o.Animation == kCastleEnd);
   } else if (o.Param2 == 1) {
     if (MsSince(o.Timer) <= 5000) return TCaseEnd::Solid;
     Level.LevelEnded = true;
     Level.UnlimitedFlight = false;
-    MarkEnteredNodeEnded();
-    if (o.Animation == kCastleEnd) WorldMap.OpenLocks = true;
-    WorldMap.ShowPlayerTime = StampIn(500);
-    WorldMap.MapPosition = 13;
-    Level.ReturnToMap = true;
+    LeaveLevelForMap(true);
   } else if (o.Animation == kChest && Level.EncounterFoesLeft == -1) {
     const int clipBottom = LevelScreen().GetClipRect().Bottom;
     const bool near = b.x < p.right() + 100 && p.x - 100 < b.right() && b.y < clipBottom && 0 < b.bottom();

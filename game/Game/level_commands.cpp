@@ -1,6 +1,7 @@
 #include "game/Game/level_commands.h"
 
 #include "game/Game/level_state.h"
+#include "game/Map/world_kinds.h"
 #include "game/Map/world_map.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/shell_state.h"
@@ -8,11 +9,13 @@
 
 namespace {
 
+constexpr int kShowPlayerDelayMs = 500;
+
 // The level commands belong to a level in play: not on another screen, not once
-// the level is won (its end marks the node), and not during the last life's
+// the level is won (its end is taken) or left, and not during the last life's
 // death, which ends the game whatever the player presses.
 bool LevelCommandsAct() {
-  if (fmMain->ScreenState() != ssLevel || Level.Player == nullptr || Level.LevelEnded) return false;
+  if (fmMain->ScreenState() != ssLevel || Level.Player == nullptr || Level.LevelEnded || Level.LevelWon) return false;
   return !(Level.PlayerDying && Level.Lives <= 0);
 }
 
@@ -20,8 +23,7 @@ bool LevelCommandsAct() {
 
 void RestartLevelCommand() {
   if (!LevelCommandsAct()) return;
-  Level.RestartLevel = true;
-  Level.RestartFromStart = true;
+  Level.Rebuild = TRebuild::Restart;
   // The running level from its start cell, whatever the player was going
   // through (a warp spring names its target as it launches him).
   if (!Level.BuiltLevelFile.empty()) Level.LevelFileName = Level.BuiltLevelFile;
@@ -33,7 +35,11 @@ void RestartLevelCommand() {
 void ReturnToMapCommand() {
   if (!LevelCommandsAct()) return;
   Level.LevelEnded = true;
-  WorldMap.ShowPlayerTime = platform::StampIn(500);
-  WorldMap.MapPosition = 13;
+  LeaveLevelForMap(true);
+}
+
+void LeaveLevelForMap(bool showPlayerLater) {
+  if (showPlayerLater) WorldMap.ShowPlayerTime = platform::StampIn(kShowPlayerDelayMs);
+  WorldMap.MapPosition = MapStartNode;
   Level.ReturnToMap = true;
 }

@@ -30,6 +30,7 @@ constexpr int kRisingCoin = 50;
 void StartLevelEnd() {
   if (Level.LevelEnded) return;
   Level.LevelEnded = true;
+  Level.LevelWon = true;  // its node is listed as won when the countdown ends
   Level.EndStage = 7;
 
   TGKSprites& sprites = fmMain->DXSprites->Sprites;

@@ -9,6 +9,7 @@
 #include "components/gkspts/sprite_mgr.h"
 #include "game/Game/build_level.h"
 #include "game/Game/draw_background.h"
+#include "game/Game/level_commands.h"
 #include "game/Game/level_events.h"
 #include "game/Game/level_music.h"
 #include "game/Game/level_reader.h"
@@ -16,19 +17,18 @@
 #include "game/Game/palette_effects.h"
 #include "game/Game/player_input.h"
 #include "game/LevelAnimations/level_animations.h"
+#include "game/Map/world_kinds.h"
 #include "game/Map/world_map.h"
 #include "game/Splash/screen_services.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/status_bar.h"
 #include "platform/core/paths.h"
-#include "platform/core/tick_stamp.h"
 #include "platform/draw/gdi_bitmap.h"
 
 namespace {
 
 constexpr int kWorldKindPipeNode = 31;
 constexpr int kSwitchTuneEnd = 63;   // song position where the switch tune ends
-constexpr int kFirstMapNode = 13;    // the Start node of a world map
 
 TGKSprites& sprites() { return fmMain->DXSprites->Sprites; }
 
@@ -82,7 +82,7 @@ void SetLevelPlayArea() {
 void EnterLevel(const std::string& FileName) {
   Level.LevelFileName = FileName;
   SetLevelPlayArea();
-  Level.KeepTime = false;
+  Level.Rebuild = TRebuild::None;
   WorldMap.EnteredFromMap = true;
   const int node = WorldMap.MapPosition;
   if (node >= 0 && node < sprites().Count()) {
@@ -106,7 +106,7 @@ void StartLevel() {
   ClearEffectRings(*fmMain);
   TGKScreen& screen = *fmMain->DXScreen;
   if (screen.DirectDraw && screen.BackSurface) {
-    if (Level.RestartLevel) FadeOutPalette(screen, Level.Options.PaletteFX, 20);
+    if (Level.Rebuild != TRebuild::None) FadeOutPalette(screen, Level.Options.PaletteFX, 20);
     screen.BackSurface->Erase(0);
     screen.Flip();
     if (screen.FrontSurface && screen.FrontSurface->Width == screen.BackSurface->Width &&
@@ -116,8 +116,7 @@ void StartLevel() {
   fmMain->SpriteKeys.clear();
   // Nothing to build: back to the map, as a level that ended would go.
   const auto backToMap = [] {
-    Level.RestartLevel = false;
-    Level.KeepTime = false;
+    Level.Rebuild = TRebuild::None;
     Level.ReturnToMap = true;
   };
   if (!platform::fileExists(Level.LevelFileName)) {
@@ -133,7 +132,7 @@ void StartLevel() {
     return;
   }
   BuildLevel();
-  Level.KeepTime = false;
+  Level.Rebuild = TRebuild::None;
 }
 
 void CheckSwitchMusicEnd() {
@@ -312,26 +311,24 @@ void FollowPipeTarget() {
     if (!samePath(path, Level.LevelFileName)) {
       Level.LevelFileName = path;
       GameShell.EntryMode = pipe.Animation == 330 ? EntryFromTop : EntryFromPipe;
-      Level.RestartLevel = true;
+      Level.Rebuild = TRebuild::Passage;
       return;
     }
     WarpInsideLevel();
     return;
   }
 
-  if (!samePath(path, WorldMap.WorldFileName)) {
+  const bool sameWorld = samePath(path, WorldMap.WorldFileName);
+  if (!sameWorld) {
     ForgetWorldProgress();
-    WorldMap.LastPosition = kFirstMapNode;
+    WorldMap.LastPosition = MapStartNode;
     WorldMap.WorldFileName = path;
     WorldMap.OpenLocks = false;
-  } else {
-    WorldMap.ShowPlayerTime = platform::StampIn(500);
   }
   GameShell.EntryMode = EntryNormal;
   // A node number no world can hold leaves the position as it is.
-  if (pipe.Param3 > 0 && pipe.Param3 <= INT32_MAX - kFirstMapNode) WorldMap.LastPosition = pipe.Param3 + kFirstMapNode;
-  WorldMap.MapPosition = kFirstMapNode;
-  Level.ReturnToMap = true;
+  if (pipe.Param3 > 0 && pipe.Param3 <= INT32_MAX - MapStartNode) WorldMap.LastPosition = pipe.Param3 + MapStartNode;
+  LeaveLevelForMap(sameWorld);
 }
 
 namespace {
@@ -382,10 +379,7 @@ void LevelFrame() {
   if (plays) PlayBeforeDrawing();
   DrawLevel(plays);
   if (plays) PlayAfterDrawing();
-  if (Level.RestartLevel) {
-    Level.KeepTime = true;
-    StartLevel();
-  }
+  if (Level.Rebuild != TRebuild::None) StartLevel();
   if (Level.ReturnToMap) LoadWorld();
   // Last: at game over the title takes the sprites away.
   CheckDeathSequenceEnd();

@@ -65,10 +65,7 @@ void readOptions(const platform::IniFile& ini, const std::string& exeDir, TLevel
   o.AutoScrollY = ini.readInteger(options, "AutoScrollY", d.AutoScrollY);
   o.Name = ini.readString(options, "Name", "");
   o.ShortName = ini.readString(options, "ShortName", o.Name);
-  // A restart keeps the time that is left, and reads the level's own when none
-  // is. A way into another level carries the clock as it stands, also at 0: a
-  // time-out the player could not die of in the pipe waits for him there.
-  if (Level.KeepTime && (Level.LevelTime > 0 || !Level.RestartFromStart))
+  if (KeepsTheClock(Level.Rebuild, Level.LevelTime, Level.PlayerDying))
     o.Time = Level.LevelTime;
   else
     o.Time = ini.readInteger(options, "Time", d.Time);

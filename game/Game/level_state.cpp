@@ -4,11 +4,10 @@ TLevelState Level;
 
 void TLevelState::EndSequences() {
   LevelEnded = false;
+  LevelWon = false;
   PlayerDying = false;
   EnteredPipe = -1;
   PipeTravel = false;
-  RestartLevel = false;
-  RestartFromStart = false;
   HurtTimer = -1;
   EndStage = -1;
   Carrying = false;
@@ -33,6 +32,7 @@ void TLevelState::ResetPlayState() {
 
 void TLevelState::ForgetRunningLevel() {
   EndSequences();
+  Rebuild = TRebuild::None;
   Player = nullptr;
   BuiltLevelFile.clear();
   CarriedSprite = nullptr;

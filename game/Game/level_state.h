@@ -23,6 +23,29 @@ enum TEntryMode : int {
   EntryFromTop = 3,     // drops from the top of the screen
 };
 
+// How the next build of a level is entered. Any but None makes level play build
+// again at the end of the level frame; a build from the map or a saved state is
+// None: it reads the level's own time and starts its tune.
+enum class TRebuild : int {
+  None,
+  Restart,  // the player's restart of the running level: the time left goes on, the level's own once it ran out
+  Passage,  // a pipe, door or warp spring into a level: the clock goes on as it stands, also at 0
+};
+
+// Whether a build entered so keeps the running clock rather than read the
+// level's time. A restart keeps what is left, also a 0 that kills at the next
+// tick; a clock that has run out (-1 after the time-out) or a death with none
+// left gives the level's time again. A passage keeps the clock as it stands,
+// also at 0: a time-out the player could not die of in a pipe waits for him.
+constexpr bool KeepsTheClock(TRebuild entry, int levelTime, bool dying) {
+  switch (entry) {
+    case TRebuild::None: return false;
+    case TRebuild::Restart: return levelTime > 0 || (levelTime == 0 && !dying);
+    case TRebuild::Passage: return true;
+  }
+  return false;
+}
+
 // Side on which the player leaves the destination pipe.
 enum TEntryDirection : int { EntryUp = 0, EntryRight = 1, EntryDown = 2, EntryLeft = 3 };
 
@@ -104,7 +127,7 @@ constexpr std::array<int, 3> LevelCardImages{99, 100, 101};
 
 // Level play's own variables. Every level build stores the per-level ones:
 // ResetPlayState once the sprites stand, the build's own steps the rest
-// (Crouching, EntryPipe, LevelBuilt; StartLevel clears KeepTime after it). The
+// (Crouching, EntryPipe, LevelBuilt; StartLevel clears Rebuild after it). The
 // others carry over from level to level.
 struct TLevelState {
   TGKJumper* Player = nullptr;  // sprite 0 of the running level
@@ -121,12 +144,12 @@ struct TLevelState {
   // apart from the manager's PlayerBehind, which a drop through a white panel or
   // quicksand also sets without making the player immortal.
   bool PipeTravel = false;
-  bool RestartLevel = false;    // rebuild at the end of the next level frame
-  bool RestartFromStart = false;  // the rebuild is the player's restart, not a way into another level
+  TRebuild Rebuild = TRebuild::None;  // asked for until the level start that carries it out ends
   bool ReturnToMap = false;     // leave for the map at the end of the next level frame
   bool PlayerDying = false;
   int HurtTimer = -1;           // invulnerability seconds, -1 none; the player blinks while >= 0
   bool LevelEnded = false;
+  bool LevelWon = false;        // its end is taken (end card, castle end, chest): its node is won
   int EndStage = -1;            // level-end countdown in seconds, 7 at its start
   int EndCard = 0;              // image index of the card face caught
   TGKSprite* CarriedSprite = nullptr;
@@ -143,7 +166,6 @@ struct TLevelState {
   bool LevelLoaded = false;     // a level was built since the title
   bool AutoScrollOn = false;
   bool AutoScrollActive = false;
-  bool KeepTime = false;        // the next level read keeps LevelTime (a restart only while time is left)
   int EntryPipe = 0;            // object line of the next build's destination
   int EncounterFoesLeft = -1;   // kind-335 foes still to beat, minus one; -1 none
   bool LevelBuilt = false;      // entry and pipe travel run only while set
@@ -172,7 +194,8 @@ struct TLevelState {
   // The per-level values a build resets once the sprites stand.
   void ResetPlayState();
   // A screen other than a level comes up: the flags of the level that ran (won,
-  // dying, in a pipe, carrying...) do not hold back what the next screen does.
+  // dying, in a pipe, carrying, a rebuild asked for...) do not hold back what the
+  // next screen does.
   void ForgetRunningLevel();
 
  private:

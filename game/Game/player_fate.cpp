@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "components/gkspts/sprite_mgr.h"
+#include "game/Game/level_commands.h"
 #include "game/Game/level_events.h"
 #include "game/Game/level_music.h"
 #include "game/Game/level_state.h"
@@ -65,9 +66,7 @@ void FinishDeathSequence() {
     ReturnToTitle();
     return;
   }
-  WorldMap.ShowPlayerTime = platform::StampIn(500);
-  WorldMap.MapPosition = 13;
-  Level.ReturnToMap = true;
+  LeaveLevelForMap(true);
 }
 
 void CheckDeathSequenceEnd() {

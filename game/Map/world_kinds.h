@@ -20,7 +20,7 @@ enum TWorldKind : int {
 constexpr int MapPlayerSprite = 0;
 constexpr int MapFirstStar = 1, MapStarCount = 8;
 constexpr int MapFirstDust = 9, MapDustCount = 4;
-constexpr int MapStartNode = 13;
+constexpr int MapStartNode = 13;  // the Start node, the first of the nodes
 
 // A set of kinds 0..99 as a lookup table.
 using TWorldKindSet = std::array<bool, WorldKindCount>;

@@ -106,7 +106,7 @@ void enterChosenNode() {
     fmMain->SetScreenState(ssLevel);
     Level.LevelFileName = GameShell.ExeDir + *link;
     SetLevelPlayArea();
-    Level.KeepTime = false;
+    Level.Rebuild = TRebuild::None;
     w.EnteredFromMap = true;
     if (isPipe) GameShell.EntryMode = EntryFromPipe;
     Level.EntryPipe = pipe;

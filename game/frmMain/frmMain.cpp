@@ -360,8 +360,7 @@ void TfmMain::MainTimerTimer() {
       Level.EndStage = -CardBonusLives;
       Level.UnlimitedFlight = false;
       MarkEnteredNodeEnded();  // once, even for a level won again
-      WorldMap.MapPosition = 13;
-      Level.ReturnToMap = true;
+      LeaveLevelForMap(false);  // the map shows the node just won first
     }
   }
 

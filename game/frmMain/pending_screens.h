@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/Map/world_kinds.h"
+
 class TGKSprite;
 
 // Modifier keys held with a key: the bits of platform::TShiftState (ssShift 1,
@@ -49,7 +51,7 @@ extern int TitlePhase;
 
 // World-map state read and written by the main window and level play.
 struct TWorldMapState {
-  int MapPosition = 13;       // node the player stands on (13: the Start node)
+  int MapPosition = MapStartNode;  // node the player stands on
   int LastPosition = -1;      // node chosen last
   int EnteredNode = 0;        // node whose level is being played
   int WalkDirection = -1;     // last step: 0 up, 8 right, 16 down, 24 left

@@ -6,6 +6,7 @@
 #include "game/Game/level_frame.h"
 #include "game/Game/level_reader.h"
 #include "game/Game/level_state.h"
+#include "game/Map/world_kinds.h"
 #include "game/Map/world_map.h"
 #include "game/frmMain/frmMain.h"
 #include "platform/core/ini_file.h"
@@ -17,7 +18,6 @@ namespace {
 constexpr const char* kGeneral = "General";
 constexpr const char* kLevelsEnded = "LevelsEnded";
 constexpr const char* kMap = "Map";
-constexpr int kFirstMapNode = 13;  // sprites below are the map's player, stars and dust
 // More won nodes than any map holds: a larger count is a damaged file, not a
 // list to read key by key.
 constexpr int kMaxEndedNodes = 65536;
@@ -88,7 +88,7 @@ TSavedState CaptureSavedState() {
   s.LastPosition = WorldMap.LastPosition == -1 ? WorldMap.MapPosition : WorldMap.LastPosition;
   s.InitialInfo = WorldMap.InitialInfo;
   s.WalkDirection = WorldMap.WalkDirection;
-  if (s.Location == ssLevel && WorldMap.EnteredNode >= kFirstMapNode && WorldMap.EnteredNode != *s.LastPosition)
+  if (s.Location == ssLevel && WorldMap.EnteredNode >= MapStartNode && WorldMap.EnteredNode != *s.LastPosition)
     s.EnteredNode = WorldMap.EnteredNode;
   return s;
 }
@@ -133,9 +133,9 @@ TSavedState ReadSavedState(const platform::IniFile& ini, const std::string& exeD
   checkRange(s.Coins, "Coins", 0, kMaxCoins);
   checkRange(s.Score, "Score", 0, std::numeric_limits<int>::max());
   checkRange(s.PlayerMode, "PlayerMode", PlayerSmall, PlayerFire);
-  if (s.LastPosition && *s.LastPosition != -1 && *s.LastPosition < kFirstMapNode)
+  if (s.LastPosition && *s.LastPosition != -1 && *s.LastPosition < MapStartNode)
     reject("LastPosition " + std::to_string(*s.LastPosition) + " is no map node");
-  if (s.EnteredNode && *s.EnteredNode < kFirstMapNode)
+  if (s.EnteredNode && *s.EnteredNode < MapStartNode)
     reject("EnteredNode " + std::to_string(*s.EnteredNode) + " is no map node");
   if (s.WalkDirection) {
     constexpr int kDirections[] = {-1, 0, 8, 16, 24};

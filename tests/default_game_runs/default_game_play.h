@@ -14,6 +14,7 @@
 #include "game/Map/world_map.h"
 #include "game/Splash/title_screen.h"
 #include "game/frmMain/frmMain.h"
+#include "game/frmMain/window_keys.h"
 #include "platform/core/keys.h"
 #include "tools/tqrun/level_run.h"
 
@@ -43,11 +44,9 @@ class DefaultGamePlay : public ::testing::Test {
   int screen() { return main().ScreenState(); }
 
   // A key pressed and let go between two frames, as the window delivers it.
-  void press(int vk) {
-    platform::keyState().keyDown(vk);
-    main().FormKeyDown(vk, 0);
-    platform::keyState().keyUp(vk);
-    main().FormKeyUp(vk, 0);
+  void press(int vk, TShiftState shift = 0) {
+    DeliverKey(main(), vk, true, shift);
+    DeliverKey(main(), vk, false, shift);
   }
   // Frames until done() holds; false when it never does.
   template <class Done>

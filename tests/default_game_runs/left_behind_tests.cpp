@@ -74,7 +74,7 @@ TEST_F(LeftBehind, TheGameMenuActsOnlyWhereItBelongs) {
   main().MenuClick("mnuReturnToMap");
   main().MenuClick("mnuRestart");
   main().MenuClick("mnuSecretCode");
-  EXPECT_FALSE(Level.ReturnToMap || Level.RestartLevel || Level.LevelEnded);
+  EXPECT_FALSE(Level.ReturnToMap || Level.Rebuild != TRebuild::None || Level.LevelEnded);
   EXPECT_FALSE(GameShell.SecretCodeEntry);
   press(GameShell.KeyStart);
   press(GameShell.KeyStart);
@@ -93,7 +93,7 @@ TEST_F(LeftBehind, TheGameMenuActsOnlyWhereItBelongs) {
   run->RunFrame({});
   EXPECT_TRUE(mapReady());
   EXPECT_EQ(WorldMap.MapPosition, node);
-  EXPECT_FALSE(Level.ReturnToMap || Level.RestartLevel || Level.LevelEnded);
+  EXPECT_FALSE(Level.ReturnToMap || Level.Rebuild != TRebuild::None || Level.LevelEnded);
   main().MenuClick("mnuSecretCode");
   EXPECT_TRUE(GameShell.SecretCodeEntry);
   main().MenuClick("mnuSecretCode");

@@ -139,7 +139,7 @@ class PauseInTheFirstLevel : public DefaultGamePlay {
       }
     run->RunFrame(keys);
   }
-  void holdRight(bool down) { HoldKey(main(), manager().KeyRight, down); }
+  void holdRight(bool down) { DeliverKey(main(), manager().KeyRight, down); }
 
   std::vector<TKeyEvent> script;
   int played = 0;  // frames of the script played
@@ -213,19 +213,13 @@ TEST_F(PauseInTheFirstLevel, KeysHeldWhilePausedMoveNothing) {
   ASSERT_TRUE(main().Paused());
   const TLevelPicture atPause = picture();
   const int height = Level.Player->Height;
-  for (int key : {int(manager().KeyFire2), int(manager().KeyDown)}) {
-    platform::keyState().keyDown(key);
-    main().FormKeyDown(key, 0);
-  }
+  for (int key : {int(manager().KeyFire2), int(manager().KeyDown)}) DeliverKey(main(), key, true);
   for (int i = 0; i < 20; ++i) {
     run->RunFrame({});
     ASSERT_EQ(picture(), atPause) << "something moved " << i + 1 << " frames into the pause";
     ASSERT_EQ(Level.Player->Height, height);
   }
-  for (int key : {int(manager().KeyFire2), int(manager().KeyDown)}) {
-    platform::keyState().keyUp(key);
-    main().FormKeyUp(key, 0);
-  }
+  for (int key : {int(manager().KeyFire2), int(manager().KeyDown)}) DeliverKey(main(), key, false);
   press(platform::VK_PAUSE);
   run->RunFrame({});
   for (int i = 0; i < PlayerFireballPool.count; ++i) EXPECT_FALSE(sprite(PlayerFireballPool.first + i).Visible);

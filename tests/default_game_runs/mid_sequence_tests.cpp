@@ -8,6 +8,7 @@
 
 #include "default_game_play.h"
 #include "game/Game/level_events.h"
+#include "platform/core/paths.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ class MidSequence : public DefaultGamePlay {
   void give(TCommand command) {
     switch (command) {
       case TCommand::F2: press(platform::VK_F2); break;
-      case TCommand::ShiftF2: shiftF2(); break;
+      case TCommand::ShiftF2: press(platform::VK_F2, platform::ssShift); break;
       case TCommand::MenuRestart: main().MenuClick("mnuRestart"); break;
       case TCommand::MenuReturnToMap: main().MenuClick("mnuReturnToMap"); break;
     }
@@ -49,14 +50,8 @@ class MidSequence : public DefaultGamePlay {
   }
   void letGoOfEveryKey() {
     const TGKSpriteMgr& m = manager();
-    for (int key : {int(m.KeyLeft), int(m.KeyRight), int(m.KeyUp), int(m.KeyDown), int(m.KeyFire1), int(m.KeyFire2)}) {
-      platform::keyState().keyUp(key);
-      main().FormKeyUp(key, 0);
-    }
-  }
-  void shiftF2() {
-    main().FormKeyDown(platform::VK_F2, 1);
-    main().FormKeyUp(platform::VK_F2, 1);
+    for (int key : {int(m.KeyLeft), int(m.KeyRight), int(m.KeyUp), int(m.KeyDown), int(m.KeyFire1), int(m.KeyFire2)})
+      DeliverKey(main(), key, false);
   }
   // The clock runs out at its next tick.
   void runOutOfTime() {
@@ -101,13 +96,15 @@ TEST_F(MidSequence, ATimeOutInAPipeWaitsUntilThePlayerIsOut) {
 struct RestartTimeCase {
   const char* name;
   int timeLeft;  // -1: the clock runs out and the player dies of it
+  bool dying;    // F2 during a death with that time left
   int timeAfter;
 };
 
 class F2KeepsTheTimeLeft : public MidSequence, public ::testing::WithParamInterface<RestartTimeCase> {};
 
-// F2 restarts the level with the time that was left, and with the level's own
-// time once none was left; the clock runs down from there.
+// F2 restarts the level with the time that was left, also a 0 that the next
+// tick kills at, and with the level's own time once the clock has run out or
+// the player dies with none left; the clock runs down from there.
 TEST_P(F2KeepsTheTimeLeft, AndOnlyTimeLeft) {
   const RestartTimeCase& c = GetParam();
   if (!intoTheFirstLevel()) return;
@@ -118,6 +115,8 @@ TEST_P(F2KeepsTheTimeLeft, AndOnlyTimeLeft) {
     ASSERT_EQ(Level.LevelTime, -1);
   } else {
     Level.LevelTime = c.timeLeft;
+    if (c.dying) KillPlayer();
+    ASSERT_EQ(Level.PlayerDying, c.dying);
   }
   press(platform::VK_F2);
   run->RunFrame({});
@@ -126,11 +125,15 @@ TEST_P(F2KeepsTheTimeLeft, AndOnlyTimeLeft) {
   EXPECT_EQ(Level.LevelTime, c.timeAfter);
   ASSERT_TRUE(framesUntil([&] { return Level.LevelTime != c.timeAfter; }));
   EXPECT_EQ(Level.LevelTime, c.timeAfter - 1);
+  // From 0 the tick is the time-out's.
+  EXPECT_EQ(Level.PlayerDying, c.timeAfter == 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Clocks, F2KeepsTheTimeLeft,
-                         ::testing::Values(RestartTimeCase{"TimeLeft", 120, 120},
-                                           RestartTimeCase{"TimedOut", -1, 300}),
+                         ::testing::Values(RestartTimeCase{"TimeLeft", 120, false, 120},
+                                           RestartTimeCase{"ClockAtZero", 0, false, 0},
+                                           RestartTimeCase{"TimedOut", -1, true, 300},
+                                           RestartTimeCase{"DiedAtZero", 0, true, 300}),
                          [](const ::testing::TestParamInfo<RestartTimeCase>& info) { return std::string(info.param.name); });
 
 struct DeathCommandCase {
@@ -191,6 +194,82 @@ INSTANTIATE_TEST_SUITE_P(Commands, CommandsAfterTheEndCard,
                          ::testing::Values(TCommand::F2, TCommand::ShiftF2, TCommand::MenuRestart,
                                            TCommand::MenuReturnToMap),
                          [](const ::testing::TestParamInfo<TCommand>& info) { return commandName(info.param); });
+
+struct EndTakenCase {
+  const char* name;
+  const char* level;  // the node's link
+  const char* keys;   // its script up to the end, in this folder
+  TCommand command;
+  bool castle;
+};
+
+class CommandsAfterTheEndIsTaken : public MidSequence, public ::testing::WithParamInterface<EndTakenCase> {
+ protected:
+  // From the map's node that links the level, as the fire key enters it.
+  void enterTheNodeOf(const char* level) {
+    int node = -1;
+    for (int i = MapStartNode; i < manager().Sprites.Count() && node < 0; ++i)
+      if (const std::string* link = SpriteTextOf(sprite(i)); link && platform::sameText(*link, level)) node = i;
+    ASSERT_GE(node, MapStartNode) << "no node links " << level;
+    WorldMap.MapPosition = node;
+    player().SetX(sprite(node).GetX());
+    player().SetY(sprite(node).GetY());
+    press(manager().KeyFire1);
+    ASSERT_NE(WorldMap.EnterNodeTime, -1) << "fire does not choose node " << node;
+    ASSERT_TRUE(framesUntil([&] { return screen() == ssLevel; }));
+    ASSERT_TRUE(Level.Player);
+  }
+  // The castle's end block or a chest has been touched: its wait has begun.
+  bool endTaken() {
+    for (int i = FirstObjectSprite; i < manager().Sprites.Count(); ++i) {
+      const TGKSprite& s = sprite(i);
+      if ((s.Animation == 66 || s.Animation == 180) && !s.Enabled && s.Param2 == 1) return true;
+    }
+    return false;
+  }
+};
+
+// F2, Shift+F2 and their menu commands in the wait after the castle's end or
+// the mushroom house's chest is taken: the level is won already, so they do
+// nothing; the wait runs out and the map comes back with the node won, and
+// after the castle with its locks open.
+TEST_P(CommandsAfterTheEndIsTaken, LeaveTheWinAlone) {
+  const EndTakenCase& c = GetParam();
+  openTheGame();
+  if (HasFatalFailure()) return;
+  enterTheNodeOf(c.level);
+  if (HasFatalFailure()) return;
+  const int node = WorldMap.EnteredNode;
+  const std::vector<TKeyEvent> script = KeyScriptFrom(c.keys, run->Frame());
+  for (int i = 0; i < 900 && !endTaken(); ++i) {
+    run->RunFrame(script);
+    ASSERT_EQ(screen(), ssLevel) << "frame " << i;
+    ASSERT_FALSE(Level.PlayerDying) << "frame " << i;
+  }
+  ASSERT_TRUE(endTaken()) << "the script never reaches the level's end";
+  letGoOfEveryKey();
+  run->RunFrame({});
+  const int score = Level.Score;
+  give(c.command);
+  run->RunFrame({});
+  ASSERT_EQ(screen(), ssLevel);
+  EXPECT_EQ(Level.Score, score);
+  ASSERT_TRUE(framesUntil([&] { return mapReady(); }));
+  const std::vector<std::string>& ended = main().EndedNodes;
+  EXPECT_NE(std::find(ended.begin(), ended.end(), std::to_string(node)), ended.end());
+  EXPECT_EQ(WorldMap.OpenLocks, c.castle);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, CommandsAfterTheEndIsTaken,
+    ::testing::Values(EndTakenCase{"ChestF2", "levels\\casa.tql", "casa.keys", TCommand::F2, false},
+                      EndTakenCase{"ChestShiftF2", "levels\\casa.tql", "casa.keys", TCommand::ShiftF2, false},
+                      EndTakenCase{"ChestMenuRestart", "levels\\casa.tql", "casa.keys", TCommand::MenuRestart, false},
+                      EndTakenCase{"ChestMenuReturnToMap", "levels\\casa.tql", "casa.keys", TCommand::MenuReturnToMap,
+                                   false},
+                      EndTakenCase{"CastleF2", "levels\\1-4.tql", "1-4.keys", TCommand::F2, true},
+                      EndTakenCase{"CastleShiftF2", "levels\\1-4.tql", "1-4.keys", TCommand::ShiftF2, true}),
+    [](const ::testing::TestParamInfo<EndTakenCase>& info) { return std::string(info.param.name); });
 
 // F2 while the player rises out of the coin room's pipe starts the level again
 // where F2 at any other moment starts it: at its start cell, in control, with

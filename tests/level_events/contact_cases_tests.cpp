@@ -91,7 +91,7 @@ TEST_F(Contact, SpringsThrowThePlayerHigherWithFire1) {
   const int next = add(Note2, 10, 10);
   clock_.advance(1001);
   EXPECT_EQ(contact(next), TCaseEnd::Leave);
-  EXPECT_TRUE(Level.RestartLevel);
+  EXPECT_EQ(Level.Rebuild, TRebuild::Passage);
   EXPECT_EQ(GameShell.EntryMode, EntryFromBottom);
   EXPECT_EQ(platform::extractFileName(Level.LevelFileName), "warp.tql");
 }
@@ -127,7 +127,7 @@ TEST_F(Contact, DoorsLeadOnlyToLevelsThatExist) {
                {"levels\\garden.tql", true, false},
                {nullptr, true, false}};
   for (const auto& c : cases) {
-    Level.RestartLevel = false;
+    Level.Rebuild = TRebuild::None;
     Level.EntryPipe = 0;
     const int door = add(Door, 100, 100);
     sprite(door).Param3 = 4;
@@ -135,7 +135,7 @@ TEST_F(Contact, DoorsLeadOnlyToLevelsThatExist) {
     c.keyUp ? hold(up) : release(up);
     placePlayer(100, 100);
     EXPECT_EQ(contact(door) == TCaseEnd::Leave, c.leaves) << (c.target ? c.target : "none");
-    EXPECT_EQ(Level.RestartLevel, c.leaves);
+    EXPECT_EQ(Level.Rebuild, c.leaves ? TRebuild::Passage : TRebuild::None);
     EXPECT_EQ(Level.EntryPipe, c.leaves ? 4 : 0);
     if (c.leaves) {
       EXPECT_EQ(Level.LevelFileName, (folder_ / "levels" / "house.tql").string());

@@ -166,29 +166,33 @@ TEST_F(LevelReader, ShortNameFallsBackToName) {
   EXPECT_EQ(read("[Options]\r\nName=Mundo Agua\r\nShortName=\r\n").ShortName, "");
 }
 
-// A restart keeps the time left and reads the level's own once none is left (a
-// time-out leaves the clock at -1); a way into another level carries the clock
+// A restart keeps the time left, also a 0 that kills at the next tick, and
+// reads the level's own once the clock has run out (a time-out leaves it at -1)
+// or the player dies with none left; a way into another level carries the clock
 // as it stands, 0 too: the time-out it holds waits on the other side.
-TEST_F(LevelReader, KeepTimeKeepsARunningClock) {
+TEST_F(LevelReader, ARebuildKeepsARunningClock) {
   struct Case {
-    bool keepTime, restart;
+    TRebuild entry;
     int levelTime;
+    bool dying;
     const char* file;
     int expected;
   };
-  for (Case c : {Case{false, false, 57, "Time=200", 200}, Case{true, false, 57, "Time=200", 57},
-                 Case{true, true, 57, "Time=200", 57}, Case{true, false, 0, "Time=200", 0},
-                 Case{true, true, 0, "Time=200", 200}, Case{true, true, -1, "Time=200", 200},
-                 Case{true, true, -3, "", 300}, Case{false, false, 0, "", 300}, Case{true, true, 0, "", 300}}) {
-    Level.KeepTime = c.keepTime;
-    Level.RestartFromStart = c.restart;
+  const TRebuild none = TRebuild::None, restart = TRebuild::Restart, passage = TRebuild::Passage;
+  for (Case c : {Case{none, 57, false, "Time=200", 200}, Case{passage, 57, false, "Time=200", 57},
+                 Case{restart, 57, false, "Time=200", 57}, Case{restart, 57, true, "Time=200", 57},
+                 Case{passage, 0, false, "Time=200", 0}, Case{restart, 0, false, "Time=200", 0},
+                 Case{restart, 0, true, "Time=200", 200}, Case{restart, -1, true, "Time=200", 200},
+                 Case{restart, -3, false, "", 300}, Case{none, 0, false, "", 300}, Case{restart, 0, true, "", 300}}) {
+    Level.Rebuild = c.entry;
     Level.LevelTime = c.levelTime;
+    Level.PlayerDying = c.dying;
     EXPECT_EQ(read(std::string("[Options]\r\n") + c.file + "\r\n").Time, c.expected)
-        << c.keepTime << " " << c.restart << " " << c.levelTime << " " << c.file;
-    EXPECT_EQ(Level.KeepTime, c.keepTime);  // the level start clears it after the build
+        << int(c.entry) << " " << c.levelTime << " " << c.dying << " " << c.file;
+    EXPECT_EQ(Level.Rebuild, c.entry);  // the level start clears it after the build
   }
-  Level.RestartFromStart = false;
-  Level.KeepTime = true;
+  Level.PlayerDying = false;
+  Level.Rebuild = passage;
   Level.LevelTime = 57;
   read("[Options]\r\nTime=200\r\n");
   Level.ResetPlayState();
@@ -305,7 +309,7 @@ TEST(LevelState, ResetForANewBuild) {
   s.HurtTimer = 3;
   s.EndStage = 5;
   s.StandingOnSprite = 40;
-  s.RestartLevel = s.ReturnToMap = s.PlayerDying = s.LevelEnded = s.Carrying = s.MayFly = true;
+  s.ReturnToMap = s.PlayerDying = s.LevelEnded = s.LevelWon = s.Carrying = s.MayFly = true;
   s.BrickFragIndex = 8;
   s.Score = 1234;
   s.Options.Time = 250;
@@ -314,7 +318,7 @@ TEST(LevelState, ResetForANewBuild) {
   EXPECT_EQ(s.HurtTimer, -1);
   EXPECT_EQ(s.EndStage, -1);
   EXPECT_EQ(s.StandingOnSprite, -1);
-  EXPECT_FALSE(s.RestartLevel || s.ReturnToMap || s.PlayerDying || s.LevelEnded || s.Carrying || s.MayFly);
+  EXPECT_FALSE(s.ReturnToMap || s.PlayerDying || s.LevelEnded || s.LevelWon || s.Carrying || s.MayFly);
   EXPECT_EQ(s.BrickFragIndex, 0);
   EXPECT_EQ(s.Score, 1234);  // carried over
   EXPECT_EQ(s.LevelTime, 250);

@@ -201,7 +201,8 @@ TEST_F(BuildLevelTest, CannonsAreReadyToShootAndLongTextsStayWhole) {
 }
 
 TEST_F(BuildLevelTest, ABuildResetsThePlayState) {
-  Level.RestartLevel = Level.ReturnToMap = Level.PlayerDying = Level.LevelEnded = true;
+  Level.Rebuild = TRebuild::Passage;
+  Level.ReturnToMap = Level.PlayerDying = Level.LevelEnded = Level.LevelWon = true;
   Level.Crouching = Level.MayFly = Level.Carrying = true;
   Level.HurtTimer = Level.EndStage = 3;
   main().SetPaused(true);
@@ -210,7 +211,8 @@ TEST_F(BuildLevelTest, ABuildResetsThePlayState) {
   main().DustIndex = 3;
   NextPlayerFireball = 1;
   start({{0, 0, "0,1"}}, "Time=123\r\n");
-  EXPECT_FALSE(Level.RestartLevel || Level.ReturnToMap || Level.PlayerDying || Level.LevelEnded);
+  EXPECT_EQ(Level.Rebuild, TRebuild::None);
+  EXPECT_FALSE(Level.ReturnToMap || Level.PlayerDying || Level.LevelEnded || Level.LevelWon);
   EXPECT_FALSE(Level.Crouching || Level.MayFly || Level.Carrying || main().Paused());
   EXPECT_EQ(Level.HurtTimer, -1);
   EXPECT_EQ(Level.EndStage, -1);

@@ -201,14 +201,14 @@ TEST_F(PipeTargetTest, APipeToAnotherLevelRestartsWithItsEntry) {
     const std::string running = Level.LevelFileName;
     enter(c.line);
     FollowPipeTarget();
-    EXPECT_TRUE(Level.RestartLevel);
+    EXPECT_EQ(Level.Rebuild, TRebuild::Passage);
     EXPECT_TRUE(platform::sameText(platform::extractFileName(Level.LevelFileName), "1-2.tql"));
     EXPECT_EQ(GameShell.EntryMode, c.entryMode);
     EXPECT_EQ(Level.EntryPipe, c.entryPipe);
     EXPECT_EQ(GameShell.EntryDirection, 1);
     EXPECT_EQ(Level.EnteredPipe, -1);
     Level.LevelFileName = running;
-    Level.RestartLevel = false;
+    Level.Rebuild = TRebuild::None;
   }
 }
 
@@ -224,7 +224,7 @@ TEST_F(PipeTargetTest, APipeToTheRunningLevelWarpsInsideIt) {
     SCOPED_TRACE(c.direction);
     enter("16,1,levels\\1-1.tql,,1," + std::to_string(c.direction));
     FollowPipeTarget();
-    EXPECT_FALSE(Level.RestartLevel);
+    EXPECT_EQ(Level.Rebuild, TRebuild::None);
     EXPECT_EQ(GameShell.EntryMode, EntryFromPipe);
     EXPECT_EQ(player().Param3, c.exitLine);
     EXPECT_EQ(Level.EntryPipe, 0);
@@ -262,7 +262,7 @@ TEST_F(LevelFrameTest, AWarpInsideTheLevelBringsThePlayerOutOfTheFarPipeWithTheC
   FreezeSprites(1);
   FollowPipeTarget();
   ASSERT_EQ(GameShell.EntryMode, EntryFromPipe);
-  EXPECT_FALSE(Level.RestartLevel);
+  EXPECT_EQ(Level.Rebuild, TRebuild::None);
   EXPECT_FALSE(sprite(walker).Enabled);  // everything waits while he comes out
 
   // Out of the far pipe's top, the camera started as for a level entered there.
@@ -330,7 +330,7 @@ TEST_F(PipeTargetTest, AMissingTargetOnlyEndsTheTravel) {
     const int x = player().GetX();
     FollowPipeTarget();
     EXPECT_EQ(Level.EnteredPipe, -1);
-    EXPECT_FALSE(Level.RestartLevel || Level.ReturnToMap);
+    EXPECT_FALSE(Level.Rebuild != TRebuild::None || Level.ReturnToMap);
     EXPECT_EQ(Level.LevelFileName, running);
     EXPECT_EQ(player().GetX(), x);
   }
@@ -388,7 +388,7 @@ TEST_F(LevelFrameTest, ALevelEnteredFromAPipeNodeStartsInItsDestinationPipe) {
     sprite(39).Param1 = 2;
     sprite(39).Param2 = EntryUp;
     GameShell.EntryMode = EntryNormal;
-    Level.KeepTime = true;
+    Level.Rebuild = TRebuild::Restart;
     Level.LevelTime = 17;
     WorldMap.EnteredFromMap = false;
     WorldMap.EnterNodeTime = 1234;
@@ -458,12 +458,12 @@ TEST_F(LevelFrameTest, ALevelThatCannotBeBuiltGoesBackToTheMapInsteadOfBuildingF
     start({{0, 0, "0,1"}});
     // A restart that keeps the time, into a level that cannot stand.
     Level.LevelFileName = c.file.empty() ? (scratch_ / "gone.tql").string() : writeLevel("bad.tql", c.file);
-    Level.RestartLevel = Level.KeepTime = true;
+    Level.Rebuild = TRebuild::Restart;
     StartLevel();
     EXPECT_EQ(Level.Player, nullptr);
     EXPECT_EQ(count(), 0);
     EXPECT_TRUE(Level.ReturnToMap);
-    EXPECT_FALSE(Level.RestartLevel || Level.KeepTime || Level.LevelBuilt);
+    EXPECT_FALSE(Level.Rebuild != TRebuild::None || Level.LevelBuilt);
     // The next frame has no level to run: it only takes the way back.
     LevelFrame();
     EXPECT_EQ(main().ScreenState(), ssWorldMap);

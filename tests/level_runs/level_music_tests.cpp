@@ -48,8 +48,7 @@ TEST_F(LevelMusicTest, ARestartThatKeepsTheTimeKeepsTheTuneGoing) {
   platform::activeClock().sleep(2000);
   const int reached = player().GetPosition();
   ASSERT_GT(reached, 0);
-  Level.RestartLevel = true;
-  Level.KeepTime = true;
+  Level.Rebuild = TRebuild::Restart;
   StartLevel();
   EXPECT_GE(player().GetPosition(), reached);
   EXPECT_EQ(player().GetMode(), mpPlaying);

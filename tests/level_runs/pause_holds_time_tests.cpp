@@ -6,6 +6,7 @@
 #include "components/MIDIPlayer/TMediaPlayer.h"
 #include "game/Game/level_events.h"
 #include "game/Game/level_state.h"
+#include "game/frmMain/window_keys.h"
 #include "level_fixture.h"
 #include "platform/core/keys.h"
 #include "platform/core/paths.h"
@@ -30,7 +31,7 @@ class PauseHoldsTime : public LevelWithMusic {
     GameShell.PlayMusic = music;
     start(level, "Width=" + std::to_string(width) + "\r\nMIDIFile=music\\normal 1.mid\r\n");
   }
-  void hold(int key, bool down) { HoldKey(main(), key, down); }
+  void hold(int key, bool down) { DeliverKey(main(), key, down); }
   // One frame as the window runs it: the frame, the timers, the music's notice.
   void frame() {
     run_->RunFrame({});

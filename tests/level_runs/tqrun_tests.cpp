@@ -10,6 +10,8 @@
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "tools/tqrun/run_options.h"
 
@@ -178,6 +180,40 @@ TEST_F(TqrunProgram, ADeathHandsTheLevelOverToItsMapAndTheRunEnds) {
   EXPECT_NE(text.find("\"PlayerDying\": true"), std::string::npos);
   EXPECT_NE(text.find("\"Lives\": 4"), std::string::npos);
   EXPECT_EQ(text.find("{\"frame\": 2000, "), std::string::npos);  // ended before the last frame
+}
+
+// A chest or the castle's end is taken; five seconds later the level hands over
+// to its map. From the take on the rows show the level won, and the last row
+// shows it ended and leaving, with the player where he stood.
+TEST_F(TqrunProgram, AWinByAChestOrTheCastleShowsInTheRows) {
+  std::ofstream(file("chest.keys")) << "1 down right\n78 up right\n";
+  const struct {
+    const char* level;
+    std::string keys;
+  } cases[] = {{"casa.tql", file("chest.keys")},
+               {"1-4.tql", std::string(TQ_SOURCE_DIR) + "/tests/default_game_runs/1-4.keys"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.level);
+    const Result r = run("--game " + stage() + " --level " + stage() + "/levels/" + c.level +
+                         " --frames 2000 --keys " + c.keys + " --state " + file("state.json"));
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    std::ifstream in(file("state.json"));
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(in, line);)
+      if (line.find("{\"frame\": ") != std::string::npos) rows.push_back(line);
+    ASSERT_GT(rows.size(), 1u);
+    const std::string& last = rows.back();
+    EXPECT_EQ(last.find("{\"frame\": 2000, "), std::string::npos) << "the level never handed over";
+    for (const char* flag : {"\"LevelEnded\": true", "\"LevelWon\": true", "\"ReturnToMap\": true"})
+      EXPECT_NE(last.find(flag), std::string::npos) << flag << " in " << last;
+    EXPECT_EQ(last.find("\"x\": 0, \"y\": 0, "), std::string::npos) << last;
+    EXPECT_EQ(last.find("\"LevelTime\": 0, "), std::string::npos) << last;
+    // Won for the whole wait, five seconds of 25 ms frames.
+    const size_t wait = 5000 / 25;
+    ASSERT_GT(rows.size(), wait);
+    for (size_t i = rows.size() - wait; i < rows.size(); ++i)
+      ASSERT_NE(rows[i].find("\"LevelWon\": true"), std::string::npos) << rows[i];
+  }
 }
 
 TEST_F(TqrunProgram, APictureAskedForPastTheLevelsEndIsAnError) {

@@ -6,7 +6,7 @@
 
 #include "game/Game/level_events.h"
 #include "level_fixture.h"
-#include "platform/core/keys.h"
+#include "game/frmMain/window_keys.h"
 
 namespace {
 
@@ -20,14 +20,7 @@ class WalkOffTest : public LevelFixture {
     ASSERT_NE(Level.Player, nullptr);
   }
   void hold(bool down) {
-    for (int key : {int(main().DXSprites->KeyRight), int(main().DXSprites->KeyUp)}) {
-      if (down) {
-        platform::keyState().keyDown(key);
-        main().FormKeyDown(key, 0);
-      } else {
-        platform::keyState().keyUp(key);
-      }
-    }
+    for (int key : {int(main().DXSprites->KeyRight), int(main().DXSprites->KeyUp)}) DeliverKey(main(), key, down);
   }
   void TearDown() override {
     hold(false);

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "game/frmMain/window_keys.h"
 #include "level_fixture.h"
 #include "platform/core/keys.h"
 
@@ -25,13 +26,11 @@ TEST_F(WarpSpringRestart, F2DuringTheRiseRestartsTheRunningLevel) {
   const std::string file = Level.LevelFileName;
   const int x = player().GetX() + main().CameraX, y = player().GetY() + main().CameraY;
   const int fire = main().DXSprites->KeyFire1;
-  platform::keyState().keyDown(fire);
-  main().FormKeyDown(fire, 0);
+  DeliverKey(main(), fire, true);
   for (int i = 0; i < 100 && player().Param2 != 1; ++i) run_->RunFrame({});
   ASSERT_EQ(player().Param2, 1) << "the spring never launched the player";
   ASSERT_FALSE(player().Controlled);
-  platform::keyState().keyUp(fire);
-  main().FormKeyUp(fire, 0);
+  DeliverKey(main(), fire, false);
 
   main().FormKeyDown(platform::VK_F2, 0);
   run_->RunFrame({});

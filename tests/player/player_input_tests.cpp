@@ -127,7 +127,7 @@ TEST(PlayerInput, NoStandingUpWhileDyingOrAtTheLevelEnd) {
 TEST(PlayerInput, LevelKeys) {
   PlayerWorld world;
   LevelKeyDown(113, 0);
-  EXPECT_TRUE(Level.RestartLevel);
+  EXPECT_EQ(Level.Rebuild, TRebuild::Restart);
   EXPECT_FALSE(Level.ReturnToMap);
   LevelKeyDown(113, 1);
   EXPECT_TRUE(Level.LevelEnded);

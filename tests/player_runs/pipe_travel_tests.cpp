@@ -46,7 +46,7 @@ TEST_F(PipeTravelTest, LastsFromThePipeExitsStartToItsEnd) {
 
 TEST_F(PipeTravelTest, IsClearedWhenALevelIsBuilt) {
   Level.PipeTravel = true;
-  Level.RestartLevel = true;
+  Level.Rebuild = TRebuild::Passage;
   run_->RunFrame({});
   EXPECT_EQ(GameShell.EntryMode, EntryNormal);
   EXPECT_FALSE(Level.PipeTravel);

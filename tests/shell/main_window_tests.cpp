@@ -458,7 +458,7 @@ TEST_F(MainWindow, MenuCommandsSetTheirFlags) {
   WorldMap.MapPosition = 20;
   w.MenuClick("mnuRestart");
   w.MenuClick("mnuReturnToMap");
-  EXPECT_FALSE(Level.RestartLevel || Level.LevelEnded || Level.ReturnToMap);
+  EXPECT_FALSE(Level.Rebuild != TRebuild::None || Level.LevelEnded || Level.ReturnToMap);
   EXPECT_EQ(WorldMap.MapPosition, 20);
   EXPECT_EQ(WorldMap.ShowPlayerTime, -1);
   w.MenuClick("mnuConfig");

@@ -14,18 +14,6 @@
 #include "components/gkspts/sprite_mgr.h"
 #include "game/Game/level_state.h"
 #include "game/frmMain/frmMain.h"
-#include "platform/core/keys.h"
-
-// A key pressed (down) or let go as the window delivers it.
-inline void HoldKey(TfmMain& m, int key, bool down) {
-  if (down) {
-    platform::keyState().keyDown(key);
-    m.FormKeyDown(key, 0);
-  } else {
-    platform::keyState().keyUp(key);
-    m.FormKeyUp(key, 0);
-  }
-}
 
 // What the game shows and keeps: the screen, the player and the level's counts,
 // and every sprite shown or moving, in level positions.

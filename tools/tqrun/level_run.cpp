@@ -9,6 +9,7 @@
 #include "game/Game/level_state.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/pending_screens.h"
+#include "game/frmMain/window_keys.h"
 #include "platform/app/application.h"
 #include "platform/core/keys.h"
 #include "platform/core/paths.h"
@@ -24,6 +25,11 @@ TLevelRun::TLevelRun(const std::string& gameDir, uint32_t startTick) : clock_(st
   platform::keyState().clear();
   main_ = std::make_unique<TfmMain>(form_);
   main_->FormCreate();
+  TGKSpriteMgr& sprites = *main_->DXSprites;
+  sprites.OnSpriteMoved = [this, moved = sprites.OnSpriteMoved](TGKSprite& sprite) {
+    moved(sprite);
+    if (&sprite == Level.Player && main_->ScreenState() == ssLevel) lastMove_ = levelState();
+  };
   // Frames are paced by the clock alone, 40 a second.
   GameShell.AutoAdjustFrameDelay = true;
   form_.activate();
@@ -43,8 +49,7 @@ void TLevelRun::StartLevel(const std::string& levelFile) {
   // Played on its own, as the game plays a level opened as a game: the level is
   // also the world it returns to.
   WorldMap.WorldFileName = Level.LevelFileName;
-  Level.KeepTime = false;
-  Level.RestartLevel = false;
+  Level.Rebuild = TRebuild::None;
   Level.ReturnToMap = false;
   GameShell.EntryMode = EntryNormal;
   Level.EntryPipe = 0;
@@ -84,23 +89,19 @@ void TLevelRun::CheckKeys(const std::vector<TKeyEvent>& script) const {
 
 void TLevelRun::RunFrame(const std::vector<TKeyEvent>& script) {
   ++frame_;
-  for (const TKeyEvent& e : script) {
-    if (e.frame != frame_) continue;
-    const int vk = keyCode(e.key);
-    if (e.down) {
-      platform::keyState().keyDown(vk);
-      main_->FormKeyDown(vk, 0);
-    } else {
-      platform::keyState().keyUp(vk);
-      main_->FormKeyUp(vk, 0);
-    }
-  }
+  for (const TKeyEvent& e : script)
+    if (e.frame == frame_) DeliverKey(*main_, keyCode(e.key), e.down);
   bool done = false;
   main_->DXScreen->AppIdle(done);
   main_->MainTimer.Poll();
 }
 
 TFrameState TLevelRun::State() const {
+  if (!InLevel() && lastMove_.frame == frame_) return lastMove_;
+  return levelState();
+}
+
+TFrameState TLevelRun::levelState() const {
   TFrameState s;
   s.frame = frame_;
   if (Level.Player && main_->ScreenState() == ssLevel) {
@@ -113,6 +114,7 @@ TFrameState TLevelRun::State() const {
   s.lives = Level.Lives;
   s.levelTime = Level.LevelTime;
   s.levelEnded = Level.LevelEnded;
+  s.levelWon = Level.LevelWon;
   s.playerDying = Level.PlayerDying;
   s.returnToMap = Level.ReturnToMap;
   return s;
@@ -127,8 +129,8 @@ std::string FrameStatesJson(const std::vector<TFrameState>& states) {
     out << (i ? ",\n " : "\n ") << "{\"frame\": " << s.frame << ", \"x\": " << s.x << ", \"y\": " << s.y
         << ", \"PlayerMode\": " << s.playerMode << ", \"Score\": " << s.score << ", \"Coins\": " << s.coins
         << ", \"Lives\": " << s.lives << ", \"LevelTime\": " << s.levelTime << ", \"LevelEnded\": "
-        << flag(s.levelEnded) << ", \"PlayerDying\": " << flag(s.playerDying) << ", \"ReturnToMap\": "
-        << flag(s.returnToMap) << "}";
+        << flag(s.levelEnded) << ", \"LevelWon\": " << flag(s.levelWon) << ", \"PlayerDying\": "
+        << flag(s.playerDying) << ", \"ReturnToMap\": " << flag(s.returnToMap) << "}";
   }
   out << "\n]\n";
   return out.str();

@@ -16,7 +16,7 @@ struct TFrameState {
   int frame = 0;
   int x = 0, y = 0;  // the player's level position
   int playerMode = 0, score = 0, coins = 0, lives = 0, levelTime = 0;
-  bool levelEnded = false, playerDying = false, returnToMap = false;
+  bool levelEnded = false, levelWon = false, playerDying = false, returnToMap = false;
 };
 
 class TLevelRun {
@@ -36,6 +36,8 @@ class TLevelRun {
   // One frame: the key events of this frame, the screen's idle frame, the
   // one-second timer. Frames count from 1.
   void RunFrame(const std::vector<TKeyEvent>& script);
+  // The state after the last frame; for the frame that handed the level over,
+  // the level's as the player's last move left it (its end taken, leaving).
   TFrameState State() const;
   // The last frame shown, as 0x00RRGGBB pixels.
   const std::vector<uint32_t>& Picture() const { return form_.display.frame; }
@@ -51,11 +53,15 @@ class TLevelRun {
 
  private:
   int keyCode(const std::string& key) const;
+  TFrameState levelState() const;
 
   platform::FakeClock clock_;
   platform::HeadlessForm form_{640, 480};
   std::unique_ptr<TfmMain> main_;
   int frame_ = 0;
+  // The level as the last move of its player left it: a level left for the map
+  // or the title keeps nothing of itself once its frame ends.
+  TFrameState lastMove_;
 };
 
 // Writes the frames' states as a JSON array.

@@ -5,11 +5,11 @@
 #include <algorithm>
 
 #include "game/LevelAnimations/level_animations.h"
-#include "q4_fixture.h"
+#include "stepping_level.h"
 
 namespace {
 
-using PowerUpItems = Q4Fixture;
+using PowerUpItems = SteppingLevel;
 
 TEST_F(PowerUpItems, EachItemGivesItsRewardOnceAndIsUsedUp) {
   const struct {

@@ -8,7 +8,7 @@
 
 #include "../level_events/level_fixture.h"
 
-class Q1Level : public LevelFixture {
+class RingLevel : public LevelFixture {
  protected:
   void SetUp() override;
 

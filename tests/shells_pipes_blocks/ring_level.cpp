@@ -1,8 +1,8 @@
-#include "q1_fixture.h"
+#include "ring_level.h"
 
 #include "game/Game/sprite_moved.h"
 
-void Q1Level::SetUp() {
+void RingLevel::SetUp() {
   LevelFixture::SetUp();
   for (int k = 0; k < DustPool.count; ++k) w().DustSprites[size_t(k)] = &sprite(DustPool.first + k);
   for (int k = 0; k < DropsPool.count; ++k) w().DropsSprites[size_t(k)] = &sprite(DropsPool.first + k);
@@ -10,20 +10,20 @@ void Q1Level::SetUp() {
   player().Width = player().Height = 16;
 }
 
-int Q1Level::addSized(int kind, int x, int y, int width, int height, int direction, double speed) {
+int RingLevel::addSized(int kind, int x, int y, int width, int height, int direction, double speed) {
   const int i = add(kind, x, y, direction, speed);
   sprite(i).Width = width;
   sprite(i).Height = height;
   return i;
 }
 
-int Q1Level::addMoving(int kind, int x, int y, int direction, double speed) {
+int RingLevel::addMoving(int kind, int x, int y, int direction, double speed) {
   const int i = add(kind, x, y, direction, speed);
   sprite(i).SetSpeed(speed);
   return i;
 }
 
-void Q1Level::clearStage() {
+void RingLevel::clearStage() {
   TGKSprites& sprites = w().DXSprites->Sprites;
   for (int i = FirstObjectSprite; i < sprites.Count(); ++i) {
     sprites.GetSprite(i).Disable();
@@ -34,9 +34,9 @@ void Q1Level::clearStage() {
   w().DustIndex = w().DropsIndex = 0;
 }
 
-void Q1Level::moved(int i) { LevelSpriteMoved(sprite(i)); }
+void RingLevel::moved(int i) { LevelSpriteMoved(sprite(i)); }
 
-std::vector<std::pair<int, int>> Q1Level::shown(const TEffectPool& pool) {
+std::vector<std::pair<int, int>> RingLevel::shown(const TEffectPool& pool) {
   std::vector<std::pair<int, int>> places;
   for (int k = 0; k < pool.count; ++k) {
     const TGKSprite& s = sprite(pool.first + k);

@@ -5,7 +5,7 @@
 #include "../level_events/level_fixture.h"
 #include "game/frmMain/shell_state.h"
 
-class Q4Fixture : public LevelFixture {
+class SteppingLevel : public LevelFixture {
  protected:
   void SetUp() override {
     LevelFixture::SetUp();

@@ -6,14 +6,14 @@
 #include "game/Game/level_events.h"
 #include "game/LevelAnimations/level_animations.h"
 #include "game/frmMain/shell_state.h"
-#include "q1_fixture.h"
+#include "ring_level.h"
 
 namespace {
 
-class Pipes : public Q1Level {
+class Pipes : public RingLevel {
  protected:
   void SetUp() override {
-    Q1Level::SetUp();
+    RingLevel::SetUp();
     writeFile("levels/under.tql");
     Level.StandingOnSprite = 0;
     enemy_ = add(Wumpet1, 10, 10);

@@ -3,15 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "game/LevelAnimations/level_animations.h"
-#include "q1_fixture.h"
+#include "ring_level.h"
 
 namespace {
 
-class WingedEnemy : public Q1Level {
+class WingedEnemy : public RingLevel {
  protected:
   // A winged enemy resting on a ground block since now, facing left, with jump speed 6.
   void SetUp() override {
-    Q1Level::SetUp();
+    RingLevel::SetUp();
     add(3, 150, 132);
     enemy_ = add(WumpetF, 150, 116, 31);
     TGKSprite& e = sprite(enemy_);

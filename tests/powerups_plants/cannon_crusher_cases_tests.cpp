@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "game/LevelAnimations/level_animations.h"
-#include "q4_fixture.h"
+#include "stepping_level.h"
 
 namespace {
 
-using CannonballCases = Q4Fixture;
-using CrushingBlock = Q4Fixture;
+using CannonballCases = SteppingLevel;
+using CrushingBlock = SteppingLevel;
 
 TEST_F(CannonballCases, EachCannonShootsItsBallFromItsBarrelEveryFiveSeconds) {
   const struct {

@@ -7,14 +7,14 @@
 #include "game/Game/player_input.h"
 #include "game/LevelAnimations/level_animations.h"
 #include "game/frmMain/shell_state.h"
-#include "q1_fixture.h"
+#include "ring_level.h"
 
 namespace {
 
-class RunMeter : public Q1Level {
+class RunMeter : public RingLevel {
  protected:
   void SetUp() override {
-    Q1Level::SetUp();
+    RingLevel::SetUp();
     player().SetMaxSpeed(4);
     player().SetSpeed(4);
     player().SetJumpState(jsGround);
@@ -133,7 +133,7 @@ TEST_F(RunMeter, RestsInWaterInUnlimitedFlightAndWhileEnteringTheLevel) {
   GameShell.EntryMode = EntryNormal;
 }
 
-using Carried = Q1Level;
+using Carried = RingLevel;
 
 TEST_F(Carried, IsLetGoOnceItNoLongerTouchesThePlayer) {
   // The player covers (100, 100) .. (116, 116).

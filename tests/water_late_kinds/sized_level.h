@@ -3,7 +3,7 @@
 // fishes and pipes too, so that their sprites have the size of a block.
 #include "level_fixture.h"
 
-class Q3Level : public LevelFixture {
+class SizedLevel : public LevelFixture {
  protected:
   void SetUp() override {
     LevelFixture::SetUp();

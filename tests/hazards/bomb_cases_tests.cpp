@@ -6,7 +6,7 @@
 
 #include "game/LevelAnimations/level_animations.h"
 #include "platform/core/random.h"
-#include "tests/q2_cases/hazard_level.h"
+#include "tests/hazards/hazard_level.h"
 
 namespace {
 

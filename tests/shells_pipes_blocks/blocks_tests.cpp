@@ -5,11 +5,11 @@
 #include <string>
 
 #include "game/LevelAnimations/level_animations.h"
-#include "q1_fixture.h"
+#include "ring_level.h"
 
 namespace {
 
-using Blocks = Q1Level;
+using Blocks = RingLevel;
 
 TEST_F(Blocks, AMovableBlockRidesOnTheHeadAndIsPushedAlong) {
   const struct {

@@ -5,11 +5,11 @@
 #include "game/Game/level_state.h"
 #include "game/LevelAnimations/level_animations.h"
 #include "game/frmMain/shell_state.h"
-#include "q3_level.h"
+#include "sized_level.h"
 
 namespace {
 
-using LateKinds = Q3Level;
+using LateKinds = SizedLevel;
 
 TEST_F(LateKinds, ADiscMakesItsBallsOnceOnItsFirstPass) {
   const struct {

@@ -4,11 +4,11 @@
 #include "game/Game/level_state.h"
 #include "game/frmMain/shell_state.h"
 #include "game/LevelAnimations/level_animations.h"
-#include "q3_level.h"
+#include "sized_level.h"
 
 namespace {
 
-using WaterCases = Q3Level;
+using WaterCases = SizedLevel;
 
 TEST_F(WaterCases, OnlyASinkingPlayerHopsOutOfQuicksand) {
   const uint16_t fire1 = w().DXSprites->KeyFire1;

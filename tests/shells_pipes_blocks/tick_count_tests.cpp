@@ -10,7 +10,7 @@
 #include "game/Game/solid_rule.h"
 #include "game/LevelAnimations/level_animations.h"
 #include "game/frmMain/shell_state.h"
-#include "q1_fixture.h"
+#include "ring_level.h"
 
 namespace {
 
@@ -18,10 +18,10 @@ constexpr uint32_t kEarly = 1000;
 constexpr uint32_t kPastHalf = (1u << 31) + 1000;
 constexpr uint32_t kBeforeWrap = 0u - 1000;
 
-class AnyTickCount : public Q1Level, public ::testing::WithParamInterface<uint32_t> {
+class AnyTickCount : public RingLevel, public ::testing::WithParamInterface<uint32_t> {
  protected:
   void SetUp() override {
-    Q1Level::SetUp();
+    RingLevel::SetUp();
     addImagesUpTo(700);  // the frames of the fishes and ship pipes
     clock_.set(GetParam());
   }

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "game/LevelAnimations/level_animations.h"
-#include "q1_fixture.h"
+#include "ring_level.h"
 
 namespace {
 
-using Stompable = Q1Level;
+using Stompable = RingLevel;
 
 TEST_F(Stompable, EachKindTurnsIntoItsNextKindWithItsBounceAndScore) {
   const struct {
@@ -103,7 +103,7 @@ TEST_F(Stompable, TheFarSeeingShelledEnemyTurnsOnlyWhenThePlayerIsFarAway) {
 }
 
 // Kind 232 flying by its move mode, far from the player.
-class WingedTurtle : public Q1Level {
+class WingedTurtle : public RingLevel {
  protected:
   int addTurtle(int mode, int x, int y, int direction, double speed) {
     const int t = addMoving(Turvog2, x, y, direction, speed);

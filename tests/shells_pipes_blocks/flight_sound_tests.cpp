@@ -9,7 +9,7 @@
 #include "game/Game/player_physics.h"
 #include "game/frmMain/shell_state.h"
 #include "platform/sound/capture_sink.h"
-#include "q1_fixture.h"
+#include "ring_level.h"
 
 namespace {
 
@@ -17,10 +17,10 @@ constexpr int kSoundFrames = 1000;  // mono 16-bit, so two bytes a frame
 
 // The main window's audio on a mixer that sounds only when the test pulls it,
 // with a library of sounds up to the flight sound.
-class FlightSound : public Q1Level {
+class FlightSound : public RingLevel {
  protected:
   void SetUp() override {
-    Q1Level::SetUp();
+    RingLevel::SetUp();
     TGKSounds sounds;
     for (int i = 0; i <= SoundFly; ++i)
       sounds.AddSound(TGKWaveFormat::Pcm(44100, 1, 16), "s" + std::to_string(i), 0, 0,
@@ -38,7 +38,7 @@ class FlightSound : public Q1Level {
   }
   void TearDown() override {
     w().DXAudio = saved_;
-    Q1Level::TearDown();
+    RingLevel::TearDown();
   }
   void physics() {
     TPlayerMove move{player()};

@@ -9,11 +9,11 @@
 #include "game/Game/level_events.h"
 #include "game/Game/shells_projectiles.h"
 #include "game/LevelAnimations/level_animations.h"
-#include "q1_fixture.h"
+#include "ring_level.h"
 
 namespace {
 
-using Shells = Q1Level;
+using Shells = RingLevel;
 using Places = std::vector<std::pair<int, int>>;
 
 // The mover stands at (100, 100); a sprite it runs into overlaps its front by 6 pixels.

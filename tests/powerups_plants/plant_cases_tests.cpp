@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "game/LevelAnimations/level_animations.h"
-#include "q4_fixture.h"
+#include "stepping_level.h"
 
 namespace {
 
-class PlantCases : public Q4Fixture {
+class PlantCases : public SteppingLevel {
  protected:
   // Runs a fire plant through its wait out of the pipe; the pool sprites it shot, in order.
   std::vector<int> shotsOfOneWait(int plant) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "game/LevelAnimations/level_animations.h"
-#include "tests/q2_cases/hazard_level.h"
+#include "tests/hazards/hazard_level.h"
 
 namespace {
 
