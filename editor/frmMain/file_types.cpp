@@ -140,3 +140,7 @@ void AnnounceFileTypes(const std::filesystem::path& dataHome) {
   platform::runSystemTool("update-mime-database", {(dataHome / "mime").string()});
   platform::runSystemTool("update-desktop-database", {(dataHome / "applications").string()});
 }
+
+std::string FileTypesFailureText(const std::string& dataHome) {
+  return "No se pudieron asociar los tipos de archivo: no se puede escribir en la carpeta \"" + dataHome + "\".";
+}
