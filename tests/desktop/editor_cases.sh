@@ -299,7 +299,7 @@ two_editors_case() {
   stop_program "$first"
 }
 
-editor_window_of() { xdotool search --onlyvisible --pid "$1" --name '^Editor de Tobbo Quest' 2>/dev/null | head -1 | grep .; }
+editor_window_of() { xdotool search --all --onlyvisible --pid "$1" --name '^Editor de Tobbo Quest' 2>/dev/null | head -1 | grep .; }
 file_holds() { grep -q "$2" "$1"; }
 file_lacks() { ! grep -q "$2" "$1"; }
 
