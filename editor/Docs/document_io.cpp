@@ -187,7 +187,7 @@ std::string DocumentFailureText(const EDocumentWrite& e) {
     case TDocumentFailure::Unreadable:
       return "No se pudo guardar " + file + ": el archivo existe pero no se puede leer, y guardar borrar\xED" "a lo que contiene.";
     case TDocumentFailure::SharedCell:
-      return "No se pudo guardar " + file + ": dos objetos ocupan la misma celda y el archivo guardar\xED" "a s\xF3lo uno.";
+      return "No se pudo guardar " + file + ": dos objetos ocupan la misma celda y el juego mostrar\xED" "a s\xF3lo uno.";
     case TDocumentFailure::OpenInWindow:
       return "No se pudo guardar " + file + ": el archivo est\xE1 abierto en la ventana " + quoted(e.Window) +
              ". Ci\xE9rrela antes de guardar con ese nombre.";
@@ -225,16 +225,14 @@ void ReadWorldDocument(TDocument& doc, const std::filesystem::path& fileName) {
   world.BgColor = 14741656;
   world.Width = 20;
   world.ImageLib = "sprites\\map.iml";
-  // World maps have no ice colours.
+  // World maps show no ice: a missing colour is 0, and one the file holds is
+  // kept as it stands.
   world.Ice1Color = 0;
   world.Ice2Color = 0;
   world.Name = ini.readString(options, "Name", "");
   world.ShortName = ini.readString(options, "ShortName", world.Name);
   world.InitialInfo = ini.readBool(options, "InitialInfo", true);
-  for (const TOptionKey& key : SharedOptionKeys()) {
-    std::string_view name = key.name;
-    if (name != "Ice1Color" && name != "Ice2Color") readKeys(ini, world, std::span(&key, 1));
-  }
+  readKeys(ini, world, SharedOptionKeys());
   readSprites(ini, world);
   world.OtherOptions = keysOfOthers(ini, DocWorldMap);
   world.FileBytes = std::move(bytes);

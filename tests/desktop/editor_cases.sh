@@ -293,7 +293,7 @@ two_editors_case() {
   else
     fail "the first editor asks before writing over the other's save"
   fi
-  check "the two editors ran without a sanitizer report" clean_log "$out/editor-first.log"
+  check "the first editor ran without a sanitizer report" clean_log "$out/editor-first.log"
   check "the second editor ran without a sanitizer report" clean_log "$out/editor-second.log"
   stop_program "$second"
   stop_program "$first"

@@ -287,7 +287,8 @@ TEST_F(DocumentFiles, ReadingKeepsFileOrderSkipsEmptyValuesAndUsesDefaults) {
   EXPECT_EQ(world.Width, 20);
   EXPECT_EQ(world.Height, 13);
   EXPECT_EQ(world.BgColor, 14741656);
-  EXPECT_EQ(world.Ice1Color, 0);  // not read for world maps
+  EXPECT_EQ(world.Ice1Color, 5);  // kept as the map holds it
+  EXPECT_EQ(world.Ice2Color, 0);  // a map without one has none
   EXPECT_EQ(world.ImageLib, "sprites\\map.iml");
 }
 
