@@ -168,6 +168,16 @@ editor_cases() {
     wait_until 3 moved_from "$add" "$gx" "$gy"
     geometry "$add"
     zoom_list_case "zoom list after the bar moved" "$gx" "$gy"
+    # Another program takes the focus: the bar hides, and shows again with the editor.
+    xmessage -geometry +700+650 "Otra ventana" >/dev/null 2>&1 &
+    local other=$!
+    started_pids+=("$other")
+    window_gone "$add" 5
+    stop_program "$other"
+    xdotool windowactivate --sync "$editor" >/dev/null 2>&1
+    wait_until 5 viewable "$add"
+    geometry "$add"
+    zoom_list_case "zoom list after the bar hid and showed again" "$gx" "$gy"
   else
     fail "additional bar floats"
   fi
