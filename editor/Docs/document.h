@@ -56,17 +56,47 @@ struct TDocument {
 
   // Object lines "CellKey=value" in drawing order; the first is the player's start.
   std::vector<std::string> Objects;
+  // The [Sprites] lines that hold no object the editor can show (a comment, a
+  // blank line, a line without a key or without a value, a later line of a key
+  // already read), as they were read. The game builds a sprite of every key
+  // line, and its first key line is the player's start, so each is written back
+  // where it stood: before the object line Before (counted in Objects), after
+  // the last one when Before is past the end.
+  struct TKeptLine {
+    size_t Before = 0;
+    std::string Text;
+    bool operator==(const TKeptLine&) const = default;
+  };
+  std::vector<TKeptLine> KeptSpriteLines;
 
   // A game document's text, lines ended by CR LF (game files are edited as text).
   std::string Text;
+
+  // The file as the document last read or wrote it (nothing when no file was
+  // there): a copy saved under another name carries its other sections, and a
+  // save into the same file finds in it whether another program wrote it since.
+  std::optional<std::string> FileBytes;
 };
 
-// A level or map whose size in cells or pixels cannot be drawn; the text is the
-// Spanish one the author reads.
+// A level or map whose size in cells or pixels cannot be drawn. As every error
+// of the editor, what() is the system's English, and the Spanish the author
+// reads comes from the text function beside it (LevelSizeText).
 class ELevelSize : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  ELevelSize(TDocKind kind, std::string caption, int width, int height, int resFactor)
+      : std::runtime_error(std::string(kind == DocWorldMap ? "Map" : "Level") + " too large to draw: " +
+                           std::to_string(width) + " x " + std::to_string(height) + " cells of " +
+                           std::to_string(resFactor) + " pixels"),
+        Kind(kind), Caption(std::move(caption)), Width(width), Height(height), ResFactor(resFactor) {}
+  TDocKind Kind;
+  std::string Caption;
+  int Width, Height, ResFactor;
 };
+std::string LevelSizeText(const ELevelSize& e);
+// What the author reads when an object line could not be drawn: its kind or
+// cell is no number, or a kind beyond the table ("List index out of bounds",
+// "'x' is not a valid integer value" in the system's English).
+std::string UndrawableObjectText(const std::string& caption);
 
 // The text a new game document starts with.
 std::string NewGameText();

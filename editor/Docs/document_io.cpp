@@ -57,11 +57,19 @@ void writeKeys(platform::IniFile& ini, const TDocument& doc, std::span<const TOp
   }
 }
 
-std::string readWholeFile(const std::filesystem::path& fileName) {
+// The file's bytes, or nothing when there is no file.
+std::optional<std::string> readWholeFile(const std::filesystem::path& fileName) {
   std::ifstream in(fileName, std::ios::binary);
+  if (!in) return std::nullopt;
   std::ostringstream content;
-  if (in) content << in.rdbuf();
+  content << in.rdbuf();
   return content.str();
+}
+
+platform::IniFile iniOf(const std::optional<std::string>& bytes) {
+  platform::IniFile ini;
+  if (bytes) ini.loadFromText(*bytes);
+  return ini;
 }
 
 // A game's text as the file will hold it: every line ended by CR LF.
@@ -79,15 +87,16 @@ std::string gameFileBytes(std::string_view text) {
   return out;
 }
 
-// Two lines with one key would leave one in the file, and the author's other
-// object would be gone without a word.
+// One object a cell, as on the grid: of two object lines in one cell the game
+// would give the second the first one's value, or draw it over the first, and
+// the author's other object would be gone without a word.
 void checkOneLinePerCell(const TDocument& doc) {
-  std::unordered_set<std::string> keys;
+  std::unordered_set<int> cells;
   for (const std::string& line : doc.Objects) {
-    const std::string key = GetSection(line);
-    if (!key.empty() && !keys.insert(platform::lowerCase(key)).second)
+    const std::optional<int> cell = CellOfLine(line);
+    if (cell && !cells.insert(*cell).second)
       throw EDocumentWrite(TDocumentFailure::SharedCell, doc.FileName,
-                           "Unable to write to " + doc.FileName + ": two objects in cell " + key);
+                           "Unable to write to " + doc.FileName + ": two objects in cell " + std::to_string(*cell));
   }
 }
 
@@ -105,18 +114,47 @@ std::vector<std::pair<std::string, std::string>> keysOfOthers(const platform::In
   return others;
 }
 
-void writeOptionsAndObjects(platform::IniFile& ini, const TDocument& doc) {
+void writeOptions(platform::IniFile& ini, const TDocument& doc) {
   ini.eraseSection(options);
   writeKeys(ini, doc, doc.DocKind == DocLevel ? LevelOptionKeys() : WorldOptionKeys());
   writeKeys(ini, doc, SharedOptionKeys());
   // Written anew, [Options] keeps what the author put there besides the editor's keys.
   for (const auto& [key, value] : doc.OtherOptions) ini.writeString(options, oneLine(key), oneLine(value));
-  ini.eraseSection(sprites);
-  for (const std::string& line : doc.Objects) {
+}
+
+// [Sprites] as the file's last section: the object lines with the lines kept as
+// read standing where they stood (nothing when there are neither).
+std::string spritesSection(const TDocument& doc) {
+  std::string out;
+  size_t kept = 0;
+  const auto keepUpTo = [&](size_t before) {
+    for (; kept < doc.KeptSpriteLines.size() && doc.KeptSpriteLines[kept].Before <= before; ++kept)
+      out.append(doc.KeptSpriteLines[kept].Text).append("\r\n");
+  };
+  for (size_t i = 0; i < doc.Objects.size(); ++i) {
+    keepUpTo(i);
+    const std::string& line = doc.Objects[i];
     std::string key = GetSection(line);
     // A line without a cell key would come back as a different object.
     if (key.empty()) continue;
-    ini.writeString(sprites, oneLine(key), oneLine(GetValue(line, -1)));
+    out.append(oneLine(key)).append("=").append(oneLine(GetValue(line, -1))).append("\r\n");
+  }
+  keepUpTo(SIZE_MAX);
+  return out.empty() ? out : "[" + std::string(sprites) + "]\r\n" + out;
+}
+
+// Every line of [Sprites]: a key line whose key is new and whose value is not
+// empty is an object; every other line is kept as it was read.
+void readSprites(const platform::IniFile& ini, TDocument& doc) {
+  doc.Objects.clear();
+  doc.KeptSpriteLines.clear();
+  std::unordered_set<std::string> keys;
+  for (platform::IniFile::SectionLine& line : ini.readSectionLines(sprites)) {
+    const bool newKey = line.isKey && keys.insert(platform::lowerCase(line.key)).second;
+    if (newKey && !line.key.empty() && !line.value.empty())
+      doc.Objects.push_back(line.key + "=" + line.value);
+    else
+      doc.KeptSpriteLines.push_back({doc.Objects.size(), std::move(line.text)});
   }
 }
 
@@ -149,7 +187,10 @@ std::string DocumentFailureText(const EDocumentWrite& e) {
     case TDocumentFailure::Unreadable:
       return "No se pudo guardar " + file + ": el archivo existe pero no se puede leer, y guardar borrar\xED" "a lo que contiene.";
     case TDocumentFailure::SharedCell:
-      return "No se pudo guardar " + file + ": dos objetos ocupan la misma celda y el archivo guardar\xED" "a s\xF3lo uno.";
+      return "No se pudo guardar " + file + ": dos objetos ocupan la misma celda y el juego mostrar\xED" "a s\xF3lo uno.";
+    case TDocumentFailure::OpenInWindow:
+      return "No se pudo guardar " + file + ": el archivo est\xE1 abierto en la ventana " + quoted(e.Window) +
+             ". Ci\xE9rrela antes de guardar con ese nombre.";
     case TDocumentFailure::Unwritable: break;
   }
   return "No se pudo guardar " + file + ": no se puede escribir el archivo.";
@@ -159,32 +200,24 @@ std::string ReadDocumentPassword(const std::filesystem::path& fileName) {
   return platform::IniFile(readable(fileName)).readString(options, "Password", "");
 }
 
-std::vector<std::string> ReadObjectList(const platform::IniFile& ini) {
-  std::vector<std::string> lines;
-  // A cell holds one object: of two lines with one key the game reads the
-  // first, and a save could keep only one of them.
-  std::unordered_set<std::string> keys;
-  for (std::string& line : ini.readSectionValues(sprites))
-    if (keys.insert(platform::lowerCase(GetSection(line))).second && !GetValue(line, -1).empty())
-      lines.push_back(std::move(line));
-  return lines;
-}
-
 void ReadLevelDocument(TDocument& doc, const std::filesystem::path& fileName) {
-  platform::IniFile ini(readable(fileName));
+  std::optional<std::string> bytes = readWholeFile(readable(fileName));
+  const platform::IniFile ini = iniOf(bytes);
   TDocument defaults;  // the level defaults
   readKeys(ini, defaults, LevelOptionKeys());
   readKeys(ini, defaults, SharedOptionKeys());
   defaults.FileName = doc.FileName;
   defaults.DocKind = DocLevel;
   defaults.Modified = doc.Modified;
-  defaults.Objects = ReadObjectList(ini);
+  readSprites(ini, defaults);
   defaults.OtherOptions = keysOfOthers(ini, DocLevel);
+  defaults.FileBytes = std::move(bytes);
   doc = std::move(defaults);
 }
 
 void ReadWorldDocument(TDocument& doc, const std::filesystem::path& fileName) {
-  platform::IniFile ini(readable(fileName));
+  std::optional<std::string> bytes = readWholeFile(readable(fileName));
+  const platform::IniFile ini = iniOf(bytes);
   TDocument world;
   world.FileName = doc.FileName;
   world.Modified = doc.Modified;
@@ -192,24 +225,31 @@ void ReadWorldDocument(TDocument& doc, const std::filesystem::path& fileName) {
   world.BgColor = 14741656;
   world.Width = 20;
   world.ImageLib = "sprites\\map.iml";
-  // World maps have no ice colours.
+  // World maps show no ice: a missing colour is 0, and one the file holds is
+  // kept as it stands.
   world.Ice1Color = 0;
   world.Ice2Color = 0;
   world.Name = ini.readString(options, "Name", "");
   world.ShortName = ini.readString(options, "ShortName", world.Name);
   world.InitialInfo = ini.readBool(options, "InitialInfo", true);
-  for (const TOptionKey& key : SharedOptionKeys()) {
-    std::string_view name = key.name;
-    if (name != "Ice1Color" && name != "Ice2Color") readKeys(ini, world, std::span(&key, 1));
-  }
-  world.Objects = ReadObjectList(ini);
+  readKeys(ini, world, SharedOptionKeys());
+  readSprites(ini, world);
   world.OtherOptions = keysOfOthers(ini, DocWorldMap);
+  world.FileBytes = std::move(bytes);
   doc = std::move(world);
 }
 
 void ReadGameDocument(TDocument& doc, const std::filesystem::path& fileName) {
   doc.DocKind = DocGame;
-  doc.Text = readWholeFile(readable(fileName));
+  doc.FileBytes = readWholeFile(readable(fileName));
+  doc.Text = doc.FileBytes.value_or("");
+}
+
+bool FileChangedSinceRead(const TDocument& doc) {
+  const std::filesystem::path path = onDisk(doc.FileName);
+  // A file that cannot be read cannot be told to be the one read.
+  if (platform::existsButUnreadable(path)) return true;
+  return readWholeFile(path) != doc.FileBytes;
 }
 
 TDocument LoadDocument(const std::string& fileName) {
@@ -233,20 +273,28 @@ void WriteDocument(TDocument& doc) {
     throw EDocumentWrite(TDocumentFailure::WrongExtension, doc.FileName,
                          "Unable to write to " + doc.FileName + ": the name must end in " +
                              DocKindExtension(doc.DocKind));
+  std::string bytes;
+  if (doc.DocKind == DocGame) {
+    bytes = gameFileBytes(doc.Text);
+  } else {
+    checkOneLinePerCell(doc);
+    // The file as the document read it, with its own other sections; not the
+    // file that a copy saved under another name replaces.
+    platform::IniFile ini = iniOf(doc.FileBytes);
+    writeOptions(ini, doc);
+    ini.eraseSection(sprites);
+    bytes = ini.toText() + spritesSection(doc);
+  }
+  const std::filesystem::path path = onDisk(doc.FileName);
+  // A file there that cannot be read is not one to write over blindly.
+  if (platform::existsButUnreadable(path))
+    throw EDocumentWrite(TDocumentFailure::Unreadable, doc.FileName, "Unable to read " + path.string());
   try {
-    if (doc.DocKind == DocGame) {
-      platform::writeFileAtomically(onDisk(doc.FileName), gameFileBytes(doc.Text));
-    } else {
-      checkOneLinePerCell(doc);
-      // The file's own other sections stay where they are.
-      platform::writeKeysIntoFileOnDisk(onDisk(doc.FileName),
-                                        [&doc](platform::IniFile& ini) { writeOptionsAndObjects(ini, doc); });
-    }
-  } catch (const platform::IniReadError& e) {
-    throw EDocumentWrite(TDocumentFailure::Unreadable, doc.FileName, e.what());
+    platform::writeFileAtomically(path, bytes);
   } catch (const platform::IniWriteError& e) {
     throw EDocumentWrite(TDocumentFailure::Unwritable, doc.FileName, e.what());
   }
+  doc.FileBytes = std::move(bytes);
   doc.Modified = false;
 }
 

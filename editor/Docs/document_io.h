@@ -9,10 +9,6 @@
 #include "editor/Docs/document.h"
 #include "editor/Docs/editor_settings.h"
 
-namespace platform {
-class IniFile;
-}
-
 // Why a document could not be read or written.
 enum class TDocumentFailure {
   NoName,          // a document never saved
@@ -20,17 +16,20 @@ enum class TDocumentFailure {
   Unreadable,      // the file is there but cannot be read
   Unwritable,      // the file or its folder cannot be written
   SharedCell,      // two object lines name one cell
+  OpenInWindow,    // another document window holds the file (Window is its caption)
 };
 
 // A document that could not be read or written; what() says why in the
-// system's own English, Failure and FileName let a box say it in Spanish. The
-// file on the disk and the document's modified flag are left as they were.
+// system's own English, and DocumentFailureText says it in Spanish from Failure,
+// FileName and Window. The file on the disk and the document's modified flag are
+// left as they were.
 class EDocumentFile : public std::runtime_error {
  public:
-  EDocumentFile(TDocumentFailure failure, std::string fileName, const std::string& what)
-      : std::runtime_error(what), Failure(failure), FileName(std::move(fileName)) {}
+  EDocumentFile(TDocumentFailure failure, std::string fileName, const std::string& what, std::string window = {})
+      : std::runtime_error(what), Failure(failure), FileName(std::move(fileName)), Window(std::move(window)) {}
   TDocumentFailure Failure;
   std::string FileName;
+  std::string Window;
 };
 class EDocumentRead : public EDocumentFile {
  public:
@@ -51,23 +50,32 @@ std::string ReadDocumentPassword(const std::filesystem::path& fileName);
 // Fill a document from a file; a missing file or key gives the kind's defaults.
 // These and ReadDocumentPassword throw EDocumentRead for a file that is there but
 // cannot be read: taken for an empty one, a save would replace it.
+// [Sprites] fills Objects with every line that is an object: a key line with a
+// value, the first of its key. The game builds a sprite of each key line, every
+// one with the value of its key's first line, and takes the first key line for
+// the player's start; the other lines (a second line of a key, a key without a
+// value, a line without a key, comments) go to KeptSpriteLines, as read, and
+// are written back where they stood.
 void ReadLevelDocument(TDocument& doc, const std::filesystem::path& fileName);
 void ReadWorldDocument(TDocument& doc, const std::filesystem::path& fileName);
 void ReadGameDocument(TDocument& doc, const std::filesystem::path& fileName);
-// Every "key=value" line of [Sprites] in file order, the first of each key (the
-// one the game reads); a key whose first value is empty gives no line.
-std::vector<std::string> ReadObjectList(const platform::IniFile& ini);
+
+// True when the document's file is no longer as the document last read or
+// wrote it (FileBytes): another program wrote it, made it, or removed it since.
+bool FileChangedSinceRead(const TDocument& doc);
 
 // Opens a file as the kind its extension names, with its password; FileName and
 // DocKind are set. Throws std::invalid_argument for an extension that names no kind.
 TDocument LoadDocument(const std::string& fileName);
 
-// Writes the document to its FileName in the format of its DocKind; clears
-// Modified on success. Throws EDocumentWrite when the name is empty, when its
-// extension is not the one of the document's kind, when two object lines name
-// one cell (the file would keep one), when a file already there cannot be read
-// (its other sections would be lost), or when the file cannot be written
-// ("Unable to write to <file>").
+// Writes the document to its FileName in the format of its DocKind: a level or
+// a world map into its file as read (FileBytes: its other sections stay), with
+// [Options] and [Sprites] written anew at the end. Clears Modified and keeps the
+// bytes written in FileBytes on success. Throws EDocumentWrite when the name is
+// empty, when its extension is not the one of the document's kind, when two
+// object lines name one cell (the file would keep one), when a file already
+// there cannot be read, or when the file cannot be written ("Unable to write
+// to <file>").
 void WriteDocument(TDocument& doc);
 
 // Documents as the properties dialog creates them, before the dialog's own fields.

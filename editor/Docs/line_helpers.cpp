@@ -1,5 +1,7 @@
 #include "editor/Docs/line_helpers.h"
 
+#include "editor/Docs/number_fields.h"
+
 std::string GetSection(std::string_view line) {
   size_t eq = line.find('=');
   return eq == std::string_view::npos ? std::string() : std::string(line.substr(0, eq));
@@ -7,4 +9,12 @@ std::string GetSection(std::string_view line) {
 
 std::string SetSection(std::string_view line, std::string_view newKey) {
   return std::string(newKey) + "=" + GetValue(line, -1);
+}
+
+std::optional<int> CellOfLine(std::string_view line) {
+  try {
+    return ObjectLineNumber(GetSection(line));
+  } catch (const EConvertError&) {
+    return std::nullopt;
+  }
 }

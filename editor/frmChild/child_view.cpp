@@ -42,39 +42,6 @@ std::string readWholeFile(const std::string& fileName) {
 
 }  // namespace
 
-int ObjectLineNumber(std::string_view text) {
-  const std::string quoted = "'" + std::string(text) + "' is not a valid integer value";
-  size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  int base = 10;
-  if (i < text.size() && text[i] == '$') {
-    base = 16;
-    ++i;
-  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
-    base = 16;
-    i += 2;
-  }
-  if (i == text.size()) throw EConvertError(quoted);
-  long long value = 0;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    int digit;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-    else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-    else throw EConvertError(quoted);
-    value = value * base + digit;
-    if (value > 0xFFFFFFFFLL) throw EConvertError(quoted);
-  }
-  if (negative) value = -value;
-  // Hexadecimal may spell the whole 32 bits, as a negative number.
-  if (base == 16 && value > 0x7FFFFFFFLL) value -= 0x100000000LL;
-  if (value < INT32_MIN || value > INT32_MAX) throw EConvertError(quoted);
-  return int(value);
-}
-
 TChildView::TChildView(TChildHost& host, std::string programFolder, int windowCount)
     : host_(host), programFolder_(std::move(programFolder)) {
   Caption = "Nuevo " + std::to_string(windowCount);
@@ -157,13 +124,8 @@ std::string TChildView::lineAt(int x, int y) const {
 
 int TChildView::lineOfCell(TPoint cell) const {
   const int key = CellKey(cell.X, cell.Y);
-  for (size_t i = 0; i < Doc.Objects.size(); ++i) {
-    try {
-      if (ObjectLineNumber(GetSection(Doc.Objects[i])) == key) return int(i);
-    } catch (const EConvertError&) {
-      // A line without a number for a key is in no cell.
-    }
-  }
+  for (size_t i = 0; i < Doc.Objects.size(); ++i)
+    if (CellOfLine(Doc.Objects[i]) == key) return int(i);
   return -1;
 }
 
@@ -184,9 +146,7 @@ void TChildView::Render() {
   const long long w = std::max(0, Doc.Width), h = std::max(0, Doc.Height), rf = std::max(0, Doc.ResFactor);
   if (w > 65536 || h > 32768 || w * rf * h * rf > kMaxLevelPixels) {
     host_.HideProgress();
-    throw ELevelSize(std::string(Doc.DocKind == DocWorldMap ? "El mapa \"" : "El nivel \"") + Caption +
-                     "\" es demasiado grande para dibujarlo (" + std::to_string(Doc.Width) + " x " +
-                     std::to_string(Doc.Height) + " celdas de " + std::to_string(Doc.ResFactor) + " p\xEDxeles).");
+    throw ELevelSize(Doc.DocKind, Caption, Doc.Width, Doc.Height, Doc.ResFactor);
   }
   LevelBitmap.SetSize(int(w * rf), int(h * rf), 32);
   PbWidth = roundEven(Zoom * LevelBitmap.Width());

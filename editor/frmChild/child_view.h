@@ -16,11 +16,6 @@
 #include "platform/draw/gdi_bitmap.h"
 #include "platform/draw/geometry.h"
 
-// A number of an object line as the document window reads it, the file loader's
-// rule: decimal, or hexadecimal after "0x", "0X" or "$", with optional sign and
-// leading blanks (no trailing ones); anything else throws EConvertError. The
-// dialogs' fields read typed numbers by StrToInt (editor/Docs/number_fields.h).
-int ObjectLineNumber(std::string_view text);
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 

@@ -144,3 +144,7 @@ std::vector<std::string> AnnounceFileTypes(const std::filesystem::path& dataHome
     if (!platform::runSystemTool(tool, {folder.string()})) failed.emplace_back(tool);
   return failed;
 }
+
+std::string FileTypesFailureText(const std::string& dataHome) {
+  return "No se pudieron asociar los tipos de archivo: no se puede escribir en la carpeta \"" + dataHome + "\".";
+}

@@ -42,6 +42,8 @@ struct TRegisteredFiles {
 // when a file cannot be written.
 TRegisteredFiles WriteFileTypeRegistration(const std::filesystem::path& dataHome, const std::string& editorPath,
                                            const std::filesystem::path& iconFolder = {});
+// What the author reads when that registration could not be written under dataHome.
+std::string FileTypesFailureText(const std::string& dataHome);
 
 // Tells the desktop about what was written under dataHome: rebuilds the user's
 // MIME database (update-mime-database) and the cache of which desktop entry

@@ -1,11 +1,13 @@
 #include "editor/frmMain/frmMain.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -110,9 +112,7 @@ class TMainChildHost : public TChildHost {
   void HideHint() override {
     if (form_.ToolInfo) form_.ToolInfo->Controller().Hide();
   }
-  bool ConfirmYesNo(const std::string& text, const std::string& title) override {
-    return askQuestion(&form_, text, title, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-  }
+  bool ConfirmYesNo(const std::string& text, const std::string& title) override { return form_.AskYesNo(text, title); }
 
  private:
   TfmMain& form_;
@@ -169,6 +169,8 @@ TfmMain::TfmMain(std::string programFolder, QWidget* parent) : QMainWindow(paren
   ToolInfo->AttachWindow(this);
   AttachHints(*ToolInfo, tbObjects);
   commands_->Start();
+  // Shortcut overrides pass the application before the widget they are sent to.
+  qApp->installEventFilter(this);
   readPlacement();
   platform::application().Title = kMainCaption;
   cbZoom->setCurrentIndex(kDefaultZoomItem);
@@ -440,6 +442,26 @@ void TfmMain::closeEvent(QCloseEvent* event) {
   if (canClose) event->accept(); else event->ignore();
 }
 
+bool TfmMain::menuTakesKey(const QKeyEvent& key) const {
+  const QKeySequence pressed(QKeyCombination(key.modifiers(), Qt::Key(key.key())));
+  for (const auto& [name, action] : actions_) {
+    if (!action->isEnabled() || action->shortcut() != pressed) continue;
+    if (pressed == QKeySequence(Qt::Key_Delete)) return commands_->Active() && commands_->Active()->HasSelection();
+    return true;
+  }
+  return false;
+}
+
+bool TfmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == this && menuTakesKey(*static_cast<QKeyEvent*>(event))) {
+    // Left unaccepted, the key goes to the shortcut of the menu item.
+    event->ignore();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
 TfmChild* TfmMain::windowOf(QMdiSubWindow* sub) const {
   for (const auto& w : windows_)
     if (w->SubWindow() == sub) return w.get();
@@ -527,6 +549,10 @@ TAnswer TfmMain::AskYesNoCancel(const std::string& text, const std::string& titl
     case QMessageBox::No: return ansNo;
     default: return ansCancel;
   }
+}
+
+bool TfmMain::AskYesNo(const std::string& text, const std::string& title) {
+  return askQuestion(this, text, title, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void TfmMain::SetStatusText(int panel, const std::string& text) {

@@ -111,6 +111,7 @@ class TfmMain : public QMainWindow, public TMainHost {
   bool EditProperties(TDocumentWindowSeam& window) override;
   void ShowMessage(const std::string& text, const std::string& title, TMessageIcon icon) override;
   TAnswer AskYesNoCancel(const std::string& text, const std::string& title) override;
+  bool AskYesNo(const std::string& text, const std::string& title) override;
   void SetStatusText(int panel, const std::string& text) override;
   void EnableDocumentCommands(bool enable) override;
   void ShowPalettePages(TDocKind kind) override;
@@ -123,8 +124,15 @@ class TfmMain : public QMainWindow, public TMainHost {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The menu's shortcuts before the keyboard's widget (see menuTakesKey).
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // True when a key is the shortcut of an enabled menu item, which then acts on
+  // it wherever the keyboard is in the main window: a text page would take Ctrl+A
+  // ("Abrir...") or Shift+Del ("Eliminar todos") as its own. Del is the text's
+  // while no object is selected, as it deletes the selected object only.
+  bool menuTakesKey(const QKeyEvent& key) const;
   QAction* addItem(QMenu* menu, const char* text, std::function<void()> command, const QKeySequence& key = {});
   tbz::TToolbarButtonZ* addButton(tbz::TToolbarZ* bar, const char* hint, std::function<void()> command);
   void createMenus();

@@ -22,12 +22,17 @@ std::string lowerCaseExtension(const std::string& fileName) {
 // so that a world map or a game is not named as a level.
 std::string defaultExtension(TDocKind kind) { return DocKindExtension(kind) + 1; }
 
-// The object lines' own errors are English ("List index out of bounds", "'x'
-// is not a valid integer value"); the author reads what failed and where.
-std::string undrawableLineText(const std::string& caption) {
-  return "No se pudo dibujar todo \"" + caption +
-         "\": un objeto tiene un n\xFAmero de animaci\xF3n o de celda que no es v\xE1lido. Los objetos anteriores a "
-         "\xE9l est\xE1n dibujados.";
+// Two names of one file (the one the document read and the one it is saved to).
+bool sameFile(const std::string& a, const std::string& b) {
+  if (a.empty() || b.empty()) return false;
+  if (a == b) return true;
+  std::error_code ec;
+  return std::filesystem::equivalent(platform::resolvePath(a), platform::resolvePath(b), ec);
+}
+
+std::string changedOnDiskText(const std::string& fileName) {
+  return "Otro programa modific\xF3 el archivo \"" + fileName +
+         "\" despu\xE9s de que se abriera o guardara aqu\xED. \xBF" "Desea reemplazarlo por este documento?";
 }
 
 }  // namespace
@@ -79,9 +84,9 @@ void TMainCommands::render(TDocumentWindowSeam& window) {
   } catch (const ELevelSize& e) {
     // A size or an object line the view cannot draw: the document stays open,
     // with its commands, and the author learns what is wrong.
-    host_.ShowMessage(e.what(), "Error", miError);
+    host_.ShowMessage(LevelSizeText(e), "Error", miError);
   } catch (const std::exception&) {
-    host_.ShowMessage(undrawableLineText(window.Caption()), "Error", miError);
+    host_.ShowMessage(UndrawableObjectText(window.Caption()), "Error", miError);
   }
 }
 
@@ -216,18 +221,20 @@ bool TMainCommands::SaveAs() {
 }
 
 bool TMainCommands::write(TDocumentWindowSeam& window, const std::string& fileName) {
-  if (TDocumentWindowSeam* other = windowOfFile(fileName, &window)) {
-    // Its window would later save its own copy over this one.
-    host_.ShowMessage("No se pudo guardar \"" + fileName + "\": el archivo est\xE1 abierto en la ventana \"" +
-                          other->Caption() + "\". Ci\xE9rrela antes de guardar con ese nombre.",
-                      "Error", miError);
-    return false;
-  }
   TDocument& doc = window.Document();
   const std::string oldName = doc.FileName;
-  doc.FileName = fileName;
-  if (doc.DocKind == DocGame) window.CommitText();
   try {
+    // Its window would later save its own copy over this one.
+    if (TDocumentWindowSeam* other = windowOfFile(fileName, &window))
+      throw EDocumentWrite(TDocumentFailure::OpenInWindow, fileName,
+                           "Unable to write to " + fileName + ": the file is open in another window", other->Caption());
+    // Another program (another editor) may have saved the file since this
+    // document read it: its work is not written over without a question.
+    if (sameFile(oldName, fileName) && FileChangedSinceRead(doc) &&
+        !host_.AskYesNo(changedOnDiskText(fileName), "Archivo modificado"))
+      return false;
+    doc.FileName = fileName;
+    if (doc.DocKind == DocGame) window.CommitText();
     WriteDocument(doc);
   } catch (const EDocumentWrite& e) {
     // The document keeps the name it could last be saved under, and stays modified.
@@ -364,9 +371,7 @@ void TMainCommands::RegisterFileTypes(const std::string& editorPath, const std::
   try {
     WriteFileTypeRegistration(dataHome, editorPath, std::filesystem::path(programFolder_) / "resources" / "icons");
   } catch (const platform::IniWriteError&) {
-    host_.ShowMessage("No se pudieron asociar los tipos de archivo: no se puede escribir en la carpeta \"" +
-                          dataHome + "\".",
-                      "Error", miError);
+    host_.ShowMessage(FileTypesFailureText(dataHome), "Error", miError);
     return;
   }
   const std::vector<std::string> failed = AnnounceFileTypes(dataHome);

@@ -40,6 +40,8 @@ class TMainHost {
 
   virtual void ShowMessage(const std::string& text, const std::string& title, TMessageIcon icon) = 0;
   virtual TAnswer AskYesNoCancel(const std::string& text, const std::string& title) = 0;
+  // A question with "Sí" and "No"; true for "Sí".
+  virtual bool AskYesNo(const std::string& text, const std::string& title) = 0;
 
   virtual void SetStatusText(int panel, const std::string& text) = 0;
   // The document commands, the palette tool window and its page sets follow.

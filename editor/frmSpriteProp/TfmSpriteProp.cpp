@@ -445,8 +445,9 @@ void TfmSpriteProp::Button1Click() {
     platform::qt::ShowMessageBox(this, QMessageBox::Critical, qs(kMessageTitle), qs(ConvertErrorText(e)),
                                  QMessageBox::Ok);
     return;
-  } catch (const std::invalid_argument& e) {
-    platform::qt::ShowMessageBox(this, QMessageBox::Critical, qs(kMessageTitle), qs(e.what()), QMessageBox::Ok);
+  } catch (const ELinkWithComma& e) {
+    platform::qt::ShowMessageBox(this, QMessageBox::Critical, qs(kMessageTitle), qs(LinkWithCommaText(e)),
+                                 QMessageBox::Ok);
     return;
   }
   accept();

@@ -60,13 +60,15 @@ std::string number(const std::string& text, const char* field) { return std::to_
 
 // Links are stored as one comma-separated field; a comma would shift every field after it.
 const std::string& link(const std::string& text) {
-  if (text.find(',') != std::string::npos)
-    throw std::invalid_argument("El enlace \"" + text +
-                                "\" no se puede guardar: tiene una coma, que separa los campos del objeto.");
+  if (text.find(',') != std::string::npos) throw ELinkWithComma(text);
   return text;
 }
 
 }  // namespace
+
+std::string LinkWithCommaText(const ELinkWithComma& e) {
+  return "El enlace \"" + e.Link + "\" no se puede guardar: tiene una coma, que separa los campos del objeto.";
+}
 
 void TSpritePropModel::FormShow(TDocKind docKind, const std::string& line) {
   DocKind = docKind;

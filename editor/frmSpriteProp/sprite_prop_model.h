@@ -4,6 +4,7 @@
 // this state; tests drive it directly.
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,17 @@ inline constexpr int kBombRadioKinds[] = {61, -1, -2};
 inline constexpr int kOtherRadio = -100;
 inline constexpr int kOtherKindMax = 362;
 
+// A link (a pipe's or a node's file) that holds a comma, which would split it
+// into two fields of the line. what() is the system's English; the author reads
+// LinkWithCommaText.
+class ELinkWithComma : public std::invalid_argument {
+ public:
+  explicit ELinkWithComma(std::string link)
+      : std::invalid_argument("link holds a comma: " + link), Link(std::move(link)) {}
+  std::string Link;
+};
+std::string LinkWithCommaText(const ELinkWithComma& e);
+
 class TSpritePropModel {
  public:
   // Chooses a file for a link, starting at the given text; the full path, or
@@ -33,7 +45,8 @@ class TSpritePropModel {
   // Fills every control from the line of an object of a document of docKind.
   void FormShow(TDocKind docKind, const std::string& line);
   // The line the controls describe: the old key and field 0, the visible flag
-  // and the page's fields. Throws EConvertError for a number field that holds no number.
+  // and the page's fields. Throws EConvertError for a number field that holds no
+  // number, ELinkWithComma for a link with a comma.
   std::string BuildLine() const;
 
   // Control handlers.

@@ -342,6 +342,15 @@ std::vector<std::pair<std::string, std::string>> IniFile::readSectionEntries(std
   return entries;
 }
 
+std::vector<IniFile::SectionLine> IniFile::readSectionLines(std::string_view section) const {
+  std::vector<SectionLine> lines;
+  size_t s = findSection(section);
+  if (s == npos) return lines;
+  lines.reserve(sections_[s].body.size());
+  for (const Line& line : sections_[s].body) lines.push_back({line.text, line.isKey, line.name, line.value});
+  return lines;
+}
+
 bool existsButUnreadable(const fs::path& path) {
   std::error_code ec;
   if (!fs::exists(path, ec)) return false;

@@ -75,6 +75,14 @@ class IniFile {
   // for its key (the first of duplicates wins, one pair of quotes dropped): a
   // whole section in one pass.
   std::vector<std::pair<std::string, std::string>> readSectionEntries(std::string_view section) const;
+  // Every line of a section in file order, comments and blank lines included:
+  // its text as written and, for a key line, its key and value as they read.
+  struct SectionLine {
+    std::string text;
+    bool isKey = false;
+    std::string key, value;
+  };
+  std::vector<SectionLine> readSectionLines(std::string_view section) const;
 
   bool modified() const { return modified_; }
 

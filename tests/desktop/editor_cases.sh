@@ -40,10 +40,9 @@ editor_cases() {
     return
   fi
   wait_until 5 is_active "$editor"
-  sleep 0.5
   geometry "$editor"
   cx=$gx cy=$gy
-  shot editor-start
+  shot_when 5 editor-start pixel_is "$out/editor-start.png" $((cx + 400)) $((cy + 300)) $mdi_grey
   check "editor starts inside the desktop" inside_desktop "$editor"
   check "editor start screen is drawn" not_black "$out/editor-start.png" "$cx" "$cy" 800 600
   check "editor document area is empty grey" pixel_is "$out/editor-start.png" $((cx + 400)) $((cy + 300)) $mdi_grey
@@ -79,8 +78,7 @@ editor_cases() {
     return
   fi
   wait_until 5 editor_main_active
-  sleep 0.5
-  shot editor-document
+  shot_when 5 editor-document holds_colour "$out/editor-document.png" $(grid_region) $sky 900
   check "new document shows the level's sky" holds_colour "$out/editor-document.png" $(grid_region) $sky 900
 
   # The palette floated from its grip, beside the level.
@@ -90,8 +88,7 @@ editor_cases() {
     pass "palette floats"
     geometry "$palette"
     local px=$gx py=$gy
-    sleep 0.3
-    shot editor-palette
+    shot_when 5 editor-palette not_black "$out/editor-palette.png" "$px" "$py" "$gw" "$gh"
     check "floating palette is drawn" not_black "$out/editor-palette.png" "$px" "$py" "$gw" "$gh"
     local status cell_x=$((cx + 110)) cell_y=$((cy + 110))
     status=$(region_hash $((cx + 160)) $((cy + 582)) 190 16)
@@ -163,19 +160,24 @@ editor_cases() {
     done
     wait_until 5 editor_main_active
 
-    # The zoom box's list opens over the box with its current item readable.
-    click $((ax + add_zoom)) $((ay + bar_row))
-    if wait_until 5 popup_shown; then
-      pass "zoom list opens"
-      sleep 0.2
-      shot editor-zoom-list
-      # The current item, 100%, is the third row of the list.
-      check "zoom list shows its current item" holds_text "$out/editor-zoom-list.png" $((gx + 10)) $((gy + 49)) 60 16
-    else
-      fail "zoom list opens"
-    fi
-    key Escape
-    check "Escape closes the zoom list" wait_until 5 no_popup_shown
+    # The zoom box's list opens at its box with its current item readable; so
+    # it does again after the floating bar was moved.
+    zoom_list_case "zoom list" "$ax" "$ay"
+    geometry "$add"
+    drag $((gx + 40)) $((gy + 8)) $((gx + 140)) $((gy - 92))
+    wait_until 3 moved_from "$add" "$gx" "$gy"
+    geometry "$add"
+    zoom_list_case "zoom list after the bar moved" "$gx" "$gy"
+    # Another program takes the focus: the bar hides, and shows again with the editor.
+    xmessage -geometry +700+650 "Otra ventana" >/dev/null 2>&1 &
+    local other=$!
+    started_pids+=("$other")
+    window_gone "$add" 5
+    stop_program "$other"
+    xdotool windowactivate --sync "$editor" >/dev/null 2>&1
+    wait_until 5 viewable "$add"
+    geometry "$add"
+    zoom_list_case "zoom list after the bar hid and showed again" "$gx" "$gy"
   else
     fail "additional bar floats"
   fi
@@ -187,9 +189,129 @@ editor_cases() {
   open_dialog "Fill" '^Llenar con' alt+e l
   open_dialog "About box" '^Acerca' alt+u a
 
+  editor_text_shortcuts_case
+
   check "editor ran without a sanitizer report" clean_log "$out/editor.log"
   stop_program "$editor_pid"
+
+  two_editors_case
 }
+
+# shot_when SECONDS NAME COMMAND...: takes the screenshot NAME again until the
+# command (which reads it) succeeds, or the time is up; the last one stays.
+shot_when() {
+  local end=$(($(now_ms) + $1 * 1000)) name=$2; shift 2
+  while :; do
+    shot "$name"
+    "$@" && return 0
+    [ "$(now_ms)" -ge "$end" ] && return 1
+    sleep 0.05
+  done
+}
+
+moved_from() { geometry "$1" && { [ "$gx" != "$2" ] || [ "$gy" != "$3" ]; }; }
+
+# zoom_list_case LABEL BAR-X BAR-Y: the zoom box of the floating additional bar
+# at (BAR-X, BAR-Y) opens its list beside the box, the current item readable.
+zoom_list_case() {
+  local label=$1 bx=$2 by=$3
+  click $((bx + add_zoom)) $((by + bar_row))
+  if wait_until 5 popup_shown; then
+    pass "$label opens"
+    # The list overlaps its box or lies just below it, not anywhere on the screen.
+    check "$label lies at its box" popup_near $((bx + add_zoom)) $((by + bar_row))
+    # The current item, 100%, is the third row of the list.
+    shot_when 3 editor-zoom-list holds_text "$out/editor-zoom-list.png" $((gx + 10)) $((gy + 49)) 60 16
+    check "$label shows its current item" holds_text "$out/editor-zoom-list.png" $((gx + 10)) $((gy + 49)) 60 16
+  else
+    fail "$label opens"
+  fi
+  key Escape
+  check "Escape closes the $label" wait_until 5 no_popup_shown
+}
+
+# popup_near X Y: the pop-up shown (gx gy gw gh) spans column X and reaches
+# within 100 pixels of row Y.
+popup_near() {
+  popup_shown || return 1
+  [ "$gx" -le "$1" ] && [ $((gx + gw)) -ge "$1" ] && [ "$gy" -le $(($2 + 100)) ] && [ $((gy + gh)) -ge $(($2 - 100)) ]
+}
+
+# The menu's shortcuts act in a game's text as anywhere in the main window:
+# Ctrl+A opens the open dialog ("Abrir..."), not a selection of the text that
+# the next key would replace.
+editor_text_shortcuts_case() {
+  xdotool windowactivate --sync "$editor" >/dev/null 2>&1
+  key ctrl+j
+  check "Ctrl+J makes a game document" wait_until 10 name_matches "$editor" '\[Nuevo'
+  # Into its text, as an author clicks before typing.
+  click $((cx + 400)) $((cy + 200))
+  local dialog
+  key ctrl+a
+  if dialog=$(wait_window '^Abrir archivo$' 10); then
+    pass "Ctrl+A in a game's text opens the open dialog"
+    key Escape
+    check "the open dialog closes on Escape" window_gone "$dialog" 5
+  else
+    fail "Ctrl+A in a game's text opens the open dialog"
+  fi
+}
+
+# Two editors on one level: the second saves its change; the first, saving its
+# own, is asked before it writes over that work. "No" leaves the file as the
+# second saved it; "Sí" writes the first one's document.
+two_editors_case() {
+  local level=$run_folder/dos.tql first second w1 w2 box
+  printf '[Options]\r\nWidth=20\r\n[Sprites]\r\n0=0,1,\r\n65541=40,1,\r\n' >"$level"
+  start_program "$out/editor-first.log" ./Hopzedit dos.tql
+  first=$program_pid
+  w1=$(wait_output 30 editor_window_of "$first") || { fail "first editor opens the level"; return; }
+  start_program "$out/editor-second.log" ./Hopzedit dos.tql
+  second=$program_pid
+  w2=$(wait_output 30 editor_window_of "$second") || { fail "second editor opens the level"; stop_program "$first"; return; }
+  pass "two editors open one level"
+
+  # The second deletes every object ("Eliminar todos", "Sí") and saves.
+  xdotool windowactivate --sync "$w2" >/dev/null 2>&1
+  key shift+Delete
+  if box=$(wait_window '^Confirmar la eliminaci' 10); then
+    key alt+s
+    window_gone "$box" 5
+  fi
+  xdotool windowactivate --sync "$w2" >/dev/null 2>&1
+  key ctrl+g
+  check "the second editor saves its change" wait_until 10 file_lacks "$level" '65541=40'
+  local theirs
+  theirs=$(md5sum <"$level")
+
+  xdotool windowactivate --sync "$w1" >/dev/null 2>&1
+  key ctrl+g
+  if box=$(wait_window '^Archivo modificado$' 10); then
+    pass "the first editor asks before writing over the other's save"
+    shot editor-changed-file
+    key alt+n
+    window_gone "$box" 5
+    check "No leaves the other editor's save" test "$(md5sum <"$level")" = "$theirs"
+    xdotool windowactivate --sync "$w1" >/dev/null 2>&1
+    key ctrl+g
+    if box=$(wait_window '^Archivo modificado$' 10); then
+      key alt+s
+      check "Sí writes the first editor's document" wait_until 10 file_holds "$level" '65541=40'
+    else
+      fail "the first editor asks again on the next save"
+    fi
+  else
+    fail "the first editor asks before writing over the other's save"
+  fi
+  check "the first editor ran without a sanitizer report" clean_log "$out/editor-first.log"
+  check "the second editor ran without a sanitizer report" clean_log "$out/editor-second.log"
+  stop_program "$second"
+  stop_program "$first"
+}
+
+editor_window_of() { xdotool search --all --onlyvisible --pid "$1" --name '^Editor de Tobbo Quest' 2>/dev/null | head -1 | grep .; }
+file_holds() { grep -q "$2" "$1"; }
+file_lacks() { ! grep -q "$2" "$1"; }
 
 # holds_text FILE X Y W H: the part shows something drawn in a colour that
 # stands apart from its background, as text does (not one flat colour).

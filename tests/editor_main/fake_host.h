@@ -32,7 +32,7 @@ struct FakeWindow : TDocumentWindowSeam {
   void Render() override {
     calls.push_back("render");
     if (renderError.empty()) return;
-    if (renderTooLarge) throw ELevelSize(renderError);
+    if (renderTooLarge) throw ELevelSize(doc.DocKind, caption, 70000, 13, 16);
     throw std::out_of_range(renderError);
   }
   void Repaint() override { calls.push_back("repaint"); }
@@ -109,6 +109,10 @@ struct FakeHost : TMainHost {
     TAnswer a = answers.empty() ? ansCancel : answers.front();
     if (!answers.empty()) answers.pop_front();
     return a;
+  }
+  // "Sí" for ansYes, "No" for anything else; an empty queue answers "No".
+  bool AskYesNo(const std::string& text, const std::string& title) override {
+    return AskYesNoCancel(text, title) == ansYes;
   }
   void SetStatusText(int panel, const std::string& text) override { status[panel] = text; }
   void EnableDocumentCommands(bool e) override { enabled.push_back(e); }

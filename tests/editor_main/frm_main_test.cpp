@@ -12,6 +12,8 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <QTest>
 #include <filesystem>
@@ -252,6 +254,61 @@ TEST_F(FrmMain, QuestionAndMessageBoxesReadInSpanish) {
   answer(QMessageBox::No);
   form.Commands().Close();
   EXPECT_TRUE(form.DocumentWindows().empty());
+}
+
+// The menu's shortcuts act wherever the keyboard is in the main window: in a
+// game's text and in a level's text page, Ctrl+A opens ("Abrir..."), as on the
+// grid, and does not select the text; Del deletes the selected object, and with
+// none it is the text's own key.
+TEST_F(FrmMain, MenuShortcutsActTheSameInTheTextPages) {
+  std::ofstream(dir / "juego.tqg", std::ios::binary) << "[Options]\r\nLifes=5\r\nMapFile=mapa.tqw\r\n";
+  std::ofstream(dir / "nivel.tql", std::ios::binary) << "[Options]\r\nWidth=20\r\n[Sprites]\r\n0=0,1,\r\n5=40,1,\r\n";
+  TfmMain form(dir.string() + "/");
+  form.show();
+  QApplication::setActiveWindow(&form);
+  QStringList dialogs;
+  // Every modal dialog that opens is named and closed.
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&dialogs] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      dialogs << dialog->windowTitle();
+      dialog->reject();
+    }
+  });
+  closer.start(10);
+  // The keyboard in a text page of the active main window.
+  const auto focus = [&form](QTextEdit& page) {
+    QApplication::setActiveWindow(&form);
+    page.setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(page.hasFocus());
+  };
+  for (const char* file : {"juego.tqg", "nivel.tql"}) {
+    SCOPED_TRACE(file);
+    form.Commands().OpenFile((dir / file).string());
+    TfmChild& child = *form.DocumentWindows().back();
+    child.SelectTab(1);
+    focus(*child.mmFile);
+    const QString text = child.mmFile->toPlainText();
+    dialogs.clear();
+    QTest::keyClick(child.mmFile, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(dialogs, QStringList{"Abrir archivo"});
+    EXPECT_FALSE(child.mmFile->textCursor().hasSelection());
+    EXPECT_EQ(child.mmFile->toPlainText(), text);
+  }
+  // The level's second object selected: Del in its text page deletes it.
+  TfmChild& level = *form.DocumentWindows().back();
+  level.View().SelectedIndex = 1;
+  focus(*level.mmFile);
+  QTest::keyClick(level.mmFile, Qt::Key_Delete);
+  EXPECT_EQ(level.Document().Objects, std::vector<std::string>{"0=0,1,"});
+  // The game's text: Del deletes the character after the caret.
+  TfmChild& game = *form.DocumentWindows().front();
+  form.Commands().Activate(&game);
+  focus(*game.mmFile);
+  game.mmFile->moveCursor(QTextCursor::Start);
+  QTest::keyClick(game.mmFile, Qt::Key_Delete);
+  EXPECT_TRUE(game.mmFile->toPlainText().startsWith("Options]"));
 }
 
 // The window menu's tilings: horizontal stacks the document windows, each as

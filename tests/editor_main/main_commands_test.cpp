@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <unistd.h>
 
@@ -254,6 +255,91 @@ TEST_F(MainCommands, SaveAllWritesOnlyTheChangedDocuments) {
   EXPECT_TRUE(host.saveTitles.empty());
 }
 
+// Two editors (or an editor and a text editor) on one file: a save finds that
+// the file is no longer what the document read, and asks before writing over
+// it. "No" leaves both as they are; after a save the file written is the one
+// the document knows, and a further save asks nothing.
+struct ChangedFileCase {
+  const char* name;
+  const char* file;
+  std::function<bool(TMainCommands&, FakeWindow&)> save;
+};
+
+TEST_F(MainCommands, ASaveOverAFileAnotherProgramChangedAsksFirst) {
+  const ChangedFileCase cases[] = {
+      {"Guardar", "nivel.tql", [](TMainCommands& c, FakeWindow& w) { return c.Save(w); }},
+      {"Guardar todos", "nivel.tql",
+       [](TMainCommands& c, FakeWindow& w) {
+         c.SaveAll();
+         return !w.doc.Modified;
+       }},
+      {"close query", "nivel.tql", [](TMainCommands& c, FakeWindow& w) { return c.CloseQuery(w); }},
+      {"Guardar como, same name", "nivel.tql", [](TMainCommands& c, FakeWindow&) { return c.SaveAs(); }},
+      {"a game", "juego.tqg", [](TMainCommands& c, FakeWindow& w) { return c.Save(w); }},
+  };
+  for (const ChangedFileCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const bool game = std::string(c.file).ends_with(".tqg");
+    writeFile(dir / c.file, game ? kGameText : kLevelText);
+    commands->OpenFile(path(c.file));
+    FakeWindow& w = *host.windows.back();
+    // The other program's save: a block placed in the level, a life more in the game.
+    const std::string theirs = game ? "[Options]\r\nLifes=9\r\nMapFile=mapa.tqw\r\n"
+                                    : std::string(kLevelText) + "65540=49,1,\r\n";
+    writeFile(dir / c.file, theirs);
+    w.doc.Time = 100;
+    w.text = "[Options]\r\nLifes=2\r\n";
+    w.doc.Modified = true;
+    const auto answer = [&](std::deque<TAnswer> answers) {
+      host.questions.clear();
+      host.answers = std::move(answers);
+      host.saveNames = {path(c.file)};
+    };
+    const std::string question = "Otro programa modific\xF3 el archivo \"" + path(c.file) +
+                                 "\" despu\xE9s de que se abriera o guardara aqu\xED. \xBF" "Desea reemplazarlo por este documento?";
+    const bool closeQuery = std::string(c.name) == "close query";
+
+    answer(closeQuery ? std::deque{ansYes, ansNo} : std::deque{ansNo});
+    EXPECT_FALSE(c.save(*commands, w));
+    ASSERT_FALSE(host.questions.empty());
+    EXPECT_EQ(host.questions.back(), question);
+    EXPECT_EQ(readFile(dir / c.file), theirs);
+    EXPECT_TRUE(w.doc.Modified);
+    EXPECT_EQ(w.doc.FileName, path(c.file));
+
+    answer(closeQuery ? std::deque{ansYes, ansYes} : std::deque{ansYes});
+    EXPECT_TRUE(c.save(*commands, w));
+    ASSERT_FALSE(host.questions.empty());
+    EXPECT_EQ(host.questions.back(), question);
+    EXPECT_EQ(readFile(dir / c.file).find(game ? "Lifes=9" : "65540=49,1,"), std::string::npos);
+    EXPECT_FALSE(w.doc.Modified);
+
+    // The file is now the document's own: no question.
+    w.doc.Modified = true;
+    answer(closeQuery ? std::deque{ansYes} : std::deque<TAnswer>{});
+    EXPECT_TRUE(c.save(*commands, w));
+    EXPECT_EQ(host.questions.size(), closeQuery ? 1u : 0u);
+    w.doc.Modified = false;
+    commands->CloseWindow(w);
+  }
+}
+
+// A file saved meanwhile with the very bytes the document read holds nothing to lose.
+TEST_F(MainCommands, AFileRewrittenUnchangedOrSavedUnderAnotherNameAsksNothing) {
+  writeFile(dir / "nivel.tql", kLevelText);
+  commands->OpenFile(path("nivel.tql"));
+  FakeWindow& w = host.window(0);
+  writeFile(dir / "nivel.tql", kLevelText);
+  w.doc.Modified = true;
+  EXPECT_TRUE(commands->Save(w));
+  writeFile(dir / "nivel.tql", "[Options]\r\n");
+  w.doc.Modified = true;
+  host.saveNames = {path("copia.tql")};
+  EXPECT_TRUE(commands->SaveAs());
+  EXPECT_TRUE(host.questions.empty());
+  EXPECT_EQ(readFile(dir / "nivel.tql"), "[Options]\r\n");
+}
+
 // A level with a line the view cannot draw opens with its commands, and the
 // author is told what is wrong with it.
 TEST_F(MainCommands, ALevelThatCannotBeDrawnOpensAndSaysWhy) {
@@ -270,11 +356,12 @@ TEST_F(MainCommands, ALevelThatCannotBeDrawnOpensAndSaysWhy) {
   // Refreshing, and a new level too large to draw, say so as well.
   commands->Refresh();
   EXPECT_EQ(host.messages.size(), 2u);
-  host.renderError = "El nivel \"Nuevo 2\" es demasiado grande para dibujarlo";
+  host.renderError = "too large";
   host.renderTooLarge = true;
   host.newDocument = NewLevelDocument({});
   commands->NewLevel();
-  EXPECT_EQ(host.messages.back(), "Error: El nivel \"Nuevo 2\" es demasiado grande para dibujarlo");
+  EXPECT_EQ(host.messages.back(),
+            "Error: El nivel \"Nuevo 2\" es demasiado grande para dibujarlo (70000 x 13 celdas de 16 p\xEDxeles).");
   EXPECT_EQ(host.pages.back(), DocLevel);
   EXPECT_EQ(host.enabled.back(), true);
 }
@@ -391,8 +478,9 @@ TEST_F(MainCommands, AFailedSaveIsReportedAndKeepsTheDocumentUnsaved) {
   EXPECT_FALSE(commands->SaveAs());
   EXPECT_EQ(w.doc.FileName, path("mapa.tqw"));
   EXPECT_TRUE(w.doc.Modified);
-  // A close query whose save fails keeps the window.
-  host.answers.push_back(ansYes);
+  // A close query whose save fails keeps the window. The file is gone since it
+  // was saved: writing it anew is asked first.
+  host.answers = {ansYes, ansYes};
   w.doc.FileName = (dir / "missing" / "mapa.tqw").string();
   EXPECT_FALSE(commands->CloseWindow(w));
   EXPECT_EQ(host.freed, 0);

@@ -173,15 +173,19 @@ TEST_F(DocumentFiles, WorldIsWrittenInTheEditorsKeyOrder) {
 // A cell holds one object. A file with two lines for one cell opens as the game
 // reads it, the first of them at its place; a document holding two is not
 // saved, since the file would keep one.
+// The game builds a sprite of every key line of [Sprites] (each with the value of
+// its key's first line) and starts the player at the first: a later line of a
+// key is no object the editor shows, and a save writes it back where it stood.
+// Two objects in one cell made in the editor are never saved as one.
 TEST_F(DocumentFiles, TwoLinesForOneCellOpenAsTheGameReadsThemAndAreNeverSavedAsOne) {
-  put(path("dup.tql"), "[Options]\r\nWidth=8\r\n[Sprites]\r\n0=0,1,\r\n65541=40,1,\r\n7=49,1,\r\n65541=41,1\r\n"
-                       "8=\r\n8=46,1,\r\n");
+  const std::string sprites = "[Sprites]\r\n0=0,1,\r\n65541=40,1,\r\n7=49,1,\r\n65541=41,1\r\n8=\r\n8=46,1,\r\n";
+  put(path("dup.tql"), "[Options]\r\nWidth=8\r\n" + sprites);
   TDocument level = LoadDocument(path("dup.tql"));
   EXPECT_EQ(level.Objects, (std::vector<std::string>{"0=0,1,", "65541=40,1,", "7=49,1,"}));
   level.Modified = true;
   WriteDocument(level);
-  EXPECT_EQ(platform::IniFile(level.FileName).readSectionValues("Sprites"),
-            (std::vector<std::string>{"0=0,1,", "65541=40,1,", "7=49,1,"}));
+  const std::string saved = get(level.FileName);
+  EXPECT_EQ(saved.substr(saved.find("[Sprites]")), sprites);
 
   const std::string before = get(path("dup.tql"));
   level.Objects = {"0=0,1,", "65541=40,1,", "7=49,1,", "65541=41,1"};
@@ -195,6 +199,72 @@ TEST_F(DocumentFiles, TwoLinesForOneCellOpenAsTheGameReadsThemAndAreNeverSavedAs
   }
   EXPECT_TRUE(level.Modified);
   EXPECT_EQ(get(path("dup.tql")), before);
+}
+
+// A hand-edited [Sprites] may hold lines that are no object: a first line
+// without a value (the game still starts the player in its cell), a line
+// without a key, comments, blank lines. A save writes each where it stood, so
+// the game builds the same sprites in the same order; objects added or removed
+// in the editor leave them in place.
+TEST_F(DocumentFiles, SpritesLinesThatAreNoObjectAreSavedWhereTheyStood) {
+  struct Case {
+    const char* name;
+    const char* sprites;
+    std::vector<std::string> objects;
+  };
+  const Case cases[] = {
+      {"a first key without a value", "786442=\r\n32=0,1,\r\n65541=40,1,\r\n", {"32=0,1,", "65541=40,1,"}},
+      {"comments and a blank line", "; the start\r\n0=0,1,\r\n;a block\r\n\r\n65541=40,1,\r\n; end\r\n",
+       {"0=0,1,", "65541=40,1,"}},
+      {"a line without a key, a line without \"=\"", "=5,1,\r\n0=0,1,\r\nsolo texto\r\n3=39,1,62\r\n",
+       {"0=0,1,", "3=39,1,62"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string sprites = std::string("[Sprites]\r\n") + c.sprites;
+    put(path("hand.tql"), "[Options]\r\nWidth=40\r\n" + sprites);
+    TDocument level = LoadDocument(path("hand.tql"));
+    EXPECT_EQ(level.Objects, c.objects);
+    WriteDocument(level);
+    std::string saved = get(level.FileName);
+    EXPECT_EQ(saved.substr(saved.find("[Sprites]")), sprites);
+    // The game reads the same first key line as before.
+    EXPECT_EQ(platform::IniFile(level.FileName).readSection("Sprites"),
+              platform::IniFile(path("hand.tql")).readSection("Sprites"));
+  }
+
+  put(path("hand.tql"), "[Options]\r\n[Sprites]\r\n786442=\r\n32=0,1,\r\n; a block\r\n65541=40,1,\r\n");
+  TDocument level = LoadDocument(path("hand.tql"));
+  level.Objects.push_back("5=49,1,");
+  level.Objects.erase(level.Objects.begin() + 1);
+  WriteDocument(level);
+  const std::string saved = get(level.FileName);
+  EXPECT_EQ(saved.substr(saved.find("[Sprites]")), "[Sprites]\r\n786442=\r\n32=0,1,\r\n; a block\r\n5=49,1,\r\n");
+}
+
+// A copy saved under another name is the document's file as it was read, with
+// its own other sections; a file it replaces gives it none of its own.
+TEST_F(DocumentFiles, SaveAsCarriesTheFilesOtherSectionsAndNotThoseItReplaces) {
+  put(path("notas.tql"), "[Notas]\r\nautor=yo\r\n[Options]\r\nTime=99\r\n[Sprites]\r\n0=0,1,\r\n");
+  put(path("vieja.tqw"), "[Otra]\r\nclave=1\r\n[Options]\r\n");
+  put(path("vieja.tql"), "[Otra]\r\nclave=1\r\n[Options]\r\n");
+  put(path("notas.tqw"), "[Notas]\r\nautor=yo\r\n[Options]\r\nName=Isla\r\n");
+  for (const char* from : {"notas.tql", "notas.tqw"}) {
+    SCOPED_TRACE(from);
+    TDocument doc = LoadDocument(path(from));
+    const std::string ext = std::string(from).substr(std::string(from).size() - 4);
+    for (const std::string& to : {"copia" + ext, "vieja" + ext}) {
+      SCOPED_TRACE(to);
+      doc.FileName = path(to);
+      WriteDocument(doc);
+      platform::IniFile copy(doc.FileName);
+      // The map has no objects, so no [Sprites].
+      const std::vector<std::string> sections =
+          ext == ".tql" ? std::vector<std::string>{"Notas", "Options", "Sprites"} : std::vector<std::string>{"Notas", "Options"};
+      EXPECT_EQ(copy.readSections(), sections);
+      EXPECT_EQ(copy.readString("Notas", "autor", ""), "yo");
+    }
+  }
 }
 
 TEST_F(DocumentFiles, ReadingKeepsFileOrderSkipsEmptyValuesAndUsesDefaults) {
@@ -217,7 +287,8 @@ TEST_F(DocumentFiles, ReadingKeepsFileOrderSkipsEmptyValuesAndUsesDefaults) {
   EXPECT_EQ(world.Width, 20);
   EXPECT_EQ(world.Height, 13);
   EXPECT_EQ(world.BgColor, 14741656);
-  EXPECT_EQ(world.Ice1Color, 0);  // not read for world maps
+  EXPECT_EQ(world.Ice1Color, 5);  // kept as the map holds it
+  EXPECT_EQ(world.Ice2Color, 0);  // a map without one has none
   EXPECT_EQ(world.ImageLib, "sprites\\map.iml");
 }
 
