@@ -12,9 +12,11 @@
 #include "platform/qt/dialogs/file_dialog_filter.h"
 #include "platform/qt/dialogs/message_box.h"
 #include "platform/qt/display/qt_keys.h"
+#include "platform/qt/text/qt_text.h"
 #include "components/MIDIPlayer/TMediaPlayer.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/screen_audio_binding.h"
+#include "game/frmMain/window_keys.h"
 #include "game/frmMain/shell_state.h"
 #include "platform/app/application.h"
 #include "platform/core/keys.h"
@@ -36,8 +38,6 @@ class NoAltMenuStyle : public QProxyStyle {
     return QProxyStyle::styleHint(hint, option, widget, data);
   }
 };
-
-QString toQt(const std::string& cp1252) { return QString::fromStdString(platform::cp1252ToUtf8(cp1252)); }
 
 
 platform::TShiftState shiftOf(Qt::KeyboardModifiers m) {
@@ -121,7 +121,7 @@ THopzWindow::THopzWindow() {
 
   TMainWindowHost host;
   host.AskYesNo = [this](const std::string& title, const std::string& text) {
-    return platform::qt::AskYesNo(this, toQt(title), toQt(text));
+    return platform::qt::AskYesNo(this, platform::qt::qs(title), platform::qt::qs(text));
   };
   host.Close = [this] { QTimer::singleShot(0, this, [this] { close(); }); };
   host.GetBounds = [this](int& left, int& top, int& width, int& height) {
@@ -132,14 +132,14 @@ THopzWindow::THopzWindow() {
   };
   host.MenuChanged = [this] { buildMenu(); };
   host.ShowError = [this](const std::string& title, const std::string& text) {
-    platform::qt::ShowMessageBox(this, QMessageBox::Critical, toQt(title), toQt(text), QMessageBox::Ok);
+    platform::qt::ShowMessageBox(this, QMessageBox::Critical, platform::qt::qs(title), platform::qt::qs(text), QMessageBox::Ok);
   };
   main_ = std::make_unique<TfmMain>(*this, host);
   // Before the creation, which loads the title's sound library.
   BindScreenAudio(*main_);
   main_->dlgOpen.Execute = [this](TOpenDialog& dialog) { return runOpenDialog(dialog); };
   main_->FormCreate();
-  setWindowTitle(toQt(main_->Caption));
+  setWindowTitle(platform::qt::qs(main_->Caption));
   buildMenu();
 
   // The frame loop runs in the application's idle time; the one-second timer
@@ -149,7 +149,7 @@ THopzWindow::THopzWindow() {
 }
 
 bool THopzWindow::runOpenDialog(TOpenDialog& dialog) {
-  const QString chosen = QFileDialog::getOpenFileName(this, QString(), toQt(platform::programFolder()),
+  const QString chosen = QFileDialog::getOpenFileName(this, QString(), platform::qt::qs(platform::programFolder()),
                                                       platform::qt::FileDialogFilter(dialog.Filter));
   if (chosen.isEmpty()) return false;
   dialog.FileName = platform::utf8ToCp1252(chosen.toStdString());
@@ -186,13 +186,13 @@ void THopzWindow::buildMenu() {
   menuBar()->clear();
   if (!main_ || !main_->MenuVisible) return;
   for (const TMenuItem& top : main_->mnuMain) {
-    QMenu* menu = menuBar()->addMenu(toQt(top.Caption));
+    QMenu* menu = menuBar()->addMenu(platform::qt::qs(top.Caption));
     for (const TMenuItem& item : top.Items) {
       if (item.IsSeparator()) {
         menu->addSeparator();
         continue;
       }
-      QAction* action = menu->addAction(toQt(item.Caption));
+      QAction* action = menu->addAction(platform::qt::qs(item.Caption));
       if (item.ShortCutKey >= platform::VK_F1 && item.ShortCutKey <= platform::VK_F12) {
         const int key = Qt::Key_F1 + (item.ShortCutKey - platform::VK_F1);
         action->setShortcut(QKeySequence(item.ShortCutShift ? (Qt::SHIFT | key) : key));
@@ -339,10 +339,9 @@ void THopzWindow::viewKeyPress(QKeyEvent* event) {
   const char typed = typedCharacter(*event);
   platform::application().Guarded([&] {
     if (vk) {
-      platform::keyState().keyDown(vk);
       uint16_t key = static_cast<uint16_t>(vk);
       if (OnKeyDown) OnKeyDown(*this, key, shiftOf(event->modifiers()));
-      main_->FormKeyDown(vk, shiftOf(event->modifiers()));
+      DeliverKey(*main_, vk, true, shiftOf(event->modifiers()));
     }
     if (typed) {
       char c = typed;
@@ -358,10 +357,9 @@ void THopzWindow::viewKeyRelease(QKeyEvent* event) {
   const int vk = virtualKeyOf(*event);
   if (!vk) return;
   platform::application().Guarded([&] {
-    platform::keyState().keyUp(vk);
     uint16_t key = static_cast<uint16_t>(vk);
     if (OnKeyUp) OnKeyUp(*this, key, shiftOf(event->modifiers()));
-    main_->FormKeyUp(vk, shiftOf(event->modifiers()));
+    DeliverKey(*main_, vk, false, shiftOf(event->modifiers()));
   });
 }
 

@@ -10,14 +10,12 @@
 
 #include "platform/core/paths.h"
 #include "platform/core/shell.h"
-#include "platform/core/text_encoding.h"
 #include "platform/jpeg/jpeg_decoder.h"
 #include "platform/qt/dialogs/message_box.h"
 #include "platform/qt/net/http_get.h"
+#include "platform/qt/text/qt_text.h"
 
 namespace {
-
-QString toQt(const std::string& cp1252) { return QString::fromStdString(platform::cp1252ToUtf8(cp1252)); }
 
 // The logo, or a null pixmap when the file is missing or cannot be decoded.
 QPixmap loadLogo() {
@@ -47,7 +45,7 @@ TfmInit::Services desktopInitServices() {
   TfmInit::Services s;
   s.httpGet = fetchVersionFile;
   s.askYesNo = [](const std::string& title, const std::string& text) {
-    return platform::qt::AskYesNo(nullptr, toQt(title), toQt(text));
+    return platform::qt::AskYesNo(nullptr, platform::qt::qs(title), platform::qt::qs(text));
   };
   s.openWebPage = [](const std::string& url) { platform::shell().openWebPage(url); };
   return s;
@@ -58,7 +56,7 @@ TfmInitDialog::TfmInitDialog(TfmInit& init, QWidget* parent)
                           Qt::MSWindowsFixedSizeDialogHint),
       init_(init) {
   setObjectName("fmInit");
-  setWindowTitle(toQt(init.Caption));
+  setWindowTitle(platform::qt::qs(init.Caption));
   QPalette pal = palette();
   pal.setColor(QPalette::Window, Qt::white);
   setPalette(pal);
@@ -105,7 +103,7 @@ TfmInitDialog::TfmInitDialog(TfmInit& init, QWidget* parent)
 }
 
 QLabel* TfmInitDialog::addLabel(const TfmInit::TLabel& control, bool centred) {
-  auto* label = new QLabel(toQt(control.Caption), this);
+  auto* label = new QLabel(platform::qt::qs(control.Caption), this);
   label->setWordWrap(true);
   label->setFixedWidth(360);
   if (centred) label->setAlignment(Qt::AlignHCenter);
@@ -114,7 +112,7 @@ QLabel* TfmInitDialog::addLabel(const TfmInit::TLabel& control, bool centred) {
 }
 
 QPushButton* TfmInitDialog::addButton(const TfmInit::TLabel& control, std::function<void()> click) {
-  auto* button = new QPushButton(toQt(control.Caption), this);
+  auto* button = new QPushButton(platform::qt::qs(control.Caption), this);
   button->setMinimumWidth(200);
   button->setVisible(control.Visible);
   connect(button, &QPushButton::clicked, this, [click = std::move(click)] { click(); });

@@ -6,8 +6,8 @@
 #include <QLocale>
 
 #include "platform/app/application.h"
-#include "platform/core/text_encoding.h"
 #include "platform/qt/dialogs/message_box.h"
+#include "platform/qt/text/qt_text.h"
 
 namespace platform::qt {
 
@@ -25,8 +25,8 @@ TQApplication::TQApplication(int& argc, char** argv) : QApplication(argc, argv) 
   app.OnWake = [this] { schedule(); };
   app.OnBeep = [] { QApplication::beep(); };
   app.OnConfirm = [](const std::string& text) {
-    const QString title = QString::fromStdString(cp1252ToUtf8(application().Title));
-    return AskYesNo(QApplication::activeWindow(), title, QString::fromStdString(cp1252ToUtf8(text)), QMessageBox::Yes);
+    const QString title = qs(application().Title);
+    return AskYesNo(QApplication::activeWindow(), title, qs(text), QMessageBox::Yes);
   };
   app.OnTerminate = [] { QCoreApplication::quit(); };
   QObject::connect(this, &QGuiApplication::applicationStateChanged, [](Qt::ApplicationState state) {

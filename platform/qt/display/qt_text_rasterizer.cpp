@@ -6,31 +6,30 @@
 #include <QPainter>
 #include <QString>
 
-#include "platform/core/text_encoding.h"
+#include "platform/qt/text/qt_text.h"
 
 namespace platform::qt {
 
 namespace {
 QFont toQFont(const TFont& f) {
-  QFont font(QString::fromStdString(cp1252ToUtf8(f.Name)));
+  QFont font(qs(f.Name));
   font.setPixelSize(std::max(1, f.pixelHeight()));
   font.setBold(f.Bold);
   font.setItalic(f.Italic);
   font.setStyleStrategy(QFont::NoAntialias);
   return font;
 }
-QString toQString(std::string_view text) { return QString::fromStdString(cp1252ToUtf8(text)); }
 }  // namespace
 
 TSize QtTextRasterizer::measure(std::string_view text, const TFont& font) {
   const QFontMetrics m(toQFont(font));
-  return {m.horizontalAdvance(toQString(text)), m.height()};
+  return {m.horizontalAdvance(qs(text)), m.height()};
 }
 
 GlyphMask QtTextRasterizer::render(std::string_view text, const TFont& font) {
   const QFont f = toQFont(font);
   const QFontMetrics m(f);
-  const QString s = toQString(text);
+  const QString s = qs(text);
   GlyphMask mask;
   mask.width = m.horizontalAdvance(s);
   mask.height = m.height();
