@@ -47,8 +47,8 @@ bool acceptedSize(unsigned long w, unsigned long h) { return w > 0 && h > 0 && w
 
 constexpr const char* kRefusal = "unsupported picture size or format";
 
-// The library's progress monitor is called before it reads each row of MCUs of
-// a scan, so it sees each scan begin before any of its data is decoded. It
+// The library's progress monitor is called before each row of MCUs it reads,
+// so it sees each scan begin before any of the scan's data is decoded. It
 // counts the scans and the blocks they cover, and ends the decode with the
 // refusal before the scan that would pass kMaxJpegScans or kMaxJpegBlocks.
 struct WorkMonitor {

@@ -30,8 +30,8 @@ constexpr int kMaxJpegScans = 300;
 //   second's work at most.
 constexpr uint64_t kMaxJpegBlocks = 8ULL * 1024 * 1024;
 
-// What a decode cost, reported whether it succeeded or not: the scans begun
-// and the blocks they cover.
+// What a decode cost, reported whether it succeeded or not: the scans read
+// and the blocks they cover (a refused scan is not read).
 struct JpegWork {
   int scans = 0;
   uint64_t blocks = 0;
