@@ -49,8 +49,8 @@ constexpr const char* kRefusal = "unsupported picture size or format";
 
 // The library's progress monitor is called before each row of MCUs it reads,
 // so it sees each scan begin before any of the scan's data is decoded. It
-// counts the scans and the blocks they cover, and ends the decode with the
-// refusal before the scan that would pass kMaxJpegScans or kMaxJpegBlocks.
+// counts the scans and their work, and ends the decode with the refusal before
+// the scan that would pass kMaxJpegScans or kMaxJpegWork.
 struct WorkMonitor {
   jpeg_progress_mgr pub{};
   JpegWork work;
@@ -60,14 +60,18 @@ void boundWork(j_common_ptr cinfo) {
   const auto* info = reinterpret_cast<j_decompress_ptr>(cinfo);
   auto* monitor = reinterpret_cast<WorkMonitor*>(info->progress);
   if (info->input_scan_number == monitor->work.scans) return;
-  const uint64_t blocks = uint64_t(info->MCUs_per_row) * uint64_t(info->MCU_rows_in_scan) * uint64_t(info->blocks_in_MCU);
-  if (info->input_scan_number > kMaxJpegScans || blocks > kMaxJpegBlocks - monitor->work.blocks) {
+  const uint64_t mcus = uint64_t(info->MCUs_per_row) * uint64_t(info->MCU_rows_in_scan);
+  const uint64_t blocks = mcus * uint64_t(info->blocks_in_MCU);
+  const uint64_t interval = info->restart_interval;
+  const uint64_t restarts = interval > 0 && mcus > 0 ? (mcus - 1) / interval : 0;
+  if (info->input_scan_number > kMaxJpegScans || blocks + restarts > kMaxJpegWork - monitor->work.total()) {
     auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
     std::snprintf(err->message, sizeof err->message, "%s", kRefusal);
     std::longjmp(err->jump, 1);
   }
   monitor->work.scans = info->input_scan_number;
   monitor->work.blocks += blocks;
+  monitor->work.restarts += restarts;
 }
 
 // Create, read header, start, read scanlines, finish, destroy. Returns false

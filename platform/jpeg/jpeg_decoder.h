@@ -18,23 +18,26 @@ class JpegError : public std::runtime_error {
 // A multi-scan picture (progressive, or sequential with a scan per component)
 // is read whole, scan by scan, before its first row comes out, and the format
 // bounds neither the scans nor what they cover: a scan of no data still costs
-// the decoder every block it covers, and an arithmetic-coded one several times
-// what a Huffman-coded one does. A picture is refused before the scan that
-// would take it past either bound:
+// the decoder every block it covers and every restart of its entropy decoder,
+// and an arithmetic-coded one several times what a Huffman-coded one does. A
+// picture is refused before the scan that would take it past either bound:
 // - scans: real pictures have about ten;
 constexpr int kMaxJpegScans = 300;
-// - the 8x8 blocks all its scans cover: a real progressive picture of the
-//   largest accepted size, 4096 x 4096 in full colour, covers 3.7 million; the
-//   slowest form known, arithmetic-coded refinement scans restarting at every
-//   block, decodes some 15 million a second, so the budget is about half a
-//   second's work at most.
-constexpr uint64_t kMaxJpegBlocks = 8ULL * 1024 * 1024;
+// - work: the 8x8 blocks all its scans cover plus their restarts. A real
+//   progressive picture of the largest accepted size, 4096 x 4096 in full
+//   colour, is 3.7 million; the slowest forms known, arithmetic-coded
+//   sequential or refinement scans, decode some 20 million a second, so the
+//   budget is about a third of a second's work.
+constexpr uint64_t kMaxJpegWork = 6ULL * 1024 * 1024;
 
-// What a decode cost, reported whether it succeeded or not: the scans read
-// and the blocks they cover (a refused scan is not read).
+// What a decode cost, reported whether it succeeded or not: the scans read,
+// the blocks they cover and the restarts between their intervals (a refused
+// scan is not read).
 struct JpegWork {
   int scans = 0;
   uint64_t blocks = 0;
+  uint64_t restarts = 0;
+  uint64_t total() const { return blocks + restarts; }
 };
 
 // Decodes a baseline or progressive JPEG (grey or colour) into a 24-bit bitmap;

@@ -78,8 +78,9 @@ TEST(JpegDecoder, ProgressivePicturesOfTooManyScansAreRefused) {
 
 // Pictures written marker by marker in every coding, with and without restart
 // markers, some with subsampled components and MCUs that overhang the edge:
-// each is decoded, and the blocks counted are those its scans cover.
-TEST(JpegDecoder, CountsTheBlocksEveryScanCovers) {
+// each is decoded, and the work counted is the blocks its scans cover and
+// their restarts.
+TEST(JpegDecoder, CountsTheBlocksAndRestartsOfEveryScan) {
   std::vector<stallinputs::StallJpeg> pictures = stallinputs::stallJpegs(64, 48, 10);
   for (stallinputs::StallJpeg marked : stallinputs::stallJpegs(64, 48, 10)) {
     if (marked.picture.restartInterval == 0) continue;
@@ -104,45 +105,47 @@ TEST(JpegDecoder, CountsTheBlocksEveryScanCovers) {
     EXPECT_EQ(platform::decodeJpeg(jpegmarkers::write(c.picture), &work).width, c.picture.width);
     EXPECT_EQ(work.scans, int(c.picture.scans.size()));
     EXPECT_EQ(work.blocks, jpegmarkers::blocksCovered(c.picture));
+    EXPECT_EQ(work.restarts, jpegmarkers::restartsIn(c.picture));
   }
 }
 
 // Logos of a few KB whose scans cover hundreds of times the largest picture:
-// each is refused at the first scan that would take the decode past the block
+// each is refused at the first scan that would take the decode past the work
 // budget, having decoded only the scans before it.
-TEST(JpegDecoder, LogosBeyondTheBlockBudgetAreRefusedBeforeTheScanThatPassesIt) {
+TEST(JpegDecoder, LogosBeyondTheWorkBudgetAreRefusedBeforeTheScanThatPassesIt) {
   for (const stallinputs::StallJpeg& c : stallinputs::stallJpegs(4096, 4096, platform::kMaxJpegScans)) {
     SCOPED_TRACE(c.name);
     uint64_t within = 0;
     int scans = 0;
     for (const jpegmarkers::Scan& s : c.picture.scans) {
-      const uint64_t blocks = jpegmarkers::scanLayout(c.picture, s).blocks();
-      if (within + blocks > platform::kMaxJpegBlocks) break;
-      within += blocks;
+      const jpegmarkers::ScanLayout layout = jpegmarkers::scanLayout(c.picture, s);
+      const uint64_t cost = layout.blocks() + layout.restarts(c.picture.restartInterval);
+      if (within + cost > platform::kMaxJpegWork) break;
+      within += cost;
       ++scans;
     }
     ASSERT_LT(scans, int(c.picture.scans.size()));
     const platform::JpegWork work = refusedWork(jpegmarkers::write(c.picture));
     EXPECT_EQ(work.scans, scans);
-    EXPECT_EQ(work.blocks, within);
+    EXPECT_EQ(work.total(), within);
   }
 }
 
 // At the budget exactly a picture is decoded; one scan more is refused.
-TEST(JpegDecoder, APictureOfExactlyTheBlockBudgetIsDecoded) {
+TEST(JpegDecoder, APictureOfExactlyTheWorkBudgetIsDecoded) {
   jpegmarkers::Picture p;
   p.frame = jpegmarkers::kProgressiveHuffman;
   p.width = 4096;
   p.height = 2048;
   constexpr uint64_t kBlocksPerScan = 512 * 256;
-  static_assert(platform::kMaxJpegBlocks % kBlocksPerScan == 0);
-  p.scans.assign(platform::kMaxJpegBlocks / kBlocksPerScan, {{0}, 0, 0, 0, 0});
+  static_assert(platform::kMaxJpegWork % kBlocksPerScan == 0);
+  p.scans.assign(platform::kMaxJpegWork / kBlocksPerScan, {{0}, 0, 0, 0, 0});
   platform::JpegWork work;
   EXPECT_EQ(platform::decodeJpeg(jpegmarkers::write(p), &work).height, 2048);
-  EXPECT_EQ(work.blocks, platform::kMaxJpegBlocks);
+  EXPECT_EQ(work.total(), platform::kMaxJpegWork);
   p.scans.push_back(p.scans.back());
   work = refusedWork(jpegmarkers::write(p));
-  EXPECT_EQ(work.blocks, platform::kMaxJpegBlocks);
+  EXPECT_EQ(work.total(), platform::kMaxJpegWork);
   EXPECT_EQ(work.scans, int(p.scans.size()) - 1);
 }
 
@@ -194,7 +197,7 @@ TEST(JpegDecoder, RealPicturesOfEveryCodingAreDecoded) {
     EXPECT_NEAR(middle.g, 191, 6);
     EXPECT_NEAR(middle.b, 128, 6);
     EXPECT_EQ(work.scans > 1, c.progressive);
-    EXPECT_LE(work.blocks, platform::kMaxJpegBlocks);
+    EXPECT_LE(work.total(), platform::kMaxJpegWork);
   }
 }
 

@@ -4,7 +4,8 @@
 // the Huffman tables the scans name, an optional restart interval, and scans
 // whose entropy-coded segments are empty. The decoder reads such a file to the
 // end, with warnings only, and walks every block of every scan: what a scan
-// costs it is the blocks the scan covers, whatever the file's size. Used by the
+// costs it is the blocks the scan covers and its restarts, whatever the
+// file's size. Used by the
 // tests, the benchmarks and the fuzz seeds.
 #include <algorithm>
 #include <cstdint>
@@ -50,6 +51,8 @@ struct ScanLayout {
   uint64_t mcus = 0;
   uint64_t blocksPerMcu = 0;
   uint64_t blocks() const { return mcus * blocksPerMcu; }
+  // The restart markers between the intervals of `interval` MCUs (0: none).
+  uint64_t restarts(int interval) const { return interval > 0 ? roundUpDiv(mcus, uint64_t(interval)) - 1 : 0; }
 };
 
 inline ScanLayout scanLayout(const Picture& p, const Scan& s) {
@@ -69,10 +72,15 @@ inline ScanLayout scanLayout(const Picture& p, const Scan& s) {
   return layout;
 }
 
-// The blocks all the scans cover.
+// The blocks all the scans cover, and the restarts between their intervals.
 inline uint64_t blocksCovered(const Picture& p) {
   uint64_t total = 0;
   for (const Scan& s : p.scans) total += scanLayout(p, s).blocks();
+  return total;
+}
+inline uint64_t restartsIn(const Picture& p) {
+  uint64_t total = 0;
+  for (const Scan& s : p.scans) total += scanLayout(p, s).restarts(p.restartInterval);
   return total;
 }
 
@@ -135,9 +143,9 @@ inline std::string write(const Picture& p) {
     sos += char(s.se);
     sos += char(s.ah << 4 | s.al);
     marker(out, 0xDA, sos);
-    if (p.restartMarkers && p.restartInterval > 0) {
-      const uint64_t intervals = roundUpDiv(scanLayout(p, s).mcus, uint64_t(p.restartInterval));
-      for (uint64_t i = 0; i + 1 < intervals; ++i) {
+    if (p.restartMarkers) {
+      const uint64_t restarts = scanLayout(p, s).restarts(p.restartInterval);
+      for (uint64_t i = 0; i < restarts; ++i) {
         out += '\xFF';
         out += char(0xD0 + i % 8);
       }
