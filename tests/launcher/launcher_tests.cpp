@@ -9,6 +9,8 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <string_view>
 
 #include "game/frmInit/frmInit.h"
 #include "game/frmInit/init_dialog.h"
