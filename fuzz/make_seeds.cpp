@@ -1,5 +1,5 @@
-// Seeds that no file of the game or the tests holds: the MIDI files the tests
-// write, and inputs that once held a reader for seconds.
+// Seeds that no file of the game or the tests holds: the MIDI files and the
+// JPEGs the tests write, and inputs that once held a reader for seconds.
 //   make_fuzz_seeds midi|jpeg FOLDER
 #include <cstdio>
 #include <filesystem>
@@ -42,6 +42,17 @@ int main(int argc, char** argv) {
   } else if (kind == "jpeg") {
     write(folder / "many_scans.jpg", stallinputs::manyScanJpeg(4096, 4096, 10000));
     write(folder / "ten_scans.jpg", stallinputs::manyScanJpeg(64, 64, 10));
+    // Every coding the decoder reads, arithmetic and restart forms among them,
+    // small and as logos of a few KB covering the largest picture 300 times;
+    // the restart forms also with their markers written.
+    for (stallinputs::StallJpeg f : stallinputs::stallJpegs(64, 48, 10)) {
+      write(folder / (std::string(f.name) + ".jpg"), jpegmarkers::write(f.picture));
+      if (f.picture.restartInterval == 0) continue;
+      f.picture.restartMarkers = true;
+      write(folder / (std::string(f.name) + "_marked.jpg"), jpegmarkers::write(f.picture));
+    }
+    for (const stallinputs::StallJpeg& f : stallinputs::stallJpegs(4096, 4096, 300))
+      write(folder / (std::string(f.name) + "_4096.jpg"), jpegmarkers::write(f.picture));
   } else {
     std::fprintf(stderr, "make_fuzz_seeds: no seeds of kind %s\n", kind.c_str());
     return 2;

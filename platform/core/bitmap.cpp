@@ -42,10 +42,14 @@ size_t rowBytes(int width, int bpp) { return ((size_t(width) * bpp + 31) / 32) *
 }  // namespace
 
 Bitmap decodeBmp(std::string_view b) {
-  if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') throw BmpError("Not a BMP file");
+  // The file header (14 bytes) and the size of the picture header that follows
+  // it; only then is the picture header read. Smaller headers (OS/2's of 12
+  // bytes) are refused as unsupported, not as strangers.
+  if (b.size() < 18 || b[0] != 'B' || b[1] != 'M') throw BmpError("Not a BMP file");
   uint32_t dataOffset = u32(b, 10);
   uint32_t headerSize = u32(b, 14);
-  if (headerSize < 40 || 14 + size_t(headerSize) > b.size()) throw BmpError("Unsupported BMP header");
+  if (headerSize < 40) throw BmpError("Unsupported BMP header");
+  if (14 + size_t(headerSize) > b.size()) throw BmpError("Truncated BMP header");
   int32_t width = int32_t(u32(b, 18));
   int32_t rawHeight = int32_t(u32(b, 22));
   uint16_t planes = u16(b, 26), bpp = u16(b, 28);

@@ -1,6 +1,7 @@
 #include "platform/jpeg/jpeg_decoder.h"
 
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -46,21 +47,36 @@ bool acceptedSize(unsigned long w, unsigned long h) { return w > 0 && h > 0 && w
 
 constexpr const char* kRefusal = "unsupported picture size or format";
 
-// A progressive picture is read whole, scan by scan, before the first row comes
-// out, and the format sets no limit to the scans: thousands of empty ones over
-// the largest accepted size take seconds. The library's progress monitor is
-// called as it reads; past kMaxJpegScans it ends the decode with the refusal.
-void boundScans(j_common_ptr cinfo) {
+// The library's progress monitor is called before each row of MCUs it reads,
+// so it sees each scan begin before any of the scan's data is decoded. It
+// counts the scans and their work, and ends the decode with the refusal before
+// the scan that would pass kMaxJpegScans or kMaxJpegWork.
+struct WorkMonitor {
+  jpeg_progress_mgr pub{};
+  JpegWork work;
+};
+
+void boundWork(j_common_ptr cinfo) {
   const auto* info = reinterpret_cast<j_decompress_ptr>(cinfo);
-  if (info->input_scan_number <= kMaxJpegScans) return;
-  auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
-  std::snprintf(err->message, sizeof err->message, "%s", kRefusal);
-  std::longjmp(err->jump, 1);
+  auto* monitor = reinterpret_cast<WorkMonitor*>(info->progress);
+  if (info->input_scan_number == monitor->work.scans) return;
+  const uint64_t mcus = uint64_t(info->MCUs_per_row) * uint64_t(info->MCU_rows_in_scan);
+  const uint64_t blocks = mcus * uint64_t(info->blocks_in_MCU);
+  const uint64_t interval = info->restart_interval;
+  const uint64_t restarts = interval > 0 && mcus > 0 ? (mcus - 1) / interval : 0;
+  if (info->input_scan_number > kMaxJpegScans || blocks + restarts > kMaxJpegWork - monitor->work.total()) {
+    auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
+    std::snprintf(err->message, sizeof err->message, "%s", kRefusal);
+    std::longjmp(err->jump, 1);
+  }
+  monitor->work.scans = info->input_scan_number;
+  monitor->work.blocks += blocks;
+  monitor->work.restarts += restarts;
 }
 
 // Create, read header, start, read scanlines, finish, destroy. Returns false
 // with err.message set when the library failed.
-bool decodeInto(const unsigned char* data, unsigned long size, ErrorManager& err,
+bool decodeInto(const unsigned char* data, unsigned long size, ErrorManager& err, WorkMonitor& monitor,
                 std::vector<unsigned char>& pixels, int& width, int& height) {
   jpeg_decompress_struct info{};
   info.err = jpeg_std_error(&err.pub);
@@ -75,10 +91,9 @@ bool decodeInto(const unsigned char* data, unsigned long size, ErrorManager& err
     jpeg_destroy_decompress(&info);
     return false;
   };
-  jpeg_progress_mgr progress{};
-  progress.progress_monitor = boundScans;
+  monitor.pub.progress_monitor = boundWork;
   jpeg_create_decompress(&info);
-  info.progress = &progress;
+  info.progress = &monitor.pub;
   info.mem->max_memory_to_use = kMaxLibraryMemory;
   jpeg_mem_src(&info, data, size);
   jpeg_read_header(&info, TRUE);
@@ -101,15 +116,18 @@ bool decodeInto(const unsigned char* data, unsigned long size, ErrorManager& err
 
 }  // namespace
 
-Bitmap decodeJpeg(std::string_view bytes) {
+Bitmap decodeJpeg(std::string_view bytes, JpegWork* work) {
+  if (work) *work = {};
   if (bytes.empty()) throw JpegError("JPEG: empty input");
   if (bytes.size() > std::numeric_limits<unsigned long>::max()) throw JpegError("JPEG: input too large");
   ErrorManager err;
+  WorkMonitor monitor;
   std::vector<unsigned char> pixels;
   int width = 0, height = 0;
-  if (!decodeInto(reinterpret_cast<const unsigned char*>(bytes.data()),
-                  static_cast<unsigned long>(bytes.size()), err, pixels, width, height))
-    throw JpegError(std::string("JPEG: ") + err.message);
+  const bool decoded = decodeInto(reinterpret_cast<const unsigned char*>(bytes.data()),
+                                  static_cast<unsigned long>(bytes.size()), err, monitor, pixels, width, height);
+  if (work) *work = monitor.work;
+  if (!decoded) throw JpegError(std::string("JPEG: ") + err.message);
   Bitmap bmp;
   bmp.width = width;
   bmp.height = height;

@@ -9,6 +9,8 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <string_view>
 
 #include "game/frmInit/frmInit.h"
 #include "game/frmInit/init_dialog.h"
@@ -252,16 +254,24 @@ TEST_F(Launcher, OnlyTheStartButtonGivesOk) {
   EXPECT_FALSE(init.lblOpenGame.Visible);
 }
 
-// A progressive logo of hundreds of scans held the launcher for seconds before
+// A progressive logo of hundreds of scans, or of a few KB whose scans cover
+// the largest picture hundreds of times, held the launcher for seconds before
 // it showed; it is left out, and the launcher starts the game as ever.
-TEST_F(Launcher, ALogoOfTooManyScansIsLeftOutAndStartStillStarts) {
+TEST_F(Launcher, AHostileLogoIsLeftOutAndStartStillStarts) {
+  std::string arithmetic;
+  for (const stallinputs::StallJpeg& f : stallinputs::stallJpegs(4096, 4096, 300))
+    if (std::string_view(f.name) == "progressive_arithmetic_dc_restarts") arithmetic = jpegmarkers::write(f.picture);
+  ASSERT_FALSE(arithmetic.empty());
   const struct {
-    int scans;
+    const char* what;
+    std::string logo;
     bool shown;
-  } cases[] = {{10, true}, {10000, false}};
+  } cases[] = {{"ten scans", stallinputs::manyScanJpeg(320, 200, 10), true},
+               {"10,000 scans", stallinputs::manyScanJpeg(320, 200, 10000), false},
+               {"300 arithmetic-coded scans over 4096 x 4096", arithmetic, false}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.scans);
-    writeFile(folder_ / "bitmaps" / "logo.jpg", stallinputs::manyScanJpeg(320, 200, c.scans));
+    SCOPED_TRACE(c.what);
+    writeFile(folder_ / "bitmaps" / "logo.jpg", c.logo);
     TfmInit init = makeLauncher();
     TfmInitDialog dialog(init);
     const auto* logo = dialog.findChild<QLabel*>("imgLogo");

@@ -68,6 +68,35 @@ TEST(Bmp, ReadsTopDownFiles) {
   expectSame(decodeBmp(flipped), bmp);
 }
 
+namespace {
+
+// An OS/2 bitmap: the file header and a 12-byte header of 16-bit fields, then
+// 24-bit rows padded to 4 bytes. 2 x 2 is the 42-byte file other tools write.
+std::string os2Bmp(int w, int h) {
+  const size_t stride = (size_t(w) * 3 + 3) / 4 * 4;
+  auto put16 = [](std::string& out, uint32_t v) {
+    out += char(v & 0xFF);
+    out += char((v >> 8) & 0xFF);
+  };
+  auto put32 = [&](std::string& out, uint32_t v) {
+    put16(out, v & 0xFFFF);
+    put16(out, v >> 16);
+  };
+  std::string b = "BM";
+  put32(b, uint32_t(26 + stride * size_t(h)));
+  put32(b, 0);
+  put32(b, 26);
+  put32(b, 12);
+  put16(b, uint32_t(w));
+  put16(b, uint32_t(h));
+  put16(b, 1);
+  put16(b, 24);
+  b += std::string(stride * size_t(h), '\x7F');
+  return b;
+}
+
+}  // namespace
+
 TEST(Bmp, MalformedFilesRaiseClearErrors) {
   std::string good8 = encodeBmp(sample8(4, 4));
   auto with = [&](size_t at, std::string patch) {
@@ -75,26 +104,39 @@ TEST(Bmp, MalformedFilesRaiseClearErrors) {
     b.replace(at, patch.size(), patch);
     return b;
   };
-  struct Case { const char* what; std::string bytes; } cases[] = {
-      {"empty", ""},
-      {"not BM", with(0, "XX")},
-      {"header only", good8.substr(0, 54)},
-      {"cut colour table", good8.substr(0, 100)},
-      {"cut pixels", good8.substr(0, good8.size() - 1)},
-      {"4-bit", with(28, std::string("\x04\x00", 2))},
-      {"RLE", with(30, std::string("\x01\x00\x00\x00", 4))},
-      {"zero width", with(18, std::string(4, '\0'))},
-      {"huge height", with(22, std::string("\xFF\xFF\xFF\x7F", 4))},
-      {"too many colours", with(46, std::string("\x00\x02\x00\x00", 4))},
-      {"data offset past the end", with(10, std::string("\xFF\xFF\xFF\x7F", 4))},
+  struct Case { const char* what; std::string bytes; const char* error; } cases[] = {
+      {"empty", "", "Not a BMP file"},
+      {"not BM", with(0, "XX"), "Not a BMP file"},
+      {"no header size", good8.substr(0, 17), "Not a BMP file"},
+      {"OS/2, 2 x 2", os2Bmp(2, 2), "Unsupported BMP header"},
+      {"OS/2, 64 x 64", os2Bmp(64, 64), "Unsupported BMP header"},
+      {"header size 0", with(14, std::string(4, '\0')), "Unsupported BMP header"},
+      {"cut header", good8.substr(0, 53), "Truncated BMP header"},
+      {"header only", good8.substr(0, 54), "Truncated BMP colour table"},
+      {"cut colour table", good8.substr(0, 100), "Truncated BMP colour table"},
+      {"cut pixels", good8.substr(0, good8.size() - 1), "Truncated BMP pixel data"},
+      {"4-bit", with(28, std::string("\x04\x00", 2)), "Only 8-bit and 24-bit BMP files are supported"},
+      {"RLE", with(30, std::string("\x01\x00\x00\x00", 4)), "Compressed BMP files are not supported"},
+      {"zero width", with(18, std::string(4, '\0')), "Invalid BMP size"},
+      {"huge height", with(22, std::string("\xFF\xFF\xFF\x7F", 4)), "Invalid BMP size"},
+      {"too many colours", with(46, std::string("\x00\x02\x00\x00", 4)), "Invalid BMP colour table"},
+      {"data offset past the end", with(10, std::string("\xFF\xFF\xFF\x7F", 4)), "Truncated BMP pixel data"},
       // 32768 x 32768 at 24 bits promises 3 GB of pixels that the file does not hold.
       {"size beyond the data", [&] {
          std::string b = encodeBmp(sample24(4, 4));
          b.replace(18, 8, std::string("\x00\x80\x00\x00\x00\x80\x00\x00", 8));
          return b;
-       }()},
+       }(), "Truncated BMP pixel data"},
   };
-  for (const Case& c : cases) EXPECT_THROW(decodeBmp(c.bytes), BmpError) << c.what;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    try {
+      decodeBmp(c.bytes);
+      ADD_FAILURE() << "decoded";
+    } catch (const BmpError& e) {
+      EXPECT_STREQ(e.what(), c.error);
+    }
+  }
   EXPECT_THROW(readBmp("/nonexistent/x.bmp"), BmpError);
 }
 

@@ -1,14 +1,16 @@
 #pragma once
 // Small files that once held a reader for seconds, written by the tests, the
-// benchmarks and the fuzz seeds: a MIDI file of a long tempo map and a
-// progressive JPEG of many scans; and the JPEG library's compressor the tests'
-// pictures are written with. Users link the JPEG library.
+// benchmarks and the fuzz seeds: a MIDI file of a long tempo map and JPEGs of
+// many scans; and the JPEG library's compressor the tests' pictures are
+// written with. Users of the compressor link the JPEG library.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include <jpeglib.h>
+
+#include "tests/support/jpeg_markers.h"
 
 namespace stallinputs {
 
@@ -99,28 +101,69 @@ std::string compressJpeg(int width, int height, int components, Configure config
   return bytes;
 }
 
-// A grey width x height progressive picture of `scans` scans (at least two):
-// the compressor writes the DC scan and one of all AC coefficients, and then
-// the AC scan is repeated empty, as a hand-made file may: the library reads
-// each over the whole picture, with a warning only.
+// A grey width x height progressive picture of `scans` empty scans (at least
+// two): the DC scan, then scans of all AC coefficients, repeated as a
+// hand-made file may: the library reads each over the whole picture, with a
+// warning only.
 inline std::string manyScanJpeg(int width, int height, int scans) {
-  jpeg_scan_info script[2] = {{1, {0}, 0, 0, 0, 0}, {1, {0}, 1, 63, 0, 0}};
-  std::string bytes = compressJpeg(
-      width, height, 1,
-      [&](jpeg_compress_struct& c) {
-        c.scan_info = script;
-        c.num_scans = 2;
-        c.optimize_coding = TRUE;  // progressive scans need tables of their own
-      },
-      [&](int y, unsigned char* row) {
-        for (int x = 0; x < width; ++x) row[x] = uint8_t((x + y) * 255 / (width + height));
-      });
-  // Start of scan: component 1 with table 0, coefficients 1..63, no point transform.
-  const std::string emptyScan("\xFF\xDA\x00\x08\x01\x01\x00\x01\x3F\x00", 10);
-  std::string repeats;
-  for (int i = 2; i < scans; ++i) repeats += emptyScan;
-  bytes.insert(bytes.size() - 2, repeats);  // before the end of image
-  return bytes;
+  jpegmarkers::Picture p;
+  p.frame = jpegmarkers::kProgressiveHuffman;
+  p.width = width;
+  p.height = height;
+  p.scans.push_back({{0}, 0, 0, 0, 0});
+  for (int i = 1; i < scans; ++i) p.scans.push_back({{0}, 1, 63, 0, 0});
+  return jpegmarkers::write(p);
+}
+
+// Logos of a few KB that cost the decoder far more than their size: `scans`
+// empty scans over a width x height picture of three components, in the forms
+// slowest per block, Huffman and arithmetic coded: DC scans of all three
+// components, sequential scans and AC refinement scans of one, with and
+// without a restart interval of one MCU (its markers left out, as the file
+// would have no room for them).
+struct StallJpeg {
+  const char* name;
+  jpegmarkers::Picture picture;
+};
+
+inline std::vector<StallJpeg> stallJpegs(int width, int height, int scans) {
+  using namespace jpegmarkers;
+  const auto picture = [&](Frame frame, int restartInterval) {
+    Picture p;
+    p.frame = frame;
+    p.width = width;
+    p.height = height;
+    p.components.assign(3, Component{});
+    p.restartInterval = restartInterval;
+    return p;
+  };
+  const auto dcScans = [&](Frame frame, int restartInterval) {
+    Picture p = picture(frame, restartInterval);
+    for (int i = 0; i < scans; ++i) p.scans.push_back({{0, 1, 2}, 0, 0, 0, 0});
+    return p;
+  };
+  const auto sequentialScans = [&](Frame frame, int restartInterval) {
+    Picture p = picture(frame, restartInterval);
+    for (int i = 0; i < scans; ++i) p.scans.push_back({{i % 3}, 0, 63, 0, 0});
+    return p;
+  };
+  // After the DC scan, refinements of one component's AC coefficients.
+  const auto refinementScans = [&](Frame frame, int restartInterval) {
+    Picture p = picture(frame, restartInterval);
+    p.scans.push_back({{0, 1, 2}, 0, 0, 0, 0});
+    for (int i = 1; i < scans; ++i) p.scans.push_back({{i % 3}, 1, 63, 1, 0});
+    return p;
+  };
+  return {
+      {"progressive_huffman_dc", dcScans(kProgressiveHuffman, 0)},
+      {"progressive_huffman_dc_restarts", dcScans(kProgressiveHuffman, 1)},
+      {"progressive_huffman_refinement", refinementScans(kProgressiveHuffman, 0)},
+      {"sequential_huffman_restarts", sequentialScans(kBaseline, 1)},
+      {"progressive_arithmetic_dc", dcScans(kProgressiveArithmetic, 0)},
+      {"progressive_arithmetic_dc_restarts", dcScans(kProgressiveArithmetic, 1)},
+      {"progressive_arithmetic_refinement_restarts", refinementScans(kProgressiveArithmetic, 1)},
+      {"sequential_arithmetic", sequentialScans(kSequentialArithmetic, 0)},
+  };
 }
 
 }  // namespace stallinputs
