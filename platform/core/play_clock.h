@@ -1,11 +1,11 @@
 #pragma once
 // Play time: the tick count of the active clock with every stretch the game
 // stood taken out. While the game stands (paused, its window not the active
-// one, under one of its own menus or dialogs) play time does not advance, so whatever the game times by it (tick
-// stamps, the one-second timer, sprite animations) waits and goes on afterwards
-// as if nothing had happened. The clock is the one record of why the game
-// stands. Frame pacing and the wall-clock parts of the
-// platform read the real clock instead.
+// one, under one of its own menus or dialogs) play time does not advance, so
+// whatever the game times by it (tick stamps, the one-second timer, sprite
+// animations) waits and goes on afterwards as if nothing had happened. The
+// clock is the one record of why the game stands. Frame pacing and the
+// wall-clock parts of the platform read the real clock instead.
 #include <cstdint>
 
 namespace platform {
