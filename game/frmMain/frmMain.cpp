@@ -472,11 +472,11 @@ void TfmMain::MenuClick(const std::string& name) {
   } else if (name == "mnuConfig") {
     OpenDocument(kSettingsFile);
   } else if (name == "mnuWebSite") {
-    platform::shell().openWebPage(WebSiteURL);
+    OpenWebPage(WebSiteURL);
   } else if (name == "mnuFacebook") {
-    platform::shell().openWebPage(kFacebookPage);
+    OpenWebPage(kFacebookPage);
   } else if (name == "mnuTwitter") {
-    platform::shell().openWebPage(kTwitterPage);
+    OpenWebPage(kTwitterPage);
   } else if (name == "mnuHistory") {
     OpenDocument(kChangeList);
   }
@@ -487,4 +487,10 @@ void TfmMain::OpenDocument(const std::string& file) {
   if (host_.ShowError)
     host_.ShowError("Error", "No se pudo abrir el archivo " + file +
                                  ". Compruebe que exista en la carpeta del juego y que haya un programa para abrirlo.");
+}
+
+void TfmMain::OpenWebPage(const std::string& url) {
+  if (platform::shell().openWebPage(url)) return;
+  if (host_.ShowError)
+    host_.ShowError("Error", "No se pudo abrir la p\xE1gina " + url + ". Compruebe que haya un navegador para abrirla.");
 }

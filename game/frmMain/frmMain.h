@@ -196,8 +196,10 @@ class TfmMain {
 
  private:
   void ChangeTargetFPS(int delta);
-  // Opens a file of the program folder with the desktop's handler; says so when it cannot.
+  // Open a file of the program folder, or a web page, with the desktop's
+  // handler; each says so when it cannot.
   void OpenDocument(const std::string& file);
+  void OpenWebPage(const std::string& url);
   void DeathHop();
   // The audio objects and the rain layers (their own file, frmMain_audio.cpp).
   void CreateAudio();

@@ -522,4 +522,39 @@ TEST_F(MainWindow, ConfigAndHistoryOpenTheirFilesOrSaySoInSpanish) {
   platform::setShell(nullptr);
 }
 
+TEST_F(MainWindow, WebPageItemsOpenTheirPagesOrSaySoInSpanish) {
+  TfmMain& w = create();
+  std::vector<QUrl> opened;
+  bool browserTakesIt = true;
+  platform::DesktopShell shell([&](const QUrl& url) {
+    opened.push_back(url);
+    return browserTakesIt;
+  });
+  platform::setShell(&shell);
+  w.WebSiteURL = "http://www.tobboquest.com.ar/?s=game";  // as a language file names it
+  const struct {
+    const char* item;
+    std::string url;
+  } items[] = {{"mnuWebSite", w.WebSiteURL},
+               {"mnuFacebook", "https://www.facebook.com/tobboquest"},
+               {"mnuTwitter", "https://twitter.com/tobboquest"}};
+  for (const auto& item : items)
+    for (bool takes : {true, false}) {
+      SCOPED_TRACE(std::string(item.item) + (takes ? ": a browser opens it" : ": no browser"));
+      browserTakesIt = takes;
+      opened.clear();
+      errors.clear();
+      w.MenuClick(item.item);
+      ASSERT_EQ(opened.size(), 1u);
+      EXPECT_EQ(opened[0].toString().toStdString(), item.url);
+      if (takes) {
+        EXPECT_TRUE(errors.empty());
+      } else {
+        ASSERT_EQ(errors.size(), 1u);
+        EXPECT_EQ(errors[0], "No se pudo abrir la p\xE1gina " + item.url + ". Compruebe que haya un navegador para abrirla.");
+      }
+    }
+  platform::setShell(nullptr);
+}
+
 }  // namespace

@@ -8,13 +8,11 @@
 #include <filesystem>
 
 #include "platform/core/paths.h"
-#include "platform/core/text_encoding.h"
+#include "platform/qt/text/qt_text.h"
 
 namespace platform {
 
 namespace {
-
-QString toQt(const std::string& cp1252) { return QString::fromStdString(cp1252ToUtf8(cp1252)); }
 
 std::filesystem::path inProgramFolder(const std::string& stored) {
   return resolvePath(stored, std::filesystem::path(programFolder()));
@@ -28,13 +26,13 @@ DesktopShell::DesktopShell(UrlOpener open) : open_(std::move(open)) {}
 
 bool DesktopShell::openWebPage(const std::string& url) {
   if (!isWebAddress(url)) return false;
-  const QUrl target(toQt(url), QUrl::TolerantMode);
+  const QUrl target(qt::qs(url), QUrl::TolerantMode);
   return target.isValid() && open_(target);
 }
 
 bool DesktopShell::openMailAddress(const std::string& mailto) {
   if (!isMailAddress(mailto)) return false;
-  const QUrl target(toQt(mailto), QUrl::TolerantMode);
+  const QUrl target(qt::qs(mailto), QUrl::TolerantMode);
   return target.isValid() && target.scheme().compare("mailto", Qt::CaseInsensitive) == 0 && open_(target);
 }
 
