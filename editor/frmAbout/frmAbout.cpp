@@ -12,13 +12,9 @@
 #include "editor/IECtrls/TTextLink.h"
 #include "platform/core/bitmap.h"
 #include "platform/core/paths.h"
-#include "platform/core/text_encoding.h"
+#include "platform/qt/text/qt_text.h"
 
 namespace {
-
-QString fromCp1252(const std::string& text) {
-  return QString::fromStdString(platform::cp1252ToUtf8(text));
-}
 
 // The splash picture of the program folder, or an empty picture without it.
 QPixmap splashPicture() {
@@ -40,7 +36,7 @@ QPixmap splashPicture() {
 }  // namespace
 
 TfmAbout::TfmAbout(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(fromCp1252("Acerca del Editor del Tobbo Quest"));
+  setWindowTitle(platform::qt::qs("Acerca del Editor del Tobbo Quest"));
   setFixedSize(350, 378);
   GoToWeb.Url = "https://hopz.example.org/";
   GoToWeb.EMail = "tobbo@hopz.example.org";
@@ -60,15 +56,15 @@ TfmAbout::TfmAbout(QWidget* parent) : QDialog(parent) {
   panelLayout->addWidget(Image2);
   layout->addWidget(panel, 1);
 
-  Label2 = new QLabel(fromCp1252("Tobbo Quest Studio - editor de niveles y mundos"), this);
+  Label2 = new QLabel(platform::qt::qs("Tobbo Quest Studio - editor de niveles y mundos"), this);
   Label2->installEventFilter(this);
   layout->addWidget(Label2);
 
   auto addLink = [&](const char* caption, const std::string& shown) {
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(fromCp1252(caption), this));
+    row->addWidget(new QLabel(platform::qt::qs(caption), this));
     auto* link = new TTextLink(this);
-    link->setText(fromCp1252(shown));
+    link->setText(platform::qt::qs(shown));
     row->addWidget(link, 1);
     layout->addLayout(row);
     return link;
@@ -81,7 +77,7 @@ TfmAbout::TfmAbout(QWidget* parent) : QDialog(parent) {
   auto* line = new QFrame(this);
   line->setFrameShape(QFrame::HLine);
   layout->addWidget(line);
-  btnOK = new QPushButton(fromCp1252("&Aceptar"), this);
+  btnOK = new QPushButton(platform::qt::qs("&Aceptar"), this);
   btnOK->setDefault(true);
   connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
   layout->addWidget(btnOK, 0, Qt::AlignCenter);
@@ -92,7 +88,7 @@ void TfmAbout::Label2Click() {
   QFont f = Label2->font();
   f.setBold(true);
   Label2->setFont(f);
-  Label2->setText(fromCp1252(state.Caption));
+  Label2->setText(platform::qt::qs(state.Caption));
   QPalette p = Label2->palette();
   p.setColor(QPalette::WindowText, QColor(platform::GetRValue(state.Color),
                                           platform::GetGValue(state.Color),

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "editor/frmChild/text_view.h"
-#include "platform/core/text_encoding.h"
+#include "platform/qt/text/qt_text.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ void ShowTextPage(QTextEdit& page, const std::string& shownText) {
   // The new text takes the page's format for typing: plain, not the colour the
   // cursor stood in.
   page.setCurrentCharFormat(QTextCharFormat());
-  page.setPlainText(QString::fromStdString(platform::cp1252ToUtf8(shownText)));
+  page.setPlainText(platform::qt::qs(shownText));
 
   QTextDocument& document = *page.document();
   const bool undo = document.isUndoRedoEnabled();

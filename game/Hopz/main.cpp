@@ -8,7 +8,7 @@
 #include "game/frmInit/frmInit.h"
 #include "game/frmInit/init_dialog.h"
 #include "platform/app/application.h"
-#include "platform/core/text_encoding.h"
+#include "platform/qt/text/qt_text.h"
 #include "platform/fluidsynth/fluid_music_device.h"
 #include "platform/sdl/sdl_audio_output.h"
 #include "platform/sound/sound_mixer.h"
@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
   platform::setShell(&desktopShell);
 
   platform::application().Title = kApplicationTitle;
-  QApplication::setApplicationName(QString::fromStdString(platform::cp1252ToUtf8(kApplicationTitle)));
+  QApplication::setApplicationName(platform::qt::qs(kApplicationTitle));
 
   bool start = false;
   {

@@ -2,12 +2,12 @@
 
 #include <QStringList>
 
-#include "platform/core/text_encoding.h"
+#include "platform/qt/text/qt_text.h"
 
 namespace platform::qt {
 
 QString FileDialogFilter(const std::string& filter) {
-  const QStringList parts = QString::fromStdString(cp1252ToUtf8(filter)).split('|');
+  const QStringList parts = qs(filter).split('|');
   QStringList filters;
   for (int i = 0; i + 1 < parts.size(); i += 2) {
     QString name = parts[i];
