@@ -477,15 +477,24 @@ TEST_F(MainWindow, MenuCommandsSetTheirFlags) {
 // Advanced settings and the change history open their files of the program
 // folder with the desktop's handler, through the real shell; when the file is
 // not there or no handler takes it, a Spanish error says so instead of nothing.
+// The real desktop shell with only the hand-off to the desktop recorded: it
+// takes what it is given while `takes` holds.
+struct DesktopHandOff {
+  std::vector<QUrl> opened;
+  bool takes = true;
+  platform::DesktopShell shell{[this](const QUrl& url) {
+    opened.push_back(url);
+    return takes;
+  }};
+  DesktopHandOff() { platform::setShell(&shell); }
+  ~DesktopHandOff() { platform::setShell(nullptr); }
+};
+
 TEST_F(MainWindow, ConfigAndHistoryOpenTheirFilesOrSaySoInSpanish) {
   TfmMain& w = create();
-  std::vector<QUrl> opened;
-  bool handlerTakesIt = true;
-  platform::DesktopShell shell([&](const QUrl& url) {
-    opened.push_back(url);
-    return handlerTakesIt;
-  });
-  platform::setShell(&shell);
+  DesktopHandOff desktop;
+  std::vector<QUrl>& opened = desktop.opened;
+  bool& handlerTakesIt = desktop.takes;
   const struct {
     const char* item;
     const char* file;
@@ -519,18 +528,13 @@ TEST_F(MainWindow, ConfigAndHistoryOpenTheirFilesOrSaySoInSpanish) {
                                  ". Compruebe que exista en la carpeta del juego y que haya un programa para abrirlo.");
       }
     }
-  platform::setShell(nullptr);
 }
 
 TEST_F(MainWindow, WebPageItemsOpenTheirPagesOrSaySoInSpanish) {
   TfmMain& w = create();
-  std::vector<QUrl> opened;
-  bool browserTakesIt = true;
-  platform::DesktopShell shell([&](const QUrl& url) {
-    opened.push_back(url);
-    return browserTakesIt;
-  });
-  platform::setShell(&shell);
+  DesktopHandOff desktop;
+  std::vector<QUrl>& opened = desktop.opened;
+  bool& browserTakesIt = desktop.takes;
   w.WebSiteURL = "http://www.tobboquest.com.ar/?s=game";  // as a language file names it
   const struct {
     const char* item;
@@ -554,7 +558,6 @@ TEST_F(MainWindow, WebPageItemsOpenTheirPagesOrSaySoInSpanish) {
         EXPECT_EQ(errors[0], "No se pudo abrir la p\xE1gina " + item.url + ". Compruebe que haya un navegador para abrirla.");
       }
     }
-  platform::setShell(nullptr);
 }
 
 }  // namespace
