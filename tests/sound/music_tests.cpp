@@ -3,6 +3,8 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <future>
 #include <thread>
 #include <unistd.h>
@@ -18,6 +20,7 @@
 #include "platform/sdl/sdl_audio_output.h"
 #include "platform/sound/capture_sink.h"
 #include "tests/sound/midi_fixture.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/support/sound_font.h"
 #include "tests/support/stall_inputs.h"
 
@@ -25,6 +28,12 @@ using namespace platform;
 using namespace soundtest;
 
 namespace {
+
+std::filesystem::path writeTemp(const std::string& name, const std::vector<uint8_t>& bytes) {
+  const auto path = testTempPath("tq_sound_" + name);
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+  return path;
+}
 
 // Sets an environment variable for the lifetime of a scope.
 class ScopedEnv {
