@@ -68,14 +68,16 @@ bool FileChangedSinceRead(const TDocument& doc);
 // DocKind are set. Throws std::invalid_argument for an extension that names no kind.
 TDocument LoadDocument(const std::string& fileName);
 
-// Writes the document to its FileName in the format of its DocKind: a level or
-// a world map into its file as read (FileBytes: its other sections stay), with
-// [Options] and [Sprites] written anew at the end. Clears Modified and keeps the
-// bytes written in FileBytes on success. Throws EDocumentWrite when the name is
-// empty, when its extension is not the one of the document's kind, when two
-// object lines name one cell (the file would keep one), when a file already
-// there cannot be read, or when the file cannot be written ("Unable to write
-// to <file>").
+// Writes the document to its FileName in the format of its DocKind. A level or
+// a world map goes into its file as read (FileBytes: its other sections stay),
+// with [Options] written anew after them (keeping the keys the editor does not
+// write) and [Sprites] last: the objects, and the lines kept as read where they
+// stood. A game is its text, each line ended by CR LF. Clears Modified and keeps
+// the bytes written in FileBytes on success. Throws EDocumentWrite when the name
+// is empty, when its extension is not the one of the document's kind, when two
+// objects name one cell (the game would build both from the first one's value),
+// when a file already there cannot be read, or when the file cannot be written
+// ("Unable to write to <file>").
 void WriteDocument(TDocument& doc);
 
 // Documents as the properties dialog creates them, before the dialog's own fields.

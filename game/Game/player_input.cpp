@@ -24,7 +24,7 @@ void LevelKeyDown(int Key, TShiftState Shift) {
       fmMain->ToggleSecretCode();
       break;
     case 113:  // F2: restart, or with Shift back to the map
-      if ((Shift & 1) == 0)
+      if ((Shift & platform::ssShift) == 0)
         RestartLevelCommand();
       else
         ReturnToMapCommand();

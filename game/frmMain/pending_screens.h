@@ -4,16 +4,14 @@
 // with the title's and the map's variables that the main window reads, and the
 // saved state the menu writes and opens (module saved_state). Each is defined by
 // its own module; the main-window tests record the calls instead.
-#include <cstdint>
 #include <string>
 
 #include "game/Map/world_kinds.h"
+#include "platform/app/form.h"
 
 class TGKSprite;
 
-// Modifier keys held with a key: the bits of platform::TShiftState (ssShift 1,
-// ssAlt 2, ssCtrl 4).
-using TShiftState = std::uint8_t;
+using platform::TShiftState;
 
 // Title screen.
 void LoadTitleResources();

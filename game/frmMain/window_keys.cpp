@@ -3,7 +3,7 @@
 #include "game/frmMain/frmMain.h"
 #include "platform/core/keys.h"
 
-void DeliverKey(TfmMain& main, int key, bool down, TShiftState shift) {
+void DeliverKey(TfmMain& main, int key, bool down, platform::TShiftState shift) {
   if (down) {
     platform::keyState().keyDown(key);
     main.FormKeyDown(key, shift);

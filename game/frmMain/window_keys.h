@@ -1,10 +1,10 @@
 #pragma once
-// A key as the game's window delivers it, for what plays the main window
-// without one: the level runner and the play tests.
-#include "game/frmMain/pending_screens.h"
+// The one way a key reaches the main window: the game's window, the level
+// runner and the play tests all deliver their keys through it.
+#include "platform/app/form.h"
 
 class TfmMain;
 
 // A key pressed (down) or let go: the key-state table first, which level play
 // reads, then the form's key handler.
-void DeliverKey(TfmMain& main, int key, bool down, TShiftState shift = 0);
+void DeliverKey(TfmMain& main, int key, bool down, platform::TShiftState shift = 0);

@@ -14,6 +14,7 @@
 #include "game/Game/get_value.h"
 #include "platform/core/ini_file.h"
 #include "tests/default_game/staged_files.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -195,23 +196,23 @@ TEST_P(LevelFile, ReadsBackWithKnownKindsAndValidFields) {
 
 TEST_P(LevelFile, IsWrittenExactlyAsTheEditorWritesIt) {
   TDocument doc = load(GetParam());
-  const auto copy = std::filesystem::temp_directory_path() / ("default_game_" + platform::extractFileName(GetParam()));
+  const ScratchFolder scratch("default_game_level");
+  const auto copy = scratch.path() / platform::extractFileName(GetParam());
   doc.FileName = copy.string();
   WriteDocument(doc);
   platform::IniFile original(staged(GetParam())), resaved(copy);
   EXPECT_EQ(original.toText(), resaved.toText());
-  std::filesystem::remove(copy);
 }
 
 // The world map too, byte for byte: a value the editor does not show (its ice
 // colours) stays as the file holds it.
 TEST(DefaultGame, WorldMapIsWrittenExactlyAsTheEditorWritesIt) {
   TDocument doc = load(worldFile());
-  const auto copy = std::filesystem::temp_directory_path() / "default_game_world.tqw";
+  const ScratchFolder scratch("default_game_world");
+  const auto copy = scratch.path() / "world.tqw";
   doc.FileName = copy.string();
   WriteDocument(doc);
   EXPECT_EQ(bytesOf(staged(worldFile())), bytesOf(copy));
-  std::filesystem::remove(copy);
 }
 
 INSTANTIATE_TEST_SUITE_P(LinkedFromTheWorldMap, LevelFile, testing::ValuesIn(levelFiles()),

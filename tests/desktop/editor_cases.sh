@@ -165,19 +165,28 @@ editor_cases() {
     zoom_list_case "zoom list" "$ax" "$ay"
     geometry "$add"
     drag $((gx + 40)) $((gy + 8)) $((gx + 140)) $((gy - 92))
-    wait_until 3 moved_from "$add" "$gx" "$gy"
-    geometry "$add"
-    zoom_list_case "zoom list after the bar moved" "$gx" "$gy"
+    if wait_until 3 moved_from "$add" "$gx" "$gy"; then
+      geometry "$add"
+      zoom_list_case "zoom list after the bar moved" "$gx" "$gy"
+    else
+      fail "zoom list after the bar moved" "the bar did not move"
+    fi
     # Another program takes the focus: the bar hides, and shows again with the editor.
     xmessage -geometry +700+650 "Otra ventana" >/dev/null 2>&1 &
     local other=$!
     started_pids+=("$other")
-    window_gone "$add" 5
+    local hid=1
+    window_gone "$add" 5 && hid=0
     stop_program "$other"
     xdotool windowactivate --sync "$editor" >/dev/null 2>&1
-    wait_until 5 viewable "$add"
-    geometry "$add"
-    zoom_list_case "zoom list after the bar hid and showed again" "$gx" "$gy"
+    if [ "$hid" != 0 ]; then
+      fail "zoom list after the bar hid and showed again" "the bar did not hide"
+    elif ! wait_until 5 viewable "$add"; then
+      fail "zoom list after the bar hid and showed again" "the bar did not show again"
+    else
+      geometry "$add"
+      zoom_list_case "zoom list after the bar hid and showed again" "$gx" "$gy"
+    fi
   else
     fail "additional bar floats"
   fi
@@ -291,13 +300,15 @@ two_editors_case() {
     shot editor-changed-file
     key alt+n
     window_gone "$box" 5
-    check "No leaves the other editor's save" test "$(md5sum <"$level")" = "$theirs"
     xdotool windowactivate --sync "$w1" >/dev/null 2>&1
     key ctrl+g
-    if box=$(wait_window '^Archivo modificado$' 10); then
+    if box=$(wait_new_window '^Archivo modificado$' "$box"); then
+      # The editor asks again only once it is done with the "No": the file is read then.
+      check "No leaves the other editor's save" test "$(md5sum <"$level")" = "$theirs"
       key alt+s
       check "Sí writes the first editor's document" wait_until 10 file_holds "$level" '65541=40'
     else
+      fail "No leaves the other editor's save" "no question on the next save"
       fail "the first editor asks again on the next save"
     fi
   else

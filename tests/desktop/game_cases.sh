@@ -101,15 +101,30 @@ game_dialog() {
   return 1
 }
 
-# The level's player: the left edge of his face in the picture now.
+# The level's player: the left and the top edge of his face in the picture now.
 readonly player_face=F0A888
-player_x() {
+player_face_at() {
   local box
   import -window root -depth 8 "$out/now.png" 2>/dev/null || return 1
   box=$(convert "$out/now.png" -crop "640x400+$gcx+$((gcy + picture_top))" +repage -fill black +opaque "#$player_face" \
     -fill white -opaque "#$player_face" -format %@ info: 2>/dev/null)
-  [[ $box =~ ^([0-9]+)x[0-9]+\+([0-9]+)\+ ]] && [ "${BASH_REMATCH[1]}" -gt 0 ] || return 1
-  echo "${BASH_REMATCH[2]}"
+  [[ $box =~ ^([0-9]+)x[0-9]+\+([0-9]+)\+([0-9]+)$ ]] && [ "${BASH_REMATCH[1]}" -gt 0 ] || return 1
+  echo "${BASH_REMATCH[2]} ${BASH_REMATCH[3]}"
+}
+player_x() { local at; at=$(player_face_at) && echo "${at% *}"; }
+player_y() { local at; at=$(player_face_at) && echo "${at#* }"; }
+player_above() { local y; y=$(player_y) && [ "$y" -lt "$1" ]; }
+
+# Alt held in the level: the player jumps (his face rises), so the game had the key.
+alt_makes_the_player_jump() {
+  local before ok=1
+  before=$(player_y) || return 1
+  xdotool keydown alt
+  wait_until 1 player_above $((before - 8)) && ok=0
+  shot game-jump
+  xdotool keyup alt
+  say "player's face at y $before before Alt; risen: $([ $ok = 0 ] && echo yes || echo no)"
+  return $ok
 }
 player_near() { local x; x=$(player_x) && [ "$x" -ge $(($1 - 4)) ] && [ "$x" -le $(($1 + 4)) ]; }
 
@@ -276,7 +291,7 @@ game_cases() {
   wait_until 5 player_near $player_start_x
   shot game-level
   check "level shows its status bar" pixel_is "$out/game-level.png" $((gcx + 19)) $((gcy + picture_top + 431)) $status_blue
-  press alt
+  check "Alt reaches the game: the player jumps" alt_makes_the_player_jump
   wait_until 2 no_popup_shown
   check "Alt reaches the game, not the menu bar" region_equals "$menu_bar" "$gcx" "$gcy" 300 "$picture_top"
   check "level keeps the keyboard after Alt" is_active "$game"

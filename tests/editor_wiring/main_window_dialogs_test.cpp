@@ -140,25 +140,25 @@ TEST_F(MainWindowDialogs, APasswordStaysWithItsOwnDocument) {
   form->Commands().Properties();
   ASSERT_EQ(level.Doc.Password, "abc");
 
+  // The two password fields as the command's dialog shows them, answered with "Aceptar".
   QString pass = "?", confirmation = "?";
-  WhenShown(dialog, [&] {
-    pass = dialog.Text(&M::edPass)->text();
-    confirmation = dialog.Text(&M::edConfPass)->text();
-    Click(dialog, "Aceptar");
-  });
-  form->Commands().NewMap();
+  const auto passwordFieldsOf = [&](auto command) {
+    pass = confirmation = "?";
+    WhenShown(dialog, [&] {
+      pass = dialog.Text(&M::edPass)->text();
+      confirmation = dialog.Text(&M::edConfPass)->text();
+      Click(dialog, "Aceptar");
+    });
+    command();
+  };
+  passwordFieldsOf([&] { form->Commands().NewMap(); });
   ASSERT_EQ(form->DocumentWindows().size(), 2u);
   EXPECT_EQ(pass, "");
   EXPECT_EQ(confirmation, "");
   EXPECT_EQ(form->ActiveView()->Doc.Password, "");
 
   form->Commands().Activate(form->DocumentWindows()[0].get());
-  WhenShown(dialog, [&] {
-    pass = dialog.Text(&M::edPass)->text();
-    confirmation = dialog.Text(&M::edConfPass)->text();
-    Click(dialog, "Aceptar");
-  });
-  form->Commands().Properties();
+  passwordFieldsOf([&] { form->Commands().Properties(); });
   EXPECT_EQ(pass, "abc");
   EXPECT_EQ(confirmation, "abc");
   EXPECT_TRUE(dialog.isHidden());  // accepted, not refused as a mismatch

@@ -170,13 +170,11 @@ TEST_F(DocumentFiles, WorldIsWrittenInTheEditorsKeyOrder) {
             "Password=\r\nImageLib=sprites\\map.iml\r\nSoundLib=\r\n");  // no objects: no [Sprites]
 }
 
-// A cell holds one object. A file with two lines for one cell opens as the game
-// reads it, the first of them at its place; a document holding two is not
-// saved, since the file would keep one.
-// The game builds a sprite of every key line of [Sprites] (each with the value of
-// its key's first line) and starts the player at the first: a later line of a
-// key is no object the editor shows, and a save writes it back where it stood.
-// Two objects in one cell made in the editor are never saved as one.
+// A cell holds one object. The game builds a sprite of every key line of
+// [Sprites], each with the value of its key's first line: a file with two lines
+// for one cell opens with the first of them as the cell's object, and a save
+// writes the later line back where it stood. Two objects in one cell made in
+// the editor are not saved, as the game would build both as the first.
 TEST_F(DocumentFiles, TwoLinesForOneCellOpenAsTheGameReadsThemAndAreNeverSavedAsOne) {
   const std::string sprites = "[Sprites]\r\n0=0,1,\r\n65541=40,1,\r\n7=49,1,\r\n65541=41,1\r\n8=\r\n8=46,1,\r\n";
   put(path("dup.tql"), "[Options]\r\nWidth=8\r\n" + sprites);

@@ -31,6 +31,10 @@ TEST(RunOptions, AWholeCommandLine) {
   EXPECT_EQ(o.pngs[1].frame, 200);
   EXPECT_EQ(o.pngs[1].file, "b.png");
   EXPECT_EQ(ParseRunOptions({"--level", "l", "--game", "g"}).frames, 1);
+  EXPECT_FALSE(o.help);
+  // --help asks for nothing else.
+  EXPECT_TRUE(ParseRunOptions({"--help"}).help);
+  EXPECT_TRUE(ParseRunOptions({"--frames", "0", "--help"}).help);
 }
 
 TEST(RunOptions, BadArgumentsAreRefused) {
@@ -65,7 +69,16 @@ TEST(KeyScript, OneEventALine) {
   EXPECT_EQ(events[0].key, "right");
   EXPECT_EQ(events[1].key, "32");
   EXPECT_FALSE(events[2].down);
-  for (const char* bad : {"1 down", "1 press right", "x down right", "0 down right", "1 down right extra"}) {
+  for (const TKeyEvent& e : events) EXPECT_EQ(e.code, "");
+
+  // A secret code, in the capitals the game compares.
+  const std::vector<TKeyEvent> typed = ParseKeyScript("4 code Pebble\n5 code sea_otters\n");
+  ASSERT_EQ(typed.size(), 2u);
+  EXPECT_EQ(typed[0].frame, 4);
+  EXPECT_EQ(typed[0].code, "PEBBLE");
+  EXPECT_EQ(typed[1].code, "SEA_OTTERS");
+  for (const char* bad : {"1 down", "1 press right", "x down right", "0 down right", "1 down right extra", "1 code",
+                          "1 code peb1le", "1 code pebble extra"}) {
     SCOPED_TRACE(bad);
     EXPECT_THROW(ParseKeyScript(bad), ERunArgument);
   }
@@ -85,16 +98,19 @@ class TqrunProgram : public ::testing::Test {
   struct Result {
     int exitCode;
     std::string err;
+    std::string out;
   };
   Result run(const std::string& args) {
-    const fs::path err = scratch_ / "stderr.txt";
-    const std::string command =
-        std::string(TQ_STAGE_DIR) + "/tqrun " + args + " > " + (scratch_ / "stdout.txt").string() + " 2> " + err.string();
+    const fs::path out = scratch_ / "stdout.txt", err = scratch_ / "stderr.txt";
+    const std::string command = std::string(TQ_STAGE_DIR) + "/tqrun " + args + " > " + out.string() + " 2> " + err.string();
     const int status = std::system(command.c_str());
-    std::ifstream in(err);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text.str()};
+    const auto text = [](const fs::path& file) {
+      std::ifstream in(file);
+      std::ostringstream read;
+      read << in.rdbuf();
+      return read.str();
+    };
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text(err), text(out)};
   }
   std::string file(const std::string& name) { return (scratch_ / name).string(); }
   static std::string stage() { return TQ_STAGE_DIR; }
@@ -128,6 +144,48 @@ TEST_F(TqrunProgram, ABadArgumentOrFileGivesAnErrorLine) {
     EXPECT_EQ(r.err.rfind("error: ", 0), 0u) << r.err;
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
   }
+}
+
+// --help prints the usage, a bad argument prints it beside its error line: the
+// command line, the key script and every key name a script may use.
+TEST_F(TqrunProgram, HelpAndABadArgumentPrintTheUsageWithTheKeyNames) {
+  const struct {
+    const char* args;
+    int exitCode;
+    bool errorLine;
+  } cases[] = {{"--help", 0, false}, {"", 1, true}, {"--game g --level l --speed 2", 1, true},
+               {"--game g --level l --frames 0", 1, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args);
+    const Result r = run(c.args);
+    EXPECT_EQ(r.exitCode, c.exitCode);
+    EXPECT_EQ(r.err.rfind("error: ", 0) == 0, c.errorLine) << r.err;
+    EXPECT_EQ(r.out.rfind("usage: tqrun --game DIR --level FILE", 0), 0u) << r.out;
+    for (const char* part : {"--frames N", "--keys SCRIPT", "--state OUT.json", "--png FRAME:OUT.png", "FRAME down KEY",
+                             "FRAME up KEY", "FRAME code WORD", "virtual-key code"})
+      EXPECT_NE(r.out.find(part), std::string::npos) << part;
+    for (const char* name : kKeyNames) EXPECT_NE(r.out.find(std::string(" ") + name), std::string::npos) << name;
+  }
+  // A file that cannot be read is no question of usage.
+  const Result missing = run("--game " + stage() + " --level " + file("missing.tql"));
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_EQ(missing.out, "");
+}
+
+// A code of the script is typed as the player types it: PEBBLE fills the
+// status from its frame on.
+TEST_F(TqrunProgram, ASecretCodeOfTheScriptIsTyped) {
+  std::ofstream(file("code.keys")) << "# 99 lives\n5 code pebble\n";
+  const Result r = run("--game " + stage() + " --level " + stage() + "/levels/1-1.tql --frames 8 --keys " +
+                       file("code.keys"));
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  std::vector<std::string> rows;
+  std::istringstream json(r.out);
+  for (std::string line; std::getline(json, line);)
+    if (line.find("{\"frame\": ") != std::string::npos) rows.push_back(line);
+  ASSERT_EQ(rows.size(), 8u);
+  for (size_t i = 0; i < rows.size(); ++i)
+    EXPECT_EQ(rows[i].find("\"Lives\": 99, ") != std::string::npos, i >= 4) << rows[i];
 }
 
 TEST_F(TqrunProgram, TheFirstLevelPlays200FramesIntoAPicture) {

@@ -26,6 +26,7 @@
 #include "platform/core/paths.h"
 #include "platform/qt/display/qt_application.h"
 #include "platform/qt/shell/desktop_shell.h"
+#include "tests/support/desktop_hand_off.h"
 #include "tests/support/scratch_folder.h"
 
 namespace fs = std::filesystem;
@@ -121,8 +122,7 @@ TEST_F(HopzWindowTest, MenuCaptionsAreWindows1252TextFromTheLanguageFile) {
 // A menu item whose file the shell cannot open says so in a message box over
 // the window: the change history with no Update.txt in the program folder.
 TEST_F(HopzWindowTest, ChangeHistoryWithoutItsFileSaysSoInAMessageBox) {
-  platform::DesktopShell shell([](const QUrl&) { return true; });
-  platform::setShell(&shell);
+  DesktopHandOff desktop;
   THopzWindow window;
   window.showAsChosen();
   QAction* history = nullptr;
@@ -142,7 +142,7 @@ TEST_F(HopzWindowTest, ChangeHistoryWithoutItsFileSaysSoInAMessageBox) {
   closer.start(10);
   history->trigger();
   closer.stop();
-  platform::setShell(nullptr);
+  EXPECT_TRUE(desktop.opened.empty());  // nothing was handed to the desktop
   EXPECT_EQ(title.toStdString(), "Error");
   EXPECT_EQ(text.toStdString(), "No se pudo abrir el archivo Update.txt. Compruebe que exista en la carpeta del juego y que haya "
                   "un programa para abrirlo.");

@@ -22,6 +22,7 @@
 #include "platform/core/paths.h"
 #include "platform/core/random.h"
 #include "screens_recorder.h"
+#include "tests/support/desktop_hand_off.h"
 
 namespace fs = std::filesystem;
 
@@ -477,19 +478,6 @@ TEST_F(MainWindow, MenuCommandsSetTheirFlags) {
 // Advanced settings and the change history open their files of the program
 // folder with the desktop's handler, through the real shell; when the file is
 // not there or no handler takes it, a Spanish error says so instead of nothing.
-// The real desktop shell with only the hand-off to the desktop recorded: it
-// takes what it is given while `takes` holds.
-struct DesktopHandOff {
-  std::vector<QUrl> opened;
-  bool takes = true;
-  platform::DesktopShell shell{[this](const QUrl& url) {
-    opened.push_back(url);
-    return takes;
-  }};
-  DesktopHandOff() { platform::setShell(&shell); }
-  ~DesktopHandOff() { platform::setShell(nullptr); }
-};
-
 TEST_F(MainWindow, ConfigAndHistoryOpenTheirFilesOrSaySoInSpanish) {
   TfmMain& w = create();
   DesktopHandOff desktop;

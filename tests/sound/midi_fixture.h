@@ -1,12 +1,10 @@
 #pragma once
-// Small Standard MIDI Files written by the tests.
+// Small Standard MIDI Files: the one builder of the files the tests, the
+// benchmarks and the fuzz seeds write.
+#include <algorithm>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
-
-#include "tests/support/scratch_folder.h"
 
 namespace soundtest {
 
@@ -162,12 +160,6 @@ inline std::vector<MidiTestFile> midiTestFiles() {
       {"system-exclusive event cut short", track({0x00, 0xF0, 0x10, 0x01}), "a MIDI track ends early"},
       {"a system message", track({0x00, 0xF8}), "a MIDI track holds the system message 248"},
   };
-}
-
-inline std::filesystem::path writeTemp(const std::string& name, const std::vector<uint8_t>& bytes) {
-  const auto path = testTempPath("tq_sound_" + name);
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-  return path;
 }
 
 }  // namespace soundtest

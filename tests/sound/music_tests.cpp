@@ -3,6 +3,8 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <future>
 #include <thread>
 #include <unistd.h>
@@ -18,12 +20,20 @@
 #include "platform/sdl/sdl_audio_output.h"
 #include "platform/sound/capture_sink.h"
 #include "tests/sound/midi_fixture.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/sound_font.h"
 #include "tests/support/stall_inputs.h"
 
 using namespace platform;
 using namespace soundtest;
 
 namespace {
+
+std::filesystem::path writeTemp(const std::string& name, const std::vector<uint8_t>& bytes) {
+  const auto path = testTempPath("tq_sound_" + name);
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+  return path;
+}
 
 // Sets an environment variable for the lifetime of a scope.
 class ScopedEnv {
@@ -161,7 +171,7 @@ std::vector<int> channelStates(const FluidSynth& synth) {
 // entered for the parameter selected then (and a selection cleared after), a
 // reset of all controllers between changes; across the states kept at open.
 TEST(MidiSequencer, ASeekLeavesInForceWhatEveryEarlierEventLeaves) {
-  if (!std::filesystem::exists(kDefaultSoundFont)) GTEST_SKIP() << "no SoundFont";
+  TQ_REQUIRE_SOUNDFONT();
   const std::vector<std::vector<uint8_t>> changes = {
       {0xC0, 5}, {0xC0, 7}, {0xE0, 0, 0x50},                                            // channel 0
       {0xB1, 101, 0}, {0xB1, 100, 0}, {0xB1, 6, 12}, {0xB1, 101, 127}, {0xB1, 100, 127},  // bend range 12
@@ -346,7 +356,7 @@ TEST(MusicDeviceFactory, PlayersGetTheProgramsDevice) {
 class FluidMusicTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!std::filesystem::exists(kDefaultSoundFont)) GTEST_SKIP() << "no SoundFont at " << kDefaultSoundFont;
+    TQ_REQUIRE_SOUNDFONT();
     file = writeTemp("fluid.mid", beatTune(40));
   }
   void TearDown() override { std::filesystem::remove(file); }
@@ -484,7 +494,7 @@ TEST_F(FluidMusicTest, NotesLeftOnAreReleasedAtTheEnd) {
 // The real device path: SDL's audio thread pulls the mixer (the dummy driver
 // in tests); the notice still reaches the thread that polls.
 TEST(SdlAudioOutput, FeedsTheMixerFromItsThreadAndTheNoticeArrivesOnTheMainThread) {
-  if (!std::filesystem::exists(kDefaultSoundFont)) GTEST_SKIP() << "no SoundFont";
+  TQ_REQUIRE_SOUNDFONT();
   const auto file = writeTemp("sdl.mid", beatTune(4));  // half a second
   ScopedEnv driver("SDL_AUDIODRIVER", "dummy");
   SoundMixer mixer;

@@ -11,11 +11,13 @@
 
 // A path in the temporary folder that no other test, and no other run of this
 // one, uses at the same time: ctest runs every test as its own process, in
-// parallel with the others.
+// parallel with the others. A parameterised test's name ("Case/3") stays one
+// folder name.
 inline std::filesystem::path testTempPath(const std::string& name) {
-  return std::filesystem::temp_directory_path() /
-         (name + "_" + std::to_string(getpid()) + "_" +
-          testing::UnitTest::GetInstance()->current_test_info()->name());
+  std::string test = testing::UnitTest::GetInstance()->current_test_info()->name();
+  for (char& c : test)
+    if (c == '/') c = '_';
+  return std::filesystem::temp_directory_path() / (name + "_" + std::to_string(getpid()) + "_" + test);
 }
 
 class ScratchFolder {

@@ -10,47 +10,38 @@
 
 #include <jpeglib.h>
 
+#include "tests/sound/midi_fixture.h"
 #include "tests/support/jpeg_markers.h"
 
 namespace stallinputs {
 
-// A format 0 file of one track (its events and end), 96 ticks a quarter.
-inline std::vector<uint8_t> formatZeroMidi(const std::vector<uint8_t>& track) {
-  std::vector<uint8_t> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k'};
-  for (int shift = 24; shift >= 0; shift -= 8) file.push_back(uint8_t(track.size() >> shift));
-  file.insert(file.end(), track.begin(), track.end());
-  return file;
-}
-
-// A format 0 file of `tempos` tempo changes, one a tick, and then `events`
-// note events, one a tick, with running status: a reader that walks the tempo
-// map for each event walks all of it.
+// A format 0 file of `tempos` tempo changes (at least one), one a tick, and
+// then `events` note events, one a tick, with running status: a reader that
+// walks the tempo map for each event walks all of it.
 inline std::vector<uint8_t> tempoMapMidi(int events, int tempos) {
-  std::vector<uint8_t> track;
-  for (int i = 0; i < tempos; ++i) {
-    const uint32_t us = 400000 + uint32_t(i % 200) * 1000;
-    track.insert(track.end(), {uint8_t(i == 0 ? 0 : 1), 0xFF, 0x51, 0x03, uint8_t(us >> 16), uint8_t(us >> 8), uint8_t(us)});
-  }
-  track.insert(track.end(), {0x01, 0xC0, 0x00});
+  using soundtest::TrackEvent;
+  std::vector<TrackEvent> track;
+  for (int i = 0; i < tempos; ++i) track.push_back(soundtest::tempo(uint32_t(i), 400000 + uint32_t(i % 200) * 1000));
+  const uint32_t first = uint32_t(tempos);
+  track.push_back({first, {0xC0, 0x00}});
   for (int i = 0; i < events; ++i) {
-    if (i == 0) track.insert(track.end(), {0x00, 0x90});
-    else track.push_back(0x01);
-    track.insert(track.end(), {uint8_t(48 + i / 2 % 24), uint8_t(i % 2 ? 0 : 90)});  // on, then off
+    TrackEvent note{first + uint32_t(i), {uint8_t(48 + i / 2 % 24), uint8_t(i % 2 ? 0 : 90)}};  // on, then off
+    if (i == 0) note.bytes.insert(note.bytes.begin(), 0x90);
+    track.push_back(std::move(note));
   }
-  track.insert(track.end(), {0x01, 0xFF, 0x2F, 0x00});
-  return formatZeroMidi(track);
+  return soundtest::midiFile(0, 96, {soundtest::trackChunk(track, first + uint32_t(events))});
 }
 
 // A format 0 file at 120 bpm (96 ticks a quarter) of `notes` note-ons on one
 // tick, with running status (3 bytes each), and its end a second later.
 inline std::vector<uint8_t> oneTickMidi(int notes) {
-  std::vector<uint8_t> track = {0x00, 0xC0, 0x00, 0x00, 0x90};
+  std::vector<soundtest::TrackEvent> track = {{0, {0xC0, 0x00}}};
   for (int i = 0; i < notes; ++i) {
-    if (i > 0) track.push_back(0x00);
-    track.insert(track.end(), {uint8_t(24 + i % 84), uint8_t(1 + i % 127)});
+    soundtest::TrackEvent note{0, {uint8_t(24 + i % 84), uint8_t(1 + i % 127)}};
+    if (i == 0) note.bytes.insert(note.bytes.begin(), 0x90);
+    track.push_back(std::move(note));
   }
-  track.insert(track.end(), {0x81, 0x40, 0xFF, 0x2F, 0x00});  // 192 ticks on
-  return formatZeroMidi(track);
+  return soundtest::midiFile(0, 96, {soundtest::trackChunk(track, 192)});
 }
 
 // A format 0 file at 120 bpm (96 ticks a quarter) whose first tick changes the
@@ -58,15 +49,16 @@ inline std::vector<uint8_t> oneTickMidi(int notes) {
 // note from position 32 (the ninth beat, tick 768) to the end at tick 1536: a
 // loop from 32 takes every change in.
 inline std::vector<uint8_t> programChangesMidi(int changes) {
-  std::vector<uint8_t> track;
+  std::vector<soundtest::TrackEvent> track;
   for (int i = 0; i < changes; ++i) {
-    const uint8_t status = uint8_t(0xC0 | (i / 16 % 16));  // 16 changes a channel in a row, running status
-    if (i % 16 == 0) track.insert(track.end(), {0x00, status});
-    else track.push_back(0x00);
-    track.push_back(uint8_t(i % 128));
+    // 16 changes a channel in a row, running status.
+    soundtest::TrackEvent change{0, {uint8_t(i % 128)}};
+    if (i % 16 == 0) change.bytes.insert(change.bytes.begin(), uint8_t(0xC0 | (i / 16 % 16)));
+    track.push_back(std::move(change));
   }
-  track.insert(track.end(), {0x86, 0x00, 0x90, 60, 100, 0x86, 0x00, 0x80, 60, 0, 0x00, 0xFF, 0x2F, 0x00});
-  return formatZeroMidi(track);
+  track.push_back({768, {0x90, 60, 100}});
+  track.push_back({1536, {0x80, 60, 0}});
+  return soundtest::midiFile(0, 96, {soundtest::trackChunk(track, 1536)});
 }
 
 // The library's own compressor over a width x height picture of `components`

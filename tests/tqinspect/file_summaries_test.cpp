@@ -17,6 +17,7 @@
 #include "platform/music/silent_music_device.h"
 #include "tests/sound/midi_fixture.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/sound_font.h"
 
 namespace fs = std::filesystem;
 
@@ -344,7 +345,7 @@ TEST_F(Tqinspect, TellsOfEveryMidiFileWhatTheMusicDevicesPlay) {
 
   platform::SilentMusicDevice silent;
   platform::SoundMixer mixer;
-  const bool sounding = fs::exists(platform::kDefaultSoundFont);
+  const bool sounding = soundFontPresent();
   platform::FluidMusicDevice fluid(mixer);
   for (const Subject& s : subjects) {
     SCOPED_TRACE(s.name);

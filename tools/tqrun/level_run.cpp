@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <charconv>
+#include <iterator>
 #include <sstream>
 
 #include "components/ZEZ/TGKScreen.h"
@@ -69,13 +70,11 @@ bool TLevelRun::InLevel() const { return main_->ScreenState() == ssLevel && Leve
 
 int TLevelRun::keyCode(const std::string& key) const {
   const TGKSpriteMgr& m = *main_->DXSprites;
-  const std::pair<const char*, int> names[] = {
-      {"left", m.KeyLeft},   {"right", m.KeyRight},   {"up", m.KeyUp},
-      {"down", m.KeyDown},   {"fire1", m.KeyFire1},   {"fire2", m.KeyFire2},
-      {"start", GameShell.KeyStart}, {"select", GameShell.KeySelect},
-  };
-  for (const auto& [name, code] : names)
-    if (platform::sameText(key, name)) return code;
+  const int codes[] = {m.KeyLeft, m.KeyRight, m.KeyUp, m.KeyDown, m.KeyFire1, m.KeyFire2,
+                       GameShell.KeyStart, GameShell.KeySelect};
+  static_assert(std::size(codes) == std::size(kKeyNames));
+  for (size_t i = 0; i < std::size(codes); ++i)
+    if (platform::sameText(key, kKeyNames[i])) return codes[i];
   int code = 0;
   const auto [end, ec] = std::from_chars(key.data(), key.data() + key.size(), code);
   if (ec != std::errc() || end != key.data() + key.size() || code < 1 || code > 255)
@@ -84,13 +83,24 @@ int TLevelRun::keyCode(const std::string& key) const {
 }
 
 void TLevelRun::CheckKeys(const std::vector<TKeyEvent>& script) const {
-  for (const TKeyEvent& e : script) keyCode(e.key);
+  for (const TKeyEvent& e : script)
+    if (e.code.empty()) keyCode(e.key);
+}
+
+// As the player types a code: Backspace, the letters, Backspace.
+void TLevelRun::typeCode(const std::string& code) {
+  for (const bool down : {true, false}) DeliverKey(*main_, platform::VK_BACK, down);
+  for (const char c : code) main_->FormKeyPress(c);
+  for (const bool down : {true, false}) DeliverKey(*main_, platform::VK_BACK, down);
 }
 
 void TLevelRun::RunFrame(const std::vector<TKeyEvent>& script) {
   ++frame_;
-  for (const TKeyEvent& e : script)
-    if (e.frame == frame_) DeliverKey(*main_, keyCode(e.key), e.down);
+  for (const TKeyEvent& e : script) {
+    if (e.frame != frame_) continue;
+    if (!e.code.empty()) typeCode(e.code);
+    else DeliverKey(*main_, keyCode(e.key), e.down);
+  }
   bool done = false;
   main_->DXScreen->AppIdle(done);
   main_->MainTimer.Poll();

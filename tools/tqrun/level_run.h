@@ -53,6 +53,7 @@ class TLevelRun {
 
  private:
   int keyCode(const std::string& key) const;
+  void typeCode(const std::string& code);
   TFrameState levelState() const;
 
   platform::FakeClock clock_;

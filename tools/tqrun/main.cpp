@@ -1,4 +1,5 @@
 // tqrun --game DIR --level FILE [--frames N] [--keys SCRIPT] [--state OUT.json] [--png FRAME:OUT.png]...
+// tqrun --help
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -28,7 +29,19 @@ struct ScopedQtText {
 };
 
 int run(const std::vector<std::string>& args) {
-  const TRunOptions options = ParseRunOptions(args);
+  TRunOptions options;
+  try {
+    options = ParseRunOptions(args);
+  } catch (const ERunArgument& e) {
+    // The error line on stderr as for any failure; the usage beside it.
+    std::fprintf(stderr, "error: %s\n", e.what());
+    std::fputs(RunUsage().c_str(), stdout);
+    return 1;
+  }
+  if (options.help) {
+    std::fputs(RunUsage().c_str(), stdout);
+    return 0;
+  }
   const std::vector<TKeyEvent> script =
       options.keysFile.empty() ? std::vector<TKeyEvent>{} : ParseKeyScript(readText(options.keysFile));
   TLevelRun run(options.gameDir);

@@ -1,5 +1,7 @@
 #include "tools/tqrun/run_options.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <sstream>
 
@@ -18,6 +20,10 @@ int parseCount(const std::string& text, const std::string& what, int minimum) {
 
 TRunOptions ParseRunOptions(const std::vector<std::string>& args) {
   TRunOptions o;
+  if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+    o.help = true;
+    return o;
+  }
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     auto value = [&]() -> const std::string& {
@@ -64,9 +70,40 @@ std::vector<TKeyEvent> ParseKeyScript(const std::string& text) {
     if (!(words >> frame) || frame.front() == '#') continue;
     const std::string where = "key script line " + std::to_string(lineNumber);
     if (!(words >> action >> key) || (words >> extra))
-      throw ERunArgument(where + ": want \"FRAME down KEY\" or \"FRAME up KEY\"");
-    if (action != "down" && action != "up") throw ERunArgument(where + ": \"" + action + "\" is not down or up");
-    events.push_back({parseCount(frame, where + ": the frame", 1), action == "down", key});
+      throw ERunArgument(where + ": want \"FRAME down KEY\", \"FRAME up KEY\" or \"FRAME code WORD\"");
+    const int at = parseCount(frame, where + ": the frame", 1);
+    if (action == "code") {
+      // As the game takes a code's letters: letters and '_', in capitals.
+      std::string code;
+      for (const char c : key) {
+        const auto u = static_cast<unsigned char>(c);
+        if (!std::isalpha(u) && c != '_') throw ERunArgument(where + ": a secret code is letters and '_': \"" + key + "\"");
+        code += static_cast<char>(std::toupper(u));
+      }
+      events.push_back({at, true, "", code});
+      continue;
+    }
+    if (action != "down" && action != "up")
+      throw ERunArgument(where + ": \"" + action + "\" is not down, up or code");
+    events.push_back({at, action == "down", key, ""});
   }
   return events;
+}
+
+std::string RunUsage() {
+  std::string names;
+  for (const char* name : kKeyNames) names += std::string(names.empty() ? "" : ", ") + name;
+  return "usage: tqrun --game DIR --level FILE [--frames N] [--keys SCRIPT] [--state OUT.json]\n"
+         "             [--png FRAME:OUT.png]...\n"
+         "       tqrun --help\n"
+         "Plays the level FILE with the program folder DIR (its Hopz.ini and libraries), without a display\n"
+         "and silent, 25 ms a frame, for N frames (1 unless given) or until the level hands over to its map;\n"
+         "writes the state of every frame as JSON to OUT.json (or standard output) and frame FRAME as the\n"
+         "PNG image OUT.png. The key script SCRIPT holds one event a line ('#' starts a comment line):\n"
+         "  FRAME down KEY    KEY goes down at frame FRAME (frames count from 1)\n"
+         "  FRAME up KEY      KEY is let go\n"
+         "  FRAME code WORD   the secret code WORD is typed: Backspace, its letters, Backspace\n"
+         "                    (when the game's settings allow secret codes)\n"
+         "KEY is " + names + " (the game's keys as its Hopz.ini sets them), or a virtual-key code\n"
+         "from 1 to 255.\n";
 }
