@@ -60,15 +60,17 @@ void ReadLevelDocument(TDocument& doc, const std::filesystem::path& fileName);
 void ReadWorldDocument(TDocument& doc, const std::filesystem::path& fileName);
 void ReadGameDocument(TDocument& doc, const std::filesystem::path& fileName);
 
-// True when the document's file is no longer as the document last read or
-// wrote it (FileBytes): another program wrote it, made it, or removed it since.
+// True when the file a save of the document writes is no longer as the
+// document last read or wrote it (FileBytes): another program wrote it, made
+// it, or removed it since.
 bool FileChangedSinceRead(const TDocument& doc);
 
 // Opens a file as the kind its extension names, with its password; FileName and
 // DocKind are set. Throws std::invalid_argument for an extension that names no kind.
 TDocument LoadDocument(const std::string& fileName);
 
-// Writes the document to its FileName in the format of its DocKind: a level or
+// Writes the document to its FileName, the name as written (see
+// platform::writePath), in the format of its DocKind: a level or
 // a world map into its file as read (FileBytes: its other sections stay), with
 // [Options] and [Sprites] written anew at the end. Clears Modified and keeps the
 // bytes written in FileBytes on success. Throws EDocumentWrite when the name is

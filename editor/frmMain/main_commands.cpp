@@ -22,12 +22,13 @@ std::string lowerCaseExtension(const std::string& fileName) {
 // so that a world map or a game is not named as a level.
 std::string defaultExtension(TDocKind kind) { return DocKindExtension(kind) + 1; }
 
-// Two names of one file (the one the document read and the one it is saved to).
+// Two names of one file, as saves write them (the one the document read and
+// the one it is saved to).
 bool sameFile(const std::string& a, const std::string& b) {
   if (a.empty() || b.empty()) return false;
   if (a == b) return true;
   std::error_code ec;
-  return std::filesystem::equivalent(platform::resolvePath(a), platform::resolvePath(b), ec);
+  return std::filesystem::equivalent(platform::writePath(a), platform::writePath(b), ec);
 }
 
 std::string changedOnDiskText(const std::string& fileName) {
@@ -131,12 +132,13 @@ void TMainCommands::Open() {
 
 TDocumentWindowSeam* TMainCommands::windowOfFile(const std::string& fileName,
                                                  const TDocumentWindowSeam* except) const {
-  const std::filesystem::path file = platform::resolvePath(fileName);
+  // Each window's save writes its name as written: only that one file is shared.
+  const std::filesystem::path file = platform::writePath(fileName);
   for (TDocumentWindowSeam* window : windows_) {
     const std::string& held = window->Document().FileName;
     if (window == except || held.empty()) continue;
     std::error_code ec;
-    if (std::filesystem::equivalent(platform::resolvePath(held), file, ec)) return window;
+    if (std::filesystem::equivalent(platform::writePath(held), file, ec)) return window;
   }
   return nullptr;
 }

@@ -340,6 +340,67 @@ TEST_F(MainCommands, AFileRewrittenUnchangedOrSavedUnderAnotherNameAsksNothing) 
   EXPECT_EQ(readFile(dir / "nivel.tql"), "[Options]\r\n");
 }
 
+// A save writes the name the author typed. A file whose name differs only in
+// letter case is another file: it stays as it is, whichever command saves.
+TEST_F(MainCommands, ASaveUnderANameThatDiffersOnlyInCaseLeavesThatFile) {
+  struct Case {
+    const char* name;
+    bool opened;  // a document read from a file, else a new level
+    std::function<bool(TMainCommands&, FakeHost&, FakeWindow&)> save;
+  };
+  const Case cases[] = {
+      {"Guardar", false, [](TMainCommands& c, FakeHost&, FakeWindow& w) { return c.Save(w); }},
+      {"Guardar como", true, [](TMainCommands& c, FakeHost&, FakeWindow&) { return c.SaveAs(); }},
+      {"Guardar todos", false,
+       [](TMainCommands& c, FakeHost&, FakeWindow& w) {
+         c.SaveAll();
+         return !w.doc.Modified;
+       }},
+      {"close query", false,
+       [](TMainCommands& c, FakeHost& h, FakeWindow& w) {
+         h.answers = {ansYes};
+         return c.CloseQuery(w);
+       }},
+  };
+  fs::create_directories(dir / "levels");
+  const std::string theirs = "[Options]\r\nName=Casa de otro\r\n[Sprites]\r\n0=0,1,\r\n65541=40,1,\r\n";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove(dir / "levels" / "Casa.tql");
+    writeFile(dir / "levels" / "casa.tql", theirs);
+    if (c.opened) {
+      writeFile(dir / "otro.tql", kLevelText);
+      commands->OpenFile(path("otro.tql"));
+    } else {
+      host.newDocument = NewLevelDocument({});
+      commands->NewLevel();
+    }
+    FakeWindow& w = *host.windows.back();
+    w.doc.Time = 123;
+    w.doc.Modified = true;
+    host.messages.clear();
+    host.questions.clear();
+    host.saveNames = {path("levels/Casa")};
+    EXPECT_TRUE(c.save(*commands, host, w));
+    EXPECT_TRUE(host.messages.empty()) << host.messages.at(0);
+    EXPECT_EQ(w.doc.FileName, path("levels/Casa.tql"));
+    EXPECT_EQ(readFile(dir / "levels" / "casa.tql"), theirs);
+    EXPECT_NE(readFile(dir / "levels" / "Casa.tql").find("Time=123\r\n"), std::string::npos);
+    w.doc.Modified = false;
+    commands->CloseWindow(w);
+  }
+
+  // Open in a window, casa.tql is no reason to refuse a save as Casa.tql.
+  commands->OpenFile(path("levels/casa.tql"));
+  host.newDocument = NewLevelDocument({});
+  commands->NewLevel();
+  host.saveNames = {path("levels/Casa.tql")};
+  host.messages.clear();
+  EXPECT_TRUE(commands->Save());
+  EXPECT_TRUE(host.messages.empty()) << host.messages.at(0);
+  EXPECT_EQ(readFile(dir / "levels" / "casa.tql"), theirs);
+}
+
 // A level with a line the view cannot draw opens with its commands, and the
 // author is told what is wrong with it.
 TEST_F(MainCommands, ALevelThatCannotBeDrawnOpensAndSaysWhy) {

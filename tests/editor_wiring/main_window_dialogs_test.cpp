@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -443,3 +444,35 @@ TEST_F(MainWindowDialogs, SettingsFileEditedWhileTheEditorRunsIsReadWhenUsedAndK
 }
 
 }  // namespace
+
+namespace {
+
+std::string Slurp(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+}  // namespace
+
+// "Guardar" of a new level, "levels/Casa" typed into the save dialog beside the
+// level casa.tql: the level is written as Casa.tql, and casa.tql stays as it was.
+TEST_F(MainWindowDialogs, GuardarAsCasaBesideCasaWritesCasaAndLeavesCasa) {
+  fs::create_directories(dir / "levels");
+  const std::string theirs = "[Options]\r\nAddText=la de otro\r\n[Sprites]\r\n0=0,1,\r\n";
+  std::ofstream(dir / "levels" / "casa.tql", std::ios::binary) << theirs;
+  TChildView& view = NewLevel(10, 5);
+  QTimer typist;
+  QObject::connect(&typist, &QTimer::timeout, [] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    dialog->findChild<QLineEdit*>("fileNameEdit")->setText("levels/Casa");
+    static_cast<QDialog*>(dialog)->accept();  // as Enter in the name box
+  });
+  typist.start(5);
+  form->Action("&Guardar")->trigger();
+  typist.stop();
+  EXPECT_EQ(view.Doc.FileName, (dir / "levels" / "Casa.tql").string());
+  EXPECT_FALSE(view.Doc.Modified);
+  EXPECT_EQ(Slurp(dir / "levels" / "casa.tql"), theirs);
+  EXPECT_NE(Slurp(dir / "levels" / "Casa.tql").find("Width=10\r\nHeight=5\r\n"), std::string::npos);
+}
