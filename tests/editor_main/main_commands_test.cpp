@@ -15,6 +15,7 @@
 #include "platform/core/paths.h"
 #include "platform/core/shell.h"
 #include "tests/editor_main/fake_host.h"
+#include "tests/support/other_user.h"
 
 namespace fs = std::filesystem;
 
@@ -399,6 +400,60 @@ TEST_F(MainCommands, ASaveUnderANameThatDiffersOnlyInCaseLeavesThatFile) {
   EXPECT_TRUE(commands->Save());
   EXPECT_TRUE(host.messages.empty()) << host.messages.at(0);
   EXPECT_EQ(readFile(dir / "levels" / "casa.tql"), theirs);
+}
+
+// A save changes the file's bytes, not what the file system holds of it: its
+// mode, its link. A file the author may not write is refused, and the
+// document keeps its changes.
+TEST_F(MainCommands, ASaveKeepsTheFilesModeAndLinkAndRefusesAFileTheAuthorMayNotWrite) {
+  struct Case {
+    const char* name;
+    fs::perms mode;
+    const char* opened;  // nivel.tql, or a link to it
+    bool anotherUser;    // saved as a user who may not write the file
+  };
+  const Case cases[] = {
+      {"a 0640 file", fs::perms(0640), "nivel.tql", false},
+      {"a link", fs::perms(0644), "enlace.tql", false},
+      {"a read-only file", fs::perms(0644), "nivel.tql", true},
+      {"a read-only file through a link", fs::perms(0644), "enlace.tql", true},
+  };
+  fs::permissions(dir, fs::perms::all);  // anyone may make files here
+  const fs::path level = dir / "nivel.tql";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove(dir / "enlace.tql");
+    writeFile(level, kLevelText);
+    fs::permissions(level, c.mode);
+    fs::create_symlink("nivel.tql", dir / "enlace.tql");
+    host.messages.clear();
+    commands->OpenFile(path(c.opened));
+    FakeWindow& w = *host.windows.back();
+    w.doc.Time = 123;
+    w.doc.Modified = true;
+    {
+      std::optional<AsAnotherUser> other;
+      if (c.anotherUser) {
+        other.emplace();
+        ASSERT_FALSE(AsAnotherUser::mayWrite(level)) << "the premise: this user may not write the file";
+      }
+      EXPECT_EQ(commands->Save(w), !c.anotherUser);
+    }
+    EXPECT_TRUE(fs::is_symlink(dir / "enlace.tql"));
+    EXPECT_EQ(fs::status(level).permissions(), c.mode);
+    if (c.anotherUser) {
+      EXPECT_EQ(host.messages,
+                std::vector<std::string>{"Error: No se pudo guardar \"" + path(c.opened) + "\": no se puede escribir el archivo."});
+      EXPECT_EQ(readFile(level), kLevelText);
+      EXPECT_TRUE(w.doc.Modified);
+    } else {
+      EXPECT_TRUE(host.messages.empty()) << host.messages.at(0);
+      EXPECT_NE(readFile(level).find("Time=123\r\n"), std::string::npos);
+      EXPECT_FALSE(w.doc.Modified);
+    }
+    w.doc.Modified = false;
+    commands->CloseWindow(w);
+  }
 }
 
 // A level with a line the view cannot draw opens with its commands, and the
