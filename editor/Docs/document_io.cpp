@@ -249,11 +249,13 @@ void ReadGameDocument(TDocument& doc, const std::filesystem::path& fileName) {
   doc.Text = doc.FileBytes.value_or("");
 }
 
-bool FileChangedSinceRead(const TDocument& doc) {
+TFileSinceRead FileSinceRead(const TDocument& doc) {
   const std::filesystem::path path = savedTo(doc.FileName);
   // A file that cannot be read cannot be told to be the one read.
-  if (platform::existsButUnreadable(path)) return true;
-  return readWholeFile(path) != doc.FileBytes;
+  if (platform::existsButUnreadable(path)) return TFileSinceRead::Changed;
+  const std::optional<std::string> now = readWholeFile(path);
+  if (now == doc.FileBytes) return TFileSinceRead::Unchanged;
+  return now ? TFileSinceRead::Changed : TFileSinceRead::Gone;
 }
 
 TDocument LoadDocument(const std::string& fileName) {

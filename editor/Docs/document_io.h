@@ -60,10 +60,11 @@ void ReadLevelDocument(TDocument& doc, const std::filesystem::path& fileName);
 void ReadWorldDocument(TDocument& doc, const std::filesystem::path& fileName);
 void ReadGameDocument(TDocument& doc, const std::filesystem::path& fileName);
 
-// True when the file a save of the document writes is no longer as the
-// document last read or wrote it (FileBytes): another program wrote it, made
-// it, or removed it since.
-bool FileChangedSinceRead(const TDocument& doc);
+// What became of the file a save of the document writes since the document
+// last read or wrote it (FileBytes): as it was; changed (another program wrote
+// or made it); or gone (removed or moved away).
+enum class TFileSinceRead { Unchanged, Changed, Gone };
+TFileSinceRead FileSinceRead(const TDocument& doc);
 
 // Opens a file as the kind its extension names, with its password; FileName and
 // DocKind are set. Throws std::invalid_argument for an extension that names no kind.

@@ -341,6 +341,29 @@ TEST_F(MainCommands, AFileRewrittenUnchangedOrSavedUnderAnotherNameAsksNothing) 
   EXPECT_EQ(readFile(dir / "nivel.tql"), "[Options]\r\n");
 }
 
+// A file removed since the document read it: the question says so, and what
+// "S\xED" does. "No" leaves no file; "S\xED" writes it anew.
+TEST_F(MainCommands, ASaveOfAFileRemovedMeanwhileSaysItIsGone) {
+  writeFile(dir / "nivel.tql", kLevelText);
+  commands->OpenFile(path("nivel.tql"));
+  FakeWindow& w = host.window(0);
+  fs::remove(dir / "nivel.tql");
+  w.doc.Modified = true;
+  const std::string question = "El archivo \"" + path("nivel.tql") +
+                               "\" fue borrado o movido a otro lugar despu\xE9s de que se abriera o guardara aqu\xED. "
+                               "\xBF" "Desea crearlo de nuevo con este documento?";
+  host.answers = {ansNo};
+  EXPECT_FALSE(commands->Save(w));
+  EXPECT_EQ(host.questions, std::vector<std::string>{question});
+  EXPECT_FALSE(fs::exists(dir / "nivel.tql"));
+  EXPECT_TRUE(w.doc.Modified);
+  host.answers = {ansYes};
+  EXPECT_TRUE(commands->Save(w));
+  EXPECT_EQ(host.questions.size(), 2u);
+  EXPECT_NE(readFile(dir / "nivel.tql").find("[Sprites]\r\n0=0,1,\r\n131075=40,1,\r\n"), std::string::npos);
+  EXPECT_FALSE(w.doc.Modified);
+}
+
 // A save writes the name the author typed. A file whose name differs only in
 // letter case is another file: it stays as it is, whichever command saves.
 TEST_F(MainCommands, ASaveUnderANameThatDiffersOnlyInCaseLeavesThatFile) {

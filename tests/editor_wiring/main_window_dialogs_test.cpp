@@ -168,6 +168,50 @@ TEST_F(MainWindowDialogs, APasswordStaysWithItsOwnDocument) {
   EXPECT_EQ(level.Doc.Password, "abc");
 }
 
+// "Aceptar" on the properties as they were shown changes nothing: closing the
+// level asks nothing. A change there is a change of the level.
+TEST_F(MainWindowDialogs, AnUntouchedAceptarInPropiedadesLeavesTheLevelUnchanged) {
+  const fs::path level = dir / "nivel.tql";
+  std::ofstream(level, std::ios::binary) << "[Options]\r\nTime=77\r\nWidth=8\r\nHeight=3\r\nPassword=abc\r\n"
+                                            "[Sprites]\r\n0=0,1,\r\n";
+  // The document's password is asked at opening; every box is answered "Sí".
+  QStringList questions;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&questions] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      questions << box->text();
+      box->button(QMessageBox::Yes)->click();
+    }
+  });
+  answer.start(5);
+  TfmPassword& password = form->fmPassword();
+  WhenShown(password, [&password] {
+    password.edPass()->setText("abc");
+    Click(password, "Aceptar");
+  });
+  form->Commands().OpenFile(level.string());
+  ASSERT_NE(form->ActiveView(), nullptr);
+  TChildView& view = *form->ActiveView();
+  ASSERT_FALSE(view.Doc.Modified);
+
+  TfmLevelProp& dialog = form->fmLevelProp();
+  WhenShown(dialog, [&] { Click(dialog, "Aceptar"); });
+  form->Action("&Propiedades")->trigger();
+  EXPECT_FALSE(view.Doc.Modified);
+  EXPECT_EQ(view.Doc.Time, 77);
+
+  WhenShown(dialog, [&] {
+    dialog.Number(&M::Edit2)->setValue(78);
+    Click(dialog, "Aceptar");
+  });
+  form->Action("&Propiedades")->trigger();
+  EXPECT_TRUE(view.Doc.Modified);
+  view.Doc.Modified = false;
+  form->Commands().Close();
+  EXPECT_TRUE(form->DocumentWindows().empty());
+  EXPECT_TRUE(questions.isEmpty()) << questions.join("\n").toStdString();
+}
+
 TEST_F(MainWindowDialogs, FindThenFindNextSelectTheObjectsOfTheKindUntilNoneIsLeft) {
   TChildView& view = NewLevel(10, 5);
   view.Doc.Objects = {"1=40,1,", "2=39,1,49", "3=40,1,"};
