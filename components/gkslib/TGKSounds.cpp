@@ -181,7 +181,7 @@ void TGKSounds::WriteToStream(std::ostream& out) const {
 void TGKSounds::SaveToFile(const std::string& storedPath) const {
   std::ostringstream out(std::ios::binary);
   WriteToStream(out);
-  platform::writeFileAtomically(platform::resolvePath(storedPath), out.str());
+  platform::writeFileAtomically(platform::writePath(storedPath), out.str());
 }
 
 void TGKSounds::Clear() { sounds_.clear(); }

@@ -162,6 +162,10 @@ void readSprites(const platform::IniFile& ini, TDocument& doc) {
 // the disk is found through the path resolver (UTF-8 names, any case).
 std::filesystem::path onDisk(const std::filesystem::path& fileName) { return platform::resolvePath(fileName.string()); }
 
+// The file a save of the document writes: its name as the author chose it,
+// never another file whose name differs only in letter case.
+std::filesystem::path savedTo(const std::string& fileName) { return platform::writePath(fileName); }
+
 // The file found on the disk for a document's name, checked to be readable.
 std::filesystem::path readable(const std::filesystem::path& fileName) {
   std::filesystem::path path = onDisk(fileName);
@@ -245,11 +249,13 @@ void ReadGameDocument(TDocument& doc, const std::filesystem::path& fileName) {
   doc.Text = doc.FileBytes.value_or("");
 }
 
-bool FileChangedSinceRead(const TDocument& doc) {
-  const std::filesystem::path path = onDisk(doc.FileName);
+TFileSinceRead FileSinceRead(const TDocument& doc) {
+  const std::filesystem::path path = savedTo(doc.FileName);
   // A file that cannot be read cannot be told to be the one read.
-  if (platform::existsButUnreadable(path)) return true;
-  return readWholeFile(path) != doc.FileBytes;
+  if (platform::existsButUnreadable(path)) return TFileSinceRead::Changed;
+  const std::optional<std::string> now = readWholeFile(path);
+  if (now == doc.FileBytes) return TFileSinceRead::Unchanged;
+  return now ? TFileSinceRead::Changed : TFileSinceRead::Gone;
 }
 
 TDocument LoadDocument(const std::string& fileName) {
@@ -285,7 +291,7 @@ void WriteDocument(TDocument& doc) {
     ini.eraseSection(sprites);
     bytes = ini.toText() + spritesSection(doc);
   }
-  const std::filesystem::path path = onDisk(doc.FileName);
+  const std::filesystem::path path = savedTo(doc.FileName);
   // A file there that cannot be read is not one to write over blindly.
   if (platform::existsButUnreadable(path))
     throw EDocumentWrite(TDocumentFailure::Unreadable, doc.FileName, "Unable to read " + path.string());

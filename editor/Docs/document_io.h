@@ -60,15 +60,18 @@ void ReadLevelDocument(TDocument& doc, const std::filesystem::path& fileName);
 void ReadWorldDocument(TDocument& doc, const std::filesystem::path& fileName);
 void ReadGameDocument(TDocument& doc, const std::filesystem::path& fileName);
 
-// True when the document's file is no longer as the document last read or
-// wrote it (FileBytes): another program wrote it, made it, or removed it since.
-bool FileChangedSinceRead(const TDocument& doc);
+// What became of the file a save of the document writes since the document
+// last read or wrote it (FileBytes): as it was; changed (another program wrote
+// or made it); or gone (removed or moved away).
+enum class TFileSinceRead { Unchanged, Changed, Gone };
+TFileSinceRead FileSinceRead(const TDocument& doc);
 
 // Opens a file as the kind its extension names, with its password; FileName and
 // DocKind are set. Throws std::invalid_argument for an extension that names no kind.
 TDocument LoadDocument(const std::string& fileName);
 
-// Writes the document to its FileName in the format of its DocKind. A level or
+// Writes the document to its FileName, the name as written (see
+// platform::writePath), in the format of its DocKind. A level or
 // a world map goes into its file as read (FileBytes: its other sections stay),
 // with [Options] written anew after them (keeping the keys the editor does not
 // write) and [Sprites] last: the objects, and the lines kept as read where they

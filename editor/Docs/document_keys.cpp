@@ -33,3 +33,10 @@ const TOptionKey sharedKeys[] = {
 std::span<const TOptionKey> WorldOptionKeys() { return worldKeys; }
 std::span<const TOptionKey> LevelOptionKeys() { return levelKeys; }
 std::span<const TOptionKey> SharedOptionKeys() { return sharedKeys; }
+
+bool SameOptions(const TDocument& a, const TDocument& b) {
+  for (auto keys : {WorldOptionKeys(), LevelOptionKeys(), SharedOptionKeys()})
+    for (const TOptionKey& key : keys)
+      if (!std::visit([&](auto member) { return a.*member == b.*member; }, key.field)) return false;
+  return true;
+}

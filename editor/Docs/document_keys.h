@@ -15,3 +15,7 @@ struct TOptionKey {
 std::span<const TOptionKey> WorldOptionKeys();
 std::span<const TOptionKey> LevelOptionKeys();
 std::span<const TOptionKey> SharedOptionKeys();
+
+// True when the two documents hold the same value for every [Options] key of
+// either kind: a change there is a change of the document.
+bool SameOptions(const TDocument& a, const TDocument& b);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/Docs/document_keys.h"
 #include "editor/Docs/number_fields.h"
 #include "platform/core/paths.h"
 
@@ -171,7 +172,8 @@ void TLevelPropModel::ApplyTo(TDocument& doc) const {
   d.PaletteFX = PaletteFX;
   d.Wrap = cbWrap;
   d.Password = edPass;
-  d.Modified = true;
+  // Confirmed as it was shown, the document has nothing new to save.
+  d.Modified = doc.Modified || !SameOptions(d, doc);
   doc = std::move(d);
 }
 

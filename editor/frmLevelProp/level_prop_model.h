@@ -52,7 +52,8 @@ class TLevelPropModel {
   // and its confirmation differ. Otherwise true, once every number is known to
   // be whole (else EConvertError); the caller then copies into the document.
   bool CheckConfirm();
-  // Copies every field into the document and marks it modified. Numbers beyond
+  // Copies every field into the document, marking it modified when a value
+  // changed (an untouched "Aceptar" changes nothing). Numbers beyond
   // an up-down's range are taken at the range's end, unless the document holds
   // that very number. Throws EConvertError, with the document untouched, for a
   // field that holds no whole number.

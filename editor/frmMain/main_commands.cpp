@@ -22,17 +22,30 @@ std::string lowerCaseExtension(const std::string& fileName) {
 // so that a world map or a game is not named as a level.
 std::string defaultExtension(TDocKind kind) { return DocKindExtension(kind) + 1; }
 
-// Two names of one file (the one the document read and the one it is saved to).
+// Two names of one file, as saves write them (the one the document read and
+// the one it is saved to).
 bool sameFile(const std::string& a, const std::string& b) {
   if (a.empty() || b.empty()) return false;
   if (a == b) return true;
   std::error_code ec;
-  return std::filesystem::equivalent(platform::resolvePath(a), platform::resolvePath(b), ec);
+  return std::filesystem::equivalent(platform::writePath(a), platform::writePath(b), ec);
 }
 
-std::string changedOnDiskText(const std::string& fileName) {
-  return "Otro programa modific\xF3 el archivo \"" + fileName +
-         "\" despu\xE9s de que se abriera o guardara aqu\xED. \xBF" "Desea reemplazarlo por este documento?";
+// The question before a save over a file that is no longer as the document
+// read it, and what "S\xED" does.
+struct TQuestion {
+  std::string text;
+  const char* title;
+};
+TQuestion fileSinceReadQuestion(TFileSinceRead since, const std::string& fileName) {
+  if (since == TFileSinceRead::Gone)
+    return {"El archivo \"" + fileName +
+                "\" fue borrado o movido a otro lugar despu\xE9s de que se abriera o guardara aqu\xED. \xBF"
+                "Desea crearlo de nuevo con este documento?",
+            "Archivo borrado o movido"};
+  return {"Otro programa modific\xF3 el archivo \"" + fileName +
+              "\" despu\xE9s de que se abriera o guardara aqu\xED. \xBF" "Desea reemplazarlo por este documento?",
+          "Archivo modificado"};
 }
 
 }  // namespace
@@ -131,12 +144,13 @@ void TMainCommands::Open() {
 
 TDocumentWindowSeam* TMainCommands::windowOfFile(const std::string& fileName,
                                                  const TDocumentWindowSeam* except) const {
-  const std::filesystem::path file = platform::resolvePath(fileName);
+  // Each window's save writes its name as written: only that one file is shared.
+  const std::filesystem::path file = platform::writePath(fileName);
   for (TDocumentWindowSeam* window : windows_) {
     const std::string& held = window->Document().FileName;
     if (window == except || held.empty()) continue;
     std::error_code ec;
-    if (std::filesystem::equivalent(platform::resolvePath(held), file, ec)) return window;
+    if (std::filesystem::equivalent(platform::writePath(held), file, ec)) return window;
   }
   return nullptr;
 }
@@ -230,9 +244,11 @@ bool TMainCommands::write(TDocumentWindowSeam& window, const std::string& fileNa
                            "Unable to write to " + fileName + ": the file is open in another window", other->Caption());
     // Another program (another editor) may have saved the file since this
     // document read it: its work is not written over without a question.
-    if (sameFile(oldName, fileName) && FileChangedSinceRead(doc) &&
-        !host_.AskYesNo(changedOnDiskText(fileName), "Archivo modificado"))
-      return false;
+    const TFileSinceRead since = sameFile(oldName, fileName) ? FileSinceRead(doc) : TFileSinceRead::Unchanged;
+    if (since != TFileSinceRead::Unchanged) {
+      const TQuestion question = fileSinceReadQuestion(since, fileName);
+      if (!host_.AskYesNo(question.text, question.title)) return false;
+    }
     doc.FileName = fileName;
     if (doc.DocKind == DocGame) window.CommitText();
     WriteDocument(doc);

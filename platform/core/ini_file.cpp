@@ -7,6 +7,8 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/core/paths.h"
@@ -147,19 +149,58 @@ std::string IniFile::toText() const {
   return out;
 }
 
+namespace {
+
+// The file that a path names at the end of its symbolic links: a write through
+// a link changes the linked file and leaves the link.
+fs::path linkedFile(const fs::path& path, const std::string& failure) {
+  constexpr int kMostLinks = 40;  // as the system follows them; more is a loop
+  fs::path file = path;
+  for (int links = 0;; ++links) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(file, ec))) return file;
+    const fs::path target = fs::read_symlink(file, ec);
+    if (ec || links == kMostLinks) throw IniWriteError(failure);
+    file = target.is_absolute() ? target : file.parent_path() / target;
+  }
+}
+
+// Gives a new file the owner and group of the one it replaces, as far as this
+// user may: root gives both; a member of the file's group keeps the group.
+void keepOwner(int fd, const struct stat& old) {
+  if (old.st_uid == ::geteuid() && old.st_gid == ::getegid()) return;
+  if (::fchown(fd, old.st_uid, old.st_gid) == 0) return;
+  if (::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0) return;
+  // Otherwise the file is this user's, as any file they make.
+}
+
+}  // namespace
+
 void writeFileAtomically(const fs::path& path, std::string_view bytes) {
   const std::string failure = "Unable to write to " + path.string();
-  fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
+  const fs::path file = linkedFile(path, failure);
+  struct stat old {};
+  const bool replacing = ::stat(file.c_str(), &old) == 0;
+  // A file this user may not write is refused: the rename would replace it
+  // all the same, with a writable copy.
+  if (replacing && ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0) throw IniWriteError(failure);
+  fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
   std::random_device rd;
-  fs::path temp = folder / ("." + path.filename().string() + "." + std::to_string(rd()) + ".tmp");
+  fs::path temp = folder / ("." + file.filename().string() + "." + std::to_string(rd()) + ".tmp");
   FILE* f = std::fopen(temp.c_str(), "wb");
   if (!f) throw IniWriteError(failure);
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  bool ok = true;
+  if (replacing) {
+    // The new file is the old one to whoever reads it, before it holds a byte.
+    keepOwner(fileno(f), old);
+    ok = ::fchmod(fileno(f), old.st_mode & 07777) == 0;
+  }
+  ok = ok && std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   ok = std::fflush(f) == 0 && ok;
   ok = fsync(fileno(f)) == 0 && ok;
   ok = std::fclose(f) == 0 && ok;
   std::error_code ec;
-  if (ok) fs::rename(temp, path, ec);
+  if (ok) fs::rename(temp, file, ec);
   if (!ok || ec) {
     fs::remove(temp, ec);
     throw IniWriteError(failure);

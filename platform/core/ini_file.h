@@ -134,7 +134,11 @@ class IniFile {
 };
 
 // Windows' atomic replacement of a whole file: write a temporary file beside it,
-// then rename it over the old one. Throws IniWriteError on failure.
+// then rename it over the old one. The file keeps what the file system holds of
+// it: a file reached through symbolic links is the linked file (the links stay),
+// and a file replaced keeps its mode and, where this user may give it, its
+// owner. Throws IniWriteError on failure, and for a file there that this user
+// may not write (which stays as it is).
 void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // Writes a few keys into the file as it is on disk now, not as it was read:

@@ -55,7 +55,11 @@ void setProgramFolder(std::string folder) {
   folderOverride() = folder.empty() ? std::string() : withTrailingSlash(std::move(folder));
 }
 
-fs::path resolvePath(std::string_view stored, const fs::path& base) {
+namespace {
+
+// A stored path on the disk; with findCase each component missing as written is
+// the entry that matches it case-insensitively, as long as there is one.
+fs::path diskPath(std::string_view stored, const fs::path& base, bool findCase) {
   std::vector<std::string> parts;
   std::string current;
   for (char c : stored) {
@@ -70,7 +74,7 @@ fs::path resolvePath(std::string_view stored, const fs::path& base) {
 
   bool absolute = !stored.empty() && isSeparator(stored.front());
   fs::path result = absolute ? fs::path("/") : base;
-  bool found = true;
+  bool found = findCase;
   for (const std::string& stored : parts) {
     const std::string part = diskName(stored);
     if (part == ".") continue;
@@ -89,6 +93,12 @@ fs::path resolvePath(std::string_view stored, const fs::path& base) {
   }
   return result;
 }
+
+}  // namespace
+
+fs::path resolvePath(std::string_view stored, const fs::path& base) { return diskPath(stored, base, true); }
+
+fs::path writePath(std::string_view stored, const fs::path& base) { return diskPath(stored, base, false); }
 
 bool fileExists(std::string_view stored, const fs::path& base) {
   if (stored.empty()) return false;

@@ -17,6 +17,11 @@ void setProgramFolder(std::string folder);
 // case-insensitively when the exact name is missing. Without a match the result is
 // the path as written (with '/' separators), so that creating a new file works.
 std::filesystem::path resolvePath(std::string_view stored, const std::filesystem::path& base = {});
+// The file a write of a path makes or replaces: the path as written, in the
+// disk's form, with no component matched by case. The case-insensitive match is
+// for reading the names that files store; a write goes to the name the user
+// chose, never over a file whose name only looks like it.
+std::filesystem::path writePath(std::string_view stored, const std::filesystem::path& base = {});
 // True only for an existing regular file (a folder is not a file).
 bool fileExists(std::string_view stored, const std::filesystem::path& base = {});
 bool directoryExists(std::string_view stored, const std::filesystem::path& base = {});

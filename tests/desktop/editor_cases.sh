@@ -204,6 +204,7 @@ editor_cases() {
   stop_program "$editor_pid"
 
   two_editors_case
+  save_beside_a_name_in_other_case
 }
 
 # shot_when SECONDS NAME COMMAND...: takes the screenshot NAME again until the
@@ -318,6 +319,41 @@ two_editors_case() {
   check "the second editor ran without a sanitizer report" clean_log "$out/editor-second.log"
   stop_program "$second"
   stop_program "$first"
+}
+
+# A new level saved as "levels/Casa" beside the default level levels/casa.tql:
+# the name is the one typed, so Casa.tql is written and casa.tql stays as it was.
+save_beside_a_name_in_other_case() {
+  local default=$run_folder/levels/casa.tql written=$run_folder/levels/Casa.tql editor_save w box before
+  before=$(md5sum <"$default")
+  rm -f "$written"
+  start_program "$out/editor-save.log" ./Hopzedit
+  editor_save=$program_pid
+  w=$(wait_output 30 editor_window_of "$editor_save") || { fail "the editor starts for a save"; return; }
+  xdotool windowactivate --sync "$w" >/dev/null 2>&1
+  key ctrl+n
+  if box=$(wait_window '^Nuevo nivel$' 10); then
+    wait_until 5 is_active "$box"
+    key Return
+    window_gone "$box" 5
+  fi
+  xdotool windowactivate --sync "$w" >/dev/null 2>&1
+  key ctrl+g
+  if box=$(wait_window '^Guardar .* como\.\.\.$' 10); then
+    pass "Guardar of a new level asks for a name"
+    wait_until 5 is_active "$box"
+    xdotool type --delay 40 "levels/Casa"
+    shot editor-save-as-casa
+    key Return
+    check "the save dialog closes" window_gone "$box" 5
+    check "Guardar as levels/Casa writes levels/Casa.tql" wait_until 10 test -f "$written"
+    check "the caption names Casa.tql" wait_until 5 name_matches "$w" '\[Casa\.tql\]'
+    check "Guardar as levels/Casa leaves levels/casa.tql as it was" test "$(md5sum <"$default")" = "$before"
+  else
+    fail "Guardar of a new level asks for a name"
+  fi
+  check "the saving editor ran without a sanitizer report" clean_log "$out/editor-save.log"
+  stop_program "$editor_save"
 }
 
 editor_window_of() { xdotool search --all --onlyvisible --pid "$1" --name '^Editor de Tobbo Quest' 2>/dev/null | head -1 | grep .; }

@@ -66,14 +66,31 @@ TEST(LevelPropShow, PropertiesRoundTripUnchanged) {
   ASSERT_TRUE(m.CheckConfirm());
   TDocument out = doc;
   m.ApplyTo(out);
-  EXPECT_TRUE(out.Modified);
-  out.Modified = false;
+  EXPECT_FALSE(out.Modified);  // confirmed as shown: nothing to save
   EXPECT_EQ(out.PaletteFX, 5);
   EXPECT_EQ(out.Name, "Cueva");
   EXPECT_EQ(out.Ice2Color, 123);
   EXPECT_EQ(out.AutoScrollX, -3);
   EXPECT_EQ(out.RainDensity, 500);
   EXPECT_EQ(out.Objects, doc.Objects);
+  // Any one value changed is a change of the document; one changed before stays one.
+  void (*const changes[])(TLevelPropModel&) = {
+      [](TLevelPropModel& p) { p.Edit2 = "299"; },
+      [](TLevelPropModel& p) { p.Colors[3] = 1; },
+      [](TLevelPropModel& p) { p.edPass = p.edConfPass = "otra"; },
+      [](TLevelPropModel& p) { p.cbWrap = true; },
+  };
+  for (const auto change : changes) {
+    TLevelPropModel changed = m;
+    change(changed);
+    TDocument again = doc;
+    changed.ApplyTo(again);
+    EXPECT_TRUE(again.Modified);
+  }
+  TDocument changedBefore = doc;
+  changedBefore.Modified = true;
+  m.ApplyTo(changedBefore);
+  EXPECT_TRUE(changedBefore.Modified);
 
   TDocument map;
   map.DocKind = DocWorldMap;

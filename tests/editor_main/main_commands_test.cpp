@@ -15,6 +15,7 @@
 #include "platform/core/paths.h"
 #include "platform/core/shell.h"
 #include "tests/editor_main/fake_host.h"
+#include "tests/support/other_user.h"
 
 namespace fs = std::filesystem;
 
@@ -338,6 +339,144 @@ TEST_F(MainCommands, AFileRewrittenUnchangedOrSavedUnderAnotherNameAsksNothing) 
   EXPECT_TRUE(commands->SaveAs());
   EXPECT_TRUE(host.questions.empty());
   EXPECT_EQ(readFile(dir / "nivel.tql"), "[Options]\r\n");
+}
+
+// A file removed since the document read it: the question says so, and what
+// "S\xED" does. "No" leaves no file; "S\xED" writes it anew.
+TEST_F(MainCommands, ASaveOfAFileRemovedMeanwhileSaysItIsGone) {
+  writeFile(dir / "nivel.tql", kLevelText);
+  commands->OpenFile(path("nivel.tql"));
+  FakeWindow& w = host.window(0);
+  fs::remove(dir / "nivel.tql");
+  w.doc.Modified = true;
+  const std::string question = "El archivo \"" + path("nivel.tql") +
+                               "\" fue borrado o movido a otro lugar despu\xE9s de que se abriera o guardara aqu\xED. "
+                               "\xBF" "Desea crearlo de nuevo con este documento?";
+  host.answers = {ansNo};
+  EXPECT_FALSE(commands->Save(w));
+  EXPECT_EQ(host.questions, std::vector<std::string>{question});
+  EXPECT_FALSE(fs::exists(dir / "nivel.tql"));
+  EXPECT_TRUE(w.doc.Modified);
+  host.answers = {ansYes};
+  EXPECT_TRUE(commands->Save(w));
+  EXPECT_EQ(host.questions.size(), 2u);
+  EXPECT_NE(readFile(dir / "nivel.tql").find("[Sprites]\r\n0=0,1,\r\n131075=40,1,\r\n"), std::string::npos);
+  EXPECT_FALSE(w.doc.Modified);
+}
+
+// A save writes the name the author typed. A file whose name differs only in
+// letter case is another file: it stays as it is, whichever command saves.
+TEST_F(MainCommands, ASaveUnderANameThatDiffersOnlyInCaseLeavesThatFile) {
+  struct Case {
+    const char* name;
+    bool opened;  // a document read from a file, else a new level
+    std::function<bool(TMainCommands&, FakeHost&, FakeWindow&)> save;
+  };
+  const Case cases[] = {
+      {"Guardar", false, [](TMainCommands& c, FakeHost&, FakeWindow& w) { return c.Save(w); }},
+      {"Guardar como", true, [](TMainCommands& c, FakeHost&, FakeWindow&) { return c.SaveAs(); }},
+      {"Guardar todos", false,
+       [](TMainCommands& c, FakeHost&, FakeWindow& w) {
+         c.SaveAll();
+         return !w.doc.Modified;
+       }},
+      {"close query", false,
+       [](TMainCommands& c, FakeHost& h, FakeWindow& w) {
+         h.answers = {ansYes};
+         return c.CloseQuery(w);
+       }},
+  };
+  fs::create_directories(dir / "levels");
+  const std::string theirs = "[Options]\r\nName=Casa de otro\r\n[Sprites]\r\n0=0,1,\r\n65541=40,1,\r\n";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove(dir / "levels" / "Casa.tql");
+    writeFile(dir / "levels" / "casa.tql", theirs);
+    if (c.opened) {
+      writeFile(dir / "otro.tql", kLevelText);
+      commands->OpenFile(path("otro.tql"));
+    } else {
+      host.newDocument = NewLevelDocument({});
+      commands->NewLevel();
+    }
+    FakeWindow& w = *host.windows.back();
+    w.doc.Time = 123;
+    w.doc.Modified = true;
+    host.messages.clear();
+    host.questions.clear();
+    host.saveNames = {path("levels/Casa")};
+    EXPECT_TRUE(c.save(*commands, host, w));
+    EXPECT_TRUE(host.messages.empty()) << host.messages.at(0);
+    EXPECT_EQ(w.doc.FileName, path("levels/Casa.tql"));
+    EXPECT_EQ(readFile(dir / "levels" / "casa.tql"), theirs);
+    EXPECT_NE(readFile(dir / "levels" / "Casa.tql").find("Time=123\r\n"), std::string::npos);
+    w.doc.Modified = false;
+    commands->CloseWindow(w);
+  }
+
+  // Open in a window, casa.tql is no reason to refuse a save as Casa.tql.
+  commands->OpenFile(path("levels/casa.tql"));
+  host.newDocument = NewLevelDocument({});
+  commands->NewLevel();
+  host.saveNames = {path("levels/Casa.tql")};
+  host.messages.clear();
+  EXPECT_TRUE(commands->Save());
+  EXPECT_TRUE(host.messages.empty()) << host.messages.at(0);
+  EXPECT_EQ(readFile(dir / "levels" / "casa.tql"), theirs);
+}
+
+// A save changes the file's bytes, not what the file system holds of it: its
+// mode, its link. A file the author may not write is refused, and the
+// document keeps its changes.
+TEST_F(MainCommands, ASaveKeepsTheFilesModeAndLinkAndRefusesAFileTheAuthorMayNotWrite) {
+  struct Case {
+    const char* name;
+    fs::perms mode;
+    const char* opened;  // nivel.tql, or a link to it
+    bool anotherUser;    // saved as a user who may not write the file
+  };
+  const Case cases[] = {
+      {"a 0640 file", fs::perms(0640), "nivel.tql", false},
+      {"a link", fs::perms(0644), "enlace.tql", false},
+      {"a read-only file", fs::perms(0644), "nivel.tql", true},
+      {"a read-only file through a link", fs::perms(0644), "enlace.tql", true},
+  };
+  fs::permissions(dir, fs::perms::all);  // anyone may make files here
+  const fs::path level = dir / "nivel.tql";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove(dir / "enlace.tql");
+    writeFile(level, kLevelText);
+    fs::permissions(level, c.mode);
+    fs::create_symlink("nivel.tql", dir / "enlace.tql");
+    host.messages.clear();
+    commands->OpenFile(path(c.opened));
+    FakeWindow& w = *host.windows.back();
+    w.doc.Time = 123;
+    w.doc.Modified = true;
+    {
+      std::optional<AsAnotherUser> other;
+      if (c.anotherUser) {
+        other.emplace();
+        ASSERT_FALSE(AsAnotherUser::mayWrite(level)) << "the premise: this user may not write the file";
+      }
+      EXPECT_EQ(commands->Save(w), !c.anotherUser);
+    }
+    EXPECT_TRUE(fs::is_symlink(dir / "enlace.tql"));
+    EXPECT_EQ(fs::status(level).permissions(), c.mode);
+    if (c.anotherUser) {
+      EXPECT_EQ(host.messages,
+                std::vector<std::string>{"Error: No se pudo guardar \"" + path(c.opened) + "\": no se puede escribir el archivo."});
+      EXPECT_EQ(readFile(level), kLevelText);
+      EXPECT_TRUE(w.doc.Modified);
+    } else {
+      EXPECT_TRUE(host.messages.empty()) << host.messages.at(0);
+      EXPECT_NE(readFile(level).find("Time=123\r\n"), std::string::npos);
+      EXPECT_FALSE(w.doc.Modified);
+    }
+    w.doc.Modified = false;
+    commands->CloseWindow(w);
+  }
 }
 
 // A level with a line the view cannot draw opens with its commands, and the

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -15,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <unistd.h>
 
 #include "editor/frmChild/frmChild.h"
@@ -26,6 +28,7 @@
 #include "editor/frmPassword/TfmPassword.h"
 #include "editor/frmReplace/TfmReplace.h"
 #include "platform/core/ini_file.h"
+#include "tests/support/other_user.h"
 
 namespace fs = std::filesystem;
 using M = TLevelPropModel;
@@ -163,6 +166,50 @@ TEST_F(MainWindowDialogs, APasswordStaysWithItsOwnDocument) {
   EXPECT_EQ(confirmation, "abc");
   EXPECT_TRUE(dialog.isHidden());  // accepted, not refused as a mismatch
   EXPECT_EQ(level.Doc.Password, "abc");
+}
+
+// "Aceptar" on the properties as they were shown changes nothing: closing the
+// level asks nothing. A change there is a change of the level.
+TEST_F(MainWindowDialogs, AnUntouchedAceptarInPropiedadesLeavesTheLevelUnchanged) {
+  const fs::path level = dir / "nivel.tql";
+  std::ofstream(level, std::ios::binary) << "[Options]\r\nTime=77\r\nWidth=8\r\nHeight=3\r\nPassword=abc\r\n"
+                                            "[Sprites]\r\n0=0,1,\r\n";
+  // The document's password is asked at opening; every box is answered "Sí".
+  QStringList questions;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&questions] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      questions << box->text();
+      box->button(QMessageBox::Yes)->click();
+    }
+  });
+  answer.start(5);
+  TfmPassword& password = form->fmPassword();
+  WhenShown(password, [&password] {
+    password.edPass()->setText("abc");
+    Click(password, "Aceptar");
+  });
+  form->Commands().OpenFile(level.string());
+  ASSERT_NE(form->ActiveView(), nullptr);
+  TChildView& view = *form->ActiveView();
+  ASSERT_FALSE(view.Doc.Modified);
+
+  TfmLevelProp& dialog = form->fmLevelProp();
+  WhenShown(dialog, [&] { Click(dialog, "Aceptar"); });
+  form->Action("&Propiedades")->trigger();
+  EXPECT_FALSE(view.Doc.Modified);
+  EXPECT_EQ(view.Doc.Time, 77);
+
+  WhenShown(dialog, [&] {
+    dialog.Number(&M::Edit2)->setValue(78);
+    Click(dialog, "Aceptar");
+  });
+  form->Action("&Propiedades")->trigger();
+  EXPECT_TRUE(view.Doc.Modified);
+  view.Doc.Modified = false;
+  form->Commands().Close();
+  EXPECT_TRUE(form->DocumentWindows().empty());
+  EXPECT_TRUE(questions.isEmpty()) << questions.join("\n").toStdString();
 }
 
 TEST_F(MainWindowDialogs, FindThenFindNextSelectTheObjectsOfTheKindUntilNoneIsLeft) {
@@ -443,3 +490,92 @@ TEST_F(MainWindowDialogs, SettingsFileEditedWhileTheEditorRunsIsReadWhenUsedAndK
 }
 
 }  // namespace
+
+namespace {
+
+std::string Slurp(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+}  // namespace
+
+// "Guardar" of a new level, "levels/Casa" typed into the save dialog beside the
+// level casa.tql: the level is written as Casa.tql, and casa.tql stays as it was.
+TEST_F(MainWindowDialogs, GuardarAsCasaBesideCasaWritesCasaAndLeavesCasa) {
+  fs::create_directories(dir / "levels");
+  const std::string theirs = "[Options]\r\nAddText=la de otro\r\n[Sprites]\r\n0=0,1,\r\n";
+  std::ofstream(dir / "levels" / "casa.tql", std::ios::binary) << theirs;
+  TChildView& view = NewLevel(10, 5);
+  QTimer typist;
+  QObject::connect(&typist, &QTimer::timeout, [] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    dialog->findChild<QLineEdit*>("fileNameEdit")->setText("levels/Casa");
+    static_cast<QDialog*>(dialog)->accept();  // as Enter in the name box
+  });
+  typist.start(5);
+  form->Action("&Guardar")->trigger();
+  typist.stop();
+  EXPECT_EQ(view.Doc.FileName, (dir / "levels" / "Casa.tql").string());
+  EXPECT_FALSE(view.Doc.Modified);
+  EXPECT_EQ(Slurp(dir / "levels" / "casa.tql"), theirs);
+  EXPECT_NE(Slurp(dir / "levels" / "Casa.tql").find("Width=10\r\nHeight=5\r\n"), std::string::npos);
+}
+
+// "Guardar" writes the level's bytes, not what the file system holds of the
+// file: a 0640 level stays 0640, a level opened through a link is written into
+// the linked file, the link staying. A level the author may not write is
+// refused in a message, and the level keeps its changes.
+TEST_F(MainWindowDialogs, GuardarKeepsTheFilesModeAndLinkAndRefusesAFileTheAuthorMayNotWrite) {
+  struct Case {
+    const char* name;
+    fs::perms mode;
+    const char* opened;  // nivel.tql, or enlace.tql, a link to it
+    bool anotherUser;    // saved as a user who may not write the level
+  };
+  const Case cases[] = {
+      {"a 0640 level", fs::perms(0640), "nivel.tql", false},
+      {"a level through a link", fs::perms(0644), "enlace.tql", false},
+      {"a read-only level", fs::perms(0644), "nivel.tql", true},
+  };
+  fs::permissions(dir, fs::perms::all);  // anyone may make files here
+  const fs::path level = dir / "nivel.tql";
+  const std::string saved = "[Options]\r\nTime=77\r\nWidth=8\r\nHeight=3\r\n[Sprites]\r\n0=0,1,\r\n";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove(dir / "enlace.tql");
+    std::ofstream(level, std::ios::binary) << saved;
+    fs::permissions(level, c.mode);
+    fs::create_symlink("nivel.tql", dir / "enlace.tql");
+    form->Commands().OpenFile((dir / c.opened).string());
+    ASSERT_NE(form->ActiveView(), nullptr);
+    TChildView& view = *form->ActiveView();
+    view.Doc.Time = 123;
+    view.Doc.Modified = true;
+    QString message;
+    {
+      std::optional<AsAnotherUser> other;
+      if (c.anotherUser) {
+        other.emplace();
+        ASSERT_FALSE(AsAnotherUser::mayWrite(level)) << "the premise: this user may not write the level";
+        CloseMessageBox(&message);
+      }
+      form->Action("&Guardar")->trigger();
+    }
+    EXPECT_TRUE(fs::is_symlink(dir / "enlace.tql"));
+    EXPECT_EQ(fs::status(level).permissions(), c.mode);
+    if (c.anotherUser) {
+      EXPECT_EQ(message, QString::fromUtf8("No se pudo guardar \"") + QString::fromStdString((dir / c.opened).string()) +
+                             QString::fromUtf8("\": no se puede escribir el archivo."));
+      EXPECT_EQ(Slurp(level), saved);
+      EXPECT_TRUE(view.Doc.Modified);
+    } else {
+      EXPECT_TRUE(message.isEmpty());
+      EXPECT_NE(Slurp(level).find("Time=123\r\n"), std::string::npos);
+      EXPECT_FALSE(view.Doc.Modified);
+    }
+    view.Doc.Modified = false;
+    form->Commands().Close();
+  }
+}

@@ -10,6 +10,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "tests/support/other_user.h"
 #include "tests/support/scratch_folder.h"
 
 namespace fs = std::filesystem;
@@ -296,4 +297,73 @@ TEST_F(TempDir, SaveReplacesAFileAtomically) {
   int entries = 0;
   for ([[maybe_unused]] auto& e : fs::directory_iterator(dir)) ++entries;
   EXPECT_EQ(entries, 1);
+}
+
+// A save replaces the file's bytes, not what the file system holds of it: its
+// mode stays, and a file reached through links is the linked one, the links
+// staying links.
+TEST_F(TempDir, AWriteKeepsTheFilesModeAndItsLinks) {
+  const fs::path file = dir / "level.tql";
+  struct Case {
+    const char* name;
+    fs::perms mode;
+    std::vector<std::pair<std::string, std::string>> links;  // link, target as the link holds it
+    std::string written;
+  };
+  const Case cases[] = {
+      {"a 0640 file", fs::perms(0640), {}, "level.tql"},
+      {"a 0600 file", fs::perms(0600), {}, "level.tql"},
+      {"a link", fs::perms(0644), {{"link.tql", "level.tql"}}, "link.tql"},
+      {"a link to a link in another folder", fs::perms(0664),
+       {{"other/first.tql", file.string()}, {"second.tql", "other/first.tql"}}, "second.tql"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(dir);
+    fs::create_directories(dir / "other");
+    std::ofstream(file, std::ios::binary) << "old";
+    fs::permissions(file, c.mode);
+    for (const auto& [link, target] : c.links) fs::create_symlink(target, dir / link);
+
+    platform::writeFileAtomically(dir / c.written, "new");
+    EXPECT_EQ(readAll(file), "new");
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file)));
+    EXPECT_EQ(fs::status(file).permissions(), c.mode);
+    for (const auto& [link, target] : c.links) {
+      EXPECT_TRUE(fs::is_symlink(dir / link)) << link;
+      EXPECT_EQ(fs::read_symlink(dir / link), target);
+    }
+    for (const auto& entry : fs::recursive_directory_iterator(dir))
+      EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
+  }
+}
+
+// A file this user may not write is not replaced: the folder allows a new
+// file, and a rename would put a writable copy in its place.
+TEST_F(TempDir, AFileThisUserMayNotWriteIsRefusedAndStays) {
+  const fs::path file = dir / "level.tql";
+  std::ofstream(file, std::ios::binary) << "old";
+  fs::permissions(file, fs::perms(0644));
+  fs::permissions(dir, fs::perms::all);  // anyone may make files here
+  fs::create_symlink("level.tql", dir / "link.tql");
+  {
+    AsAnotherUser other;
+    ASSERT_FALSE(AsAnotherUser::mayWrite(file)) << "the premise: this user may not write the file";
+    platform::writeFileAtomically(dir / "probe", "the folder takes new files");
+    for (const fs::path& written : {file, dir / "link.tql"}) {
+      SCOPED_TRACE(written);
+      try {
+        platform::writeFileAtomically(written, "new");
+        ADD_FAILURE() << "the write was not refused";
+      } catch (const platform::IniWriteError& e) {
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + written.string());
+      }
+      IniFile settings(written);
+      settings.writeString("S", "k", "v");
+      EXPECT_THROW(settings.save(), platform::IniWriteError);
+    }
+  }
+  EXPECT_EQ(readAll(file), "old");
+  EXPECT_EQ(fs::status(file).permissions(), fs::perms(0644));
+  EXPECT_TRUE(fs::is_symlink(dir / "link.tql"));
 }

@@ -44,6 +44,20 @@ TEST_F(PathsTest, ResolvesStoredPathsCaseInsensitively) {
   EXPECT_EQ(resolvePath(toStoredPath(absolute)), root / "Sprites" / "Game.IML");
 }
 
+// A write goes to the name as written: the case-insensitive match is for the
+// names files store, and would put a new file over one that only looks like it.
+TEST_F(PathsTest, WritePathsKeepTheNameAsWritten) {
+  struct Case { std::string stored; fs::path expected; } cases[] = {
+      {"Sprites\\Game.IML", root / "Sprites" / "Game.IML"},
+      {"sprites\\game.iml", root / "sprites" / "game.iml"},
+      {"Sprites/Sub Dir/Level 1.tql", root / "Sprites" / "Sub Dir" / "Level 1.tql"},
+      {".\\Sprites\\..\\HOPZ.TQG", root / "HOPZ.TQG"},
+      {"Monta\xF1" "as\\nuevo \xE9.tql", root / "Monta\xC3\xB1" "as" / "nuevo \xC3\xA9.tql"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(writePath(c.stored, root), c.expected) << c.stored;
+  EXPECT_EQ(writePath((root / "HOPZ.tqg").string()), root / "HOPZ.tqg");
+}
+
 TEST_F(PathsTest, FileExistsIsFalseForFoldersAndMissingFiles) {
   EXPECT_TRUE(fileExists("sprites\\game.iml", root));
   EXPECT_FALSE(fileExists("sprites", root));

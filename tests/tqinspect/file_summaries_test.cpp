@@ -393,6 +393,20 @@ TEST_F(Tqinspect, ResaveWritesTheEditorsForm) {
   EXPECT_EQ(slurp(dir_ / "h.tqg"), "[Options]\r\nLifes=4\r\nMapFile=a.tqw\r\n");
 }
 
+// The copy is the file named: one whose name differs only in letter case is another level.
+TEST_F(Tqinspect, ResaveWritesTheNameAsTypedBesideAFileThatDiffersInCase) {
+  const std::string in = file("in.tql", goodLevel);
+  const std::string theirs = "[Options]\r\nTime=99\r\n[Sprites]\r\n0=0,1,\r\n";
+  file("nivel.tql", theirs);
+  const std::string out = (dir_ / "Nivel.tql").string();
+  Outcome r = run("--resave '" + in + "' '" + out + "'");
+  ASSERT_EQ(r.exitCode, 0) << r.out << r.err;
+  EXPECT_EQ(r.out, "wrote " + out + "\n");
+  EXPECT_EQ(slurp(dir_ / "nivel.tql"), theirs);
+  EXPECT_EQ(slurp(out).rfind("[Options]\r\n", 0), 0u);
+  EXPECT_EQ(slurp(out).find("Time=99"), std::string::npos);
+}
+
 TEST_F(Tqinspect, ResaveRefusesWhatItCannotWrite) {
   std::string in = file("in.tql", goodLevel);
   const std::pair<std::string, std::string> cases[] = {
