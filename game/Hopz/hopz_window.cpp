@@ -12,6 +12,7 @@
 #include "platform/qt/dialogs/file_dialog_filter.h"
 #include "platform/qt/dialogs/message_box.h"
 #include "platform/qt/display/qt_keys.h"
+#include "platform/qt/focus/window_system.h"
 #include "platform/qt/text/qt_text.h"
 #include "components/MIDIPlayer/TMediaPlayer.h"
 #include "game/frmMain/frmMain.h"
@@ -216,8 +217,20 @@ void THopzWindow::buildMenu() {
 
 void THopzWindow::standUnder(platform::StandReason reason, bool on) {
   platform::application().Guarded([&] { main_->SetStanding(reason, on); });
+  followFocus();
+}
+
+void THopzWindow::followFocus() {
+  if (!destroyed_) {
+    if (keysAreOurs())
+      activate();
+    else
+      deactivate();
+  }
   updateKeyboardGrab();
 }
+
+bool THopzWindow::keysAreOurs() const { return platform::qt::focusIsInProgramOf(*this); }
 
 void THopzWindow::updateKeyboardGrab() {
   // While a level plays in the active window every key is the game's: the
@@ -225,8 +238,7 @@ void THopzWindow::updateKeyboardGrab() {
   // run + jump + a direction away. Any stand (a pause, a menu, a dialog, the
   // background) and every other screen give the keyboard back, so a pause
   // leaves the usual ways out (Alt+Tab) working.
-  const bool grab = main_ && !destroyed_ && active_ && isActiveWindow() && main_->ScreenState() == ssLevel &&
-                    !main_->GameStands();
+  const bool grab = main_ && !destroyed_ && active_ && main_->ScreenState() == ssLevel && !main_->GameStands();
   if (grab == keyboardGrabbed_) return;
   keyboardGrabbed_ = grab;
   if (grab)
@@ -241,7 +253,6 @@ bool THopzWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowBlocked) {
     standUnder(platform::StandReason::UnderDialog, true);
   } else if (event->type() == QEvent::WindowUnblocked) {
-    if (!isActiveWindow()) deactivate();
     standUnder(platform::StandReason::UnderDialog, false);
   }
   return QMainWindow::event(event);
@@ -251,8 +262,8 @@ void THopzWindow::pump() {
   platform::application().Guarded([&] { main_->MainTimer.Poll(); });
   // The music player's end-of-piece notice reaches the window here, on this thread.
   platform::application().Guarded([&] { main_->PollMusic(); });
-  // A level entered or left, a pause begun or ended.
-  updateKeyboardGrab();
+  // A level entered or left, a pause begun or ended, the focus gone or back.
+  followFocus();
 }
 
 void THopzWindow::activate() {
@@ -263,7 +274,6 @@ void THopzWindow::activate() {
   platform::application().Guarded([&] {
     if (OnActivate) OnActivate(*this);
   });
-  updateKeyboardGrab();
 }
 
 void THopzWindow::deactivate() {
@@ -276,13 +286,8 @@ void THopzWindow::deactivate() {
 }
 
 void THopzWindow::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::ActivationChange) {
-    // The game's own dialogs and menus make it stand themselves (event, buildMenu).
-    if (isActiveWindow())
-      activate();
-    else if (!QApplication::activeModalWidget() && !QApplication::activePopupWidget())
-      deactivate();
-  }
+  // The game's own dialogs and menus make it stand themselves (event, buildMenu).
+  if (event->type() == QEvent::ActivationChange) followFocus();
   QMainWindow::changeEvent(event);
 }
 
@@ -303,7 +308,7 @@ void THopzWindow::closeEvent(QCloseEvent* event) {
   }
   if (!destroyed_) {
     destroyed_ = true;
-    updateKeyboardGrab();
+    followFocus();  // lets the keyboard go
     pump_.stop();
     if (OnClose) OnClose(*this);
     platform::application().Guarded([&] { main_->FormDestroy(); });
@@ -349,7 +354,7 @@ void THopzWindow::viewKeyPress(QKeyEvent* event) {
       main_->FormKeyPress(c);
     }
   });
-  updateKeyboardGrab();  // the pause key lets the keyboard go at once
+  followFocus();  // the pause key lets the keyboard go at once
 }
 
 void THopzWindow::viewKeyRelease(QKeyEvent* event) {
@@ -372,7 +377,7 @@ void THopzWindow::viewMousePress(QMouseEvent* event) {
     if (OnMouseDown) OnMouseDown(*this, button, shiftOf(event->modifiers()), p.x(), p.y());
     if (event->button() == Qt::LeftButton) main_->FormClick();
   });
-  updateKeyboardGrab();  // as the click that pauses
+  followFocus();  // as the click that pauses
 }
 
 void THopzWindow::viewMouseMove(QMouseEvent* event) {

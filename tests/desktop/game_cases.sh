@@ -1,6 +1,7 @@
 # The game on the desktop: launcher, title, world map and level 1-1 with real
 # keys; the game's own menu and file dialog, another window taking the focus
-# and the click that pauses, each standing the level; a key held into a menu;
+# (also from an open menu, when the keys must reach that window) and the click
+# that pauses, each standing the level; a key held into a menu;
 # run + jump + Right, which the window manager binds; Escape.
 # Places are relative to the game window's client area (gcx, gcy); the picture
 # starts under the menu bar, at (gcx, gcy + picture_top).
@@ -70,6 +71,47 @@ clock_stood_while_away() {
   stop_program "$away"
   xdotool windowactivate --sync "$game" >/dev/null 2>&1
   wait_until 5 game_active && return $stood
+}
+
+# Another program's window that takes the focus: xev, which writes down every
+# key it gets into the log given, at the screen's lower right, out of the
+# game's picture. Its window is in $other, its pid in $other_pid.
+open_key_log() {
+  xev -geometry 240x160+760+580 -name "Otra ventana" -event keyboard >"$1" 2>&1 &
+  other_pid=$!
+  started_pids+=("$other_pid")
+  other=$(wait_window '^Otra ventana$' 5) && wait_until 5 is_active "$other"
+}
+# The key log's window got the key (an X keysym name such as Right).
+key_logged() { grep -q "keysym 0x[0-9a-f]*, $2)" "$1"; }
+
+# A menu open when another program's window takes the focus: the level
+# stands, the keyboard is free (the keys typed reach that window, not the
+# player), and a click on the game's title bar takes the level on again.
+away_from_an_open_menu() {
+  local log=$out/keys-away-from-menu.log before after stood=1 moved=1 ok=0
+  open_file_menu || { say "the Archivo menu did not open"; return 1; }
+  if ! open_key_log "$log"; then
+    say "the other window did not take the focus"
+    close_menu
+    stop_program "$other_pid"
+    return 1
+  fi
+  shot game-away-from-menu
+  clock_stands_for 3 && stood=0
+  before=$(player_x)
+  press Right 1
+  sleep 0.3
+  after=$(player_x)
+  [ -n "$before" ] && [ "$before" = "$after" ] && moved=0
+  say "clock stood: $((1 - stood)); player at ${before:-none}, after Right at ${after:-none}"
+  is_active "$other" || { say "the other window lost the focus"; ok=1; }
+  key_logged "$log" Right || { say "the other window got no key"; ok=1; }
+  title_bar "$game" && click "$tx" "$ty"
+  wait_until 5 game_active || { say "the click did not bring the game back"; ok=1; }
+  clock_runs || { say "the level did not go on"; ok=1; }
+  stop_program "$other_pid"
+  [ "$stood" = 0 ] && [ "$moved" = 0 ] && [ "$ok" = 0 ]
 }
 
 # The level clock does not change for so many seconds, sampled from now on
@@ -296,6 +338,7 @@ game_cases() {
 
   check "level clock stands while another window has the focus" clock_stood_while_away
   check "level goes on when the focus comes back" clock_runs
+  check "another window taking the focus from an open menu stands the level and gets the keys" away_from_an_open_menu
 
   # A click on the window pauses; the next resumes.
   centre_x=$((gcx + 320)) centre_y=$((gcy + picture_top + 200))
