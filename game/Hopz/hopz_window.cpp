@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QScreen>
+#include <QWindow>
 
 #include "platform/qt/dialogs/file_dialog_filter.h"
 #include "platform/qt/dialogs/message_box.h"
@@ -269,6 +270,7 @@ void THopzWindow::pump() {
 void THopzWindow::activate() {
   if (active_) return;
   active_ = true;
+  stayOnTop(true);
   main_->WindowActivated(true);
   platform::application().SetActive(true);
   platform::application().Guarded([&] {
@@ -283,6 +285,17 @@ void THopzWindow::deactivate() {
   updateKeyboardGrab();
   platform::application().SetActive(false);
   if (OnDeactivate) OnDeactivate(*this);
+  stayOnTop(false);
+}
+
+void THopzWindow::stayOnTop(bool on) {
+  QWindow* window = windowHandle();
+  if (main_->WindowMode || !window || window->flags().testFlag(Qt::WindowStaysOnTopHint) == on) return;
+  // The window's own flag, which the window manager is told of in place: the
+  // widget's would hide the window and show it again. Lowered, it is under the
+  // window that took the focus wherever the window manager puts it.
+  window->setFlag(Qt::WindowStaysOnTopHint, on);
+  if (!on) window->lower();
 }
 
 void THopzWindow::changeEvent(QEvent* event) {

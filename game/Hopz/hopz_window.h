@@ -94,6 +94,8 @@ class THopzWindow : public QMainWindow, public platform::Form {
   bool keysAreOurs() const;
   void activate();
   void deactivate();
+  // Full screen, the window stays above the others only while the game has the keys.
+  void stayOnTop(bool on);
   // A reason for the game to stand (a menu, a dialog) comes or goes.
   void standUnder(platform::StandReason reason, bool on);
   // The view holds the keyboard while a level plays in the active window

@@ -1,8 +1,8 @@
 # The game on the desktop: launcher, title, world map and level 1-1 with real
 # keys; the game's own menu and file dialog, another window taking the focus
-# (also from an open menu, when the keys must reach that window) and the click
-# that pauses, each standing the level; a key held into a menu;
-# run + jump + Right, which the window manager binds; Escape.
+# and the click that pauses, each standing the level; a key held into a menu;
+# run + jump + Right, which the window manager binds; Escape. Then the game in
+# full screen, with another window taking the focus.
 # Places are relative to the game window's client area (gcx, gcy); the picture
 # starts under the menu bar, at (gcx, gcy + picture_top).
 
@@ -259,7 +259,60 @@ alt_tab_leaves_the_paused_game() {
   return $ok
 }
 
+# Full screen ([DirectDraw] WindowMode=0): another program's window that takes
+# the focus is seen over the game, which no longer stays above the others; a
+# click on the game brings it back over the whole screen.
+full_screen_cases() {
+  say "game in full screen"
+  local ini=$run_folder/Hopz.ini windowed=$out/Hopz.ini.windowed launcher screen log=$out/keys-full-screen.log
+  cp "$ini" "$windowed"
+  sed -i 's/^WindowMode=1\r$/WindowMode=0\r/' "$ini"
+  if ! grep -q $'^WindowMode=0\r$' "$ini"; then
+    fail "full screen is chosen in Hopz.ini"
+    return
+  fi
+  start_program "$out/game-full-screen.log" ./Hopz
+  game_pid=$program_pid
+  if launcher=$(wait_window '^Tobbo Quest' 30) && wait_until 5 is_active "$launcher" && key Return &&
+    screen=$(wait_window '^Tobbo Quest' 20 1000) && wait_until 5 is_active "$screen"; then
+    pass "Return on the launcher starts the game in full screen"
+    wait_until 5 screen_share 0 0 1024 768 $title_curtain 100
+    shot game-full-screen
+    check "the full-screen game stays above the others while it has the focus" kept_above "$screen"
+    if open_key_log "$log"; then
+      sleep 0.5
+      shot game-full-screen-away
+      check "another window taking the focus is stacked over the full-screen game" stacked_above "$other" "$screen"
+      check "the full-screen game no longer stays above the others" not_kept_above "$screen"
+      # xev's window is white.
+      check "another window taking the focus is seen over the full-screen game" \
+        pixel_is "$out/game-full-screen-away.png" 980 720 FFFFFF
+      press Right
+      check "the keys typed reach the other window" wait_until 2 key_logged "$log" Right
+      click 200 200
+      check "a click on the full-screen game brings it back" wait_until 5 is_active "$screen"
+      check "the full-screen game comes back over the other window" stacked_above "$screen" "$other"
+      check "the full-screen game stays above the others again" kept_above "$screen"
+      stop_program "$other_pid"
+    else
+      fail "another window takes the focus from the full-screen game"
+    fi
+    key Escape
+    check "Escape closes the full-screen game" wait_until 15 not_running "$game_pid"
+  else
+    fail "Return on the launcher starts the game in full screen"
+  fi
+  stop_program "$game_pid"
+  cp "$windowed" "$ini"
+  check "full-screen game ran without a sanitizer report" clean_log "$out/game-full-screen.log"
+}
+
 game_cases() {
+  windowed_game_cases
+  full_screen_cases
+}
+
+windowed_game_cases() {
   say "game"
   start_program "$out/game.log" ./Hopz
   game_pid=$program_pid

@@ -200,6 +200,10 @@ title_bar() {
   tx=$((gx + gw / 3)) ty=$((gy - top / 2))
 }
 
+# The window manager keeps the window above the others (its stay-on-top state).
+kept_above() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q '_NET_WM_STATE_ABOVE'; }
+not_kept_above() { xprop -id "$1" _NET_WM_STATE >/dev/null 2>&1 && ! kept_above "$1"; }
+
 window_name() { xdotool getwindowname "$1" 2>/dev/null; }
 name_matches() { [[ "$(window_name "$1")" =~ $2 ]]; }
 
