@@ -231,15 +231,29 @@ void THopzWindow::followFocus() {
   updateKeyboardGrab();
 }
 
-bool THopzWindow::keysAreOurs() const { return platform::qt::focusIsInProgramOf(*this); }
+bool THopzWindow::keysAreOurs() const {
+  // A button held on the frame moves or sizes the window, and the window
+  // manager holds the keyboard until it is let go.
+  return platform::qt::focusIsInProgramOf(*this) && !(pointerOnFrame() && platform::qt::pointerButtonHeld());
+}
+
+bool THopzWindow::pointerOnFrame() const {
+  const QRect frame = frameGeometry(), client = geometry();
+  if (frame == client) return false;  // full screen, or no window manager
+  const QPoint p = QCursor::pos();
+  return frame.contains(p) && !client.contains(p);
+}
 
 void THopzWindow::updateKeyboardGrab() {
   // While a level plays in the active window every key is the game's: the
   // desktop's own combinations (Ctrl+Alt+arrows switch workspaces) would take
   // run + jump + a direction away. Any stand (a pause, a menu, a dialog, the
   // background) and every other screen give the keyboard back, so a pause
-  // leaves the usual ways out (Alt+Tab) working.
-  const bool grab = main_ && !destroyed_ && active_ && main_->ScreenState() == ssLevel && !main_->GameStands();
+  // leaves the usual ways out (Alt+Tab) working. So does the pointer on the
+  // frame: the window manager moves or sizes the window only when it can take
+  // the keyboard.
+  const bool grab = main_ && !destroyed_ && active_ && main_->ScreenState() == ssLevel && !main_->GameStands() &&
+                    !pointerOnFrame();
   if (grab == keyboardGrabbed_) return;
   keyboardGrabbed_ = grab;
   if (grab)

@@ -92,6 +92,8 @@ class THopzWindow : public QMainWindow, public platform::Form {
   // remembered decides, and the keyboard is never taken without asking.
   void followFocus();
   bool keysAreOurs() const;
+  // The pointer is on the window manager's frame (the title bar, a border).
+  bool pointerOnFrame() const;
   void activate();
   void deactivate();
   // Full screen, the window stays above the others only while the game has the keys.

@@ -1,8 +1,9 @@
 # The game on the desktop: launcher, title, world map and level 1-1 with real
 # keys; the game's own menu and file dialog, another window taking the focus
 # and the click that pauses, each standing the level; a key held into a menu;
-# run + jump + Right, which the window manager binds; Escape. Then the game in
-# full screen, with another window taking the focus.
+# run + jump + Right, which the window manager binds; a drag of the title bar
+# while the level plays; Escape. Then the game in full screen, with another
+# window taking the focus.
 # Places are relative to the game window's client area (gcx, gcy); the picture
 # starts under the menu bar, at (gcx, gcy + picture_top).
 
@@ -112,6 +113,38 @@ away_from_an_open_menu() {
   clock_runs || { say "the level did not go on"; ok=1; }
   stop_program "$other_pid"
   [ "$stood" = 0 ] && [ "$moved" = 0 ] && [ "$ok" = 0 ]
+}
+
+# A drag of the title bar while the level plays moves the window. The level
+# stands while the frame is held (the window manager has the keys: Right, held
+# into the drag and let go in it, is not held after it) and goes on after it.
+# The picture's place follows the window.
+title_bar_drag_moves_the_playing_window() {
+  local x0 y0 i stood=1 before after
+  clock_runs && game_active || { say "the level does not play"; return 1; }
+  title_bar "$game" || return 1
+  x0=$gx y0=$gy
+  xdotool keydown Right
+  xdotool mousemove "$tx" "$ty"
+  sleep 0.1
+  xdotool mousedown 1
+  for i in $(seq 1 10); do
+    xdotool mousemove $((tx + 10 * i)) $((ty + 6 * i))
+    sleep 0.03
+  done
+  xdotool keyup Right
+  geometry "$game"
+  gcx=$gx gcy=$gy
+  clock_stands_for 1 && stood=0
+  xdotool mouseup 1
+  sleep 0.3
+  geometry "$game"
+  gcx=$gx gcy=$gy
+  say "window at $x0,$y0, after the drag at $gx,$gy; the clock stood while held: $((1 - stood))"
+  [ $((gx - x0)) -ge 90 ] && [ $((gx - x0)) -le 110 ] && [ $((gy - y0)) -ge 50 ] && [ $((gy - y0)) -le 70 ] || return 1
+  before=$(player_x) && sleep 1 && after=$(player_x) || return 1
+  say "player at $before, a second later at $after"
+  [ "$stood" = 0 ] && [ "$before" = "$after" ] && wait_until 5 game_active && clock_runs
 }
 
 # The level clock does not change for so many seconds, sampled from now on
@@ -407,6 +440,7 @@ windowed_game_cases() {
   freeze_walkers
   check "run + jump + Right keep the game active and the player running" run_jump_right_stays_in_the_game
   check "the level keeps the keyboard after the run and jump" is_active "$game"
+  check "a drag of the title bar moves the window while the level plays" title_bar_drag_moves_the_playing_window
 
   key Escape
   check "Escape closes the game" wait_until 15 not_running "$game_pid"

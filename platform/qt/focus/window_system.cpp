@@ -37,4 +37,15 @@ bool focusIsInProgramOf(const QWidget& window) {
   return window.isActiveWindow() || QApplication::activeModalWidget() || QApplication::activePopupWidget();
 }
 
+bool pointerButtonHeld() {
+  if (xcb_connection_t* x = xConnection()) {
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(x)).data;
+    const ReplyPtr<xcb_query_pointer_reply_t> reply(
+        xcb_query_pointer_reply(x, xcb_query_pointer(x, screen->root), nullptr), &std::free);
+    constexpr uint16_t buttons = XCB_BUTTON_MASK_1 | XCB_BUTTON_MASK_2 | XCB_BUTTON_MASK_3;
+    if (reply) return (reply->mask & buttons) != 0;
+  }
+  return QGuiApplication::mouseButtons() != Qt::NoButton;
+}
+
 }  // namespace platform::qt

@@ -14,4 +14,8 @@ namespace platform::qt {
 // Qt's own record of the window and of the program's modal dialogs and menus.
 bool focusIsInProgramOf(const QWidget& window);
 
+// A pointer button is held now, wherever it was pressed: also on the window
+// manager's frame of a window, whose presses reach no window of the program.
+bool pointerButtonHeld();
+
 }  // namespace platform::qt
