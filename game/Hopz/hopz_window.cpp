@@ -313,7 +313,8 @@ void THopzWindow::stayOnTop(bool on) {
 }
 
 void THopzWindow::changeEvent(QEvent* event) {
-  // The game's own dialogs and menus make it stand themselves (event, buildMenu).
+  // A moment to ask the window system; Qt's record of the change is not the
+  // answer (under one of the game's menus it stays behind).
   if (event->type() == QEvent::ActivationChange) followFocus();
   QMainWindow::changeEvent(event);
 }
