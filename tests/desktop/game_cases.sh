@@ -298,6 +298,8 @@ alt_tab_leaves_the_paused_game() {
 full_screen_cases() {
   say "game in full screen"
   local ini=$run_folder/Hopz.ini windowed=$out/Hopz.ini.windowed launcher screen log=$out/keys-full-screen.log
+  # A windowed game left by a failure above would be taken for this one.
+  [ -n "${game_pid:-}" ] && stop_program "$game_pid"
   cp "$ini" "$windowed"
   sed -i 's/^WindowMode=1\r$/WindowMode=0\r/' "$ini"
   if ! grep -q $'^WindowMode=0\r$' "$ini"; then
