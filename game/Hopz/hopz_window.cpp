@@ -8,10 +8,12 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QScreen>
+#include <QWindow>
 
 #include "platform/qt/dialogs/file_dialog_filter.h"
 #include "platform/qt/dialogs/message_box.h"
 #include "platform/qt/display/qt_keys.h"
+#include "platform/qt/focus/window_system.h"
 #include "platform/qt/text/qt_text.h"
 #include "components/MIDIPlayer/TMediaPlayer.h"
 #include "game/frmMain/frmMain.h"
@@ -216,7 +218,30 @@ void THopzWindow::buildMenu() {
 
 void THopzWindow::standUnder(platform::StandReason reason, bool on) {
   platform::application().Guarded([&] { main_->SetStanding(reason, on); });
+  followFocus();
+}
+
+void THopzWindow::followFocus() {
+  if (!destroyed_) {
+    if (keysAreOurs())
+      activate();
+    else
+      deactivate();
+  }
   updateKeyboardGrab();
+}
+
+bool THopzWindow::keysAreOurs() const {
+  // A button held on the frame moves or sizes the window, and the window
+  // manager holds the keyboard until it is let go.
+  return platform::qt::focusIsInProgramOf(*this) && !(pointerOnFrame() && platform::qt::pointerButtonHeld());
+}
+
+bool THopzWindow::pointerOnFrame() const {
+  const QRect frame = frameGeometry(), client = geometry();
+  if (frame == client) return false;  // full screen, or no window manager
+  const QPoint p = QCursor::pos();
+  return frame.contains(p) && !client.contains(p);
 }
 
 void THopzWindow::updateKeyboardGrab() {
@@ -224,9 +249,11 @@ void THopzWindow::updateKeyboardGrab() {
   // desktop's own combinations (Ctrl+Alt+arrows switch workspaces) would take
   // run + jump + a direction away. Any stand (a pause, a menu, a dialog, the
   // background) and every other screen give the keyboard back, so a pause
-  // leaves the usual ways out (Alt+Tab) working.
-  const bool grab = main_ && !destroyed_ && active_ && isActiveWindow() && main_->ScreenState() == ssLevel &&
-                    !main_->GameStands();
+  // leaves the usual ways out (Alt+Tab) working. So does the pointer on the
+  // frame: the window manager moves or sizes the window only when it can take
+  // the keyboard.
+  const bool grab = main_ && !destroyed_ && active_ && main_->ScreenState() == ssLevel && !main_->GameStands() &&
+                    !pointerOnFrame();
   if (grab == keyboardGrabbed_) return;
   keyboardGrabbed_ = grab;
   if (grab)
@@ -241,7 +268,6 @@ bool THopzWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowBlocked) {
     standUnder(platform::StandReason::UnderDialog, true);
   } else if (event->type() == QEvent::WindowUnblocked) {
-    if (!isActiveWindow()) deactivate();
     standUnder(platform::StandReason::UnderDialog, false);
   }
   return QMainWindow::event(event);
@@ -251,19 +277,19 @@ void THopzWindow::pump() {
   platform::application().Guarded([&] { main_->MainTimer.Poll(); });
   // The music player's end-of-piece notice reaches the window here, on this thread.
   platform::application().Guarded([&] { main_->PollMusic(); });
-  // A level entered or left, a pause begun or ended.
-  updateKeyboardGrab();
+  // A level entered or left, a pause begun or ended, the focus gone or back.
+  followFocus();
 }
 
 void THopzWindow::activate() {
   if (active_) return;
   active_ = true;
+  stayOnTop(true);
   main_->WindowActivated(true);
   platform::application().SetActive(true);
   platform::application().Guarded([&] {
     if (OnActivate) OnActivate(*this);
   });
-  updateKeyboardGrab();
 }
 
 void THopzWindow::deactivate() {
@@ -273,16 +299,23 @@ void THopzWindow::deactivate() {
   updateKeyboardGrab();
   platform::application().SetActive(false);
   if (OnDeactivate) OnDeactivate(*this);
+  stayOnTop(false);
+}
+
+void THopzWindow::stayOnTop(bool on) {
+  QWindow* window = windowHandle();
+  if (main_->WindowMode || !window || window->flags().testFlag(Qt::WindowStaysOnTopHint) == on) return;
+  // The window's own flag, which the window manager is told of in place: the
+  // widget's would hide the window and show it again. Lowered, it is under the
+  // window that took the focus wherever the window manager puts it.
+  window->setFlag(Qt::WindowStaysOnTopHint, on);
+  if (!on) window->lower();
 }
 
 void THopzWindow::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::ActivationChange) {
-    // The game's own dialogs and menus make it stand themselves (event, buildMenu).
-    if (isActiveWindow())
-      activate();
-    else if (!QApplication::activeModalWidget() && !QApplication::activePopupWidget())
-      deactivate();
-  }
+  // A moment to ask the window system; Qt's record of the change is not the
+  // answer (under one of the game's menus it stays behind).
+  if (event->type() == QEvent::ActivationChange) followFocus();
   QMainWindow::changeEvent(event);
 }
 
@@ -303,7 +336,7 @@ void THopzWindow::closeEvent(QCloseEvent* event) {
   }
   if (!destroyed_) {
     destroyed_ = true;
-    updateKeyboardGrab();
+    followFocus();  // lets the keyboard go
     pump_.stop();
     if (OnClose) OnClose(*this);
     platform::application().Guarded([&] { main_->FormDestroy(); });
@@ -349,7 +382,7 @@ void THopzWindow::viewKeyPress(QKeyEvent* event) {
       main_->FormKeyPress(c);
     }
   });
-  updateKeyboardGrab();  // the pause key lets the keyboard go at once
+  followFocus();  // the pause key lets the keyboard go at once
 }
 
 void THopzWindow::viewKeyRelease(QKeyEvent* event) {
@@ -372,7 +405,7 @@ void THopzWindow::viewMousePress(QMouseEvent* event) {
     if (OnMouseDown) OnMouseDown(*this, button, shiftOf(event->modifiers()), p.x(), p.y());
     if (event->button() == Qt::LeftButton) main_->FormClick();
   });
-  updateKeyboardGrab();  // as the click that pauses
+  followFocus();  // as the click that pauses
 }
 
 void THopzWindow::viewMouseMove(QMouseEvent* event) {

@@ -86,11 +86,22 @@ class THopzWindow : public QMainWindow, public platform::Form {
   // File/Open game: a game file of the program folder or elsewhere.
   bool runOpenDialog(TOpenDialog& dialog);
   void pump();
+  // The game plays while the window system gives it the keys, which is asked
+  // again at every change it reports (an activation, a menu or a dialog gone),
+  // at every key and click, and at every turn of the pump: no event of its own
+  // remembered decides, and the keyboard is never taken without asking.
+  void followFocus();
+  bool keysAreOurs() const;
+  // The pointer is on the window manager's frame (the title bar, a border).
+  bool pointerOnFrame() const;
   void activate();
   void deactivate();
+  // Full screen, the window stays above the others only while the game has the keys.
+  void stayOnTop(bool on);
   // A reason for the game to stand (a menu, a dialog) comes or goes.
   void standUnder(platform::StandReason reason, bool on);
-  // The view holds the keyboard while a level plays in the active window.
+  // The view holds the keyboard while a level plays in the active window
+  // (followFocus has just asked the window system).
   void updateKeyboardGrab();
 
   THopzScreenView* view_;

@@ -1,7 +1,9 @@
 # The game on the desktop: launcher, title, world map and level 1-1 with real
 # keys; the game's own menu and file dialog, another window taking the focus
 # and the click that pauses, each standing the level; a key held into a menu;
-# run + jump + Right, which the window manager binds; Escape.
+# run + jump + Right, which the window manager binds; a drag of the title bar
+# while the level plays; Escape. Then the game in full screen, with another
+# window taking the focus.
 # Places are relative to the game window's client area (gcx, gcy); the picture
 # starts under the menu bar, at (gcx, gcy + picture_top).
 
@@ -70,6 +72,79 @@ clock_stood_while_away() {
   stop_program "$away"
   xdotool windowactivate --sync "$game" >/dev/null 2>&1
   wait_until 5 game_active && return $stood
+}
+
+# Another program's window that takes the focus: xev, which writes down every
+# key it gets into the log given, at the screen's lower right, out of the
+# game's picture. Its window is in $other, its pid in $other_pid.
+open_key_log() {
+  xev -geometry 240x160+760+580 -name "Otra ventana" -event keyboard >"$1" 2>&1 &
+  other_pid=$!
+  started_pids+=("$other_pid")
+  other=$(wait_window '^Otra ventana$' 5) && wait_until 5 is_active "$other"
+}
+# The key log's window got the key (an X keysym name such as Right).
+key_logged() { grep -q "keysym 0x[0-9a-f]*, $2)" "$1"; }
+
+# A menu open when another program's window takes the focus: the level
+# stands, the keyboard is free (the keys typed reach that window, not the
+# player), and a click on the game's title bar takes the level on again.
+away_from_an_open_menu() {
+  local log=$out/keys-away-from-menu.log before after stood=1 moved=1 ok=0
+  open_file_menu || { say "the Archivo menu did not open"; return 1; }
+  if ! open_key_log "$log"; then
+    say "the other window did not take the focus"
+    close_menu
+    stop_program "$other_pid"
+    return 1
+  fi
+  shot game-away-from-menu
+  clock_stands_for 3 && stood=0
+  before=$(player_x)
+  press Right 1
+  sleep 0.3
+  after=$(player_x)
+  [ -n "$before" ] && [ "$before" = "$after" ] && moved=0
+  say "clock stood: $((1 - stood)); player at ${before:-none}, after Right at ${after:-none}"
+  is_active "$other" || { say "the other window lost the focus"; ok=1; }
+  key_logged "$log" Right || { say "the other window got no key"; ok=1; }
+  title_bar "$game" && click "$tx" "$ty"
+  wait_until 5 game_active || { say "the click did not bring the game back"; ok=1; }
+  clock_runs || { say "the level did not go on"; ok=1; }
+  stop_program "$other_pid"
+  [ "$stood" = 0 ] && [ "$moved" = 0 ] && [ "$ok" = 0 ]
+}
+
+# A drag of the title bar while the level plays moves the window. The level
+# stands while the frame is held (the window manager has the keys: Right, held
+# into the drag and let go in it, is not held after it) and goes on after it.
+# The picture's place follows the window.
+title_bar_drag_moves_the_playing_window() {
+  local x0 y0 i stood=1 before after
+  clock_runs && game_active || { say "the level does not play"; return 1; }
+  title_bar "$game" || return 1
+  x0=$gx y0=$gy
+  xdotool keydown Right
+  xdotool mousemove "$tx" "$ty"
+  sleep 0.1
+  xdotool mousedown 1
+  for i in $(seq 1 10); do
+    xdotool mousemove $((tx + 10 * i)) $((ty + 6 * i))
+    sleep 0.03
+  done
+  xdotool keyup Right
+  geometry "$game"
+  gcx=$gx gcy=$gy
+  clock_stands_for 1 && stood=0
+  xdotool mouseup 1
+  sleep 0.3
+  geometry "$game"
+  gcx=$gx gcy=$gy
+  say "window at $x0,$y0, after the drag at $gx,$gy; the clock stood while held: $((1 - stood))"
+  [ $((gx - x0)) -ge 90 ] && [ $((gx - x0)) -le 110 ] && [ $((gy - y0)) -ge 50 ] && [ $((gy - y0)) -le 70 ] || return 1
+  before=$(player_x) && sleep 1 && after=$(player_x) || return 1
+  say "player at $before, a second later at $after"
+  [ "$stood" = 0 ] && [ "$before" = "$after" ] && wait_until 5 game_active && clock_runs
 }
 
 # The level clock does not change for so many seconds, sampled from now on
@@ -232,7 +307,62 @@ alt_tab_leaves_the_paused_game() {
   return $ok
 }
 
+# Full screen ([DirectDraw] WindowMode=0): another program's window that takes
+# the focus is seen over the game, which no longer stays above the others; a
+# click on the game brings it back over the whole screen.
+full_screen_cases() {
+  say "game in full screen"
+  local ini=$run_folder/Hopz.ini windowed=$out/Hopz.ini.windowed launcher screen log=$out/keys-full-screen.log
+  # A windowed game left by a failure above would be taken for this one.
+  [ -n "${game_pid:-}" ] && stop_program "$game_pid"
+  cp "$ini" "$windowed"
+  sed -i 's/^WindowMode=1\r$/WindowMode=0\r/' "$ini"
+  if ! grep -q $'^WindowMode=0\r$' "$ini"; then
+    fail "full screen is chosen in Hopz.ini"
+    return
+  fi
+  start_program "$out/game-full-screen.log" ./Hopz
+  game_pid=$program_pid
+  if launcher=$(wait_window '^Tobbo Quest' 30) && wait_until 5 is_active "$launcher" && key Return &&
+    screen=$(wait_window '^Tobbo Quest' 20 1000) && wait_until 5 is_active "$screen"; then
+    pass "Return on the launcher starts the game in full screen"
+    wait_until 5 screen_share 0 0 1024 768 $title_curtain 100
+    shot game-full-screen
+    check "the full-screen game stays above the others while it has the focus" kept_above "$screen"
+    if open_key_log "$log"; then
+      sleep 0.5
+      shot game-full-screen-away
+      check "another window taking the focus is stacked over the full-screen game" stacked_above "$other" "$screen"
+      check "the full-screen game no longer stays above the others" not_kept_above "$screen"
+      # xev's window is white.
+      check "another window taking the focus is seen over the full-screen game" \
+        pixel_is "$out/game-full-screen-away.png" 980 720 FFFFFF
+      press Right
+      check "the keys typed reach the other window" wait_until 2 key_logged "$log" Right
+      click 200 200
+      check "a click on the full-screen game brings it back" wait_until 5 is_active "$screen"
+      check "the full-screen game comes back over the other window" stacked_above "$screen" "$other"
+      check "the full-screen game stays above the others again" kept_above "$screen"
+      stop_program "$other_pid"
+    else
+      fail "another window takes the focus from the full-screen game"
+    fi
+    key Escape
+    check "Escape closes the full-screen game" wait_until 15 not_running "$game_pid"
+  else
+    fail "Return on the launcher starts the game in full screen"
+  fi
+  stop_program "$game_pid"
+  cp "$windowed" "$ini"
+  check "full-screen game ran without a sanitizer report" clean_log "$out/game-full-screen.log"
+}
+
 game_cases() {
+  windowed_game_cases
+  full_screen_cases
+}
+
+windowed_game_cases() {
   say "game"
   start_program "$out/game.log" ./Hopz
   game_pid=$program_pid
@@ -311,6 +441,7 @@ game_cases() {
 
   check "level clock stands while another window has the focus" clock_stood_while_away
   check "level goes on when the focus comes back" clock_runs
+  check "another window taking the focus from an open menu stands the level and gets the keys" away_from_an_open_menu
 
   # A click on the window pauses; the next resumes.
   centre_x=$((gcx + 320)) centre_y=$((gcy + picture_top + 200))
@@ -326,6 +457,7 @@ game_cases() {
   freeze_walkers
   check "run + jump + Right keep the game active and the player running" run_jump_right_stays_in_the_game
   check "the level keeps the keyboard after the run and jump" is_active "$game"
+  check "a drag of the title bar moves the window while the level plays" title_bar_drag_moves_the_playing_window
 
   key Escape
   check "Escape closes the game" wait_until 15 not_running "$game_pid"

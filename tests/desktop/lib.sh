@@ -190,6 +190,20 @@ stacked_above() {
   [ -n "$a" ] && [ -n "$b" ] && [ "$a" -gt "$b" ]
 }
 
+# title_bar ID: sets tx ty to a point of the window's title bar (the window
+# manager's frame above the client area), a third of the way across, away
+# from its buttons.
+title_bar() {
+  local top
+  top=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | cut -d, -f3 | tr -d ' ')
+  [ "${top:-0}" -gt 4 ] && geometry "$1" || return 1
+  tx=$((gx + gw / 3)) ty=$((gy - top / 2))
+}
+
+# The window manager keeps the window above the others (its stay-on-top state).
+kept_above() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q '_NET_WM_STATE_ABOVE'; }
+not_kept_above() { xprop -id "$1" _NET_WM_STATE >/dev/null 2>&1 && ! kept_above "$1"; }
+
 window_name() { xdotool getwindowname "$1" 2>/dev/null; }
 name_matches() { [[ "$(window_name "$1")" =~ $2 ]]; }
 

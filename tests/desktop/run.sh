@@ -20,7 +20,7 @@ out=$build/desktop
   echo "0 passed, 1 failed"
   exit 1
 }
-for tool in Xvfb openbox xdotool xwininfo xprop xmessage import convert; do
+for tool in Xvfb openbox xdotool xwininfo xprop xmessage xev import convert; do
   command -v "$tool" >/dev/null || { echo "desktop: $tool is missing (bash scripts/setup)"; echo "0 passed, 1 failed"; exit 1; }
 done
 
