@@ -16,6 +16,7 @@
 #include "game/frmInit/init_dialog.h"
 #include "loopback_server.h"
 #include "platform/core/paths.h"
+#include "platform/qt/net/http_get.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/stall_inputs.h"
 
@@ -204,6 +205,23 @@ TEST_F(Launcher, LongAndEndlessAnswersStopAtTheirLimits) {
     makeLauncher().VerificarVersion();
     EXPECT_TRUE(questions.empty());  // the same tag, or a failure: silent either way
   }
+}
+
+// A peer that sends as fast as the client reads, chunks of one byte behind the
+// longest size lines the parser waits for: every read finds bytes waiting, and
+// the overall deadline still ends the exchange, long before the body's cap
+// (a gigabyte of them) is reached.
+TEST_F(Launcher, AFloodOfBytesEndsAtTheOverallDeadline) {
+  LoopbackServer server(LoopbackServer::Flood, "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n",
+                        "1;" + std::string(16000, 'e') + "\r\nx\r\n");
+  platform::HttpGetOptions options;
+  options.totalTimeoutMs = 250;
+  const auto start = std::chrono::steady_clock::now();
+  const platform::HttpGetResult r = platform::httpGet(server.url(), options);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1500));
+  EXPECT_FALSE(r.ok);
+  EXPECT_EQ(r.error, "no complete answer in time");
+  EXPECT_LT(r.body.size(), options.maxBodyBytes);
 }
 
 TEST_F(Launcher, LanguageFileReplacesCaptionsAndAddresses) {
