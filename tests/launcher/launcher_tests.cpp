@@ -272,21 +272,33 @@ TEST_F(Launcher, OnlyTheStartButtonGivesOk) {
   EXPECT_FALSE(init.lblOpenGame.Visible);
 }
 
-// A progressive logo of hundreds of scans, or of a few KB whose scans cover
-// the largest picture hundreds of times, held the launcher for seconds before
-// it showed; it is left out, and the launcher starts the game as ever.
+// A progressive logo of hundreds of scans, of a few KB whose scans cover
+// the largest picture hundreds of times, or of 200 bytes that say 4096 x 4096,
+// held the launcher for seconds before it showed; it is left out, and the
+// launcher starts the game as ever. A real logo of a few megapixels shows.
 TEST_F(Launcher, AHostileLogoIsLeftOutAndStartStillStarts) {
   std::string arithmetic;
-  for (const stallinputs::StallJpeg& f : stallinputs::stallJpegs(4096, 4096, 300))
+  for (const stallinputs::StallJpeg& f : stallinputs::stallJpegs(2048, 2048, 300))
     if (std::string_view(f.name) == "progressive_arithmetic_dc_restarts") arithmetic = jpegmarkers::write(f.picture);
   ASSERT_FALSE(arithmetic.empty());
+  jpegmarkers::Picture fullSize;
+  fullSize.width = fullSize.height = 4096;
+  fullSize.components.assign(3, jpegmarkers::Component{});
+  fullSize.scans.push_back({{0, 1, 2}, 0, 63, 0, 0});
+  const std::string photo = stallinputs::compressJpeg(
+      2048, 1536, 3, [](jpeg_compress_struct&) {},
+      [](int y, unsigned char* row) {
+        for (int x = 0; x < 2048; ++x) row[x * 3] = row[x * 3 + 1] = row[x * 3 + 2] = uint8_t(x ^ y);
+      });
   const struct {
     const char* what;
     std::string logo;
     bool shown;
   } cases[] = {{"ten scans", stallinputs::manyScanJpeg(320, 200, 10), true},
+               {"2048 x 1536", photo, true},
                {"10,000 scans", stallinputs::manyScanJpeg(320, 200, 10000), false},
-               {"300 arithmetic-coded scans over 4096 x 4096", arithmetic, false}};
+               {"300 arithmetic-coded scans over 2048 x 2048", arithmetic, false},
+               {"4096 x 4096 in 200 bytes", jpegmarkers::write(fullSize), false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     writeFile(folder_ / "bitmaps" / "logo.jpg", c.logo);
