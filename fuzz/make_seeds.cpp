@@ -53,6 +53,15 @@ int main(int argc, char** argv) {
     }
     for (const stallinputs::StallJpeg& f : stallinputs::stallJpegs(2048, 2048, 300))
       write(folder / (std::string(f.name) + "_2048.jpg"), jpegmarkers::write(f.picture));
+    // Logos of 150 bytes of the largest area, whose cost is the output of every
+    // pixel, and of four times it, refused from the header.
+    for (const int side : {2048, 4096}) {
+      jpegmarkers::Picture p;
+      p.width = p.height = side;
+      p.components.assign(3, jpegmarkers::Component{});
+      p.scans.push_back({{0, 1, 2}, 0, 63, 0, 0});
+      write(folder / ("full_size_" + std::to_string(side) + ".jpg"), jpegmarkers::write(p));
+    }
   } else {
     std::fprintf(stderr, "make_fuzz_seeds: no seeds of kind %s\n", kind.c_str());
     return 2;
