@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     write(folder / "one_tick.mid", asText(stallinputs::oneTickMidi(85000)));
     write(folder / "program_changes.mid", asText(stallinputs::programChangesMidi(120000)));
   } else if (kind == "jpeg") {
-    write(folder / "many_scans.jpg", stallinputs::manyScanJpeg(4096, 4096, 10000));
+    write(folder / "many_scans.jpg", stallinputs::manyScanJpeg(2048, 2048, 10000));
     write(folder / "ten_scans.jpg", stallinputs::manyScanJpeg(64, 64, 10));
     // Every coding the decoder reads, arithmetic and restart forms among them,
     // small and as logos of a few KB covering the largest picture 300 times;
@@ -51,8 +51,17 @@ int main(int argc, char** argv) {
       f.picture.restartMarkers = true;
       write(folder / (std::string(f.name) + "_marked.jpg"), jpegmarkers::write(f.picture));
     }
-    for (const stallinputs::StallJpeg& f : stallinputs::stallJpegs(4096, 4096, 300))
-      write(folder / (std::string(f.name) + "_4096.jpg"), jpegmarkers::write(f.picture));
+    for (const stallinputs::StallJpeg& f : stallinputs::stallJpegs(2048, 2048, 300))
+      write(folder / (std::string(f.name) + "_2048.jpg"), jpegmarkers::write(f.picture));
+    // Logos of 150 bytes of the largest area, whose cost is the output of every
+    // pixel, and of four times it, refused from the header.
+    for (const int side : {2048, 4096}) {
+      jpegmarkers::Picture p;
+      p.width = p.height = side;
+      p.components.assign(3, jpegmarkers::Component{});
+      p.scans.push_back({{0, 1, 2}, 0, 63, 0, 0});
+      write(folder / ("full_size_" + std::to_string(side) + ".jpg"), jpegmarkers::write(p));
+    }
   } else {
     std::fprintf(stderr, "make_fuzz_seeds: no seeds of kind %s\n", kind.c_str());
     return 2;

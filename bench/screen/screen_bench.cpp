@@ -1,10 +1,9 @@
-// Blits and the present: the costs of every frame.
+// Blits: the costs of every frame (the present is bench_game_window's).
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 #include "components/ZEZ/TGKSurface.h"
-#include "platform/draw/frame_scaler.h"
 
 namespace {
 
@@ -46,17 +45,5 @@ void BM_TileLayer320x240(benchmark::State& state) {
   benchmark::DoNotOptimize(back->Surface->data());
 }
 BENCHMARK(BM_TileLayer320x240)->Arg(8)->Arg(32);
-
-void BM_Present960x720(benchmark::State& state) {
-  platform::DDSurface frame(320, 240, 8, nullptr);
-  for (int y = 0; y < 240; ++y)
-    for (int x = 0; x < 320; ++x) frame.data()[y * frame.pitch() + x] = uint8_t(x ^ y);
-  platform::PALETTEENTRY palette[256];
-  for (int i = 0; i < 256; ++i) palette[i] = {uint8_t(i), uint8_t(255 - i), uint8_t(i / 2), 0};
-  platform::FrameView view{frame.data(), 320, 240, frame.pitch(), 8, palette};
-  platform::FrameScaler scaler;
-  for (auto _ : state) benchmark::DoNotOptimize(scaler.render(view, {0, 0, 320, 240}, 960, 720));
-}
-BENCHMARK(BM_Present960x720)->Unit(benchmark::kMillisecond);
 
 }  // namespace

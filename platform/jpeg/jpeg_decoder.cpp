@@ -35,15 +35,14 @@ void jumpingErrorExit(j_common_ptr cinfo) {
 // Warnings (a corrupt but still decodable stream) are ignored, as a viewer would.
 void silentOutputMessage(j_common_ptr) {}
 
-// Pictures larger than this are refused as soon as the header gives the size,
-// before the library or we take memory for the pixels.
-constexpr unsigned long kMaxPixels = 16UL * 1024 * 1024;
 // The library's own working memory: the whole-image coefficient buffers of a
 // progressive or multi-scan colour picture of the largest accepted size take
-// about 100 MB; a picture that needs more fails instead of growing.
-constexpr long kMaxLibraryMemory = 256L * 1024 * 1024;
+// about 25 MB; a picture that needs more fails instead of growing.
+constexpr long kMaxLibraryMemory = 64L * 1024 * 1024;
 
-bool acceptedSize(unsigned long w, unsigned long h) { return w > 0 && h > 0 && w <= kMaxPixels / h; }
+// Checked as soon as the header gives the size, before the library or we take
+// memory for the pixels.
+bool acceptedSize(unsigned long w, unsigned long h) { return w > 0 && h > 0 && w <= kMaxJpegPixels / h; }
 
 constexpr const char* kRefusal = "unsupported picture size or format";
 

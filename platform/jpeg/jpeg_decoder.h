@@ -15,6 +15,14 @@ class JpegError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The largest picture decoded, in pixels (2048 x 2048, or as many in another
+// shape), refused from its header on: whatever its scans, the output pass
+// (upsampling and colour conversion of every pixel) and the picture's copies
+// cost the launcher for each pixel, and a file of 200 bytes can say 4096 x 4096
+// and hold it for a second and more. A logo the launcher shows at its own size
+// needs far less.
+constexpr uint64_t kMaxJpegPixels = 4ULL * 1024 * 1024;
+
 // A multi-scan picture (progressive, or sequential with a scan per component)
 // is read whole, scan by scan, before its first row comes out, and the format
 // bounds neither the scans nor what they cover: a scan of no data still costs
@@ -24,11 +32,11 @@ class JpegError : public std::runtime_error {
 // - scans: real pictures have about ten;
 constexpr int kMaxJpegScans = 300;
 // - work: the 8x8 blocks all its scans cover plus their restarts. A real
-//   progressive picture of the largest accepted size, 4096 x 4096 in full
-//   colour, is 3.7 million; the slowest forms known, arithmetic-coded
+//   progressive picture of the largest accepted size, 2048 x 2048 in full
+//   colour, is 0.9 million; the slowest forms known, arithmetic-coded
 //   sequential or refinement scans, decode some 20 million a second, so the
-//   budget is about a third of a second's work.
-constexpr uint64_t kMaxJpegWork = 6ULL * 1024 * 1024;
+//   budget is about a twelfth of a second's work.
+constexpr uint64_t kMaxJpegWork = 3ULL * 512 * 1024;
 
 // What a decode cost, reported whether it succeeded or not: the scans read,
 // the blocks they cover and the restarts between their intervals (a refused

@@ -43,6 +43,12 @@ bool parseNumber(std::string_view field, int base, uint64_t& value) {
 
 HttpResponseParser::State HttpResponseParser::feed(std::string_view bytes) {
   if (state_ != State::NeedMore) return state_;
+  if (start_ > 0 && start_ >= buffer_.size() - start_) {
+    work_ += buffer_.size() - start_;
+    buffer_.erase(0, start_);
+    start_ = 0;
+  }
+  work_ += bytes.size();
   buffer_.append(bytes);
   return advance();
 }
@@ -67,6 +73,7 @@ HttpResponseParser::State HttpResponseParser::fail(std::string why) {
   state_ = State::Failed;
   error_ = std::move(why);
   buffer_.clear();
+  start_ = 0;
   return state_;
 }
 
@@ -74,51 +81,68 @@ HttpResponseParser::State HttpResponseParser::done() {
   state_ = State::Done;
   part_ = Part::End;
   buffer_.clear();
+  start_ = 0;
   return state_;
 }
 
+size_t HttpResponseParser::findUnread(std::string_view end) {
+  const std::string_view rest = unread();
+  // A match may begin in the last bytes searched, before the new ones arrived.
+  const size_t from = searched_ >= end.size() ? searched_ - (end.size() - 1) : 0;
+  const size_t at = rest.find(end, from);
+  work_ += (at == std::string_view::npos ? rest.size() : at + end.size()) - std::min(from, rest.size());
+  searched_ = at == std::string_view::npos ? rest.size() : 0;
+  return at;
+}
+
+void HttpResponseParser::skip(size_t n) {
+  start_ += std::min(n, buffer_.size() - start_);
+  searched_ = 0;
+}
+
 void HttpResponseParser::take(size_t n) {
-  n = std::min(n, buffer_.size());
+  n = std::min(n, buffer_.size() - start_);
   const size_t room = maxBodyBytes_ - std::min(maxBodyBytes_, body_.size());
-  body_.append(buffer_, 0, std::min(room, n));
-  buffer_.erase(0, n);
+  const size_t kept = std::min(room, n);
+  work_ += kept;
+  body_.append(buffer_, start_, kept);
+  skip(n);
 }
 
 HttpResponseParser::State HttpResponseParser::advance() {
   for (;;) {
     switch (part_) {
       case Part::Head: {
-        const size_t end = buffer_.find("\r\n\r\n");
+        const size_t end = findUnread("\r\n\r\n");
         if (end == std::string::npos) {
-          if (buffer_.size() > kMaxHeaderBytes) return fail("header too long");
+          if (unread().size() > kMaxHeaderBytes) return fail("header too long");
           return state_;
         }
-        if (end > kMaxHeaderBytes || !parseHead(std::string_view(buffer_).substr(0, end)))
-          return fail("malformed answer");
-        buffer_.erase(0, end + 4);
+        if (end > kMaxHeaderBytes || !parseHead(unread().substr(0, end))) return fail("malformed answer");
+        skip(end + 4);
         break;
       }
       case Part::Plain: {
-        const size_t n = hasLength_ ? size_t(std::min<uint64_t>(left_, buffer_.size())) : buffer_.size();
+        const size_t n = hasLength_ ? size_t(std::min<uint64_t>(left_, unread().size())) : unread().size();
         take(n);
         if (hasLength_) left_ -= n;
         if (full() || (hasLength_ && left_ == 0)) return done();  // enough of it: the rest is never read
         return state_;
       }
       case Part::ChunkSize: {
-        const size_t end = buffer_.find("\r\n");
+        const size_t end = findUnread("\r\n");
         if (end == std::string::npos) {
-          if (buffer_.size() > kMaxHeaderBytes) return fail("body incomplete");
+          if (unread().size() > kMaxHeaderBytes) return fail("body incomplete");
           return state_;
         }
-        if (!parseChunkSize(std::string_view(buffer_).substr(0, end))) return fail("body incomplete");
-        buffer_.erase(0, end + 2);
+        if (!parseChunkSize(unread().substr(0, end))) return fail("body incomplete");
+        skip(end + 2);
         if (left_ == 0) return done();  // the last chunk; trailers are not needed
         part_ = Part::ChunkData;
         break;
       }
       case Part::ChunkData: {
-        const size_t n = size_t(std::min<uint64_t>(left_, buffer_.size()));
+        const size_t n = size_t(std::min<uint64_t>(left_, unread().size()));
         take(n);
         left_ -= n;
         if (full()) return done();
@@ -127,9 +151,9 @@ HttpResponseParser::State HttpResponseParser::advance() {
         break;
       }
       case Part::ChunkEnd:
-        if (buffer_.size() < 2) return state_;
-        if (buffer_.compare(0, 2, "\r\n") != 0) return fail("body incomplete");
-        buffer_.erase(0, 2);
+        if (unread().size() < 2) return state_;
+        if (unread().substr(0, 2) != "\r\n") return fail("body incomplete");
+        skip(2);
         part_ = Part::ChunkSize;
         break;
       case Part::End:

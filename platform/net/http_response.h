@@ -32,6 +32,9 @@ class HttpResponseParser {
 
   // The answer so far; ok once it is complete with a 2xx status.
   HttpGetResult result() const;
+  // The bytes appended, searched, moved and copied so far: the parser's work,
+  // which stays within a few times the bytes fed however they are cut.
+  uint64_t work() const { return work_; }
 
  private:
   enum class Part { Head, Plain, ChunkSize, ChunkData, ChunkEnd, End };
@@ -40,7 +43,14 @@ class HttpResponseParser {
   State advance();
   bool parseHead(std::string_view head);
   bool parseChunkSize(std::string_view line);
-  // Moves up to n bytes of the buffer into the body (beyond the cap they are dropped).
+  // The bytes fed and not yet read.
+  std::string_view unread() const { return std::string_view(buffer_).substr(start_); }
+  // The offset in unread() of the first `end`, or npos; each byte is searched
+  // once however the bytes arrive, since the search resumes where it stopped.
+  size_t findUnread(std::string_view end);
+  // Marks n unread bytes as read.
+  void skip(size_t n);
+  // Moves up to n unread bytes into the body (beyond the cap they are dropped).
   void take(size_t n);
   bool full() const { return body_.size() >= maxBodyBytes_; }
   State done();
@@ -48,7 +58,12 @@ class HttpResponseParser {
   size_t maxBodyBytes_;
   State state_ = State::NeedMore;
   Part part_ = Part::Head;
+  // The bytes fed; those before start_ are read, and are dropped only once
+  // they are at least half of it, so no byte is moved more than once or twice.
   std::string buffer_;
+  size_t start_ = 0;
+  size_t searched_ = 0;  // unread bytes known not to begin the end searched for
+  uint64_t work_ = 0;
   std::string body_;
   std::string error_;
   int status_ = 0;

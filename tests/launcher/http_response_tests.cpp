@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 #include "platform/net/http_response.h"
 
@@ -82,6 +83,40 @@ TEST(HttpResponse, TheBodyStopsAtItsCapAndIsTakenAsComplete) {
     EXPECT_EQ(parser.feed(c.answer), HttpResponseParser::State::Done);
     EXPECT_TRUE(parser.result().ok);
     EXPECT_EQ(parser.result().body, "xxxxxxxx");
+  }
+}
+
+// However an answer is cut, each byte costs the parser a few steps at most
+// (appended, searched up to four times when it comes alone, moved once, taken
+// into the body): a megabyte of one-byte chunks fed whole, and a long head and
+// chunk extensions fed a byte at a time.
+TEST(HttpResponse, TheParsersWorkGrowsWithTheBytesFedOnly) {
+  std::string oneByteChunks = kChunked;
+  for (int i = 0; i < 200 * 1000; ++i) oneByteChunks += "1\r\nx\r\n";
+  oneByteChunks += "0\r\n\r\n";
+  const std::string longHead = "HTTP/1.1 200 OK\r\nX: " + std::string(15 * 1024, 'a') + "\r\n\r\nBETA93";
+  std::string longExtensions = kChunked;
+  for (int i = 0; i < 8; ++i) longExtensions += "1;" + std::string(15 * 1024, 'e') + "\r\nx\r\n";
+  longExtensions += "0\r\n\r\n";
+  const struct {
+    const char* what;
+    const std::string& answer;
+    size_t piece;
+    size_t body;
+  } cases[] = {
+      {"one-byte chunks, whole", oneByteChunks, oneByteChunks.size(), 200 * 1000},
+      {"one-byte chunks, 1000 bytes at a time", oneByteChunks, 1000, 200 * 1000},
+      {"a long head, a byte at a time", longHead, 1, 6},
+      {"long chunk extensions, a byte at a time", longExtensions, 1, 8},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    HttpResponseParser parser(1 << 20);
+    for (size_t at = 0; at < c.answer.size(); at += c.piece) parser.feed(std::string_view(c.answer).substr(at, c.piece));
+    parser.closed();
+    ASSERT_TRUE(parser.result().ok) << parser.result().error;
+    EXPECT_EQ(parser.result().body.size(), c.body);
+    EXPECT_LE(parser.work(), 8 * c.answer.size());
   }
 }
 

@@ -13,6 +13,10 @@
 
 namespace {
 
+// The side of the largest square picture decoded.
+constexpr int kLargestSide = 2048;
+static_assert(uint64_t(kLargestSide) * kLargestSide == platform::kMaxJpegPixels);
+
 // A width x height picture: left half red, right half blue, at high quality.
 std::string compressTestPicture(int width, int height) {
   return stallinputs::compressJpeg(
@@ -113,7 +117,7 @@ TEST(JpegDecoder, CountsTheBlocksAndRestartsOfEveryScan) {
 // each is refused at the first scan that would take the decode past the work
 // budget, having decoded only the scans before it.
 TEST(JpegDecoder, LogosBeyondTheWorkBudgetAreRefusedBeforeTheScanThatPassesIt) {
-  for (const stallinputs::StallJpeg& c : stallinputs::stallJpegs(4096, 4096, platform::kMaxJpegScans)) {
+  for (const stallinputs::StallJpeg& c : stallinputs::stallJpegs(kLargestSide, kLargestSide, platform::kMaxJpegScans)) {
     SCOPED_TRACE(c.name);
     uint64_t within = 0;
     int scans = 0;
@@ -135,18 +139,53 @@ TEST(JpegDecoder, LogosBeyondTheWorkBudgetAreRefusedBeforeTheScanThatPassesIt) {
 TEST(JpegDecoder, APictureOfExactlyTheWorkBudgetIsDecoded) {
   jpegmarkers::Picture p;
   p.frame = jpegmarkers::kProgressiveHuffman;
-  p.width = 4096;
-  p.height = 2048;
-  constexpr uint64_t kBlocksPerScan = 512 * 256;
+  p.width = kLargestSide;
+  p.height = kLargestSide;
+  constexpr uint64_t kBlocksPerScan = (kLargestSide / 8) * (kLargestSide / 8);
   static_assert(platform::kMaxJpegWork % kBlocksPerScan == 0);
   p.scans.assign(platform::kMaxJpegWork / kBlocksPerScan, {{0}, 0, 0, 0, 0});
   platform::JpegWork work;
-  EXPECT_EQ(platform::decodeJpeg(jpegmarkers::write(p), &work).height, 2048);
+  EXPECT_EQ(platform::decodeJpeg(jpegmarkers::write(p), &work).height, kLargestSide);
   EXPECT_EQ(work.total(), platform::kMaxJpegWork);
   p.scans.push_back(p.scans.back());
   work = refusedWork(jpegmarkers::write(p));
   EXPECT_EQ(work.total(), platform::kMaxJpegWork);
   EXPECT_EQ(work.scans, int(p.scans.size()) - 1);
+}
+
+// A picture's area bounds what its output costs: a file of 200 bytes that
+// says 4096 x 4096 is refused from its header, before any scan is read; a
+// camera's few megapixels, or the largest area in any shape, are decoded.
+TEST(JpegDecoder, PicturesBeyondTheLargestAreaAreRefusedFromTheirHeader) {
+  const struct {
+    const char* what;
+    int width, height;
+    bool decoded;
+  } cases[] = {
+      {"4096 x 4096", 4096, 4096, false},
+      {"one row more than the largest", kLargestSide, kLargestSide + 1, false},
+      {"65,000 x 65", 65000, 65, false},
+      {"the largest, square", kLargestSide, kLargestSide, true},
+      {"the largest, wide", 4 * kLargestSide, kLargestSide / 4, true},
+      {"2560 x 1600", 2560, 1600, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    jpegmarkers::Picture p;
+    p.width = c.width;
+    p.height = c.height;
+    p.components.assign(3, jpegmarkers::Component{});
+    p.scans.push_back({{0, 1, 2}, 0, 63, 0, 0});
+    const std::string file = jpegmarkers::write(p);
+    ASSERT_LT(file.size(), 300u);
+    if (!c.decoded) {
+      EXPECT_EQ(refusedWork(file).scans, 0);
+      continue;
+    }
+    const platform::Bitmap bmp = platform::decodeJpeg(file);
+    EXPECT_EQ(bmp.width, c.width);
+    EXPECT_EQ(bmp.height, c.height);
+  }
 }
 
 // What encoders write, up to the largest accepted size: baseline, progressive
@@ -159,7 +198,7 @@ TEST(JpegDecoder, RealPicturesOfEveryCodingAreDecoded) {
     bool progressive;
   } cases[] = {
       {"baseline, 4:2:0", 1024, 768, [](jpeg_compress_struct&) {}, false},
-      {"progressive, 4:4:4", 4096, 4096,
+      {"progressive, 4:4:4", kLargestSide, kLargestSide,
        [](jpeg_compress_struct& c) {
          for (int i = 0; i < 3; ++i) c.comp_info[i].h_samp_factor = c.comp_info[i].v_samp_factor = 1;
          jpeg_simple_progression(&c);

@@ -16,6 +16,7 @@
 #include "game/frmInit/init_dialog.h"
 #include "loopback_server.h"
 #include "platform/core/paths.h"
+#include "platform/qt/net/http_get.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/stall_inputs.h"
 
@@ -206,6 +207,23 @@ TEST_F(Launcher, LongAndEndlessAnswersStopAtTheirLimits) {
   }
 }
 
+// A peer that sends as fast as the client reads, chunks of one byte behind the
+// longest size lines the parser waits for: every read finds bytes waiting, and
+// the overall deadline still ends the exchange, long before the body's cap
+// (a gigabyte of them) is reached.
+TEST_F(Launcher, AFloodOfBytesEndsAtTheOverallDeadline) {
+  LoopbackServer server(LoopbackServer::Flood, "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n",
+                        "1;" + std::string(16000, 'e') + "\r\nx\r\n");
+  platform::HttpGetOptions options;
+  options.totalTimeoutMs = 250;
+  const auto start = std::chrono::steady_clock::now();
+  const platform::HttpGetResult r = platform::httpGet(server.url(), options);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1500));
+  EXPECT_FALSE(r.ok);
+  EXPECT_EQ(r.error, "no complete answer in time");
+  EXPECT_LT(r.body.size(), options.maxBodyBytes);
+}
+
 TEST_F(Launcher, LanguageFileReplacesCaptionsAndAddresses) {
   LoopbackServer server(LoopbackServer::Answer, LoopbackServer::response("BETA93\r\n"));
   useLanguageFile(
@@ -254,21 +272,33 @@ TEST_F(Launcher, OnlyTheStartButtonGivesOk) {
   EXPECT_FALSE(init.lblOpenGame.Visible);
 }
 
-// A progressive logo of hundreds of scans, or of a few KB whose scans cover
-// the largest picture hundreds of times, held the launcher for seconds before
-// it showed; it is left out, and the launcher starts the game as ever.
+// A progressive logo of hundreds of scans, of a few KB whose scans cover
+// the largest picture hundreds of times, or of 200 bytes that say 4096 x 4096,
+// held the launcher for seconds before it showed; it is left out, and the
+// launcher starts the game as ever. A real logo of a few megapixels shows.
 TEST_F(Launcher, AHostileLogoIsLeftOutAndStartStillStarts) {
   std::string arithmetic;
-  for (const stallinputs::StallJpeg& f : stallinputs::stallJpegs(4096, 4096, 300))
+  for (const stallinputs::StallJpeg& f : stallinputs::stallJpegs(2048, 2048, 300))
     if (std::string_view(f.name) == "progressive_arithmetic_dc_restarts") arithmetic = jpegmarkers::write(f.picture);
   ASSERT_FALSE(arithmetic.empty());
+  jpegmarkers::Picture fullSize;
+  fullSize.width = fullSize.height = 4096;
+  fullSize.components.assign(3, jpegmarkers::Component{});
+  fullSize.scans.push_back({{0, 1, 2}, 0, 63, 0, 0});
+  const std::string photo = stallinputs::compressJpeg(
+      2048, 1536, 3, [](jpeg_compress_struct&) {},
+      [](int y, unsigned char* row) {
+        for (int x = 0; x < 2048; ++x) row[x * 3] = row[x * 3 + 1] = row[x * 3 + 2] = uint8_t(x ^ y);
+      });
   const struct {
     const char* what;
     std::string logo;
     bool shown;
   } cases[] = {{"ten scans", stallinputs::manyScanJpeg(320, 200, 10), true},
+               {"2048 x 1536", photo, true},
                {"10,000 scans", stallinputs::manyScanJpeg(320, 200, 10000), false},
-               {"300 arithmetic-coded scans over 4096 x 4096", arithmetic, false}};
+               {"300 arithmetic-coded scans over 2048 x 2048", arithmetic, false},
+               {"4096 x 4096 in 200 bytes", jpegmarkers::write(fullSize), false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     writeFile(folder_ / "bitmaps" / "logo.jpg", c.logo);

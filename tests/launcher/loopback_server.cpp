@@ -4,8 +4,10 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <stdexcept>
 
@@ -29,7 +31,8 @@ int listenOnLoopback(int& port) {
 
 }  // namespace
 
-LoopbackServer::LoopbackServer(Mode mode, std::string response) : mode_(mode), response_(std::move(response)) {
+LoopbackServer::LoopbackServer(Mode mode, std::string response, std::string flood)
+    : mode_(mode), response_(std::move(response)), flood_(std::move(flood)) {
   listenFd_ = listenOnLoopback(port_);
   ::listen(listenFd_, 8);
   thread_ = std::thread([this] { run(); });
@@ -87,6 +90,15 @@ void LoopbackServer::run() {
     while (mode_ == Trickle && !stop_ && std::chrono::steady_clock::now() < deadline) {
       if (::send(client, "x", 1, MSG_NOSIGNAL) != 1) break;
       std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    // Flood: the client's every read finds bytes waiting, until it hangs up.
+    // Sends block (for 100 ms at most, to see the stop) while its buffer is full.
+    const timeval wait{0, 100 * 1000};
+    if (mode_ == Flood) ::setsockopt(client, SOL_SOCKET, SO_SNDTIMEO, &wait, sizeof wait);
+    for (size_t sent = 0; mode_ == Flood && !flood_.empty() && !stop_ && std::chrono::steady_clock::now() < deadline;) {
+      const ssize_t n = ::send(client, flood_.data() + sent, flood_.size() - sent, MSG_NOSIGNAL);
+      if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) break;
+      if (n > 0) sent = (sent + size_t(n)) % flood_.size();
     }
     ::shutdown(client, SHUT_WR);
     ::close(client);

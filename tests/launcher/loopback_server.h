@@ -1,8 +1,9 @@
 #pragma once
 // A tiny HTTP server on 127.0.0.1 for the version-check tests: it answers one
-// canned response per connection, accepts and never answers, or sends the
-// response and then one more byte every 100 ms without ever ending. It runs on
-// its own thread and stops when destroyed.
+// canned response per connection, accepts and never answers, sends the
+// response and then one more byte every 100 ms without ever ending, or sends
+// it and then the flood text again and again as fast as the client reads. It
+// runs on its own thread and stops when destroyed.
 #include <atomic>
 #include <mutex>
 #include <string>
@@ -11,8 +12,8 @@
 
 class LoopbackServer {
  public:
-  enum Mode { Answer, Silent, Trickle };
-  LoopbackServer(Mode mode, std::string response);
+  enum Mode { Answer, Silent, Trickle, Flood };
+  LoopbackServer(Mode mode, std::string response, std::string flood = "");
   ~LoopbackServer();
 
   int port() const { return port_; }
@@ -28,6 +29,7 @@ class LoopbackServer {
   void run();
   Mode mode_;
   std::string response_;
+  std::string flood_;
   int listenFd_ = -1;
   int port_ = 0;
   std::atomic<bool> stop_{false};

@@ -159,6 +159,90 @@ TEST_F(HopzWindowTest, FullScreenCoversTheWholeScreenWithoutMenuOrCursor) {
   EXPECT_EQ(window.centralWidget()->cursor().shape(), Qt::BlankCursor);
 }
 
+// A 320 x 200 frame (not the screen's shape), blue with a green square at
+// (100, 50)-(110, 60), through its palette.
+struct TestFrame {
+  TestFrame() {
+    palette[1] = {20, 40, 200, 0};
+    palette[5] = {10, 200, 30, 0};
+    for (int y = 50; y < 60; ++y)
+      for (int x = 100; x < 110; ++x) pixels[size_t(y) * 320 + x] = 5;
+  }
+  platform::FrameView view() const { return {pixels.data(), 320, 200, 320, 8, palette}; }
+  std::vector<uint8_t> pixels = std::vector<uint8_t>(320 * 200, 1);
+  platform::PALETTEENTRY palette[256] = {};
+};
+
+// The view shows the frame it is given scaled onto the place the screen gives
+// it in a window (all of it, stretched), and in a full-screen display mode as
+// large as the screen takes it keeping its shape, black around it.
+TEST_F(HopzWindowTest, TheViewShowsTheFrameStretchedInAWindowAndKeepingItsShapeFullScreen) {
+  const QRgb blue = qRgb(20, 40, 200), green = qRgb(10, 200, 30), black = qRgb(0, 0, 0);
+  for (const bool windowMode : {true, false}) {
+    SCOPED_TRACE(windowMode ? "window" : "full screen");
+    std::ofstream(folder_ / "Hopz.ini", std::ios::binary)
+        << "[DirectDraw]\r\nWindowMode=" << windowMode << "\r\n[MainWindow]\r\nWidth=640\r\nHeight=480\r\n";
+    THopzWindow window;
+    window.showAsChosen();
+    auto* view = static_cast<THopzScreenView*>(window.centralWidget());
+    runFrames(window, view, 2);
+    const int w = view->width(), h = view->height();
+    ASSERT_NE(w * 200, h * 320) << "the view has the frame's shape: nothing shows that it is kept";
+    const TestFrame frame;
+    view->present(frame.view(), {0, 0, 320, 200}, {0, 0, w, h});
+    const QImage shown = view->grab().toImage();
+    ASSERT_EQ(shown.size(), QSize(w, h));
+    QRect picture(0, 0, w, h);
+    if (!windowMode) {
+      const QSize kept = QSize(320, 200).scaled(w, h, Qt::KeepAspectRatio);
+      picture = QRect(QPoint((w - kept.width()) / 2, (h - kept.height()) / 2), kept);
+      ASSERT_TRUE(picture.top() > 1 || picture.left() > 1);
+      EXPECT_EQ(shown.pixel(0, 0), black);
+      EXPECT_EQ(shown.pixel(w - 1, h - 1), black);
+    }
+    // The frame's pixel (x, y) at its centre where it is shown.
+    const auto at = [&](double x, double y) {
+      return shown.pixel(picture.left() + int((x + 0.5) * picture.width() / 320),
+                         picture.top() + int((y + 0.5) * picture.height() / 200));
+    };
+    EXPECT_EQ(at(0, 0), blue);
+    EXPECT_EQ(at(319, 199), blue);
+    EXPECT_EQ(at(104, 54), green);
+    EXPECT_EQ(at(98, 54), blue);
+    EXPECT_EQ(at(104, 61), blue);
+  }
+}
+
+// Every key reaches the window's key handlers as the Windows virtual key, and
+// what it types as Windows-1252 text; Alt and Tab reach them too (neither the
+// menu nor the focus chain takes them).
+TEST_F(HopzWindowTest, KeysReachTheHandlersAsVirtualKeysAndTypedText) {
+  THopzWindow window;
+  window.showAsChosen();
+  QWidget* view = window.centralWidget();
+  runFrames(window, view, 2);
+  std::vector<uint16_t> downs, ups;
+  std::string typed;
+  window.OnKeyDown = [&](platform::Form&, uint16_t& key, platform::TShiftState) { downs.push_back(key); };
+  window.OnKeyUp = [&](platform::Form&, uint16_t& key, platform::TShiftState) { ups.push_back(key); };
+  window.OnKeyPress = [&](platform::Form&, char& c) { typed += c; };
+  QTest::keyClick(view, Qt::Key_Alt);
+  QTest::keyClick(view, Qt::Key_Tab);
+  QTest::keyClick(view, Qt::Key_Left);
+  QTest::keyClick(view, Qt::Key_A);
+  QTest::sendKeyEvent(QTest::Click, view, Qt::Key_Eacute, QString::fromUtf8("\u00E9"), Qt::NoModifier);
+  QTest::keyClick(view, Qt::Key_Return);
+  const std::vector<uint16_t> keys{platform::VK_MENU, platform::VK_TAB, platform::VK_LEFT, 'A', platform::VK_RETURN};
+  EXPECT_EQ(downs, keys);
+  EXPECT_EQ(ups, keys);
+  EXPECT_EQ(typed, "a\xE9\r");
+  EXPECT_EQ(window.menuBar()->activeAction(), nullptr);
+  EXPECT_TRUE(view->hasFocus() || QApplication::focusWidget() == view);
+  window.OnKeyDown = nullptr;
+  window.OnKeyUp = nullptr;
+  window.OnKeyPress = nullptr;
+}
+
 TEST_F(HopzWindowTest, EscClosesAndTheSettingsAreWrittenBack) {
   {
     THopzWindow window;

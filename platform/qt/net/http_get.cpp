@@ -39,8 +39,10 @@ class Exchange {
     while (socket_->bytesToWrite() > 0)
       if (!socket_->waitForBytesWritten(limited(options_.readTimeoutMs))) return fail("write: " + socket_->errorString());
 
-    // A closed connection ends an answer that has no length; a time-out fails it.
+    // A closed connection ends an answer that has no length; a time-out fails it,
+    // and so does the overall deadline, however fast the bytes still come.
     while (parser_.state() == HttpResponseParser::State::NeedMore) {
+      if (clock_.elapsed() >= options_.totalTimeoutMs) return fail("no complete answer in time");
       if (readMore()) continue;
       if (socket_->state() == QAbstractSocket::ConnectedState) return fail("no complete answer in time");
       parser_.closed();
