@@ -15,7 +15,7 @@
 
 #include "components/gkspts/sprite_mgr.h"
 #include "default_game_play.h"
-#include "game/Game/get_value.h"
+#include "game/ObjectLine/get_value.h"
 #include "game/Game/level_events.h"
 #include "game/Game/level_state.h"
 #include "game/Map/world_kinds.h"
