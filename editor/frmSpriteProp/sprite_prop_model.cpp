@@ -5,15 +5,19 @@
 
 #include "editor/Docs/line_helpers.h"
 #include "editor/Docs/number_fields.h"
+#include "game/ObjectLine/object_line.h"
 #include "platform/core/paths.h"
 
 namespace {
 
 using F = TObjectField;
 
+// What a line holds is read as every program reads it (ObjectLineInteger); what
+// the author types, by StrToInt.
+
 std::string orDefault(const std::string& text, const char* def) { return text.empty() ? std::string(def) : text; }
 
-bool isOne(const std::string& text) { return TryStrToInt(text) == 1; }
+bool isOne(const std::string& text) { return ObjectLineInteger(text) == 1; }
 
 // An item index of a list of count items; an absent field selects the first. A
 // value that names no item selects none and goes to kept, to be written back
@@ -21,7 +25,7 @@ bool isOne(const std::string& text) { return TryStrToInt(text) == 1; }
 int itemIndex(const std::string& text, int count, std::string& kept) {
   kept.clear();
   if (text.empty()) return 0;
-  const std::optional<int> index = TryStrToInt(text);
+  const std::optional<int> index = ObjectLineInteger(text);
   if (index && *index >= 0 && *index < count) return *index;
   kept = text;
   return -1;
@@ -64,7 +68,7 @@ void TSpritePropModel::FormShow(TDocKind docKind, const std::string& line) {
   DocKind = docKind;
   Key = GetSection(line);
   KindText = GetValue(line, 0);
-  Kind = TryStrToInt(KindText).value_or(-1);
+  Kind = ObjectLineInteger(KindText).value_or(-1);
   std::string visible = GetValue(line, 1);
   cbVisible = visible.empty() || visible == "1";
   Page = Kind < 0 ? TSpritePropPage::None : SpritePropPageOf(docKind, Kind);
@@ -94,7 +98,7 @@ void TSpritePropModel::showPipe(const std::string& line) {
   if (!plant.empty()) {
     PlantRadio = 0;
     cbPlant = true;
-    std::optional<int> code = TryStrToInt(plant);
+    std::optional<int> code = ObjectLineInteger(plant);
     int v = code.value_or(-1);
     if (v == 0) cbPlant = false;
     else if (v >= 5 && v <= 8) PlantRadio = 2;
@@ -121,7 +125,7 @@ void TSpritePropModel::showLevel(const std::string& line) {
     case TSpritePropPage::Pipe: showPipe(line); break;
     case TSpritePropPage::Quest: {
       std::string contents = shown(line, F::ContentsKind);
-      std::optional<int> value = contents.empty() ? std::optional<int>(-1) : TryStrToInt(contents);
+      std::optional<int> value = contents.empty() ? std::optional<int>(-1) : ObjectLineInteger(contents);
       ContentsKind = value.value_or(-1);
       Edit1Change(value ? std::to_string(*value) : contents);
       int radio = kOtherRadio;
@@ -146,7 +150,7 @@ void TSpritePropModel::showLevel(const std::string& line) {
       break;
     case TSpritePropPage::Bomb: {
       std::string action = shown(line, F::TurnIntoKind);
-      std::optional<int> value = action.empty() ? std::optional<int>(61) : TryStrToInt(action);
+      std::optional<int> value = action.empty() ? std::optional<int>(61) : ObjectLineInteger(action);
       TurnIntoKind = value.value_or(61);
       Edit2Change(value ? std::to_string(*value) : action);
       int radio = kOtherRadio;
@@ -175,8 +179,8 @@ void TSpritePropModel::showLevel(const std::string& line) {
       cbBoxShow = shown(line, F::AlwaysShown) == "1";
       break;
     case TSpritePropPage::RotoDisk: {
-      const int d1 = TryStrToInt(shown(line, F::Disc1Direction)).value_or(0);
-      const int d2 = TryStrToInt(shown(line, F::Disc2Direction)).value_or(0);
+      const int d1 = ObjectLineInteger(shown(line, F::Disc1Direction)).value_or(0);
+      const int d2 = ObjectLineInteger(shown(line, F::Disc2Direction)).value_or(0);
       RD1 = d1 == 1 || d1 == 2;
       RD1Radio = Disc1Direction = RD1 ? d1 : 0;
       RD2 = d2 == 1 || d2 == 2;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "editor/Docs/document_io.h"
+#include "editor/frmFind/find_model.h"
 #include "game/ObjectLine/object_line.h"
 #include "tests/editor_document/document_fixture.h"
 #include "tests/level_runs/level_fixture.h"
@@ -34,13 +35,14 @@ TEST(ObjectLineKeys, EveryFormOfAKeyNamesOneCell) {
 using ObjectLinesTest = LevelFixture;
 
 // A line that a hand-edited file holds is built by the game and drawn by the
-// editor in one cell, however its key is written and with its value in quotes.
+// editor in one cell and as one kind, however its numbers are written and with
+// its value in quotes.
 TEST_F(ObjectLinesTest, TheGameAndTheEditorPlaceALineInOneCell) {
   struct Case { const char* line; int column, row, kind; } cases[] = {
       {"0x10005=46,1,", 5, 1, 46},
       {"131078=\"46,1,\"", 6, 2, 46},
       {"$30007='40,0'", 7, 3, 40},
-      {"+262152=41,1", 8, 4, 41},
+      {"+262152=0x29,1", 8, 4, 41},
   };
   std::string text = "[Options]\r\nImageLib=sprites\\game.iml\r\nWidth=40\r\nHeight=20\r\n[Sprites]\r\n0=0,1,\r\n";
   for (const Case& c : cases) text += std::string(c.line) + "\r\n";
@@ -69,7 +71,7 @@ TEST_F(ObjectLinesTest, TheGameAndTheEditorPlaceALineInOneCell) {
     const platform::TRect drawn = view.HitRect(line);
     EXPECT_EQ(drawn.Left, cases[i].column * 16);
     EXPECT_EQ(drawn.Top, cases[i].row * 16);
-    EXPECT_EQ(KindOfObjectLine(line), cases[i].kind);
+    EXPECT_EQ(KindOfLine(line), cases[i].kind);  // as Find, Replace and Fill see it
   }
 }
 
