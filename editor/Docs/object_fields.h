@@ -33,15 +33,14 @@ enum class TObjectField {
   HasWanderer, WandererLink,                                // world paths
   OpensAs,                                                  // world lock
 };
-// Besides the fields of the pages: the end card (60) holds a Link, the level
-// that follows, and the cannons without a page hold ShootOffScreen.
 
 // The caption of the control that edits a field (Windows-1252): the dialog
 // shows it, and a field that cannot be written is named by it.
 const char* FieldLabel(TObjectField field);
 
 // The fields of a kind from field 2 on, in line order: those of its page, or
-// for a kind without a page those the game reads (none for most).
+// for a kind without a page those the game reads (the end card 60 its Link, the
+// level that follows; the cannons without a page ShootOffScreen; none for most).
 std::span<const TObjectField> ObjectFields(TDocKind docKind, int kind);
 // The place (from 2) of a field in a kind's line, or nothing when the kind has none.
 std::optional<int> FieldPlace(TDocKind docKind, int kind, TObjectField field);
