@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "game/ObjectLine/object_line.h"  // CellKey
+
 // A Windows colour value: red in the low byte, then green, then blue.
 using TColor = int32_t;
 
@@ -100,6 +102,3 @@ std::string UndrawableObjectText(const std::string& caption);
 
 // The text a new game document starts with.
 std::string NewGameText();
-
-// The key of a grid cell: row in the high 16 bits, column in the low 16 bits.
-constexpr int CellKey(int column, int row) { return row * 65536 + column; }

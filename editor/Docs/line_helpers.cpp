@@ -1,6 +1,6 @@
 #include "editor/Docs/line_helpers.h"
 
-#include "editor/Docs/number_fields.h"
+#include "game/ObjectLine/object_line.h"
 
 std::string GetSection(std::string_view line) {
   size_t eq = line.find('=');
@@ -11,10 +11,4 @@ std::string SetSection(std::string_view line, std::string_view newKey) {
   return std::string(newKey) + "=" + GetValue(line, -1);
 }
 
-std::optional<int> CellOfLine(std::string_view line) {
-  try {
-    return ObjectLineNumber(GetSection(line));
-  } catch (const EConvertError&) {
-    return std::nullopt;
-  }
-}
+std::optional<int> CellOfLine(std::string_view line) { return ObjectLineInteger(GetSection(line)); }

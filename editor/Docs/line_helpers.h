@@ -5,13 +5,13 @@
 #include <string>
 #include <string_view>
 
-#include "game/Game/get_value.h"
+#include "game/ObjectLine/get_value.h"
 
 // The text before the first '=' (empty when there is none: the whole line is value).
 std::string GetSection(std::string_view line);
 // NewKey, '=' and the line's old value.
 std::string SetSection(std::string_view line, std::string_view newKey);
 // The grid cell an object line stands in: the number its key names (row x
-// 65536 + column, read by ObjectLineNumber), or nothing for a key that is no
-// number, which stands in no cell.
+// 65536 + column, read by ObjectLineInteger as the game reads it), or nothing
+// for a key that is no number, which stands in no cell.
 std::optional<int> CellOfLine(std::string_view line);

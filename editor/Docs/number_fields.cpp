@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "game/ObjectLine/object_line.h"
+
 std::optional<int> TryStrToInt(std::string_view text) {
   size_t i = 0, n = text.size();
   while (i < n && text[i] == ' ') ++i;
@@ -50,34 +52,6 @@ std::string ConvertErrorText(const EConvertError& e) {
 }
 
 int ObjectLineNumber(std::string_view text) {
-  const std::string quoted = "'" + std::string(text) + "' is not a valid integer value";
-  size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  int base = 10;
-  if (i < text.size() && text[i] == '$') {
-    base = 16;
-    ++i;
-  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
-    base = 16;
-    i += 2;
-  }
-  if (i == text.size()) throw EConvertError(quoted);
-  long long value = 0;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    int digit;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-    else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-    else throw EConvertError(quoted);
-    value = value * base + digit;
-    if (value > 0xFFFFFFFFLL) throw EConvertError(quoted);
-  }
-  if (negative) value = -value;
-  // Hexadecimal may spell the whole 32 bits, as a negative number.
-  if (base == 16 && value > 0x7FFFFFFFLL) value -= 0x100000000LL;
-  if (value < INT32_MIN || value > INT32_MAX) throw EConvertError(quoted);
-  return int(value);
+  if (const std::optional<int> value = ObjectLineInteger(text)) return *value;
+  throw EConvertError("'" + std::string(text) + "' is not a valid integer value", std::string(text));
 }

@@ -29,8 +29,7 @@ int StrToInt(std::string_view text);
 // The number in text, or nothing when it is not one.
 std::optional<int> TryStrToInt(std::string_view text);
 
-// A number of an object line (its cell key, its kind) as the editor reads it,
-// the file loader's rule: decimal, or hexadecimal after "0x", "0X" or "$", with
-// optional sign and leading blanks (no trailing ones); anything else throws
-// EConvertError. The dialogs' fields read typed numbers by StrToInt.
+// A number of an object line (its cell key, its kind) as every program reads
+// it (ObjectLineInteger); anything else throws EConvertError. The dialogs'
+// fields read typed numbers by StrToInt.
 int ObjectLineNumber(std::string_view text);

@@ -79,9 +79,8 @@ void TChildView::UpdateFileCaption() {
 // --- object lines ----------------------------------------------------------
 
 TChildView::TLineCell TChildView::parseLine(std::string_view line) const {
-  const uint32_t key = uint32_t(ObjectLineNumber(GetSection(line)));
-  const int kind = ObjectLineNumber(GetValue(line, 0));
-  return {int(key & 0xFFFF), int(key >> 16), kind};
+  const TObjectCell cell = CellOfKeyNumber(ObjectLineNumber(GetSection(line)));
+  return {cell.column, cell.row, ObjectLineNumber(GetValue(line, 0))};
 }
 
 int TChildView::imageOfKind(int kind) const {

@@ -1,16 +1,16 @@
 #include "editor/frmFind/find_model.h"
 
 #include "editor/Docs/line_helpers.h"
-#include "editor/Docs/number_fields.h"
+#include "game/ObjectLine/object_line.h"
 
 void TfmFindModel::Prepare(const std::string* selectedLine) {
   Chooser.Show();
   if (selectedLine) Chooser.SetKind(KindOfLine(*selectedLine));
 }
 
-int KindOfLine(const std::string& line) { return TryStrToInt(GetValue(line, 0)).value_or(-1); }
+int KindOfLine(const std::string& line) { return KindOfObjectLine(line).value_or(-1); }
 
-bool LineHasKind(const std::string& line, int kind) { return TryStrToInt(GetValue(line, 0)) == kind; }
+bool LineHasKind(const std::string& line, int kind) { return KindOfObjectLine(line) == kind; }
 
 int FindObject(const std::vector<std::string>& objects, int start, int kind) {
   if (start < 0) start = 0;

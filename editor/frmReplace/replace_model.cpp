@@ -1,10 +1,12 @@
 #include "editor/frmReplace/replace_model.h"
 
+#include <optional>
+#include <span>
 #include <vector>
 
 #include "editor/Docs/line_helpers.h"
 #include "editor/frmFind/find_model.h"
-#include "editor/frmSpriteProp/object_pages.h"
+#include "editor/Docs/object_fields.h"
 
 namespace {
 
@@ -34,14 +36,18 @@ std::string ReplacedLine(TDocKind docKind, const std::string& line, int newKind,
   const std::string head = GetSection(line) + "=" + std::to_string(newKind);
   const int oldKind = KindOfLine(line);
   // Kinds of one page read every field alike, also those the page does not show.
-  if (SpritePropPageOf(docKind, oldKind) == SpritePropPageOf(docKind, newKind)) return head + rest;
+  const TSpritePropPage oldPage = SpritePropPageOf(docKind, oldKind);
+  if (oldPage != TSpritePropPage::None && oldPage == SpritePropPageOf(docKind, newKind)) return head + rest;
 
+  // A field stays where the new kind gives its place the meaning it had: a
+  // place neither kind reads stays as well.
   const auto oldFields = ObjectFields(docKind, oldKind), newFields = ObjectFields(docKind, newKind);
+  const auto meaning = [](std::span<const TObjectField> fields, size_t n) {
+    return n < fields.size() ? std::optional<TObjectField>(fields[n]) : std::nullopt;
+  };
   std::vector<std::string> fields = splitFields(value);
   for (size_t i = 2; i < fields.size(); ++i) {
-    const size_t n = i - 2;
-    const bool taken = n < oldFields.size() && n < newFields.size() && oldFields[n] == newFields[n];
-    if (taken || fields[i].empty()) continue;
+    if (fields[i].empty() || meaning(oldFields, i - 2) == meaning(newFields, i - 2)) continue;
     fields[i].clear();
     lost = true;
   }
@@ -56,8 +62,8 @@ std::string ReplaceLossQuestion(int count, int findKind, int newKind) {
   const std::string objects = count == 1 ? "Un objeto" : std::to_string(count) + " objetos";
   return objects + " de tipo " + std::to_string(findKind) + (count == 1 ? " tiene" : " tienen") +
          " datos que el tipo " + std::to_string(newKind) +
-         " no usa (un enlace, un contenido u otra propiedad): al reemplazar" + (count == 1 ? "lo" : "los") +
-         " se perder\xE1n. \xBF" "Desea reemplazar de todos modos?";
+         " no usa o lee con otro sentido (un enlace, un contenido u otra propiedad): al reemplazar" +
+         (count == 1 ? "lo" : "los") + " se perder\xE1n. \xBF" "Desea reemplazar de todos modos?";
 }
 
 int ReplaceObjects(TDocument& doc, int findKind, int newKind,

@@ -18,9 +18,10 @@ class TfmReplaceModel {
 };
 
 // What a line of a document of docKind becomes with the new kind: it keeps its
-// key, its visible flag and the fields the new kind takes in the same place
-// (all of them when both kinds have one properties page). lost says whether a
-// field that held something is left out.
+// key, its visible flag and every field whose place means the same to both
+// kinds (all of them when both kinds have one properties page). lost says
+// whether a field that held something is left out: one the new kind does not
+// read, or would read as something else.
 std::string ReplacedLine(TDocKind docKind, const std::string& line, int newKind, bool& lost);
 
 // The question asked once before a replacement that would leave out fields of

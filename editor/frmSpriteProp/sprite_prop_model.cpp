@@ -5,30 +5,27 @@
 
 #include "editor/Docs/line_helpers.h"
 #include "editor/Docs/number_fields.h"
+#include "game/ObjectLine/object_line.h"
 #include "platform/core/paths.h"
 
 namespace {
 
-std::string field(const std::string& line, int n) { return GetValue(line, n); }
+using F = TObjectField;
 
-std::string fieldOr(const std::string& line, int n, const char* def) {
-  std::string value = field(line, n);
-  return value.empty() ? std::string(def) : value;
-}
+// What a line holds is read as every program reads it (ObjectLineInteger); what
+// the author types, by StrToInt.
 
-// A field read as a number; the default when it is absent or no number.
-int numberOr(const std::string& line, int n, int def) { return TryStrToInt(field(line, n)).value_or(def); }
+std::string orDefault(const std::string& text, const char* def) { return text.empty() ? std::string(def) : text; }
 
-bool isOne(const std::string& line, int n) { return TryStrToInt(field(line, n)) == 1; }
+bool isOne(const std::string& text) { return ObjectLineInteger(text) == 1; }
 
 // An item index of a list of count items; an absent field selects the first. A
 // value that names no item selects none and goes to kept, to be written back
 // unless the author picks an item.
-int itemIndex(const std::string& line, int n, int count, std::string& kept) {
+int itemIndex(const std::string& text, int count, std::string& kept) {
   kept.clear();
-  const std::string text = field(line, n);
   if (text.empty()) return 0;
-  const std::optional<int> index = TryStrToInt(text);
+  const std::optional<int> index = ObjectLineInteger(text);
   if (index && *index >= 0 && *index < count) return *index;
   kept = text;
   return -1;
@@ -38,9 +35,6 @@ int itemIndex(const std::string& line, int n, int count, std::string& kept) {
 std::string itemField(int index, const std::string& kept) { return index >= 0 ? std::to_string(index) : kept; }
 
 const char* flag(bool on) { return on ? "1" : "0"; }
-
-// How many fields, kind and visible flag included, the page of a kind writes.
-int offeredFields(TDocKind docKind, int kind) { return 2 + int(ObjectFields(docKind, kind).size()); }
 
 // The fields of a line's value from field `from` on, without the empty ones at its end.
 std::string fieldsFrom(const std::string& line, int from) {
@@ -73,28 +67,38 @@ std::string LinkWithCommaText(const ELinkWithComma& e) {
 void TSpritePropModel::FormShow(TDocKind docKind, const std::string& line) {
   DocKind = docKind;
   Key = GetSection(line);
-  KindText = field(line, 0);
-  Kind = TryStrToInt(KindText).value_or(-1);
-  std::string visible = field(line, 1);
+  KindText = GetValue(line, 0);
+  Kind = ObjectLineInteger(KindText).value_or(-1);
+  std::string visible = GetValue(line, 1);
   cbVisible = visible.empty() || visible == "1";
   Page = Kind < 0 ? TSpritePropPage::None : SpritePropPageOf(docKind, Kind);
   PageSetVisible = Page != TSpritePropPage::None;
-  FieldsKept = fieldsFrom(line, offeredFields(docKind, Kind));
+  FieldsKept = fieldsFrom(line, 2 + int(pageFields().size()));
   if (docKind == DocLevel)
     showLevel(line);
   else if (docKind == DocWorldMap)
     showWorld(line);
 }
 
+std::span<const TObjectField> TSpritePropModel::pageFields() const {
+  if (Page == TSpritePropPage::None) return {};
+  return ObjectFields(DocKind, Kind);
+}
+
+std::string TSpritePropModel::shown(const std::string& line, TObjectField field) const {
+  const std::optional<int> place = FieldPlace(DocKind, Kind, field);
+  return place ? GetValue(line, *place) : std::string();
+}
+
 void TSpritePropModel::showPipe(const std::string& line) {
   PlantGroupVisible = PipeHasPlantGroup(Kind);
   LinkGroupVisible = Kind != 238;
-  edPipeLink = field(line, 2);
-  std::string plant = field(line, 3);
+  edPipeLink = shown(line, F::Link);
+  std::string plant = shown(line, F::PlantCode);
   if (!plant.empty()) {
     PlantRadio = 0;
     cbPlant = true;
-    std::optional<int> code = TryStrToInt(plant);
+    std::optional<int> code = ObjectLineInteger(plant);
     int v = code.value_or(-1);
     if (v == 0) cbPlant = false;
     else if (v >= 5 && v <= 8) PlantRadio = 2;
@@ -109,19 +113,19 @@ void TSpritePropModel::showPipe(const std::string& line) {
   } else {
     cbPlant = false;
   }
-  edPipeIndex = fieldOr(line, 4, "0");
-  cbPipeDir = itemIndex(line, 5, 4, PipeDirKept);
+  edPipeIndex = orDefault(shown(line, F::TargetPipe), "0");
+  cbPipeDir = itemIndex(shown(line, F::ExitDirection), 4, PipeDirKept);
   cbPlantClick(cbPlant);
   cbSBulletVisible = Kind == 25;
-  if (cbSBulletVisible) cbSBullet = field(line, 6) == "1";
+  if (cbSBulletVisible) cbSBullet = shown(line, F::PipeBullets) == "1";
 }
 
 void TSpritePropModel::showLevel(const std::string& line) {
   switch (Page) {
     case TSpritePropPage::Pipe: showPipe(line); break;
     case TSpritePropPage::Quest: {
-      std::string contents = field(line, 2);
-      std::optional<int> value = contents.empty() ? std::optional<int>(-1) : TryStrToInt(contents);
+      std::string contents = shown(line, F::ContentsKind);
+      std::optional<int> value = contents.empty() ? std::optional<int>(-1) : ObjectLineInteger(contents);
       ContentsKind = value.value_or(-1);
       Edit1Change(value ? std::to_string(*value) : contents);
       int radio = kOtherRadio;
@@ -131,22 +135,22 @@ void TSpritePropModel::showLevel(const std::string& line) {
       RadioButtonClick(radio);
       break;
     }
-    case TSpritePropPage::Jumper: edJump = fieldOr(line, 2, "8"); break;
+    case TSpritePropPage::Jumper: edJump = orDefault(shown(line, F::JumpSpeed), "8"); break;
     case TSpritePropPage::Lava: {
-      std::string flame = field(line, 2);
+      std::string flame = shown(line, F::FlameValue);
       cbFlame = !flame.empty();
       if (cbFlame) edFlame = flame;
       cbFlameClick(cbFlame);
       break;
     }
     case TSpritePropPage::Base:
-      edBaseSpeed = fieldOr(line, 2, "0");
-      cbBaseGoBack = isOne(line, 3);
-      cbBaseActivePlayer = isOne(line, 4);
+      edBaseSpeed = orDefault(shown(line, F::BaseSpeed), "0");
+      cbBaseGoBack = isOne(shown(line, F::GoBack));
+      cbBaseActivePlayer = isOne(shown(line, F::StartOnPlayer));
       break;
     case TSpritePropPage::Bomb: {
-      std::string action = field(line, 2);
-      std::optional<int> value = action.empty() ? std::optional<int>(61) : TryStrToInt(action);
+      std::string action = shown(line, F::TurnIntoKind);
+      std::optional<int> value = action.empty() ? std::optional<int>(61) : ObjectLineInteger(action);
       TurnIntoKind = value.value_or(61);
       Edit2Change(value ? std::to_string(*value) : action);
       int radio = kOtherRadio;
@@ -157,25 +161,26 @@ void TSpritePropModel::showLevel(const std::string& line) {
       break;
     }
     case TSpritePropPage::Canyon:
-      cbCanyon1 = field(line, 2) == "1";
-      cbCanyonFlame = field(line, 3) == "1";
-      cbFlameDir = itemIndex(line, 4, 2, FlameDirKept);
+      cbCanyon1 = shown(line, F::ShootOffScreen) == "1";
+      cbCanyonFlame = shown(line, F::Flame) == "1";
+      cbFlameDir = itemIndex(shown(line, F::FlameDirection), 2, FlameDirKept);
       cbCanyonFlameClick(cbCanyonFlame);
       break;
     case TSpritePropPage::Turvo: {
-      edKJump = fieldOr(line, 2, "8");
-      TurvoField3 = field(line, 3);
+      edKJump = orDefault(shown(line, F::TurvoSpeed), "8");
+      TurvoField3 = shown(line, F::MoveMode);
       if (TurvoField3.empty()) TurvoRadio = 1;
       else if (TurvoField3 == "1" || TurvoField3 == "2" || TurvoField3 == "3") TurvoRadio = TurvoField3[0] - '0';
       else TurvoRadio = 0;
       break;
     }
     case TSpritePropPage::Box:
-      cbDown16 = field(line, 2) == "1";
-      cbBoxShow = field(line, 3) == "1";
+      cbDown16 = shown(line, F::DownOneCell) == "1";
+      cbBoxShow = shown(line, F::AlwaysShown) == "1";
       break;
     case TSpritePropPage::RotoDisk: {
-      int d1 = numberOr(line, 2, 0), d2 = numberOr(line, 3, 0);
+      const int d1 = ObjectLineInteger(shown(line, F::Disc1Direction)).value_or(0);
+      const int d2 = ObjectLineInteger(shown(line, F::Disc2Direction)).value_or(0);
       RD1 = d1 == 1 || d1 == 2;
       RD1Radio = Disc1Direction = RD1 ? d1 : 0;
       RD2 = d2 == 1 || d2 == 2;
@@ -184,7 +189,7 @@ void TSpritePropModel::showLevel(const std::string& line) {
       RD2Click(RD2);
       break;
     }
-    case TSpritePropPage::SPipe: cbBullet = field(line, 2) == "1"; break;
+    case TSpritePropPage::SPipe: cbBullet = shown(line, F::SPipeBullets) == "1"; break;
     default: break;
   }
 }
@@ -195,22 +200,21 @@ void TSpritePropModel::showWorld(const std::string& line) {
       PlantGroupVisible = false;
       LinkGroupVisible = true;
       cbSBulletVisible = false;
-      edPipeLink = field(line, 2);
-      edPipeIndex = fieldOr(line, 3, "0");
-      cbPipeDir = itemIndex(line, 4, 4, PipeDirKept);
+      edPipeLink = shown(line, F::Link);
+      edPipeIndex = orDefault(shown(line, F::TargetPipe), "0");
+      cbPipeDir = itemIndex(shown(line, F::ExitDirection), 4, PipeDirKept);
       break;
     case TSpritePropPage::Hammer:
-      cbHammer = field(line, 2) == "1";
-      edHammer = field(line, 3);
+      cbHammer = shown(line, F::HasWanderer) == "1";
+      edHammer = shown(line, F::WandererLink);
       cbHammerClick(cbHammer);
       break;
-    case TSpritePropPage::KeyLock: edKeyReplaceChange(fieldOr(line, 2, "43")); break;
+    case TSpritePropPage::KeyLock: edKeyReplaceChange(orDefault(shown(line, F::OpensAs), "43")); break;
     default: break;
   }
 }
 
 std::optional<std::string> TSpritePropModel::fieldText(TObjectField field) const {
-  using F = TObjectField;
   const char* label = FieldLabel(field);
   switch (field) {
     case F::Link: return link(edPipeLink);
@@ -258,7 +262,7 @@ std::string TSpritePropModel::BuildLine() const {
   std::string value = KindText + "," + flag(cbVisible);
   // A field left out keeps its place empty when a later one is written.
   int place = 2, written = 2;
-  for (TObjectField field : ObjectFields(DocKind, Kind)) {
+  for (TObjectField field : pageFields()) {
     if (std::optional<std::string> text = fieldText(field)) {
       value.append(size_t(place - written), ',');
       value += "," + *text;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "editor/Docs/document.h"
-#include "editor/frmSpriteProp/object_pages.h"
+#include "editor/Docs/object_fields.h"
 
 inline constexpr const char* kSpritePropCaption = "Propiedades de objeto";
 inline constexpr const char* kLinkDialogTitle = "Seleccionar enlace";
@@ -153,6 +153,10 @@ class TSpritePropModel {
   void showLevel(const std::string& line);
   void showWorld(const std::string& line);
   void showPipe(const std::string& line);
+  // The fields the page edits: the kind's fields, none without a page.
+  std::span<const TObjectField> pageFields() const;
+  // The text of a field at its place in the line; empty when the kind has none.
+  std::string shown(const std::string& line, TObjectField field) const;
   // A field as the controls give it; nothing when the field is left out.
   std::optional<std::string> fieldText(TObjectField field) const;
   void preview(int which, int kind);

@@ -1,6 +1,5 @@
 #include "game/Game/build_level.h"
 
-#include <charconv>
 #include <cstdlib>
 
 #include "components/GKILib/TGKImageLib.h"
@@ -8,7 +7,6 @@
 #include "components/ZEZStar/star_field.h"
 #include "components/gkspts/sprite_mgr.h"
 #include "game/Game/draw_background.h"
-#include "game/Game/get_value.h"
 #include "game/Game/kind_sets.h"
 #include "game/Game/level_events.h"
 #include "game/Game/level_music.h"
@@ -16,6 +14,7 @@
 #include "game/Game/palette_effects.h"
 #include "game/Game/player_input.h"
 #include "game/Game/sprite_moved.h"
+#include "game/ObjectLine/object_line.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/shell_state.h"
 #include "platform/core/paths.h"
@@ -99,7 +98,8 @@ void buildBackground() {
 
 void addPlayer() {
   const std::vector<std::string>& keys = fmMain->SpriteKeys;
-  const TLevelCell cell = keys.empty() ? TLevelCell{} : LevelCellOfKey(keys.front());
+  // A start whose key names no cell stands in the first one.
+  const TObjectCell cell = keys.empty() ? TObjectCell{} : CellOfKey(keys.front()).value_or(TObjectCell{});
   const int index = sprites().AddJumper(0, cellPixel(cell.column), cellPixel(cell.row), 8, kPlayerSpeed, 0);
   auto& p = static_cast<TGKJumper&>(sprites().GetSprite(index));
   Level.Player = &p;
@@ -181,37 +181,25 @@ void moveBy(TGKSprite& s, int dx, int dy, bool updateStart) {
 
 bool fieldIs(const std::string& line, int n, const char* value) { return field(line, n) == value; }
 
+// A line that is no level object (no level kind, or a key that names no cell)
+// keeps its place, so that later indexes stay as the file means them.
+void addSwitchedOff(int x, int y) {
+  TGKSprite& s = sprites().GetSprite(sprites().AddBouncer(0, x, y, 8, 0.0, 0));
+  s.Disable();
+  s.Hide();
+  s.SetEdgeActions(eaNone);
+}
+
 }  // namespace
-
-TLevelCell LevelCellOfKey(const std::string& key) {
-  long long value = 0;
-  const char* first = key.data();
-  const char* last = key.data() + key.size();
-  while (first < last && *first == ' ') ++first;
-  const auto [end, ec] = std::from_chars(first, last, value);
-  if (ec != std::errc() || end != last) return {};
-  const auto bits = static_cast<uint32_t>(value);
-  return {int(bits & 0xFFFF), int(bits >> 16)};
-}
-
-int ObjectLineNumber(const std::string& line, int N, int Default) {
-  const std::string text = GetValue(line, N);
-  int value = 0;
-  const char* first = text.data();
-  const char* last = text.data() + text.size();
-  if (first < last && *first == '+') ++first;
-  const auto [end, ec] = std::from_chars(first, last, value);
-  return ec == std::errc() && end == last && first != last ? value : Default;
-}
 
 void SetUpLevelObject(TGKBouncer& s, int kind, const std::string& line) {
   if (TextKinds.contains(kind)) {
-    if (kind == 25) s.Param5 = ObjectLineNumber(line, 6, 0);
+    if (kind == 25) s.Param5 = ObjectFieldNumber(line, 6, 0);
     s.Data = Level.AddSpriteText(field(line, 2));
-    if (PipeKinds.contains(kind) || DoorKinds.contains(kind)) s.Param3 = ObjectLineNumber(line, 4, 0);
-    s.Param4 = ObjectLineNumber(line, 5, 0);
+    if (PipeKinds.contains(kind) || DoorKinds.contains(kind)) s.Param3 = ObjectFieldNumber(line, 4, 0);
+    s.Param4 = ObjectFieldNumber(line, 5, 0);
   }
-  if (kind == 355) s.Param1 = ObjectLineNumber(line, 2, 0);
+  if (kind == 355) s.Param1 = ObjectFieldNumber(line, 2, 0);
 
   if (FacingKinds.contains(kind)) {
     if (kind == 57 || kind == 64 || kind == 109 || kind == 110 || kind == 232) moveBy(s, 0, 6, true);
@@ -228,8 +216,8 @@ void SetUpLevelObject(TGKBouncer& s, int kind, const std::string& line) {
   switch (kind) {
     case 163:
     case 232: {
-      s.Data = ObjectLineNumber(line, 2, 8);
-      s.Param3 = ObjectLineNumber(line, 3, 1);
+      s.Data = ObjectFieldNumber(line, 2, 8);
+      s.Param3 = ObjectFieldNumber(line, 3, 1);
       const double jump = s.Data;
       if (s.Param3 == 1) setSpeedAndDirection(s, playerLeft ? 31 : 1, jump - 0.7);
       if (s.Param3 == 2) setSpeedAndDirection(s, playerLeft ? 24 : 8, jump);
@@ -238,7 +226,7 @@ void SetUpLevelObject(TGKBouncer& s, int kind, const std::string& line) {
       break;
     }
     case 55:
-      s.Data = ObjectLineNumber(line, 2, 7);
+      s.Data = ObjectFieldNumber(line, 2, 7);
       s.Param3 = 1;
       setSpeedAndDirection(s, 0, s.Data);
       break;
@@ -252,7 +240,7 @@ void SetUpLevelObject(TGKBouncer& s, int kind, const std::string& line) {
     case 105: moveBy(s, 4, 0, true); break;
     case 63:
     case 280:
-      if (!field(line, 2).empty()) s.State = ObjectLineNumber(line, 2, s.State);
+      if (!field(line, 2).empty()) s.State = ObjectFieldNumber(line, 2, s.State);
       break;
     case 180:
       if (fieldIs(line, 2, "1")) moveBy(s, 0, Level.Options.ResFactor, false);
@@ -264,8 +252,8 @@ void SetUpLevelObject(TGKBouncer& s, int kind, const std::string& line) {
     case 197: moveBy(s, -8, 0, false); break;
     case 333: s.SetSpeed(1.0); break;
     case 203:
-      s.Param2 = ObjectLineNumber(line, 2, 0);
-      s.Param3 = ObjectLineNumber(line, 3, 0);
+      s.Param2 = ObjectFieldNumber(line, 2, 0);
+      s.Param3 = ObjectFieldNumber(line, 3, 0);
       break;
     case 204:
       moveBy(s, 0, 8, false);
@@ -296,32 +284,28 @@ void SetUpLevelObject(TGKBouncer& s, int kind, const std::string& line) {
     if (fieldIs(line, 2, "1")) s.State = CannonFiresFlag;
     if (kind == 331 && fieldIs(line, 3, "1")) {
       s.Param1 = 1;
-      s.Param2 = ObjectLineNumber(line, 4, 0);
+      s.Param2 = ObjectFieldNumber(line, 4, 0);
     }
     s.Timer = platform::StampIn(-1000);
   }
   if (kind >= 278 && kind <= 285) s.SetLayer(1);
   if (BaseSpeedKinds.contains(kind)) {
-    if (!field(line, 3).empty()) s.Param2 = ObjectLineNumber(line, 3, s.Param2);
-    if (!field(line, 4).empty()) s.Param3 = ObjectLineNumber(line, 4, s.Param3);
-    if (!field(line, 2).empty()) s.Param4 = ObjectLineNumber(line, 2, s.Param4);
+    if (!field(line, 3).empty()) s.Param2 = ObjectFieldNumber(line, 3, s.Param2);
+    if (!field(line, 4).empty()) s.Param3 = ObjectFieldNumber(line, 4, s.Param3);
+    if (!field(line, 2).empty()) s.Param4 = ObjectFieldNumber(line, 2, s.Param4);
     if (s.Param3 == 0) s.SetSpeed(s.Param4);
   }
 }
 
 void AddLevelObject(int column, int row, const std::string& line) {
   const int x0 = cellPixel(column), y0 = cellPixel(row);
-  const int kind = ObjectLineNumber(line, 0, -1);
+  const int kind = ObjectFieldNumber(line, 0, -1);
   if (kind < 0 || kind >= LevelKindCount) {
-    // Not a level kind: it keeps its place, so later indexes stay as the file means them.
-    TGKSprite& s = sprites().GetSprite(sprites().AddBouncer(0, x0, y0, 8, 0.0, 0));
-    s.Disable();
-    s.Hide();
-    s.SetEdgeActions(eaNone);
+    addSwitchedOff(x0, y0);
     return;
   }
   if (PlantCapableKinds.contains(kind) && !field(line, 3).empty()) {
-    const int code = ObjectLineNumber(line, 3, 0);
+    const int code = ObjectFieldNumber(line, 3, 0);
     if (code >= 1 && code <= 10) addPlant(kind, x0, y0, code);
   }
   auto& s = static_cast<TGKBouncer&>(sprites().GetSprite(sprites().AddBouncer(0, x0, y0, 8, 0.0, kind)));
@@ -486,8 +470,10 @@ void BuildLevel() {
   const auto objects = Level.LevelIni->readSectionEntries("Sprites");
   for (size_t i = 1; i < objects.size(); ++i) {
     const auto& [key, value] = objects[i];
-    const TLevelCell cell = LevelCellOfKey(key);
-    AddLevelObject(cell.column, cell.row, key + "=" + value);
+    if (const std::optional<TObjectCell> cell = CellOfKey(key))
+      AddLevelObject(cell->column, cell->row, key + "=" + value);
+    else
+      addSwitchedOff(0, 0);
   }
   resetPlayState();
   PlaceEnteringPlayer();

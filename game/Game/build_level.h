@@ -21,13 +21,3 @@ void SetUpLevelObject(TGKBouncer& object, int kind, const std::string& line);
 void PlaceEnteringPlayer();
 // The first camera position for the player's place; every sprite moves by it.
 void StartCamera();
-
-// The cell of a [Sprites] key (decimal row * 65536 + column); a key that is not
-// a number is the cell (0, 0).
-struct TLevelCell {
-  int column = 0, row = 0;
-};
-TLevelCell LevelCellOfKey(const std::string& key);
-
-// Field N of an object line as a number: Default when it is empty or no number.
-int ObjectLineNumber(const std::string& line, int N, int Default);

@@ -3,8 +3,8 @@
 // them: lava makes its flame, donut blocks shake and fall, bombs are lit,
 // carried, thrown and explode into new objects, cannons fire, ghosts and
 // following flames react to the way the player looks.
-#include <charconv>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "components/gkspts/sprite_mgr.h"
@@ -15,6 +15,7 @@
 #include "game/Game/level_events.h"
 #include "game/Game/level_state.h"
 #include "game/Game/sprite_moved.h"
+#include "game/ObjectLine/object_line.h"
 #include "game/frmMain/frmMain.h"
 #include "platform/core/random.h"
 #include "platform/core/tick_stamp.h"
@@ -133,11 +134,9 @@ TCaseEnd bomb(TPlayerMove&, int i) {  // 94
 // A text that is not one turns it into nothing.
 bool turnIntoKind(const TGKSprite& s, int& kind) {
   const std::string* text = SpriteTextOf(s);
-  if (!text) return false;
-  const char* first = text->data();
-  const char* last = first + text->size();
-  const auto [end, ec] = std::from_chars(first, last, kind);
-  return ec == std::errc() && end == last;
+  const std::optional<int> number = text ? ObjectLineInteger(*text) : std::nullopt;
+  if (number) kind = *number;
+  return number.has_value();
 }
 
 // A new object flung out of an explosion at (x, y), moving towards the player.

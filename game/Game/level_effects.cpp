@@ -1,7 +1,7 @@
 // The pooled effects of a level (stars, coin pops, brick fragments), bonus
 // blocks and coins.
 #include <array>
-#include <charconv>
+#include <optional>
 #include <string>
 
 #include "components/ZEZSnd/TGKSoundBuffer.h"
@@ -10,6 +10,7 @@
 #include "game/Game/level_state.h"
 #include "game/Game/sprite_moved.h"
 #include "game/LevelAnimations/level_animations.h"
+#include "game/ObjectLine/object_line.h"
 #include "game/frmMain/frmMain.h"
 #include "platform/core/tick_stamp.h"
 
@@ -102,12 +103,9 @@ void BreakBrick(int Index) {
 
 int BonusContents(const TGKSprite& block) {
   const std::string* data = SpriteTextOf(block);
-  const std::string text = data ? *data : std::string();
-  int kind = -1;
-  const char* end = text.data() + text.size();
-  const auto [rest, error] = std::from_chars(text.data(), end, kind);
-  if (text.empty() || error != std::errc() || rest != end || kind < 0 || kind >= kLevelKindCount) return -1;
-  return kind;
+  const std::optional<int> kind = data ? ObjectLineInteger(*data) : std::nullopt;
+  if (!kind || *kind < 0 || *kind >= kLevelKindCount) return -1;
+  return *kind;
 }
 
 double BonusItemSpeed(int kind) {

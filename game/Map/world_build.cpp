@@ -9,11 +9,11 @@
 
 #include "components/ZEZ/TGKScreen.h"
 #include "components/gkspts/sprite_mgr.h"
-#include "game/Game/get_value.h"
 #include "game/Game/level_state.h"
 #include "game/Game/palette_effects.h"
 #include "game/Map/world_kinds.h"
 #include "game/Map/world_map.h"
+#include "game/ObjectLine/object_line.h"
 #include "game/Splash/screen_services.h"
 #include "game/frmMain/frmMain.h"
 #include "platform/core/paths.h"
@@ -22,33 +22,12 @@
 
 namespace {
 
-struct TCell {
-  int row = 0, col = 0;
-};
-
-// A [Sprites] key: row * 65536 + col in decimal.
-std::optional<TCell> parseCell(const std::string& key) {
-  long long v = 0;
-  const char* end = key.data() + key.size();
-  auto [p, ec] = std::from_chars(key.data(), end, v);
-  if (ec != std::errc() || p != end || v < 0 || v > 0xFFFFFFFFLL) return std::nullopt;
-  return TCell{int(v >> 16), int(v & 0xFFFF)};
-}
-
-// A field as an integer, 0 when empty or not a number.
-int intField(const std::string& line, int n) {
-  const std::string f = GetValue(line, n);
-  int v = 0;
-  std::from_chars(f.data(), f.data() + f.size(), v);
-  return v;
-}
-
+// The world kind of a line (or of a field's text); nothing for a number that
+// names none.
 std::optional<int> worldKind(const std::string& line) {
-  const std::string f = GetValue(line, 0);
-  int v = -1;
-  auto [p, ec] = std::from_chars(f.data(), f.data() + f.size(), v);
-  if (ec != std::errc() || p != f.data() + f.size() || v < 0 || v >= WorldKindCount) return std::nullopt;
-  return v;
+  const std::optional<int> kind = KindOfObjectLine(line);
+  if (!kind || *kind < 0 || *kind >= WorldKindCount) return std::nullopt;
+  return kind;
 }
 
 // The ended nodes by name, looked up once a node: a saved state may name tens
@@ -250,11 +229,11 @@ void BuildWorldMap() {
   m.IntroCardStart = m.InitialInfo ? platform::StampNow() : platform::NoStamp;
 
   const std::vector<std::string>& keys = fmMain->SpriteKeys;
-  const TCell start = keys.empty() ? TCell{} : parseCell(keys.front()).value_or(TCell{});
+  const TObjectCell start = keys.empty() ? TObjectCell{} : CellOfKey(keys.front()).value_or(TObjectCell{});
 
   const int mode = GameShell.PlayerMode;
   TGKSprite& player = list.GetSprite(
-      list.AddBouncer(0, start.col * rf + 1, start.row * rf, 0, 0.0, mode == PlayerFire ? wkPlayerF : mode));
+      list.AddBouncer(0, start.column * rf + 1, start.row * rf, 0, 0.0, mode == PlayerFire ? wkPlayerF : mode));
   player.SetEdgeActions(0);
   player.Disable();
   player.Hide();
@@ -274,7 +253,7 @@ void BuildWorldMap() {
     dust.Controlled = false;
     fmMain->DustSprites[size_t(i)] = &dust;
   }
-  TGKSprite& startNode = list.GetSprite(list.AddBouncer(0, start.col * rf, start.row * rf, 0, 8.0, wkStart));
+  TGKSprite& startNode = list.GetSprite(list.AddBouncer(0, start.column * rf, start.row * rf, 0, 8.0, wkStart));
   startNode.SetEdgeActions(0);
   startNode.Controlled = false;
 
@@ -284,12 +263,12 @@ void BuildWorldMap() {
   bool dustWaits = false;
   TEndedNodes ended;
   for (size_t n = 1; n < nodes.size(); ++n) {
-    const std::optional<TCell> cell = parseCell(nodes[n].first);
+    const std::optional<TObjectCell> cell = CellOfKey(nodes[n].first);
     const std::string& line = nodes[n].second;
     const std::optional<int> kind = worldKind(line);
     // Only world kinds belong on a map (a level played as a game has others).
     if (!cell || !kind) continue;
-    const int s = list.AddBouncer(0, cell->col * rf, cell->row * rf, 0, 8.0, *kind);
+    const int s = list.AddBouncer(0, cell->column * rf, cell->row * rf, 0, 8.0, *kind);
     TGKSprite& node = list.GetSprite(s);
     if (*kind == wkLock && m.OpenLocks) ended.record(s);
     const bool won = ended.contains(s);
@@ -302,8 +281,8 @@ void BuildWorldMap() {
     }
     if (*kind == wkBrid2 && m.NodeToggle == 1) node.SetAnimation(wkBrid3);
     if (!path) {
-      node.Param1 = intField(line, 3);
-      node.Param2 = intField(line, 4);
+      node.Param1 = ObjectFieldNumber(line, 3, 0);
+      node.Param2 = ObjectFieldNumber(line, 4, 0);
     }
     if (!fmMain->EndedNodes.empty() && won) wonLooks(node, s, line, dustWaits);
     if (!fmMain->EndedNodes.empty() && platform::MsSince(m.ShowPlayerTime) > 0)

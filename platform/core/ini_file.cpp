@@ -27,12 +27,6 @@ std::string trim(std::string_view s) {
   return std::string(s.substr(b, e - b));
 }
 
-// Profile reads drop one pair of matching quotes around a value.
-std::string unquote(const std::string& v) {
-  if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
-    return v.substr(1, v.size() - 2);
-  return v;
-}
 
 bool parseInteger(const std::string& text, int& out) {
   std::string s = trim(text);
@@ -280,13 +274,13 @@ bool IniFile::valueExists(std::string_view section, std::string_view key) const 
 
 std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view def) const {
   const Line* line = findKeyLine(section, key);
-  return line ? unquote(line->value) : std::string(def);
+  return line ? profileValue(line->value) : std::string(def);
 }
 
 int IniFile::readInteger(std::string_view section, std::string_view key, int def) const {
   const Line* line = findKeyLine(section, key);
   int value = def;
-  if (!line || !parseInteger(unquote(line->value), value)) return def;
+  if (!line || !parseInteger(profileValue(line->value), value)) return def;
   return value;
 }
 
@@ -379,7 +373,7 @@ std::vector<std::pair<std::string, std::string>> IniFile::readSectionEntries(std
   if (s == npos) return entries;
   const Section& found = sections_[s];
   for (const Line& line : found.body)
-    if (line.isKey) entries.emplace_back(line.name, unquote(found.body[findKey(found, line.name)].value));
+    if (line.isKey) entries.emplace_back(line.name, profileValue(found.body[findKey(found, line.name)].value));
   return entries;
 }
 
@@ -388,8 +382,15 @@ std::vector<IniFile::SectionLine> IniFile::readSectionLines(std::string_view sec
   size_t s = findSection(section);
   if (s == npos) return lines;
   lines.reserve(sections_[s].body.size());
-  for (const Line& line : sections_[s].body) lines.push_back({line.text, line.isKey, line.name, line.value});
+  for (const Line& line : sections_[s].body)
+    lines.push_back({line.text, line.isKey, line.name, line.isKey ? profileValue(line.value) : line.value});
   return lines;
+}
+
+std::string profileValue(std::string_view stored) {
+  if (stored.size() >= 2 && (stored.front() == '"' || stored.front() == '\'') && stored.back() == stored.front())
+    stored = stored.substr(1, stored.size() - 2);
+  return std::string(stored);
 }
 
 bool existsButUnreadable(const fs::path& path) {

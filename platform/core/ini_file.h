@@ -26,6 +26,10 @@ class IniReadError : public IniWriteError {
   using IniWriteError::IniWriteError;
 };
 
+// A value as every read of a profile gives it: the stored text (trimmed) with
+// one pair of matching quotes around it dropped.
+std::string profileValue(std::string_view stored);
+
 // True when path names something that exists but cannot be read as a file
 // (no permission, a folder): it must not be taken for an empty file.
 bool existsButUnreadable(const std::filesystem::path& path);
@@ -76,7 +80,8 @@ class IniFile {
   // whole section in one pass.
   std::vector<std::pair<std::string, std::string>> readSectionEntries(std::string_view section) const;
   // Every line of a section in file order, comments and blank lines included:
-  // its text as written and, for a key line, its key and value as they read.
+  // its text as written and, for a key line, its key and the value readString
+  // gives for that line.
   struct SectionLine {
     std::string text;
     bool isKey = false;

@@ -11,7 +11,7 @@
 #include <set>
 
 #include "editor/Docs/document_io.h"
-#include "game/Game/get_value.h"
+#include "game/ObjectLine/get_value.h"
 #include "platform/core/ini_file.h"
 #include "tests/default_game/staged_files.h"
 #include "tests/support/scratch_folder.h"

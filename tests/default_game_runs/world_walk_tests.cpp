@@ -15,11 +15,11 @@
 
 #include "components/gkspts/sprite_mgr.h"
 #include "default_game_play.h"
-#include "game/Game/get_value.h"
 #include "game/Game/level_events.h"
 #include "game/Game/level_state.h"
 #include "game/Map/world_kinds.h"
 #include "game/Map/world_map.h"
+#include "game/ObjectLine/get_value.h"
 #include "game/Splash/title_screen.h"
 #include "game/frmMain/frmMain.h"
 #include "platform/core/ini_file.h"

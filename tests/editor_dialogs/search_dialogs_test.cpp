@@ -61,8 +61,13 @@ TEST(ReplaceDialog, ReplacedLinesKeepWhatTheNewKindTakes) {
       {DocLevel, "11=39", 46, "11=46", false},
       // Another page reads field 2 otherwise: what it held is not kept.
       {DocLevel, "65540=39,0,49", 55, "65540=55,0", true},
-      {DocLevel, "12=227,1,1", 40, "12=40,1,1", false},
+      {DocLevel, "12=227,1,1", 40, "12=40,1", true},
       {DocLevel, "12=227,1,1", 39, "12=39,1", true},  // not a block's contents
+      {DocLevel, "12=227,1,1", 60, "12=60,1", true},  // not the level an end card leads to
+      {DocLevel, "14=60,1,levels\\b.tql", 16, "14=16,1,levels\\b.tql", false},
+      // Fields no kind reads stay.
+      {DocLevel, "15=40,1,x,y", 41, "15=41,1,x,y", false},
+      {DocLevel, "15=40,1,x,y", 60, "15=60,1,,y", true},
       {DocWorldMap, "393221=4,1,levels\\mio.tql,0,0", 22, "393221=22,1", true},
       {DocWorldMap, "13=4,1,,,", 22, "13=22,1,,,", false},
   };
@@ -87,8 +92,8 @@ TEST(ReplaceDialog, AsksOnceBeforeFieldsAreLostAndMarksOnlyAChange) {
   doc.DocKind = DocLevel;
   doc.Objects = lines;
   EXPECT_EQ(ReplaceObjects(doc, 39, 55, confirm), 0);
-  EXPECT_EQ(questions, std::vector<std::string>{"2 objetos de tipo 39 tienen datos que el tipo 55 no usa (un enlace, "
-                                                "un contenido u otra propiedad): al reemplazarlos se perder\xE1n. "
+  EXPECT_EQ(questions, std::vector<std::string>{"2 objetos de tipo 39 tienen datos que el tipo 55 no usa o lee con "
+                                                "otro sentido (un enlace, un contenido u otra propiedad): al reemplazarlos se perder\xE1n. "
                                                 "\xBF" "Desea reemplazar de todos modos?"});
   EXPECT_EQ(doc.Objects, lines);
   EXPECT_FALSE(doc.Modified);
@@ -110,8 +115,15 @@ TEST(ReplaceDialog, AsksOnceBeforeFieldsAreLostAndMarksOnlyAChange) {
   EXPECT_EQ(ReplaceObjects(doc, 39, 46, confirm), 1);
   EXPECT_EQ(doc.Objects[0], "65540=46,1,49");
   EXPECT_TRUE(questions.empty());
-  EXPECT_EQ(ReplaceLossQuestion(1, 4, 22), "Un objeto de tipo 4 tiene datos que el tipo 22 no usa (un enlace, un "
-                                           "contenido u otra propiedad): al reemplazarlo se perder\xE1n. \xBF"
+  // A cannon that fires becomes an end card only after the question: its "1"
+  // would name the level that follows.
+  answer = false;
+  doc.Objects = {"0=0,1", "12=227,1,1"};
+  EXPECT_EQ(ReplaceObjects(doc, 227, 60, confirm), 0);
+  EXPECT_EQ(questions.size(), 1u);
+  EXPECT_EQ(doc.Objects[1], "12=227,1,1");
+  EXPECT_EQ(ReplaceLossQuestion(1, 4, 22), "Un objeto de tipo 4 tiene datos que el tipo 22 no usa o lee con otro "
+                                           "sentido (un enlace, un contenido u otra propiedad): al reemplazarlo se perder\xE1n. \xBF"
                                            "Desea reemplazar de todos modos?");
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "editor/Docs/line_helpers.h"
 #include "editor/Docs/number_fields.h"
 #include "editor/frmSpriteProp/sprite_prop_model.h"
 #include "tests/support/scratch_folder.h"
@@ -178,6 +179,46 @@ TEST(SpritePropLines, PagesRoundTripAndDefaults) {
       {DocWorldMap, "7=43,1,40,y", "7=43,1,40,y"},
   };
   for (const Case& c : cases) EXPECT_EQ(unchanged(c.doc, c.shown), c.written) << c.shown;
+}
+
+// Each page reads every field where the table of object fields places it, and
+// writes it back there: a field moved in the table moves in the dialog too.
+TEST(SpritePropLines, EveryFieldIsReadAtItsPlaceInTheTable) {
+  using F = TObjectField;
+  // A value for each field that differs from what the dialog shows when it is absent.
+  const std::pair<F, const char*> samples[] = {
+      {F::Link, "a.tql"},         {F::PlantCode, "6"},        {F::TargetPipe, "3"},     {F::ExitDirection, "2"},
+      {F::PipeBullets, "1"},      {F::ContentsKind, "200"},   {F::JumpSpeed, "12"},     {F::FlameValue, "5"},
+      {F::BaseSpeed, "3"},        {F::GoBack, "1"},           {F::StartOnPlayer, "1"},  {F::TurnIntoKind, "-2"},
+      {F::ShootOffScreen, "1"},   {F::Flame, "1"},            {F::FlameDirection, "1"}, {F::TurvoSpeed, "6"},
+      {F::MoveMode, "3"},         {F::DownOneCell, "1"},      {F::AlwaysShown, "1"},    {F::Disc1Direction, "2"},
+      {F::Disc2Direction, "1"},   {F::SPipeBullets, "1"},     {F::HasWanderer, "1"},    {F::WandererLink, "b.tqw"},
+      {F::OpensAs, "44"},
+  };
+  const auto sample = [&](F field) {
+    for (const auto& [f, text] : samples)
+      if (f == field) return std::string(text);
+    ADD_FAILURE() << "no sample for field " << int(field);
+    return std::string();
+  };
+  // One kind of each page.
+  const std::pair<TDocKind, int> kinds[] = {
+      {DocLevel, 25},  {DocLevel, 39},  {DocLevel, 55},  {DocLevel, 63},  {DocLevel, 67},
+      {DocLevel, 94},  {DocLevel, 97},  {DocLevel, 163}, {DocLevel, 180}, {DocLevel, 203},
+      {DocLevel, 355}, {DocWorldMap, 4}, {DocWorldMap, 22}, {DocWorldMap, 43},
+  };
+  for (const auto& [doc, kind] : kinds) {
+    const auto fields = ObjectFields(doc, kind);
+    ASSERT_FALSE(fields.empty()) << kind;
+    for (size_t i = 0; i < fields.size(); ++i) {
+      const int place = *FieldPlace(doc, kind, fields[i]);
+      EXPECT_EQ(place, int(2 + i));
+      // The field alone at its place, the others absent.
+      const std::string line = "7=" + std::to_string(kind) + ",1" + std::string(size_t(place - 1), ',') +
+                               sample(fields[i]);
+      EXPECT_EQ(GetValue(unchanged(doc, line), place), sample(fields[i])) << line;
+    }
+  }
 }
 
 // The cannons without a page fire off screen by their field 2 "1": toggling

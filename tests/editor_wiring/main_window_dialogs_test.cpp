@@ -285,8 +285,8 @@ TEST_F(MainWindowDialogs, ReplaceAndFillChangeTheDocument) {
     Click(replace, "Aceptar");
   });
   form->Replace();
-  EXPECT_EQ(question.toStdString(), "Un objeto de tipo 46 tiene datos que el tipo 55 no usa (un enlace, un contenido u "
-                                    "otra propiedad): al reemplazarlo se perder\u00E1n. \u00BFDesea reemplazar de "
+  EXPECT_EQ(question.toStdString(), "Un objeto de tipo 46 tiene datos que el tipo 55 no usa o lee con otro sentido (un "
+                                    "enlace, un contenido u otra propiedad): al reemplazarlo se perder\u00E1n. \u00BFDesea reemplazar de "
                                     "todos modos?");
   EXPECT_TRUE(buttons.contains(QString::fromUtf8("S\u00ED|"))) << buttons.toStdString();
   EXPECT_TRUE(buttons.contains("No|")) << buttons.toStdString();

@@ -1,4 +1,4 @@
-#include "game/Game/get_value.h"
+#include "game/ObjectLine/get_value.h"
 
 #include <gtest/gtest.h>
 

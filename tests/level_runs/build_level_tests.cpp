@@ -355,17 +355,4 @@ TEST_F(BuildLevelTest, TheBackgroundTakesAPictureAsLargeAsTheViewOrStretchesItOv
   }
 }
 
-TEST(LevelCells, KeysAreRowTimes65536PlusColumn) {
-  struct Case { const char* key; int column, row; };
-  for (const Case& c : {Case{"0", 0, 0}, {"65541", 5, 1}, {"196618", 10, 3}, {"x", 0, 0}, {"", 0, 0}}) {
-    SCOPED_TRACE(c.key);
-    const TLevelCell cell = LevelCellOfKey(c.key);
-    EXPECT_EQ(cell.column, c.column);
-    EXPECT_EQ(cell.row, c.row);
-  }
-  EXPECT_EQ(ObjectLineNumber("1=5,x,7,", 2, -1), 7);
-  EXPECT_EQ(ObjectLineNumber("1=5,x,7,", 1, -1), -1);
-  EXPECT_EQ(ObjectLineNumber("1=5,x,7,", 3, -1), -1);
-}
-
 }  // namespace

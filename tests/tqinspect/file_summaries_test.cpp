@@ -82,6 +82,9 @@ TEST_F(Tqinspect, SummarizesValidFiles) {
       {"g.tqg", "[Options]\r\nLifes=3\r\nMapFile=maps\\w.tqw\r\n", {"game: ", "lives: 3", "first world map: maps\\w.tqw"}},
       {"new.tqg", "[Options]\r\nLifes=\r\nMapFile=\r\n", {"lives: 5", "first world map: (none)"}},
       {"notes.tql", "[Notes]\r\na=b\r\n" + goodLevel, {"other sections: [Notes]"}},
+      // Keys and values as the programs read them: another form of a key, a value in quotes.
+      {"hand.tql", "[Options]\r\n[Sprites]\r\n0x10005=0,1,\r\n65542=\"46,1,\"\r\n",
+       {"first object: kind 0 at column 5, row 1", "kinds: 0x1 46x1"}},
       {"p.bmp", platform::encodeBmp(bmp), {"bitmap: ", "size: 5 x 3 pixels, 8 bits per pixel", "palette entries used: 2 (2..7)"}},
   };
   for (const Case& c : cases) {

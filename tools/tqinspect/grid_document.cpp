@@ -4,7 +4,9 @@
 #include <iomanip>
 #include <map>
 
-#include "game/Game/get_value.h"
+#include "editor/Docs/line_helpers.h"
+#include "game/ObjectLine/object_line.h"
+#include "platform/core/ini_file.h"
 #include "platform/core/paths.h"
 #include "tools/tqinspect/inspect.h"
 
@@ -14,17 +16,6 @@ constexpr const char* options = "Options";
 constexpr const char* sprites = "Sprites";
 
 std::string lineError(int line, const std::string& why) { return "line " + std::to_string(line) + ": " + why; }
-
-// Decimal digits only, as the editor writes cell keys.
-bool parseDecimal(const std::string& text, long long limit, long long& out) {
-  if (text.empty() || text.size() > 12) return false;
-  out = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-    out = out * 10 + (c - '0');
-  }
-  return out <= limit;
-}
 
 std::string colour(TColor c) {
   std::ostringstream s;
@@ -51,12 +42,15 @@ void CheckSharedOptions(const TProfileText& text) {
 
 void CheckObjectLines(const TProfileText& text, int kindCount, const char* kindName) {
   for (const TProfileKey& key : text.keys) {
-    if (!platform::sameText(key.section, sprites) || key.value.empty()) continue;
-    long long cell = 0, kind = 0;
-    if (!parseDecimal(key.name, INT_MAX, cell))
+    // The line as the programs read it.
+    const std::string value = platform::profileValue(key.value);
+    if (!platform::sameText(key.section, sprites) || value.empty()) continue;
+    if (!CellOfKey(key.name))
       throw TInspectError(lineError(key.line, "object key \"" + key.name + "\" is not a cell number"));
-    std::string field = GetValue(key.value, 0);
-    if (!parseDecimal(field, INT_MAX, kind) || kind >= kindCount)
+    const std::string line = key.name + "=" + value;
+    const std::optional<int> kind = KindOfObjectLine(line);
+    const std::string field = GetValue(line, 0);
+    if (!kind || *kind < 0 || *kind >= kindCount)
       throw TInspectError(lineError(key.line, "object kind \"" + field + "\" is not a " + kindName + " kind (0.." +
                                                   std::to_string(kindCount - 1) + ")"));
   }
@@ -79,11 +73,10 @@ void PrintObjects(const TDocument& doc, std::ostream& out) {
   out << "  objects: " << doc.Objects.size() << '\n';
   if (doc.Objects.empty()) return;
   const std::string& first = doc.Objects.front();
-  long long cell = std::stoll(first.substr(0, first.find('=')));
-  out << "  first object: kind " << GetValue(first, 0) << " at column " << (cell & 0xFFFF) << ", row " << (cell >> 16)
-      << '\n';
+  const TObjectCell cell = CellOfKey(GetSection(first)).value_or(TObjectCell{});
+  out << "  first object: kind " << GetValue(first, 0) << " at column " << cell.column << ", row " << cell.row << '\n';
   std::map<int, int> kinds;
-  for (const std::string& line : doc.Objects) ++kinds[std::stoi(GetValue(line, 0))];
+  for (const std::string& line : doc.Objects) ++kinds[KindOfObjectLine(line).value_or(-1)];
   out << "  kinds:";
   for (auto [kind, count] : kinds) out << ' ' << kind << 'x' << count;
   out << '\n';

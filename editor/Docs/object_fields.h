@@ -1,14 +1,16 @@
 #pragma once
-// Which page of the object properties dialog edits an object kind, by document
-// kind, and the fields each kind's line holds after its kind and visible flag:
-// the dialog's pages, its lines and Replace all read them from here.
+// The fields an object kind's line holds after its kind and visible flag, by
+// place and meaning, and the page of the object properties dialog that edits
+// them. The dialog reads and writes each field at the place given here, and
+// Replace keeps a field only where the new kind gives its place the same meaning.
+#include <optional>
 #include <span>
 
 #include "editor/Docs/document.h"
 
 enum class TSpritePropPage { None, Pipe, Quest, Bomb, Jumper, Canyon, Box, RotoDisk, Lava, Base, Turvo, KeyLock, Hammer, SPipe };
 
-// The page of a kind; None for the kinds without fields of their own (and for games).
+// The page of a kind; None for the kinds the dialog offers no fields of (and for games).
 TSpritePropPage SpritePropPageOf(TDocKind docKind, int kind);
 // Level pipes and doors that may hold a plant.
 bool PipeHasPlantGroup(int kind);
@@ -36,6 +38,9 @@ enum class TObjectField {
 // shows it, and a field that cannot be written is named by it.
 const char* FieldLabel(TObjectField field);
 
-// The fields from field 2 on that the page of a kind writes, in line order;
-// none for a kind without a page.
+// The fields of a kind from field 2 on, in line order: those of its page, or
+// for a kind without a page those the game reads (the end card 60 its Link, the
+// level that follows; the cannons without a page ShootOffScreen; none for most).
 std::span<const TObjectField> ObjectFields(TDocKind docKind, int kind);
+// The place (from 2) of a field in a kind's line, or nothing when the kind has none.
+std::optional<int> FieldPlace(TDocKind docKind, int kind, TObjectField field);

@@ -1,4 +1,4 @@
-#include "editor/frmSpriteProp/object_pages.h"
+#include "editor/Docs/object_fields.h"
 
 namespace {
 
@@ -60,6 +60,18 @@ constexpr F kRotoDiskFields[] = {F::Disc1Direction, F::Disc2Direction};
 constexpr F kSPipeFields[] = {F::SPipeBullets};
 constexpr F kHammerFields[] = {F::HasWanderer, F::WandererLink};
 constexpr F kKeyLockFields[] = {F::OpensAs};
+constexpr F kEndCardFields[] = {F::Link};
+constexpr F kFiringCannonFields[] = {F::ShootOffScreen};
+
+// Kinds without a page whose fields the game reads.
+std::span<const F> unpagedFields(TDocKind docKind, int kind) {
+  if (docKind != DocLevel) return {};
+  switch (kind) {
+    case 60: return kEndCardFields;
+    case 227: case 228: case 230: case 231: case 343: case 344: return kFiringCannonFields;
+    default: return {};
+  }
+}
 
 }  // namespace
 
@@ -110,5 +122,12 @@ std::span<const TObjectField> ObjectFields(TDocKind docKind, int kind) {
     case TSpritePropPage::SPipe: return kSPipeFields;
     case TSpritePropPage::None: break;
   }
-  return {};
+  return unpagedFields(docKind, kind);
+}
+
+std::optional<int> FieldPlace(TDocKind docKind, int kind, TObjectField field) {
+  const auto fields = ObjectFields(docKind, kind);
+  for (size_t i = 0; i < fields.size(); ++i)
+    if (fields[i] == field) return 2 + int(i);
+  return std::nullopt;
 }

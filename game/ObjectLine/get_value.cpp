@@ -1,4 +1,4 @@
-#include "game/Game/get_value.h"
+#include "game/ObjectLine/get_value.h"
 
 void GetValue(std::string_view Data, int N, std::string& Result) {
   size_t eq = Data.find('=');
