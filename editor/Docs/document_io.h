@@ -55,7 +55,9 @@ std::string ReadDocumentPassword(const std::filesystem::path& fileName);
 // one with the value of its key's first line, and takes the first key line for
 // the player's start; the other lines (a second line of a key, a key without a
 // value, a line without a key, comments) go to KeptSpriteLines, as read, and
-// are written back where they stood.
+// are written back where they stood. [Options] keeps its comments, blank lines
+// and later lines of a key the same way (KeptOptionLines), each before the key
+// that followed it.
 void ReadLevelDocument(TDocument& doc, const std::filesystem::path& fileName);
 void ReadWorldDocument(TDocument& doc, const std::filesystem::path& fileName);
 void ReadGameDocument(TDocument& doc, const std::filesystem::path& fileName);
