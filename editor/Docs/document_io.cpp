@@ -103,9 +103,12 @@ void checkOneLinePerCell(const TDocument& doc) {
   std::unordered_set<int> cells;
   for (const std::string& line : doc.Objects) {
     const std::optional<int> cell = CellOfLine(line);
-    if (cell && !cells.insert(*cell).second)
-      throw EDocumentWrite(TDocumentFailure::SharedCell, doc.FileName,
-                           "Unable to write to " + doc.FileName + ": two objects in cell " + std::to_string(*cell));
+    if (!cell || cells.insert(*cell).second) continue;
+    EDocumentWrite shared(TDocumentFailure::SharedCell, doc.FileName,
+                          "Unable to write to " + doc.FileName + ": two objects in cell " + std::to_string(*cell));
+    shared.CellColumn = int(uint32_t(*cell) & 0xFFFF);
+    shared.CellRow = int(uint32_t(*cell) >> 16);
+    throw shared;
   }
 }
 
@@ -228,7 +231,9 @@ std::string DocumentFailureText(const EDocumentWrite& e) {
     case TDocumentFailure::Unreadable:
       return "No se pudo guardar " + file + ": el archivo existe pero no se puede leer, y guardar borrar\xED" "a lo que contiene.";
     case TDocumentFailure::SharedCell:
-      return "No se pudo guardar " + file + ": dos objetos ocupan la misma celda y el juego mostrar\xED" "a s\xF3lo uno.";
+      return "No se pudo guardar " + file + ": dos objetos ocupan la misma celda (columna " +
+             std::to_string(e.CellColumn) + ", fila " + std::to_string(e.CellRow) +
+             ") y el juego mostrar\xED" "a s\xF3lo uno.";
     case TDocumentFailure::OpenInWindow:
       return "No se pudo guardar " + file + ": el archivo est\xE1 abierto en la ventana " + quoted(e.Window) +
              ". Ci\xE9rrela antes de guardar con ese nombre.";

@@ -21,7 +21,7 @@ enum class TDocumentFailure {
 
 // A document that could not be read or written; what() says why in the
 // system's own English, and DocumentFailureText says it in Spanish from Failure,
-// FileName and Window. The file on the disk and the document's modified flag are
+// FileName, Window and the cell. The file on the disk and the document's modified flag are
 // left as they were.
 class EDocumentFile : public std::runtime_error {
  public:
@@ -30,6 +30,7 @@ class EDocumentFile : public std::runtime_error {
   TDocumentFailure Failure;
   std::string FileName;
   std::string Window;
+  int CellColumn = 0, CellRow = 0;  // the cell two objects share (SharedCell)
 };
 class EDocumentRead : public EDocumentFile {
  public:

@@ -152,6 +152,33 @@ TEST(FillDialog, FillsEmptyCellsOrEveryCell) {
   EXPECT_EQ(overwritten.Objects[2], std::to_string(CellKey(6, 2)) + "=62,1,");
 }
 
+// A cell is the number its key names: a key written "05" is cell 5, which the
+// fill neither gives a second object nor loses the key of.
+TEST(FillDialog, FindsCellsByTheNumberOfTheirKey) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> objects;
+    bool overwrite;
+    std::vector<std::string> filled;
+  };
+  const Case cases[] = {
+      {"a key with a leading zero", {"1=0,1,", "05=40,1,"}, false,
+       {"1=0,1,", "05=40,1,", "0=41,1,", "2=41,1,", "3=41,1,", "4=41,1,"}},
+      {"overwriting it keeps its key", {"1=41,1,", "05=40,1,"}, true,
+       {"1=41,1,", "05=41,1,", "0=41,1,", "2=41,1,", "3=41,1,", "4=41,1,"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TDocument level;
+    level.DocKind = DocLevel;
+    level.Width = 6;
+    level.Height = 1;
+    level.Objects = c.objects;
+    FillObjects(level, 41, c.overwrite);
+    EXPECT_EQ(level.Objects, c.filled);
+  }
+}
+
 TEST(FillDialog, LevelVisitsEveryCell) {
   TDocument level;
   level.Width = 128;

@@ -197,6 +197,10 @@ TEST_F(DocumentFiles, TwoLinesForOneCellOpenAsTheGameReadsThemAndAreNeverSavedAs
   } catch (const EDocumentWrite& e) {
     EXPECT_EQ(e.Failure, TDocumentFailure::SharedCell);
     EXPECT_EQ(std::string(e.what()), "Unable to write to " + level.FileName + ": two objects in cell 65541");
+    // The author is told which cell to look at.
+    EXPECT_EQ(DocumentFailureText(e), "No se pudo guardar \"" + level.FileName +
+                                          "\": dos objetos ocupan la misma celda (columna 5, fila 1) y el juego "
+                                          "mostrar\xED" "a s\xF3lo uno.");
   }
   EXPECT_TRUE(level.Modified);
   EXPECT_EQ(get(path("dup.tql")), before);
