@@ -27,8 +27,10 @@ int FillObjects(TDocument& doc, int kind, bool overwrite, const TFillEvents& eve
         cells.emplace(cell, doc.Objects.size() - 1);
         ++added;
         if (events.OnAdded) events.OnAdded(column, row, int(doc.Objects.size()) - 1);
-      } else if (overwrite) {
+      } else if (overwrite && held->second != 0) {
         // A cell holds one object: the fill's takes the place of the one there.
+        // The first line stays: the game starts the player in its cell and
+        // builds no object there.
         std::string& line = doc.Objects[held->second];
         std::string filled = GetSection(line) + value;
         if (line != filled) {

@@ -182,9 +182,15 @@ void TfmMain::Replace() {
   if (!dialog.Execute(selectedLine())) return;
   SetStatusText(0, kReplacing);
   Progress1->show();
-  // Fields the new kind does not take go only when the author agrees.
-  ReplaceObjects(child->View().Doc, dialog.Model.FindKind.Kind, dialog.Model.NewKind.Kind,
-                 [this](const std::string& question) { return childHost_->ConfirmYesNo(question, kReplaceCaption); });
+  try {
+    // Fields the new kind does not take go only when the author agrees.
+    ReplaceObjects(child->View().Doc, dialog.Model.FindKind.Kind, dialog.Model.NewKind.Kind,
+                   [this](const std::string& question) { return childHost_->ConfirmYesNo(question, kReplaceCaption); });
+  } catch (const EReplaceStart& e) {
+    endSearch(child->View());
+    ShowMessage(ReplaceStartText(e), kReplaceCaption, miError);
+    return;
+  }
   child->Render();
   endSearch(child->View());
 }
