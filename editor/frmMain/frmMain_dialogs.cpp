@@ -159,8 +159,7 @@ void TfmMain::Find(bool next) {
   TfmFind& dialog = fmFind();
   if (!next) dialog.Execute(selectedLine());
   if (!dialog.Model.LastOK) return;
-  QAction* findNext = Action("Buscar &siguiente");
-  findNext->setEnabled(true);
+  armFindNext(true);
   const int start = next ? view->SelectedIndex + 1 : 0;
   SetStatusText(0, kSearching);
   Progress1->show();
@@ -170,7 +169,7 @@ void TfmMain::Find(bool next) {
     view->Repaint();
   } else {
     ShowMessage(kFindNothing, kFindCaption, miInformation);
-    findNext->setEnabled(false);
+    armFindNext(false);
   }
   endSearch(*view);
 }

@@ -649,6 +649,38 @@ TEST_F(MainCommands, GridFollowsTheLastToggleOnWhicheverDocumentIsActive) {
   EXPECT_EQ(host.window(0).calls.back(), "repaint");
 }
 
+// The grid's commands follow the active document: a level or a world map has
+// them, a game (text only) and a window that loaded nothing do not.
+TEST_F(MainCommands, GridCommandsFollowTheKindOfTheActiveDocument) {
+  writeFile(dir / "nivel.tql", kLevelText);
+  writeFile(dir / "mapa.tqw", kWorldText);
+  writeFile(dir / "juego.tqg", kGameText);
+  writeFile(dir / "secreto.tql", "[Options]\r\nPassword=abc\r\n[Sprites]\r\n0=0,1,\r\n");
+  EXPECT_FALSE(host.gridCommands);
+  commands->OpenFile(path("nivel.tql"));
+  EXPECT_TRUE(host.gridCommands);
+  commands->OpenFile(path("juego.tqg"));
+  EXPECT_FALSE(host.gridCommands);
+  commands->OpenFile(path("mapa.tqw"));
+  EXPECT_TRUE(host.gridCommands);
+  commands->NewGame();
+  EXPECT_FALSE(host.gridCommands);
+  commands->Activate(&host.window(0));
+  EXPECT_TRUE(host.gridCommands);
+  host.passwordOk = false;
+  commands->OpenFile(path("secreto.tql"));
+  EXPECT_FALSE(host.gridCommands);
+  commands->Activate(&host.window(1));
+  EXPECT_FALSE(host.gridCommands);
+  // Closing the game leaves the window opened last, the empty one, active.
+  commands->Close();
+  ASSERT_NE(commands->Active(), nullptr);
+  EXPECT_EQ(host.gridCommands, commands->Active()->Document().DocKind != DocGame);
+  for (TDocumentWindowSeam* w : commands->Windows()) w->Document().Modified = false;
+  commands->CloseAll();
+  EXPECT_FALSE(host.gridCommands);
+}
+
 TEST_F(MainCommands, ZoomItemsAndWindowStatesReachTheDocuments) {
   host.newDocument = NewLevelDocument({});
   commands->NewLevel();
