@@ -56,19 +56,26 @@ struct TDocument {
   // ShowInfo, which the game reads), as read: written back after its own.
   std::vector<std::pair<std::string, std::string>> OtherOptions;
 
-  // Object lines "CellKey=value" in drawing order; the first is the player's start.
-  std::vector<std::string> Objects;
-  // The [Sprites] lines that hold no object the editor can show (a comment, a
-  // blank line, a line without a key or without a value, a later line of a key
-  // already read), as they were read. The game builds a sprite of every key
-  // line, and its first key line is the player's start, so each is written back
-  // where it stood: before the object line Before (counted in Objects), after
-  // the last one when Before is past the end.
+  // A line of a section that the editor writes anew and that holds nothing it
+  // reads, as it was read: written back before the line Before of the section
+  // (after the last one when Before is past the end).
   struct TKeptLine {
     size_t Before = 0;
     std::string Text;
     bool operator==(const TKeptLine&) const = default;
   };
+  // The [Options] lines that are no key the editor reads (a comment, a blank
+  // line, a later line of a key), in the order they are written back; Before
+  // counts the lines the editor writes: its own keys, then OtherOptions.
+  std::vector<TKeptLine> KeptOptionLines;
+
+  // Object lines "CellKey=value" in drawing order; the first is the player's start.
+  std::vector<std::string> Objects;
+  // The [Sprites] lines that hold no object the editor can show (a comment, a
+  // blank line, a line without a key or without a value, a later line of a key
+  // already read). The game builds a sprite of every key line, and its first key
+  // line is the player's start, so each is written back where it stood; Before
+  // counts in Objects.
   std::vector<TKeptLine> KeptSpriteLines;
 
   // A game document's text, lines ended by CR LF (game files are edited as text).

@@ -1,7 +1,9 @@
 #include "editor/Docs/document_io.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "editor/Docs/document_keys.h"
@@ -40,21 +42,28 @@ std::string oneLine(std::string_view value) {
   return out;
 }
 
-void writeKeys(platform::IniFile& ini, const TDocument& doc, std::span<const TOptionKey> keys) {
-  for (const TOptionKey& key : keys) {
-    std::visit(
-        [&](auto member) {
-          const auto& field = doc.*member;
-          using T = std::decay_t<decltype(field)>;
-          if constexpr (std::is_same_v<T, std::string>)
-            ini.writeString(options, key.name, oneLine(field));
-          else if constexpr (std::is_same_v<T, bool>)
-            ini.writeBool(options, key.name, field);
-          else
-            ini.writeInteger(options, key.name, field);
-        },
-        key.field);
-  }
+// The editor's [Options] keys of a document's kind, in the order it writes them.
+std::vector<TOptionKey> optionKeysOf(TDocKind kind) {
+  std::vector<TOptionKey> keys;
+  for (auto part : {kind == DocLevel ? LevelOptionKeys() : WorldOptionKeys(), SharedOptionKeys()})
+    keys.insert(keys.end(), part.begin(), part.end());
+  return keys;
+}
+
+// A key's line as the profile routines write it: decimal numbers, booleans 1 and 0.
+std::string optionLine(const TDocument& doc, const TOptionKey& key) {
+  return std::string(key.name) + "=" + std::visit(
+      [&](auto member) -> std::string {
+        const auto& field = doc.*member;
+        using T = std::decay_t<decltype(field)>;
+        if constexpr (std::is_same_v<T, std::string>)
+          return oneLine(field);
+        else if constexpr (std::is_same_v<T, bool>)
+          return field ? "1" : "0";
+        else
+          return std::to_string(field);
+      },
+      key.field);
 }
 
 // The file's bytes, or nothing when there is no file.
@@ -94,53 +103,88 @@ void checkOneLinePerCell(const TDocument& doc) {
   std::unordered_set<int> cells;
   for (const std::string& line : doc.Objects) {
     const std::optional<int> cell = CellOfLine(line);
-    if (cell && !cells.insert(*cell).second)
-      throw EDocumentWrite(TDocumentFailure::SharedCell, doc.FileName,
-                           "Unable to write to " + doc.FileName + ": two objects in cell " + std::to_string(*cell));
+    if (!cell || cells.insert(*cell).second) continue;
+    EDocumentWrite shared(TDocumentFailure::SharedCell, doc.FileName,
+                          "Unable to write to " + doc.FileName + ": two objects in cell " + std::to_string(*cell));
+    shared.CellColumn = int(uint32_t(*cell) & 0xFFFF);
+    shared.CellRow = int(uint32_t(*cell) >> 16);
+    throw shared;
   }
 }
 
-// The [Options] lines of keys the editor does not write (a level's Name,
-// ShortName or ShowInfo, which the game reads), the first of each key.
-std::vector<std::pair<std::string, std::string>> keysOfOthers(const platform::IniFile& ini, TDocKind kind) {
-  std::unordered_set<std::string> known;
-  for (auto keys : {kind == DocLevel ? LevelOptionKeys() : WorldOptionKeys(), SharedOptionKeys()})
-    for (const TOptionKey& key : keys) known.insert(platform::lowerCase(key.name));
-  std::vector<std::pair<std::string, std::string>> others;
-  for (const std::string& line : ini.readSectionValues(options)) {
-    std::string key = GetSection(line);
-    if (!key.empty() && known.insert(platform::lowerCase(key)).second) others.emplace_back(std::move(key), GetValue(line, -1));
-  }
-  return others;
-}
-
-void writeOptions(platform::IniFile& ini, const TDocument& doc) {
-  ini.eraseSection(options);
-  writeKeys(ini, doc, doc.DocKind == DocLevel ? LevelOptionKeys() : WorldOptionKeys());
-  writeKeys(ini, doc, SharedOptionKeys());
-  // Written anew, [Options] keeps what the author put there besides the editor's keys.
-  for (const auto& [key, value] : doc.OtherOptions) ini.writeString(options, oneLine(key), oneLine(value));
-}
-
-// [Sprites] as the file's last section: the object lines with the lines kept as
-// read standing where they stood (nothing when there are neither).
-std::string spritesSection(const TDocument& doc) {
+// A section written anew: its lines (an empty one is left out but counted)
+// with the lines kept as read standing where they stood, each before the line
+// its Before counts (after the last when Before is past the end). Nothing when
+// there are neither.
+std::string sectionText(const char* name, const std::vector<std::string>& lines,
+                        const std::vector<TDocument::TKeptLine>& keptLines) {
   std::string out;
   size_t kept = 0;
   const auto keepUpTo = [&](size_t before) {
-    for (; kept < doc.KeptSpriteLines.size() && doc.KeptSpriteLines[kept].Before <= before; ++kept)
-      out.append(doc.KeptSpriteLines[kept].Text).append("\r\n");
+    for (; kept < keptLines.size() && keptLines[kept].Before <= before; ++kept)
+      out.append(keptLines[kept].Text).append("\r\n");
   };
-  for (size_t i = 0; i < doc.Objects.size(); ++i) {
+  for (size_t i = 0; i < lines.size(); ++i) {
     keepUpTo(i);
-    const std::string& line = doc.Objects[i];
-    std::string key = GetSection(line);
-    // A line without a cell key would come back as a different object.
-    if (key.empty()) continue;
-    out.append(oneLine(key)).append("=").append(oneLine(GetValue(line, -1))).append("\r\n");
+    if (!lines[i].empty()) out.append(lines[i]).append("\r\n");
   }
   keepUpTo(SIZE_MAX);
-  return out.empty() ? out : "[" + std::string(sprites) + "]\r\n" + out;
+  return out.empty() ? out : "[" + std::string(name) + "]\r\n" + out;
+}
+
+// [Options] as the editor writes it: its own keys in its order, then the keys
+// of others, with the lines kept as read where they stood.
+std::string optionsSection(const TDocument& doc) {
+  std::vector<std::string> lines;
+  for (const TOptionKey& key : optionKeysOf(doc.DocKind)) lines.push_back(optionLine(doc, key));
+  for (const auto& [key, value] : doc.OtherOptions) lines.push_back(oneLine(key) + "=" + oneLine(value));
+  return sectionText(options, lines, doc.KeptOptionLines);
+}
+
+// Every line of [Options] that is no key the editor writes: the first line of
+// each key it does not know goes to OtherOptions (a level's Name, ShortName or
+// ShowInfo, which the game reads); every other line (a comment, a blank line, a
+// later line of a key) is kept as read, before the key line that followed it in
+// the file. A later line of a key never goes before the first: the game reads
+// the first.
+void readOptions(const platform::IniFile& ini, TDocument& doc) {
+  const std::vector<TOptionKey> known = optionKeysOf(doc.DocKind);
+  std::unordered_map<std::string, size_t> placeOf;  // lower-case key -> its line's place in the section written
+  for (size_t i = 0; i < known.size(); ++i) placeOf.emplace(platform::lowerCase(known[i].name), i);
+  std::unordered_set<std::string> read;
+  doc.OtherOptions.clear();
+  doc.KeptOptionLines.clear();
+  size_t waiting = 0;  // kept lines from here on stand before the next key line
+  for (platform::IniFile::SectionLine& line : ini.readSectionLines(options)) {
+    const std::string key = platform::lowerCase(line.key);
+    if (line.isKey && !key.empty() && read.insert(key).second) {
+      auto place = placeOf.find(key);
+      if (place == placeOf.end()) {
+        place = placeOf.emplace(key, known.size() + doc.OtherOptions.size()).first;
+        doc.OtherOptions.emplace_back(line.key, line.value);
+      }
+      for (; waiting < doc.KeptOptionLines.size(); ++waiting)
+        doc.KeptOptionLines[waiting].Before = std::max(doc.KeptOptionLines[waiting].Before, place->second);
+      continue;
+    }
+    const bool laterLine = line.isKey && read.count(key);
+    doc.KeptOptionLines.push_back({laterLine ? placeOf.at(key) + 1 : 0, std::move(line.text)});
+  }
+  for (; waiting < doc.KeptOptionLines.size(); ++waiting) doc.KeptOptionLines[waiting].Before = SIZE_MAX;
+  std::stable_sort(doc.KeptOptionLines.begin(), doc.KeptOptionLines.end(),
+                   [](const auto& a, const auto& b) { return a.Before < b.Before; });
+}
+
+// [Sprites] as the file's last section: the object lines with the lines kept as
+// read standing where they stood. A line without a cell key would come back as
+// a different object.
+std::string spritesSection(const TDocument& doc) {
+  std::vector<std::string> lines;
+  for (const std::string& line : doc.Objects) {
+    const std::string key = GetSection(line);
+    lines.push_back(key.empty() ? std::string() : oneLine(key) + "=" + oneLine(GetValue(line, -1)));
+  }
+  return sectionText(sprites, lines, doc.KeptSpriteLines);
 }
 
 // Every line of [Sprites]: a key line whose key is new and whose value is not
@@ -191,7 +235,9 @@ std::string DocumentFailureText(const EDocumentWrite& e) {
     case TDocumentFailure::Unreadable:
       return "No se pudo guardar " + file + ": el archivo existe pero no se puede leer, y guardar borrar\xED" "a lo que contiene.";
     case TDocumentFailure::SharedCell:
-      return "No se pudo guardar " + file + ": dos objetos ocupan la misma celda y el juego mostrar\xED" "a s\xF3lo uno.";
+      return "No se pudo guardar " + file + ": dos objetos ocupan la misma celda (columna " +
+             std::to_string(e.CellColumn) + ", fila " + std::to_string(e.CellRow) +
+             ") y el juego mostrar\xED" "a s\xF3lo uno.";
     case TDocumentFailure::OpenInWindow:
       return "No se pudo guardar " + file + ": el archivo est\xE1 abierto en la ventana " + quoted(e.Window) +
              ". Ci\xE9rrela antes de guardar con ese nombre.";
@@ -214,7 +260,7 @@ void ReadLevelDocument(TDocument& doc, const std::filesystem::path& fileName) {
   defaults.DocKind = DocLevel;
   defaults.Modified = doc.Modified;
   readSprites(ini, defaults);
-  defaults.OtherOptions = keysOfOthers(ini, DocLevel);
+  readOptions(ini, defaults);
   defaults.FileBytes = std::move(bytes);
   doc = std::move(defaults);
 }
@@ -238,7 +284,7 @@ void ReadWorldDocument(TDocument& doc, const std::filesystem::path& fileName) {
   world.InitialInfo = ini.readBool(options, "InitialInfo", true);
   readKeys(ini, world, SharedOptionKeys());
   readSprites(ini, world);
-  world.OtherOptions = keysOfOthers(ini, DocWorldMap);
+  readOptions(ini, world);
   world.FileBytes = std::move(bytes);
   doc = std::move(world);
 }
@@ -287,9 +333,9 @@ void WriteDocument(TDocument& doc) {
     // The file as the document read it, with its own other sections; not the
     // file that a copy saved under another name replaces.
     platform::IniFile ini = iniOf(doc.FileBytes);
-    writeOptions(ini, doc);
+    ini.eraseSection(options);
     ini.eraseSection(sprites);
-    bytes = ini.toText() + spritesSection(doc);
+    bytes = ini.toText() + optionsSection(doc) + spritesSection(doc);
   }
   const std::filesystem::path path = savedTo(doc.FileName);
   // A file there that cannot be read is not one to write over blindly.

@@ -21,7 +21,7 @@ enum class TDocumentFailure {
 
 // A document that could not be read or written; what() says why in the
 // system's own English, and DocumentFailureText says it in Spanish from Failure,
-// FileName and Window. The file on the disk and the document's modified flag are
+// FileName, Window and the cell. The file on the disk and the document's modified flag are
 // left as they were.
 class EDocumentFile : public std::runtime_error {
  public:
@@ -30,6 +30,7 @@ class EDocumentFile : public std::runtime_error {
   TDocumentFailure Failure;
   std::string FileName;
   std::string Window;
+  int CellColumn = 0, CellRow = 0;  // the cell two objects share (SharedCell)
 };
 class EDocumentRead : public EDocumentFile {
  public:
@@ -55,7 +56,9 @@ std::string ReadDocumentPassword(const std::filesystem::path& fileName);
 // one with the value of its key's first line, and takes the first key line for
 // the player's start; the other lines (a second line of a key, a key without a
 // value, a line without a key, comments) go to KeptSpriteLines, as read, and
-// are written back where they stood.
+// are written back where they stood. [Options] keeps its comments, blank lines
+// and later lines of a key the same way (KeptOptionLines), each before the key
+// that followed it.
 void ReadLevelDocument(TDocument& doc, const std::filesystem::path& fileName);
 void ReadWorldDocument(TDocument& doc, const std::filesystem::path& fileName);
 void ReadGameDocument(TDocument& doc, const std::filesystem::path& fileName);

@@ -24,7 +24,9 @@ struct TFillEvents {
 };
 
 // Visits the cells column by column, each from row 0 down: adds "<key>=<kind>,1,"
-// to each cell that holds no object and, with overwrite, puts it in place of the
-// object of a cell that holds another line. Marks the document modified when it
-// changed it. Answers how many lines were added or replaced.
+// to each cell that holds no object (a cell as CellOfLine reads it) and, with
+// overwrite, puts the kind in place of the object of a cell that holds another
+// one, under the key written there. The first line, the player's start, is
+// never overwritten. Marks the document modified when it changed it. Answers
+// how many lines were added or replaced.
 int FillObjects(TDocument& doc, int kind, bool overwrite, const TFillEvents& events = {});

@@ -204,6 +204,7 @@ TToolbarButtonZ* TfmMain::Button(const std::string& hint) const {
 void TfmMain::createMenus() {
   TMainCommands& c = *commands_;
   auto doc = [this](QAction* a) { documentActions_.push_back(a); return a; };
+  auto grid = [this](QAction* a) { gridActions_.push_back(a); return a; };
   miFile = menuBar()->addMenu(qs("&Archivo"));
   QMenu* newMenu = miFile->addMenu(qs("Nuevo"));
   pm2 = new QMenu(this);
@@ -219,26 +220,26 @@ void TfmMain::createMenus() {
   doc(addItem(miFile, "Guardar y &ejecutar", [&c] { c.Execute(); }, QKeySequence("F9")));
   doc(addItem(miFile, "&Cerrar", [&c] { c.Close(); }, QKeySequence("Ctrl+F4")));
   miFile->addSeparator();
-  doc(addItem(miFile, "&Propiedades", [&c] { c.Properties(); }, QKeySequence("Alt+Return")));
-  doc(addItem(miFile, "&Actualizar", [&c] { c.Refresh(); }, QKeySequence("F5")));
+  grid(addItem(miFile, "&Propiedades", [&c] { c.Properties(); }, QKeySequence("Alt+Return")));
+  grid(addItem(miFile, "&Actualizar", [&c] { c.Refresh(); }, QKeySequence("F5")));
   miFile->addSeparator();
   addItem(miFile, "&Salir", [this] { close(); }, QKeySequence("Alt+F4"));
 
   miEdit = menuBar()->addMenu(qs("&Edici\xF3n"));
-  addItem(miEdit, "&Eliminar", [&c] { c.Delete(); }, QKeySequence(Qt::Key_Delete));
-  addItem(miEdit, "&Eliminar todos", [&c] { c.DeleteAll(); }, QKeySequence("Shift+Del"));
-  addItem(miEdit, "&Llenar con...", [this] { Fill(); }, QKeySequence(Qt::Key_Insert));
+  grid(addItem(miEdit, "&Eliminar", [&c] { c.Delete(); }, QKeySequence(Qt::Key_Delete)));
+  grid(addItem(miEdit, "&Eliminar todos", [&c] { c.DeleteAll(); }, QKeySequence("Shift+Del")));
+  grid(addItem(miEdit, "&Llenar con...", [this] { Fill(); }, QKeySequence(Qt::Key_Insert)));
   QMenu* order = miEdit->addMenu(qs("Ordenar"));
-  addItem(order, "&Traer al frente", [&c] { c.BringToFront(); });
-  addItem(order, "&Enviar al fondo", [&c] { c.SendToBack(); });
+  grid(order->menuAction());
+  grid(addItem(order, "&Traer al frente", [&c] { c.BringToFront(); }));
+  grid(addItem(order, "&Enviar al fondo", [&c] { c.SendToBack(); }));
   miEdit->addSeparator();
-  addItem(miEdit, "&Buscar...", [this] { Find(false); }, QKeySequence("Ctrl+B"));
-  addItem(miEdit, "Buscar &siguiente", [this] { Find(true); }, QKeySequence("F3"));
-  addItem(miEdit, "&Reemplazar...", [this] { Replace(); }, QKeySequence("Ctrl+R"));
+  grid(addItem(miEdit, "&Buscar...", [this] { Find(false); }, QKeySequence("Ctrl+B")));
+  grid(addItem(miEdit, "Buscar &siguiente", [this] { Find(true); }, QKeySequence("F3")));
+  grid(addItem(miEdit, "&Reemplazar...", [this] { Replace(); }, QKeySequence("Ctrl+R")));
 
   miView = menuBar()->addMenu(qs("&Ver"));
-  QAction* grid = doc(addItem(miView, "&Grilla", [&c] { c.GridMenu(); }, QKeySequence("F2")));
-  grid->setCheckable(true);
+  grid(addItem(miView, "&Grilla", [&c] { c.GridMenu(); }, QKeySequence("F2")))->setCheckable(true);
   QMenu* bars = miView->addMenu(qs("Barras de herramientas"));
   for (const char* name : {"&Est\xE1ndar", "&Adicional", "&Objetos"}) {
     QAction* a = addItem(bars, name, [] {});
@@ -249,7 +250,7 @@ void TfmMain::createMenus() {
   status->setCheckable(true);
   status->setChecked(true);
   connect(status, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
-  doc(addItem(miView, "Editor &visual", [&c] { c.SelectTab(0); }, QKeySequence("Ctrl+1")));
+  grid(addItem(miView, "Editor &visual", [&c] { c.SelectTab(0); }, QKeySequence("Ctrl+1")));
   doc(addItem(miView, "Editor de &texto", [&c] { c.SelectTab(1); }, QKeySequence("Ctrl+2")));
 
   Opciones1 = menuBar()->addMenu(qs("&Opciones"));
@@ -319,11 +320,11 @@ void TfmMain::createToolbars() {
   documentButtons_.push_back(addButton(tbStandard, docButtons[1], [&c] { c.SaveAll(); }));
   documentButtons_.push_back(addButton(tbStandard, docButtons[2], [&c] { c.Close(); }));
   new TToolbarSepZ(tbStandard);
-  documentButtons_.push_back(addButton(tbStandard, "Eliminar", [&c] { c.Delete(); }));
-  documentButtons_.push_back(addButton(tbStandard, "Eliminar todos", [&c] { c.DeleteAll(); }));
-  documentButtons_.push_back(addButton(tbStandard, "Buscar...", [this] { Find(false); }));
-  documentButtons_.push_back(addButton(tbStandard, "Buscar siguiente", [this] { Find(true); }));
-  documentButtons_.push_back(addButton(tbStandard, "Reemplazar...", [this] { Replace(); }));
+  gridButtons_.push_back(addButton(tbStandard, "Eliminar", [&c] { c.Delete(); }));
+  gridButtons_.push_back(addButton(tbStandard, "Eliminar todos", [&c] { c.DeleteAll(); }));
+  gridButtons_.push_back(addButton(tbStandard, "Buscar...", [this] { Find(false); }));
+  gridButtons_.push_back(addButton(tbStandard, "Buscar siguiente", [this] { Find(true); }));
+  gridButtons_.push_back(addButton(tbStandard, "Reemplazar...", [this] { Replace(); }));
   new TToolbarSepZ(tbStandard);
   TToolbarButtonZ* grid = addButton(tbStandard, "Grilla", [] {});
   grid->SetGroupIndex(1);
@@ -331,7 +332,7 @@ void TfmMain::createToolbars() {
   grid->OnClick = [this, &c](TToolbarButtonZ* b) {
     platform::application().Guarded([&] { c.GridButton(b->Down()); });
   };
-  documentButtons_.push_back(grid);
+  gridButtons_.push_back(grid);
   addButton(tbStandard, "Ayuda", [&c] { c.Help(); });
 
   tbAdditional = new TToolbarZ(DockTop);
@@ -341,19 +342,19 @@ void TfmMain::createToolbars() {
                                    {"Mosaico vertical", arTileVertical}, {"Organizar \xED" "conos", arIcons}})
     documentButtons_.push_back(addButton(tbAdditional, hint, [&c, a = arrangement] { c.Arrange(a); }));
   new TToolbarSepZ(tbAdditional);
-  documentButtons_.push_back(addButton(tbAdditional, "Propiedades del nivel", [&c] { c.Properties(); }));
+  gridButtons_.push_back(addButton(tbAdditional, "Propiedades del nivel", [&c] { c.Properties(); }));
   documentButtons_.push_back(addButton(tbAdditional, "Guardar y ejecutar", [&c] { c.Execute(); }));
-  documentButtons_.push_back(addButton(tbAdditional, "Actualizar", [&c] { c.Refresh(); }));
-  documentButtons_.push_back(addButton(tbAdditional, "Llenar con...", [this] { Fill(); }));
-  documentButtons_.push_back(addButton(tbAdditional, "Traer al frente", [&c] { c.BringToFront(); }));
-  documentButtons_.push_back(addButton(tbAdditional, "Enviar al fondo", [&c] { c.SendToBack(); }));
-  documentButtons_.push_back(addButton(tbAdditional, "Color de fondo", [this] { ChooseBackgroundColor(); }));
+  gridButtons_.push_back(addButton(tbAdditional, "Actualizar", [&c] { c.Refresh(); }));
+  gridButtons_.push_back(addButton(tbAdditional, "Llenar con...", [this] { Fill(); }));
+  gridButtons_.push_back(addButton(tbAdditional, "Traer al frente", [&c] { c.BringToFront(); }));
+  gridButtons_.push_back(addButton(tbAdditional, "Enviar al fondo", [&c] { c.SendToBack(); }));
+  gridButtons_.push_back(addButton(tbAdditional, "Color de fondo", [this] { ChooseBackgroundColor(); }));
   cbZoom = new QComboBox(tbAdditional);
   for (const TZoomItem& item : kZoomItems) cbZoom->addItem(item.text);
   cbZoom->setToolTip("Nivel de Zoom");
   connect(cbZoom, &QComboBox::activated, this,
           [&c](int index) { platform::application().Guarded([&] { c.SetZoomItem(index); }); });
-  documentButtons_.push_back(cbZoom);
+  gridButtons_.push_back(cbZoom);
 
   tbObjects = new TToolWindowZ(DockLeft);
   tbObjects->SetCaption(qs("Objetos"));
@@ -560,25 +561,43 @@ void TfmMain::SetStatusText(int panel, const std::string& text) {
 }
 
 void TfmMain::EnableDocumentCommands(bool enable) {
+  documentCommandsOn_ = enable;
   tbObjects->setVisible(enable);
   for (QWidget* w : documentButtons_) w->setEnabled(enable);
-  // A white box while a document is open, through the palette: a style sheet's
-  // background would also paint its list's highlight and hide the current item.
+  for (QAction* a : documentActions_) a->setEnabled(enable);
+  Ventana1->setEnabled(enable);
+  for (QAction* a : Ventana1->actions()) a->setEnabled(enable);
+  if (!enable) armFindNext(false);
+  enableGridCommands();
+  enableCloseCommands();
+}
+
+void TfmMain::EnableGridCommands(bool enable) {
+  gridCommandsOn_ = enable;
+  enableGridCommands();
+}
+
+void TfmMain::enableGridCommands() {
+  const bool enable = documentCommandsOn_ && gridCommandsOn_;
+  for (QWidget* w : gridButtons_) w->setEnabled(enable);
+  // A white box while it is on, through the palette: a style sheet's background
+  // would also paint its list's highlight and hide the current item.
   QPalette zoomColours;  // an empty palette: the inherited colours again
   if (enable) {
     zoomColours = cbZoom->palette();
     zoomColours.setColor(QPalette::Button, Qt::white);
   }
   cbZoom->setPalette(zoomColours);
-  for (QAction* a : documentActions_) a->setEnabled(enable);
   miEdit->setEnabled(enable);
-  Ventana1->setEnabled(enable);
-  for (QAction* a : Ventana1->actions()) a->setEnabled(enable);
-  // Find next is enabled only by a find.
+  // A disabled item's key goes to the keyboard's widget: a game's text keeps Del,
+  // Ins, F5 and the others.
   QAction* findNext = Action("Buscar &siguiente");
-  for (QAction* a : miEdit->actions())
-    if (a != findNext || !enable) a->setEnabled(enable);
-  enableCloseCommands();
+  for (QAction* a : gridActions_) a->setEnabled(enable && (a != findNext || findNextArmed_));
+}
+
+void TfmMain::armFindNext(bool armed) {
+  findNextArmed_ = armed;
+  enableGridCommands();
 }
 
 void TfmMain::enableCloseCommands() {

@@ -114,6 +114,7 @@ class TfmMain : public QMainWindow, public TMainHost {
   bool AskYesNo(const std::string& text, const std::string& title) override;
   void SetStatusText(int panel, const std::string& text) override;
   void EnableDocumentCommands(bool enable) override;
+  void EnableGridCommands(bool enable) override;
   void ShowPalettePages(TDocKind kind) override;
   void SetPaletteVisible(bool visible) override;
   void SetGridChecked(bool checked) override;
@@ -147,12 +148,19 @@ class TfmMain : public QMainWindow, public TMainHost {
   // "&Cerrar" (Ctrl+F4) and its button close any document window, also one
   // that loaded nothing (a refused password) while the other commands are off.
   void enableCloseCommands();
+  // The grid's items, buttons and keys: on while the document commands are and
+  // the active document has a grid. "Buscar &siguiente" only after a find that
+  // found something.
+  void enableGridCommands();
+  void armFindNext(bool armed);
 
   std::unique_ptr<TMainCommands> commands_;
   std::map<std::string, QAction*> actions_;
   std::map<std::string, tbz::TToolbarButtonZ*> buttons_;
-  std::vector<QAction*> documentActions_;
-  std::vector<QWidget*> documentButtons_;
+  // The commands on any document, and those on a document's grid and objects.
+  std::vector<QAction*> documentActions_, gridActions_;
+  std::vector<QWidget*> documentButtons_, gridButtons_;
+  bool documentCommandsOn_ = false, gridCommandsOn_ = false, findNextArmed_ = false;
   std::unique_ptr<TChildHost> childHost_;
   std::vector<std::unique_ptr<TfmChild>> windows_;
   bool shown_ = false;

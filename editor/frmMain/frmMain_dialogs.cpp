@@ -159,8 +159,7 @@ void TfmMain::Find(bool next) {
   TfmFind& dialog = fmFind();
   if (!next) dialog.Execute(selectedLine());
   if (!dialog.Model.LastOK) return;
-  QAction* findNext = Action("Buscar &siguiente");
-  findNext->setEnabled(true);
+  armFindNext(true);
   const int start = next ? view->SelectedIndex + 1 : 0;
   SetStatusText(0, kSearching);
   Progress1->show();
@@ -170,7 +169,7 @@ void TfmMain::Find(bool next) {
     view->Repaint();
   } else {
     ShowMessage(kFindNothing, kFindCaption, miInformation);
-    findNext->setEnabled(false);
+    armFindNext(false);
   }
   endSearch(*view);
 }
@@ -182,9 +181,15 @@ void TfmMain::Replace() {
   if (!dialog.Execute(selectedLine())) return;
   SetStatusText(0, kReplacing);
   Progress1->show();
-  // Fields the new kind does not take go only when the author agrees.
-  ReplaceObjects(child->View().Doc, dialog.Model.FindKind.Kind, dialog.Model.NewKind.Kind,
-                 [this](const std::string& question) { return childHost_->ConfirmYesNo(question, kReplaceCaption); });
+  try {
+    // Fields the new kind does not take go only when the author agrees.
+    ReplaceObjects(child->View().Doc, dialog.Model.FindKind.Kind, dialog.Model.NewKind.Kind,
+                   [this](const std::string& question) { return childHost_->ConfirmYesNo(question, kReplaceCaption); });
+  } catch (const EReplaceStart& e) {
+    endSearch(child->View());
+    ShowMessage(ReplaceStartText(e), kReplaceCaption, miError);
+    return;
+  }
   child->Render();
   endSearch(child->View());
 }

@@ -58,9 +58,17 @@ TMainCommands::TMainCommands(TMainHost& host, std::string programFolder)
 void TMainCommands::Activate(TDocumentWindowSeam* window) {
   if (window && std::find(windows_.begin(), windows_.end(), window) == windows_.end()) return;
   active_ = window;
+  followActive();
 }
 
-void TMainCommands::Start() { host_.EnableDocumentCommands(false); }
+void TMainCommands::followActive() {
+  host_.EnableGridCommands(active_ && active_->Document().DocKind != DocGame);
+}
+
+void TMainCommands::Start() {
+  host_.EnableDocumentCommands(false);
+  followActive();
+}
 
 void TMainCommands::OpenFromCommandLine(const std::vector<std::string>& args) {
   if (args.size() < 2 || args[1].empty()) return;
@@ -89,6 +97,7 @@ void TMainCommands::NewGame() {
   doc.Modified = true;
   host_.EnableDocumentCommands(true);
   host_.SetPaletteVisible(false);
+  followActive();
 }
 
 void TMainCommands::render(TDocumentWindowSeam& window) {
@@ -115,6 +124,7 @@ void TMainCommands::afterNew(TDocumentWindowSeam& window, TDocKind kind) {
   window.UpdateStatus();
   host_.ShowPalettePages(kind);
   host_.EnableDocumentCommands(true);
+  followActive();
 }
 
 void TMainCommands::NewLevel() {
@@ -176,6 +186,7 @@ void TMainCommands::OpenFile(const std::string& fileName) {
   // shows that window, not the one before.
   if (!doc.Password.empty() && !host_.AskPassword(doc.Password)) {
     window.UpdateStatus();
+    followActive();
     return;
   }
   doc.FileName = fileName;
@@ -210,6 +221,7 @@ void TMainCommands::OpenFile(const std::string& fileName) {
     render(window);
   }
   window.UpdateStatus();
+  followActive();
 }
 
 bool TMainCommands::Save() { return active_ ? Save(*active_) : false; }
@@ -297,6 +309,7 @@ void TMainCommands::removeWindow(TDocumentWindowSeam& window) {
     host_.SetStatusText(1, "0 objetos");
     host_.SetStatusText(2, "");
   }
+  followActive();
   host_.FreeDocumentWindow(window);
 }
 

@@ -105,6 +105,8 @@ class TMainCommands {
   // Renders and repaints; what cannot be drawn is reported, not thrown.
   void render(TDocumentWindowSeam& window);
   void removeWindow(TDocumentWindowSeam& window);
+  // The grid's commands follow the active document: a level or a world map has them.
+  void followActive();
 
   TMainHost& host_;
   std::string programFolder_;

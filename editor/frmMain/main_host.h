@@ -46,6 +46,9 @@ class TMainHost {
   virtual void SetStatusText(int panel, const std::string& text) = 0;
   // The document commands, the palette tool window and its page sets follow.
   virtual void EnableDocumentCommands(bool enable) = 0;
+  // The commands on the active document's grid and objects (a game document,
+  // edited as text, has none): on only with the document commands.
+  virtual void EnableGridCommands(bool enable) = 0;
   virtual void ShowPalettePages(TDocKind kind) = 0;  // DocLevel or DocWorldMap
   virtual void SetPaletteVisible(bool visible) = 0;
   virtual void SetGridChecked(bool checked) = 0;     // menu check and button

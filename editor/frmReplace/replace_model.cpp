@@ -66,8 +66,17 @@ std::string ReplaceLossQuestion(int count, int findKind, int newKind) {
          (count == 1 ? "lo" : "los") + " se perder\xE1n. \xBF" "Desea reemplazar de todos modos?";
 }
 
+std::string ReplaceStartText(const EReplaceStart& e) {
+  return "El tipo 0 es la salida del jugador: el juego empieza en su celda y no construye all\xED ning\xFAn objeto, "
+         "as\xED que con el tipo " + std::to_string(e.NewKind) +
+         " el editor mostrar\xED" "a un objeto que el juego no muestra. No se reemplaz\xF3 nada. Para mover la salida, "
+         "col\xF3quela en otra celda con la paleta.";
+}
+
 int ReplaceObjects(TDocument& doc, int findKind, int newKind,
                    const std::function<bool(const std::string& question)>& confirm) {
+  if (findKind == 0 && newKind != 0 && !doc.Objects.empty() && LineHasKind(doc.Objects[0], 0))
+    throw EReplaceStart(newKind);
   std::vector<std::pair<size_t, std::string>> replaced;
   int losing = 0;
   for (size_t i = 0; i < doc.Objects.size(); ++i) {

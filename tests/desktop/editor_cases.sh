@@ -249,7 +249,8 @@ popup_near() {
 
 # The menu's shortcuts act in a game's text as anywhere in the main window:
 # Ctrl+A opens the open dialog ("Abrir..."), not a selection of the text that
-# the next key would replace.
+# the next key would replace. The grid's keys are off in a game: Ins and
+# Alt+Enter open neither the fill nor the properties dialog.
 editor_text_shortcuts_case() {
   xdotool windowactivate --sync "$editor" >/dev/null 2>&1
   key ctrl+j
@@ -265,6 +266,20 @@ editor_text_shortcuts_case() {
   else
     fail "Ctrl+A in a game's text opens the open dialog"
   fi
+  click $((cx + 400)) $((cy + 200))
+  key Insert
+  check "Ins in a game's text opens no fill dialog" no_window '^Llenar con' 3
+  key alt+Return
+  check "Alt+Enter in a game's text opens no properties dialog" no_window '^Propiedades' 3
+}
+
+# no_window PATTERN SECONDS: no window of that name shows within the time; one
+# that does is closed.
+no_window() {
+  local w
+  w=$(wait_window "$1" "$2") || return 0
+  key Escape
+  return 1
 }
 
 # Two editors on one level: the second saves its change; the first, saving its

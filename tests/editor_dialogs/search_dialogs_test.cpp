@@ -127,6 +127,47 @@ TEST(ReplaceDialog, AsksOnceBeforeFieldsAreLostAndMarksOnlyAChange) {
                                            "Desea reemplazar de todos modos?");
 }
 
+// Kind 0 in the first line is the player's start, which the game never builds:
+// a replacement that would give it another kind is refused with a word, and
+// changes nothing; kind 0 elsewhere, or another kind in the first line, is
+// replaced as any object.
+TEST(ReplaceDialog, TheStartIsNotReplacedByAnotherKind) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> objects;
+    int find, replacement;
+    std::vector<std::string> replaced;  // empty: refused
+  };
+  const Case cases[] = {
+      {"the start by a block", {"0=0,1,", "5=0,1,", "6=40,1,"}, 0, 41, {}},
+      {"the start by itself", {"0=0,1,", "6=40,1,"}, 0, 0, {"0=0,1,", "6=40,1,"}},
+      {"a kind 0 after another first line", {"0=40,1,", "5=0,1,"}, 0, 41, {"0=40,1,", "5=41,1,"}},
+      {"blocks into starts", {"0=0,1,", "5=40,1,"}, 40, 0, {"0=0,1,", "5=0,1,"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TDocument doc;
+    doc.DocKind = DocLevel;
+    doc.Objects = c.objects;
+    if (!c.replaced.empty()) {
+      ReplaceObjects(doc, c.find, c.replacement, nullptr);
+      EXPECT_EQ(doc.Objects, c.replaced);
+      continue;
+    }
+    try {
+      ReplaceObjects(doc, c.find, c.replacement, nullptr);
+      ADD_FAILURE() << "the start was replaced";
+    } catch (const EReplaceStart& e) {
+      EXPECT_EQ(ReplaceStartText(e),
+                "El tipo 0 es la salida del jugador: el juego empieza en su celda y no construye all\xED ning\xFAn "
+                "objeto, as\xED que con el tipo 41 el editor mostrar\xED" "a un objeto que el juego no muestra. No se "
+                "reemplaz\xF3 nada. Para mover la salida, col\xF3quela en otra celda con la paleta.");
+    }
+    EXPECT_EQ(doc.Objects, c.objects);
+    EXPECT_FALSE(doc.Modified);
+  }
+}
+
 TEST(FillDialog, FillsEmptyCellsOrEveryCell) {
   TDocument map;
   map.DocKind = DocWorldMap;
@@ -155,13 +196,44 @@ TEST(FillDialog, FillsEmptyCellsOrEveryCell) {
   EXPECT_FALSE(map.Modified);
 
   // Overwriting puts the fill object in place of another one, so that each cell
-  // still holds one line, and leaves the very same line as it is.
-  EXPECT_EQ(FillObjects(overwritten, 62, true), 20 * 13 - 1);
+  // still holds one line, and leaves the very same line as it is; the first
+  // line stays the player's start.
+  EXPECT_EQ(FillObjects(overwritten, 62, true), 20 * 13 - 2);
   EXPECT_TRUE(overwritten.Modified);
   ASSERT_EQ(overwritten.Objects.size(), size_t(20 * 13));
-  EXPECT_EQ(overwritten.Objects[0], "0=62,1,");
+  EXPECT_EQ(overwritten.Objects[0], "0=0,1");
   EXPECT_EQ(overwritten.Objects[1], std::to_string(CellKey(5, 2)) + "=62,1,");
   EXPECT_EQ(overwritten.Objects[2], std::to_string(CellKey(6, 2)) + "=62,1,");
+}
+
+// A cell is the number its key names: a key written "05" is cell 5, which the
+// fill neither gives a second object nor loses the key of. The first line is
+// the player's start, whatever the fill.
+TEST(FillDialog, FindsCellsByTheNumberOfTheirKeyAndLeavesTheStart) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> objects;
+    bool overwrite;
+    std::vector<std::string> filled;
+  };
+  const Case cases[] = {
+      {"a key with a leading zero", {"1=0,1,", "05=40,1,"}, false,
+       {"1=0,1,", "05=40,1,", "0=41,1,", "2=41,1,", "3=41,1,", "4=41,1,"}},
+      {"overwriting it keeps its key", {"1=41,1,", "05=40,1,"}, true,
+       {"1=41,1,", "05=41,1,", "0=41,1,", "2=41,1,", "3=41,1,", "4=41,1,"}},
+      {"overwriting leaves the start", {"00=0,1,", "2=40,1,7"}, true,
+       {"00=0,1,", "2=41,1,", "1=41,1,", "3=41,1,", "4=41,1,", "5=41,1,"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TDocument level;
+    level.DocKind = DocLevel;
+    level.Width = 6;
+    level.Height = 1;
+    level.Objects = c.objects;
+    FillObjects(level, 41, c.overwrite);
+    EXPECT_EQ(level.Objects, c.filled);
+  }
 }
 
 TEST(FillDialog, LevelVisitsEveryCell) {

@@ -64,6 +64,7 @@ struct FakeHost : TMainHost {
   std::vector<TDocKind> pages;
   std::vector<bool> paletteVisible;
   bool gridChecked = false;
+  bool gridCommands = false;  // the last EnableGridCommands
 
   std::string renderError;  // the windows' Render throws this when set
   bool renderTooLarge = false;
@@ -116,6 +117,7 @@ struct FakeHost : TMainHost {
   }
   void SetStatusText(int panel, const std::string& text) override { status[panel] = text; }
   void EnableDocumentCommands(bool e) override { enabled.push_back(e); }
+  void EnableGridCommands(bool e) override { gridCommands = e; }
   void ShowPalettePages(TDocKind kind) override { pages.push_back(kind); }
   void SetPaletteVisible(bool v) override { paletteVisible.push_back(v); }
   void SetGridChecked(bool c) override { gridChecked = c; }

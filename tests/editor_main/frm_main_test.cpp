@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QStackedWidget>
 #include <QTextEdit>
 #include <QTimer>
 #include <QTest>
@@ -309,6 +310,88 @@ TEST_F(FrmMain, MenuShortcutsActTheSameInTheTextPages) {
   game.mmFile->moveCursor(QTextCursor::Start);
   QTest::keyClick(game.mmFile, Qt::Key_Delete);
   EXPECT_TRUE(game.mmFile->toPlainText().startsWith("Options]"));
+}
+
+// A game is edited as text and has no grid: while it is the active document
+// the grid's items, buttons and keys are off, and its text keeps Ins, Enter,
+// F5, Alt+Enter, Shift+Del and the others as its own; the level's come back
+// with the level.
+TEST_F(FrmMain, AGameDocumentHasNoGridCommandsAndItsTextKeepsItsKeys) {
+  std::ofstream(dir / "juego.tqg", std::ios::binary) << "[Options]\r\nLifes=5\r\nMapFile=mapa.tqw\r\n";
+  std::ofstream(dir / "nivel.tql", std::ios::binary) << "[Options]\r\nWidth=20\r\n[Sprites]\r\n0=0,1,\r\n";
+  TfmMain form(dir.string() + "/");
+  form.show();
+  QStringList dialogs;
+  // Every modal dialog or message box that opens is named and closed.
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&dialogs] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      dialogs << dialog->windowTitle();
+      dialog->reject();
+    }
+  });
+  closer.start(10);
+  const char* gridItems[] = {"&Propiedades",     "&Actualizar",     "&Eliminar",  "&Eliminar todos",
+                             "&Llenar con...",   "&Traer al frente", "&Enviar al fondo", "&Buscar...",
+                             "&Reemplazar...",   "&Grilla",         "Editor &visual"};
+  const char* gridButtons[] = {"Eliminar",   "Eliminar todos",        "Buscar...",   "Buscar siguiente",
+                               "Reemplazar...", "Grilla",             "Propiedades del nivel", "Actualizar",
+                               "Llenar con...", "Traer al frente",    "Enviar al fondo", "Color de fondo"};
+  const auto expectGrid = [&](bool on) {
+    for (const char* item : gridItems) EXPECT_EQ(form.Action(item)->isEnabled(), on) << item;
+    for (const char* button : gridButtons) EXPECT_EQ(form.Button(button)->isEnabled(), on) << button;
+    EXPECT_EQ(form.cbZoom->isEnabled(), on);
+    // The document's own commands stay.
+    for (const char* item : {"&Guardar", "Guardar c&omo...", "Guardar y &ejecutar", "&Cerrar", "Editor de &texto"})
+      EXPECT_TRUE(form.Action(item)->isEnabled()) << item;
+  };
+  form.Commands().OpenFile((dir / "nivel.tql").string());
+  expectGrid(true);
+  form.Commands().OpenFile((dir / "juego.tqg").string());
+  TfmChild& game = *form.DocumentWindows().back();
+  ASSERT_EQ(game.Document().DocKind, DocGame);
+  expectGrid(false);
+  EXPECT_FALSE(form.Action("Buscar &siguiente")->isEnabled());
+
+  // The keyboard in the game's text of the active main window (the offscreen
+  // platform leaves it with a dialog that closed).
+  const auto focus = [&form, &game] {
+    QApplication::setActiveWindow(&form);
+    game.mmFile->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(game.mmFile->hasFocus());
+  };
+  game.mmFile->moveCursor(QTextCursor::End);
+  const QString text = game.mmFile->toPlainText();
+  const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+      {Qt::Key_Insert, Qt::NoModifier}, {Qt::Key_F5, Qt::NoModifier},      {Qt::Key_Return, Qt::AltModifier},
+      {Qt::Key_F2, Qt::NoModifier},     {Qt::Key_F3, Qt::NoModifier},      {Qt::Key_B, Qt::ControlModifier},
+      {Qt::Key_R, Qt::ControlModifier}, {Qt::Key_1, Qt::ControlModifier}, {Qt::Key_Delete, Qt::ShiftModifier}};
+  for (const auto& [key, modifiers] : keys) {
+    focus();
+    QTest::keyClick(game.mmFile, key, modifiers);
+    QApplication::processEvents();
+  }
+  focus();
+  EXPECT_TRUE(dialogs.isEmpty()) << dialogs.join(", ").toStdString();
+  EXPECT_TRUE(game.Document().Objects.empty());
+  EXPECT_EQ(game.nbMode->currentIndex(), 1);  // still its text
+  // Enter is the text's: a new line.
+  QTest::keyClick(game.mmFile, Qt::Key_Return);
+  EXPECT_EQ(game.mmFile->toPlainText(), text + "\n");
+  // Shift+Del cuts the text's selection.
+  game.mmFile->moveCursor(QTextCursor::Start);
+  game.mmFile->moveCursor(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+  QTest::keyClick(game.mmFile, Qt::Key_Delete, Qt::ShiftModifier);
+  EXPECT_TRUE(game.mmFile->toPlainText().startsWith("Options]"));
+  EXPECT_TRUE(dialogs.isEmpty()) << dialogs.join(", ").toStdString();
+
+  // The level active again: its grid's commands are back.
+  form.MdiArea->setActiveSubWindow(form.DocumentWindows().front()->SubWindow());
+  QApplication::processEvents();
+  ASSERT_EQ(form.ActiveView()->Doc.DocKind, DocLevel);
+  expectGrid(true);
+  for (const auto& w : form.DocumentWindows()) w->Document().Modified = false;
 }
 
 // The window menu's tilings: horizontal stacks the document windows, each as

@@ -12,6 +12,7 @@
 
 #include "editor/Docs/document_io.h"
 #include "editor/frmMain/file_types.h"
+#include "platform/core/ini_file.h"
 #include "platform/core/paths.h"
 #include "platform/core/shell.h"
 #include "tests/editor_main/fake_host.h"
@@ -185,7 +186,8 @@ TEST_F(MainCommands, AFileThatCannotBeReadIsRefusedAndStaysUntouched) {
 }
 
 // A level's [Options] may hold keys the game reads and the editor does not
-// offer (Name, ShortName, ShowInfo): a save keeps them, after the editor's own.
+// offer (Name, ShortName, ShowInfo): a save keeps them, after the editor's own,
+// and a second line of one after its first, which the game reads.
 TEST_F(MainCommands, SavingALevelKeepsTheOptionsTheEditorDoesNotWrite) {
   writeFile(dir / "nivel.tql", "[Options]\r\nName=Castillo\r\nTime=200\r\nShowInfo=0\r\nname=otro\r\n"
                                "ShortName=1-4\r\n[Sprites]\r\n0=0,1,\r\n");
@@ -197,14 +199,15 @@ TEST_F(MainCommands, SavingALevelKeepsTheOptionsTheEditorDoesNotWrite) {
   ASSERT_TRUE(commands->Save());
   const std::string saved = readFile(dir / "nivel.tql");
   EXPECT_NE(saved.find("Time=250\r\n"), std::string::npos) << saved;
-  EXPECT_NE(saved.find("SoundLib=\r\nName=Castillo\r\nShowInfo=0\r\nShortName=1-4\r\n[Sprites]\r\n"), std::string::npos)
+  EXPECT_NE(saved.find("SoundLib=\r\nName=Castillo\r\nShowInfo=0\r\nname=otro\r\nShortName=1-4\r\n[Sprites]\r\n"),
+            std::string::npos)
       << saved;
-  EXPECT_EQ(saved.find("otro"), std::string::npos) << saved;
+  EXPECT_EQ(platform::IniFile(dir / "nivel.tql").readString("Options", "Name", ""), "Castillo");
   // They belong to the document: a copy saved under another name has them too.
   host.saveNames.push_back(path("copia.tql"));
   ASSERT_TRUE(commands->SaveAs());
-  EXPECT_NE(readFile(dir / "copia.tql").find("SoundLib=\r\nName=Castillo\r\nShowInfo=0\r\nShortName=1-4\r\n"),
-            std::string::npos);
+  const std::string copy = readFile(dir / "copia.tql");
+  EXPECT_NE(copy.find("SoundLib=\r\nName=Castillo\r\nShowInfo=0\r\nname=otro\r\nShortName=1-4\r\n"), std::string::npos);
 }
 
 // One file, one window: opening a file that a window holds brings that window
@@ -783,6 +786,38 @@ TEST_F(MainCommands, GridFollowsTheLastToggleOnWhicheverDocumentIsActive) {
   EXPECT_TRUE(host.gridChecked);
   EXPECT_TRUE(host.window(0).grid);
   EXPECT_EQ(host.window(0).calls.back(), "repaint");
+}
+
+// The grid's commands follow the active document: a level or a world map has
+// them, a game (text only) and a window that loaded nothing do not.
+TEST_F(MainCommands, GridCommandsFollowTheKindOfTheActiveDocument) {
+  writeFile(dir / "nivel.tql", kLevelText);
+  writeFile(dir / "mapa.tqw", kWorldText);
+  writeFile(dir / "juego.tqg", kGameText);
+  writeFile(dir / "secreto.tql", "[Options]\r\nPassword=abc\r\n[Sprites]\r\n0=0,1,\r\n");
+  EXPECT_FALSE(host.gridCommands);
+  commands->OpenFile(path("nivel.tql"));
+  EXPECT_TRUE(host.gridCommands);
+  commands->OpenFile(path("juego.tqg"));
+  EXPECT_FALSE(host.gridCommands);
+  commands->OpenFile(path("mapa.tqw"));
+  EXPECT_TRUE(host.gridCommands);
+  commands->NewGame();
+  EXPECT_FALSE(host.gridCommands);
+  commands->Activate(&host.window(0));
+  EXPECT_TRUE(host.gridCommands);
+  host.passwordOk = false;
+  commands->OpenFile(path("secreto.tql"));
+  EXPECT_FALSE(host.gridCommands);
+  commands->Activate(&host.window(1));
+  EXPECT_FALSE(host.gridCommands);
+  // Closing the game leaves the window opened last, the empty one, active.
+  commands->Close();
+  ASSERT_NE(commands->Active(), nullptr);
+  EXPECT_EQ(host.gridCommands, commands->Active()->Document().DocKind != DocGame);
+  for (TDocumentWindowSeam* w : commands->Windows()) w->Document().Modified = false;
+  commands->CloseAll();
+  EXPECT_FALSE(host.gridCommands);
 }
 
 TEST_F(MainCommands, ZoomItemsAndWindowStatesReachTheDocuments) {

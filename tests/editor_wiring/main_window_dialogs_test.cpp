@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -318,6 +319,57 @@ TEST_F(MainWindowDialogs, ReplaceAndFillChangeTheDocument) {
   WhenShown(fill, [&] { Click(fill, "Cancelar"); });
   form->Fill();
   EXPECT_EQ(view.Doc.Objects.size(), 6u);
+}
+
+// The first line is the player's start, which the game never builds as an
+// object: "Sobreescribir existentes" leaves it, and a Replace of kind 0 by
+// another kind is refused with a word. A key written "05" is cell 5: the fill
+// gives it no second object, and the level filled can be saved.
+TEST_F(MainWindowDialogs, FillAndReplaceLeaveTheStartAndFindCellsByTheirNumber) {
+  const fs::path level = dir / "nivel.tql";
+  std::ofstream(level, std::ios::binary) << "[Options]\r\nWidth=6\r\nHeight=1\r\n[Sprites]\r\n1=0,1,\r\n05=40,1,\r\n";
+  form->Commands().OpenFile(level.string());
+  ASSERT_NE(form->ActiveView(), nullptr);
+  TChildView& view = *form->ActiveView();
+  ASSERT_EQ(view.Doc.Objects.size(), 2u);
+  // Every message box is read and closed.
+  QStringList messages;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&messages] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      messages << box->text();
+      box->close();
+    }
+  });
+  closer.start(10);
+
+  TfmFill& fill = form->fmFill();
+  WhenShown(fill, [&] {
+    fill.Chooser()->Edit()->setValue(41);
+    fill.cbOverwrite()->setChecked(true);
+    Click(fill, "Aceptar");
+  });
+  form->Action("&Llenar con...")->trigger();
+  EXPECT_EQ(view.Doc.Objects,
+            (std::vector<std::string>{"1=0,1,", "05=41,1,", "0=41,1,", "2=41,1,", "3=41,1,", "4=41,1,"}));
+  EXPECT_TRUE(form->Commands().Save());
+  EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
+  EXPECT_EQ(platform::IniFile(level).readSection("Sprites"), (std::vector<std::string>{"1", "05", "0", "2", "3", "4"}));
+
+  messages.clear();
+  TfmReplace& replace = form->fmReplace();
+  WhenShown(replace, [&] {
+    replace.FindKind()->Edit()->setValue(0);
+    replace.NewKind()->Edit()->setValue(41);
+    Click(replace, "Aceptar");
+  });
+  form->Action("&Reemplazar...")->trigger();
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].startsWith(QString::fromUtf8("El tipo 0 es la salida del jugador")))
+      << messages[0].toStdString();
+  EXPECT_EQ(view.Doc.Objects[0], "1=0,1,");
+  EXPECT_FALSE(view.Doc.Modified);
+  EXPECT_FALSE(form->Progress1->isVisible());
 }
 
 // A saved level changed by each command that only moves or adds objects: closing

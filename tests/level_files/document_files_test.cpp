@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -194,6 +195,10 @@ TEST_F(DocumentFiles, TwoLinesForOneCellOpenAsTheGameReadsThemAndAreNeverSavedAs
   } catch (const EDocumentWrite& e) {
     EXPECT_EQ(e.Failure, TDocumentFailure::SharedCell);
     EXPECT_EQ(std::string(e.what()), "Unable to write to " + level.FileName + ": two objects in cell 65541");
+    // The author is told which cell to look at.
+    EXPECT_EQ(DocumentFailureText(e), "No se pudo guardar \"" + level.FileName +
+                                          "\": dos objetos ocupan la misma celda (columna 5, fila 1) y el juego "
+                                          "mostrar\xED" "a s\xF3lo uno.");
   }
   EXPECT_TRUE(level.Modified);
   EXPECT_EQ(get(path("dup.tql")), before);
@@ -238,6 +243,51 @@ TEST_F(DocumentFiles, SpritesLinesThatAreNoObjectAreSavedWhereTheyStood) {
   WriteDocument(level);
   const std::string saved = get(level.FileName);
   EXPECT_EQ(saved.substr(saved.find("[Sprites]")), "[Sprites]\r\n786442=\r\n32=0,1,\r\n; a block\r\n5=49,1,\r\n");
+}
+
+// A hand-edited [Options] may hold comments, blank lines and a second line of a
+// key. A save writes each before the key line that followed it in the file
+// (also when the editor writes its keys in another order), a second line of a
+// key after the first, which the game reads; a second save changes nothing.
+TEST_F(DocumentFiles, OptionsCommentsAndBlankLinesAreSavedWhereTheyStood) {
+  struct Case {
+    const char* name;
+    const char* file;
+    std::string options;
+    std::vector<std::pair<std::string, std::string>> kept;  // a kept line and the line after it ("" at the end)
+  };
+  const Case cases[] = {
+      {"comments before keys", "c.tql", "; the clock\r\nTime=99\r\n;colours\r\nBgColor=5\r\n",
+       {{"; the clock", "Time=99"}, {";colours", "BgColor=5"}}},
+      {"a blank line and a comment at the end", "e.tql", "Time=99\r\n\r\n; the end\r\n",
+       {{"", "; the end"}, {"; the end", "[Sprites]"}}},
+      {"keys in another order", "o.tql", "Width=30\r\n; the clock\r\nTime=99\r\n", {{"; the clock", "Time=99"}}},
+      {"a second line of a key", "d.tql", "Time=99\r\ntime=5\r\nAddText=hola\r\n",
+       {{"time=5", "HAutoScroll=0"}}},
+      {"a world map's comment", "w.tqw", "; the island\r\nName=Isla\r\n", {{"; the island", "Name=Isla"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    put(path(c.file), "[Options]\r\n" + c.options + "[Sprites]\r\n0=0,1,\r\n");
+    TDocument doc = LoadDocument(path(c.file));
+    WriteDocument(doc);
+    const std::string saved = get(doc.FileName);
+    std::vector<std::string> lines;
+    for (size_t start = 0, end; (end = saved.find("\r\n", start)) != std::string::npos; start = end + 2)
+      lines.push_back(saved.substr(start, end - start));
+    for (const auto& [kept, next] : c.kept) {
+      const auto at = std::find(lines.begin(), lines.end(), kept);
+      ASSERT_NE(at, lines.end()) << kept << " is gone from\n" << saved;
+      ASSERT_NE(at + 1, lines.end());
+      EXPECT_EQ(at[1], next) << saved;
+    }
+    if (doc.DocKind == DocLevel) {
+      EXPECT_EQ(platform::IniFile(doc.FileName).readInteger("Options", "Time", 0), 99);
+    }
+    WriteDocument(doc);
+    EXPECT_EQ(get(doc.FileName), saved);
+    EXPECT_EQ(LoadDocument(doc.FileName).KeptOptionLines, doc.KeptOptionLines);
+  }
 }
 
 // A copy saved under another name is the document's file as it was read, with
