@@ -329,6 +329,7 @@ TCaseEnd powerUp(TPlayerMove&, int i) {  // 62, 158, 159, 334
         break;
       case 158: w.AddLives(1); break;
       case 159:
+        if (Level.LevelWon) break;  // a won level takes no life
         w.RemoveLives(1);
         PlayLevelSound(SoundPoison);
         break;

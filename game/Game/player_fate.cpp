@@ -23,8 +23,10 @@ constexpr int kDeathImage = 6;
 void KillPlayer() {
   TfmMain& w = *fmMain;
   TGKJumper* player = Level.Player;
-  // Behind the scenery (a white panel, quicksand) the player is mortal; in a pipe not.
-  if (!player || Level.LevelEnded || Level.PipeTravel || Level.PlayerDying || !player->Controlled) return;
+  // Behind the scenery (a white panel, quicksand) the player is mortal; in a pipe
+  // not, nor in a level he has won (the wait after a chest leaves him in control).
+  if (!player || Level.LevelWon || Level.LevelEnded || Level.PipeTravel || Level.PlayerDying || !player->Controlled)
+    return;
   // A fresh second, so the death hop starts a whole tick after the death.
   w.MainTimer.SetEnabled(false);
   w.MainTimer.SetEnabled(true);
@@ -52,7 +54,7 @@ bool PlayTuneOnce(const char* storedPath) {
 
 void HurtPlayer() {
   TGKJumper* player = Level.Player;
-  if (!player || !player->Controlled) return;
+  if (!player || !player->Controlled || Level.LevelWon) return;
   switch (GameShell.PlayerMode) {
     case PlayerSmall: KillPlayer(); break;
     case PlayerBig: fmMain->SetPlayerMode(PlayerSmall, true); break;

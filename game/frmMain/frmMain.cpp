@@ -369,9 +369,10 @@ void TfmMain::MainTimerTimer() {
     DeathHop();
   }
 
-  // The clock: one condition for both steps, so a time-out kills once and the
-  // clock reads -1 afterwards.
-  if (!Level.LevelEnded && !Level.PlayerDying) {
+  // The clock: it stands once the level is won or ended, and through a death;
+  // one condition for both steps, so a time-out kills once and the clock reads
+  // -1 afterwards.
+  if (!Level.LevelWon && !Level.LevelEnded && !Level.PlayerDying) {
     if (Level.LevelTime == 0) KillPlayer();
     // A time-out the player cannot die of yet (in a pipe, rising out of one)
     // holds the clock at 0 until he can.
