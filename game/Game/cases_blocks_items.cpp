@@ -393,7 +393,7 @@ TCaseEnd levelEndObject(TPlayerMove&, int i) {  // 66, 180
       if (k != i && s.Visible && (s.Animation == kCastleEnd || s.Animation == kChest)) takeLevelEnd(s, true);
     }
     winLevel(o.Animation == kCastleEnd);
-  } else if (o.Param2 == 1) {
+  } else if (LevelEndTaken(o)) {
     if (MsSince(o.Timer) <= 5000) return TCaseEnd::Solid;
     Level.LevelEnded = true;
     Level.UnlimitedFlight = false;
@@ -412,6 +412,10 @@ TCaseEnd levelEndObject(TPlayerMove&, int i) {  // 66, 180
 }
 
 }  // namespace
+
+bool LevelEndTaken(const TGKSprite& s) {
+  return (s.Animation == kCastleEnd || s.Animation == kChest) && !s.Enabled && s.Param2 == 1;
+}
 
 bool SwitchEffectRunning() { return switchEffect; }
 

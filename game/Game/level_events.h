@@ -20,6 +20,8 @@ void DrawLevelEndOverlay();
 int CardBonusFor(const std::array<int, 3>& cards, int nextCardSlot, const std::array<int, 3>& faces);
 // Adds the entered node to the main window's finished nodes, once.
 void MarkEnteredNodeEnded();
+// A castle's end block or a chest the player has taken: its wait for the map runs.
+bool LevelEndTaken(const TGKSprite& s);
 
 // --- The player's fate
 void KillPlayer();

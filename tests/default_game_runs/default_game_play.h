@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "components/gkspts/sprite_mgr.h"
+#include "game/Game/level_events.h"
 #include "game/Game/level_state.h"
 #include "game/Map/world_kinds.h"
 #include "game/Map/world_map.h"
@@ -109,10 +110,8 @@ class DefaultGamePlay : public ::testing::Test {
   }
   // The castle's end block or a chest has been touched: its wait has begun.
   bool endTaken() {
-    for (int i = FirstObjectSprite; i < manager().Sprites.Count(); ++i) {
-      const TGKSprite& s = sprite(i);
-      if ((s.Animation == 66 || s.Animation == 180) && !s.Enabled && s.Param2 == 1) return true;
-    }
+    for (int i = FirstObjectSprite; i < manager().Sprites.Count(); ++i)
+      if (LevelEndTaken(sprite(i))) return true;
     return false;
   }
   // The level just entered, played with a key script of this folder until its

@@ -1,6 +1,6 @@
 // The default game from the map into a level whose castle end or chest is
 // taken: the level is won, and nothing in the wait before the map costs the
-// player anything, whatever the clock or the level does meanwhile.
+// player anything, whatever the clock, the level or a secret code does meanwhile.
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -13,10 +13,21 @@ namespace {
 
 class AWonLevel : public DefaultGamePlay {
  protected:
+  void SetUp() override {
+    DefaultGamePlay::SetUp();
+    secretCodes_ = GameShell.SecretCodes;
+  }
+  void TearDown() override {
+    GameShell.SecretCodes = secretCodes_;
+    DefaultGamePlay::TearDown();
+  }
   bool nodeWon(int node) {
     const std::vector<std::string>& ended = main().EndedNodes;
     return std::find(ended.begin(), ended.end(), std::to_string(node)) != ended.end();
   }
+
+ private:
+  bool secretCodes_ = false;
 };
 
 struct ChestWaitCase {
@@ -68,5 +79,47 @@ INSTANTIATE_TEST_SUITE_P(Chest, TheWaitAfterTheChest,
                                            ChestWaitCase{"TheClockRunsOutOnTheLastLife", 1, false},
                                            ChestWaitCase{"ThePlayerFallsOutOnTheLastLife", 1, true}),
                          [](const ::testing::TestParamInfo<ChestWaitCase>& info) { return std::string(info.param.name); });
+
+struct TakenEndCase {
+  const char* name;
+  const char* level;  // the node's link
+  const char* keys;   // its script up to the end, in this folder
+  bool castle;
+};
+
+class ASecretCodeInTheWait : public AWonLevel, public ::testing::WithParamInterface<TakenEndCase> {};
+
+// WILLOWBED, which shows and wakes every sprite, typed 2 s into the wait after
+// the chest or the castle's end: the taken end stays taken (the player standing
+// at it does not take it again), and the wait ends when it would have, on the
+// map with the node won (and after the castle with its locks open).
+TEST_P(ASecretCodeInTheWait, LeavesTheTakenEndTaken) {
+  const TakenEndCase& c = GetParam();
+  constexpr int kFrameMs = 25, kEndWaitMs = 5000;
+  GameShell.SecretCodes = true;
+  openTheGame();
+  if (HasFatalFailure()) return;
+  enterTheNodeOf(c.level);
+  if (HasFatalFailure()) return;
+  const int node = WorldMap.EnteredNode;
+  playUntilTheEndIsTaken(KeyScriptFrom(c.keys, run->Frame()));
+  if (HasFatalFailure()) return;
+  const int taken = run->Frame();
+  for (int i = 0; i < 2000 / kFrameMs; ++i) run->RunFrame({});
+  press(platform::VK_BACK);
+  for (char letter : std::string("WILLOWBED")) main().FormKeyPress(letter);
+  press(platform::VK_BACK);
+  EXPECT_TRUE(endTaken()) << "the code brought the taken end back";
+  ASSERT_TRUE(framesUntil([&] { return screen() != ssLevel; })) << "the wait never ends";
+  EXPECT_LE(run->Frame() - taken, kEndWaitMs / kFrameMs + 1) << "the wait began again";
+  ASSERT_TRUE(framesUntil([&] { return mapReady(); }));
+  EXPECT_TRUE(nodeWon(node));
+  EXPECT_EQ(WorldMap.OpenLocks, c.castle);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ends, ASecretCodeInTheWait,
+                         ::testing::Values(TakenEndCase{"Chest", "levels\\casa.tql", "casa.keys", false},
+                                           TakenEndCase{"Castle", "levels\\1-4.tql", "1-4.keys", true}),
+                         [](const ::testing::TestParamInfo<TakenEndCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
