@@ -5,6 +5,8 @@
 
 // The official web site; the other addresses are pages of it.
 inline const std::string kWebSiteRoot = "http://www.tobboquest.com.ar/";
+// The game's own page there, which the main window's Help item opens.
+inline const std::string kGamePage = kWebSiteRoot + "?s=game";
 
 // Caption of both windows and the application's title.
 inline const std::string kApplicationTitle = "Tobbo Quest (Versi\xF3n Editable Beta 9.2) - " + kWebSiteRoot;

@@ -251,7 +251,6 @@ void TfmMain::LoadLanguage(const std::string& Name) {
     for (TMenuItem& item : top.Items) replace("MainWindow", item.Name, item.Caption);
   }
   if (host_.MenuChanged) host_.MenuChanged();
-  WebSiteURL = kWebSiteRoot + "?s=game";
   replace("MainWindow", "URL", WebSiteURL);
   replace("MainWindow", "StateLoaded", ShellTexts.StateLoaded);
   replace("MainWindow", "StateSaved", ShellTexts.StateSaved);

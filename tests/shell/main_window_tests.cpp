@@ -22,6 +22,7 @@
 #include "platform/core/paths.h"
 #include "platform/core/random.h"
 #include "screens_recorder.h"
+#include "tests/support/desktop_hand_off.h"
 
 namespace fs = std::filesystem;
 
@@ -99,7 +100,7 @@ TEST_F(MainWindow, NoSettingsFileGivesTheDefaultsAndSmallFullScreen) {
   EXPECT_TRUE(GameShell.PlaySound && GameShell.PlayMusic && GameShell.SecretCodes && GameShell.ShowInfo);
   EXPECT_EQ(GameShell.ExeDir, folder_.string() + "/");
   EXPECT_TRUE(w.GameFileName.empty());
-  EXPECT_TRUE(w.WebSiteURL.empty());
+  EXPECT_EQ(w.WebSiteURL, "http://www.tobboquest.com.ar/?s=game");  // no language file names another
 }
 
 TEST_F(MainWindow, WindowModeAloneGivesA320x240WindowWithTheMenu) {
@@ -234,7 +235,7 @@ TEST_F(MainWindow, MissingLanguageFileKeepsEveryText) {
       EXPECT_EQ(w.mnuMain[i].Items[j].Caption, builtIn[i].Items[j].Caption);
   }
   EXPECT_EQ(ShellTexts.strStart, "Start");
-  EXPECT_TRUE(w.WebSiteURL.empty());
+  EXPECT_EQ(w.WebSiteURL, "http://www.tobboquest.com.ar/?s=game");
 }
 
 TEST_F(MainWindow, FramePacingByTargetRateOrFixedDelay) {
@@ -463,32 +464,22 @@ TEST_F(MainWindow, MenuCommandsSetTheirFlags) {
   EXPECT_EQ(WorldMap.ShowPlayerTime, -1);
   w.MenuClick("mnuConfig");
   w.MenuClick("mnuHistory");
-  w.MenuClick("mnuWebSite");  // no language file: no address, nothing opens
+  w.MenuClick("mnuWebSite");  // no language file: the game's page all the same
   w.MenuClick("mnuExit");
   platform::setShell(nullptr);
-  ASSERT_EQ(shell.requests.size(), 2u);
+  ASSERT_EQ(shell.requests.size(), 3u);
   EXPECT_EQ(shell.requests[0].kind, "document");
   EXPECT_EQ(shell.requests[0].target, "Hopz.ini");
   EXPECT_EQ(shell.requests[1].kind, "document");
   EXPECT_EQ(shell.requests[1].target, "Update.txt");
+  EXPECT_EQ(shell.requests[2].kind, "web");
+  EXPECT_EQ(shell.requests[2].target, "http://www.tobboquest.com.ar/?s=game");
   EXPECT_EQ(closes, 1);
 }
 
 // Advanced settings and the change history open their files of the program
 // folder with the desktop's handler, through the real shell; when the file is
 // not there or no handler takes it, a Spanish error says so instead of nothing.
-// The real desktop shell with only the hand-off to the desktop recorded: it
-// takes what it is given while `takes` holds.
-struct DesktopHandOff {
-  std::vector<QUrl> opened;
-  bool takes = true;
-  platform::DesktopShell shell{[this](const QUrl& url) {
-    opened.push_back(url);
-    return takes;
-  }};
-  DesktopHandOff() { platform::setShell(&shell); }
-  ~DesktopHandOff() { platform::setShell(nullptr); }
-};
 
 TEST_F(MainWindow, ConfigAndHistoryOpenTheirFilesOrSaySoInSpanish) {
   TfmMain& w = create();
@@ -535,11 +526,10 @@ TEST_F(MainWindow, WebPageItemsOpenTheirPagesOrSaySoInSpanish) {
   DesktopHandOff desktop;
   std::vector<QUrl>& opened = desktop.opened;
   bool& browserTakesIt = desktop.takes;
-  w.WebSiteURL = "http://www.tobboquest.com.ar/?s=game";  // as a language file names it
   const struct {
     const char* item;
     std::string url;
-  } items[] = {{"mnuWebSite", w.WebSiteURL},
+  } items[] = {{"mnuWebSite", "http://www.tobboquest.com.ar/?s=game"},  // with no language file
                {"mnuFacebook", "https://www.facebook.com/tobboquest"},
                {"mnuTwitter", "https://twitter.com/tobboquest"}};
   for (const auto& item : items)
