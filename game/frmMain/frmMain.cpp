@@ -93,9 +93,7 @@ TfmMain::~TfmMain() {
   DXScreen.reset();
   platform::application().OnException = nullptr;
   // Play time does not stand for a window that is gone.
-  for (platform::StandReason reason : {platform::StandReason::Paused, platform::StandReason::InBackground,
-                                       platform::StandReason::InMenu, platform::StandReason::UnderDialog})
-    platform::playClock().setStanding(reason, false);
+  platform::playClock().clearStanding();
   if (fmMain == this) fmMain = nullptr;
 }
 

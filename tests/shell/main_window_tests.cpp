@@ -448,6 +448,19 @@ TEST_F(MainWindow, PauseOnlyInLevels) {
   EXPECT_TRUE(ScreenCalls.empty());
 }
 
+// A window that goes while the game stands, for every reason at once, leaves
+// play time running for whatever comes next.
+TEST_F(MainWindow, AWindowGoneLeavesNoReasonToStand) {
+  TfmMain& w = create();
+  w.SetScreenState(ssLevel);
+  for (platform::StandReason reason : {platform::StandReason::Paused, platform::StandReason::InBackground,
+                                       platform::StandReason::InMenu, platform::StandReason::UnderDialog})
+    w.SetStanding(reason, true);
+  ASSERT_TRUE(platform::playClock().standing());
+  window_.reset();
+  EXPECT_FALSE(platform::playClock().standing());
+}
+
 TEST_F(MainWindow, MenuCommandsSetTheirFlags) {
   TfmMain& w = create();
   platform::RecordingShell shell;
