@@ -8,7 +8,6 @@
 #include "components/gkspts/sprite_mgr.h"
 #include "game/Game/contact_box.h"
 #include "game/Game/kind_cases.h"
-#include "game/Game/level_commands.h"
 #include "game/Game/level_events.h"
 #include "game/Game/level_state.h"
 #include "game/Game/sprite_moved.h"
@@ -397,7 +396,7 @@ TCaseEnd levelEndObject(TPlayerMove&, int i) {  // 66, 180
     if (MsSince(o.Timer) <= 5000) return TCaseEnd::Solid;
     Level.LevelEnded = true;
     Level.UnlimitedFlight = false;
-    LeaveLevelForMap(true);
+    LeaveLevelForMap(TMapPlayerShows::Soon);
   } else if (o.Animation == kChest && Level.EncounterFoesLeft == -1) {
     const int clipBottom = LevelScreen().GetClipRect().Bottom;
     const bool near = b.x < p.right() + 100 && p.x - 100 < b.right() && b.y < clipBottom && 0 < b.bottom();

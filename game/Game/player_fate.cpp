@@ -3,7 +3,6 @@
 #include <initializer_list>
 
 #include "components/gkspts/sprite_mgr.h"
-#include "game/Game/level_commands.h"
 #include "game/Game/level_events.h"
 #include "game/Game/level_music.h"
 #include "game/Game/level_state.h"
@@ -68,7 +67,7 @@ void FinishDeathSequence() {
     ReturnToTitle();
     return;
   }
-  LeaveLevelForMap(true);
+  LeaveLevelForMap(TMapPlayerShows::Soon);
 }
 
 void CheckDeathSequenceEnd() {

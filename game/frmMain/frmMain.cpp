@@ -357,7 +357,7 @@ void TfmMain::MainTimerTimer() {
       Level.EndStage = -CardBonusLives;
       Level.UnlimitedFlight = false;
       MarkEnteredNodeEnded();  // once, even for a level won again
-      LeaveLevelForMap(false);  // the map shows the node just won first
+      LeaveLevelForMap(TMapPlayerShows::ByMapRules);  // the node just won shows first
     }
   }
 

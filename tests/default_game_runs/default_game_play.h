@@ -51,6 +51,12 @@ class DefaultGamePlay : public ::testing::Test {
     DeliverKey(main(), vk, true, shift);
     DeliverKey(main(), vk, false, shift);
   }
+  // Backspace, the code's letters, Backspace: as the player types a secret code.
+  void typeCode(const std::string& code) {
+    press(platform::VK_BACK);
+    for (char c : code) main().FormKeyPress(c);
+    press(platform::VK_BACK);
+  }
   // Frames until done() holds; false when it never does.
   template <class Done>
   bool framesUntil(Done done) {

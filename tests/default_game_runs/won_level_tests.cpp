@@ -106,9 +106,7 @@ TEST_P(ASecretCodeInTheWait, LeavesTheTakenEndTaken) {
   if (HasFatalFailure()) return;
   const int taken = run->Frame();
   for (int i = 0; i < 2000 / kFrameMs; ++i) run->RunFrame({});
-  press(platform::VK_BACK);
-  for (char letter : std::string("WILLOWBED")) main().FormKeyPress(letter);
-  press(platform::VK_BACK);
+  typeCode("WILLOWBED");
   EXPECT_TRUE(endTaken()) << "the code brought the taken end back";
   ASSERT_TRUE(framesUntil([&] { return screen() != ssLevel; })) << "the wait never ends";
   EXPECT_LE(run->Frame() - taken, kEndWaitMs / kFrameMs + 1) << "the wait began again";
