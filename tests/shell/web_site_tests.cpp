@@ -11,8 +11,6 @@
 #include <filesystem>
 
 #include "game/Hopz/hopz_window.h"
-#include "platform/app/application.h"
-#include "platform/core/keys.h"
 #include "platform/core/paths.h"
 #include "platform/qt/display/qt_application.h"
 #include "tests/support/desktop_hand_off.h"
@@ -23,33 +21,28 @@ namespace fs = std::filesystem;
 namespace {
 
 TEST(ShippedWebSiteItem, F1HandsTheGamesPageToTheDesktop) {
-  platform::application().Reset();
-  platform::keyState().clear();
   const ScratchFolder folder("websiteitem");
   for (const char* part : {"Hopz.ini", "Languages"})
     fs::copy(fs::path(TQ_STAGE_DIR) / part, folder.path() / part, fs::copy_options::recursive);
   platform::setProgramFolder(folder.path().string() + "/");
   DesktopHandOff desktop;
-  {
-    THopzWindow window;
-    window.showAsChosen();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    // A message box that says the page did not open is read and closed.
-    QString refusal;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        refusal = box->text();
-        box->accept();
-      }
-    });
-    closer.start(20);
-    QTest::keyClick(window.centralWidget(), Qt::Key_F1);
-    EXPECT_TRUE(refusal.isEmpty()) << refusal.toStdString();
-    ASSERT_EQ(desktop.opened.size(), 1u);
-    EXPECT_EQ(desktop.opened[0].toString().toStdString(), "http://www.tobboquest.com.ar/?s=game");
-  }
-  platform::application().Reset();
+  THopzWindow window;
+  window.showAsChosen();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  // A message box that says the page did not open is read and closed.
+  QString refusal;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      refusal = box->text();
+      box->accept();
+    }
+  });
+  closer.start(20);
+  QTest::keyClick(window.centralWidget(), Qt::Key_F1);
+  EXPECT_TRUE(refusal.isEmpty()) << refusal.toStdString();
+  ASSERT_EQ(desktop.opened.size(), 1u);
+  EXPECT_EQ(desktop.opened[0].toString().toStdString(), "http://www.tobboquest.com.ar/?s=game");
 }
 
 }  // namespace
