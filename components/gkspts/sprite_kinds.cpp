@@ -2,7 +2,6 @@
 #include "components/gkspts/sprite.h"
 
 #include "components/gkspts/sprite_mgr.h"
-#include "platform/core/play_clock.h"
 
 // ---- TGKBouncer ------------------------------------------------------------
 
@@ -51,9 +50,8 @@ void TGKStatic::SetStaticSequence(int d) {
 void TGKStatic::Move(uint32_t tick) {
   Start();
   if (Controlled) {
-    const uint32_t t = platform::PlayTickCount();
-    if (static_cast<int64_t>(t - LastKeyPoll) > KeyPollInterval) {
-      LastKeyPoll = t;
+    if (static_cast<int64_t>(tick - LastKeyPoll) > KeyPollInterval) {
+      LastKeyPoll = tick;
       TGKSpriteMgr& m = *Manager;
       struct KeyTurn {
         uint16_t key;

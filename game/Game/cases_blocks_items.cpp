@@ -8,7 +8,6 @@
 #include "components/gkspts/sprite_mgr.h"
 #include "game/Game/contact_box.h"
 #include "game/Game/kind_cases.h"
-#include "game/Game/level_commands.h"
 #include "game/Game/level_events.h"
 #include "game/Game/level_state.h"
 #include "game/Game/sprite_moved.h"
@@ -329,6 +328,7 @@ TCaseEnd powerUp(TPlayerMove&, int i) {  // 62, 158, 159, 334
         break;
       case 158: w.AddLives(1); break;
       case 159:
+        if (Level.LevelWon) break;  // a won level takes no life
         w.RemoveLives(1);
         PlayLevelSound(SoundPoison);
         break;
@@ -392,11 +392,11 @@ TCaseEnd levelEndObject(TPlayerMove&, int i) {  // 66, 180
       if (k != i && s.Visible && (s.Animation == kCastleEnd || s.Animation == kChest)) takeLevelEnd(s, true);
     }
     winLevel(o.Animation == kCastleEnd);
-  } else if (o.Param2 == 1) {
+  } else if (LevelEndTaken(o)) {
     if (MsSince(o.Timer) <= 5000) return TCaseEnd::Solid;
     Level.LevelEnded = true;
     Level.UnlimitedFlight = false;
-    LeaveLevelForMap(true);
+    LeaveLevelForMap(TMapPlayerShows::Soon);
   } else if (o.Animation == kChest && Level.EncounterFoesLeft == -1) {
     const int clipBottom = LevelScreen().GetClipRect().Bottom;
     const bool near = b.x < p.right() + 100 && p.x - 100 < b.right() && b.y < clipBottom && 0 < b.bottom();
@@ -411,6 +411,10 @@ TCaseEnd levelEndObject(TPlayerMove&, int i) {  // 66, 180
 }
 
 }  // namespace
+
+bool LevelEndTaken(const TGKSprite& s) {
+  return (s.Animation == kCastleEnd || s.Animation == kChest) && !s.Enabled && s.Param2 == 1;
+}
 
 bool SwitchEffectRunning() { return switchEffect; }
 

@@ -50,7 +50,7 @@ TCaseEnd deadlyGround(TPlayerMove&, int i) {  // 63, 201, 168, 276, 342, 350, 35
   const bool flame = s.Animation == 350 || s.Animation == 351;
   if (!Touch(o, p.x, p.y, p.right(), p.bottom() + (flame ? -1 : 1))) return TCaseEnd::Solid;
   if (s.Animation == 63 || s.Animation == 201) {
-    fmMain->SetPlayerMode(PlayerSmall, false);
+    if (!Level.LevelWon) fmMain->SetPlayerMode(PlayerSmall, false);
     KillPlayer();
     return TCaseEnd::Leave;
   }

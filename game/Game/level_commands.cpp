@@ -1,15 +1,11 @@
 #include "game/Game/level_commands.h"
 
+#include "game/Game/level_events.h"
 #include "game/Game/level_state.h"
-#include "game/Map/world_kinds.h"
-#include "game/Map/world_map.h"
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/shell_state.h"
-#include "platform/core/tick_stamp.h"
 
 namespace {
-
-constexpr int kShowPlayerDelayMs = 500;
 
 // The level commands belong to a level in play: not on another screen, not once
 // the level is won (its end is taken) or left, and not during the last life's
@@ -35,11 +31,5 @@ void RestartLevelCommand() {
 void ReturnToMapCommand() {
   if (!LevelCommandsAct()) return;
   Level.LevelEnded = true;
-  LeaveLevelForMap(true);
-}
-
-void LeaveLevelForMap(bool showPlayerLater) {
-  if (showPlayerLater) WorldMap.ShowPlayerTime = platform::StampIn(kShowPlayerDelayMs);
-  WorldMap.MapPosition = MapStartNode;
-  Level.ReturnToMap = true;
+  LeaveLevelForMap(TMapPlayerShows::Soon);
 }

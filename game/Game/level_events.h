@@ -20,6 +20,17 @@ void DrawLevelEndOverlay();
 int CardBonusFor(const std::array<int, 3>& cards, int nextCardSlot, const std::array<int, 3>& faces);
 // Adds the entered node to the main window's finished nodes, once.
 void MarkEnteredNodeEnded();
+// When the map shows its player once it stands again.
+enum class TMapPlayerShows {
+  Soon,        // ShowPlayerDelayMs after it stands
+  ByMapRules,  // when its own rules say: a node just won, or a new world's intro card, shows first
+};
+// The one way level play leaves for the world map: at the end of this level
+// frame, or of the next one when a key or the timer asks. The map comes up on its
+// start node.
+void LeaveLevelForMap(TMapPlayerShows show);
+// A castle's end block or a chest the player has taken: its wait for the map runs.
+bool LevelEndTaken(const TGKSprite& s);
 
 // --- The player's fate
 void KillPlayer();

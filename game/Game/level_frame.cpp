@@ -9,7 +9,6 @@
 #include "components/gkspts/sprite_mgr.h"
 #include "game/Game/build_level.h"
 #include "game/Game/draw_background.h"
-#include "game/Game/level_commands.h"
 #include "game/Game/level_events.h"
 #include "game/Game/level_music.h"
 #include "game/Game/level_reader.h"
@@ -117,7 +116,7 @@ void StartLevel() {
   // Nothing to build: back to the map, as a level that ended would go.
   const auto backToMap = [] {
     Level.Rebuild = TRebuild::None;
-    Level.ReturnToMap = true;
+    LeaveLevelForMap(TMapPlayerShows::Soon);
   };
   if (!platform::fileExists(Level.LevelFileName)) {
     backToMap();
@@ -328,7 +327,8 @@ void FollowPipeTarget() {
   GameShell.EntryMode = EntryNormal;
   // A node number no world can hold leaves the position as it is.
   if (pipe.Param3 > 0 && pipe.Param3 <= INT32_MAX - MapStartNode) WorldMap.LastPosition = pipe.Param3 + MapStartNode;
-  LeaveLevelForMap(sameWorld);
+  // A new world's own start decides when its player shows.
+  LeaveLevelForMap(sameWorld ? TMapPlayerShows::Soon : TMapPlayerShows::ByMapRules);
 }
 
 namespace {

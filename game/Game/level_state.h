@@ -149,7 +149,9 @@ struct TLevelState {
   bool PlayerDying = false;
   int HurtTimer = -1;           // invulnerability seconds, -1 none; the player blinks while >= 0
   bool LevelEnded = false;
-  bool LevelWon = false;        // its end is taken (end card, castle end, chest): its node is won
+  // Its end is taken (end card, castle end, chest): its node is won, and from
+  // then on nothing in the level costs the player anything (time, a life, his form).
+  bool LevelWon = false;
   int EndStage = -1;            // level-end countdown in seconds, 7 at its start
   int EndCard = 0;              // image index of the card face caught
   TGKSprite* CarriedSprite = nullptr;

@@ -3,7 +3,6 @@
 #include <initializer_list>
 
 #include "components/gkspts/sprite_mgr.h"
-#include "game/Game/level_commands.h"
 #include "game/Game/level_events.h"
 #include "game/Game/level_music.h"
 #include "game/Game/level_state.h"
@@ -23,8 +22,10 @@ constexpr int kDeathImage = 6;
 void KillPlayer() {
   TfmMain& w = *fmMain;
   TGKJumper* player = Level.Player;
-  // Behind the scenery (a white panel, quicksand) the player is mortal; in a pipe not.
-  if (!player || Level.LevelEnded || Level.PipeTravel || Level.PlayerDying || !player->Controlled) return;
+  // Behind the scenery (a white panel, quicksand) the player is mortal; in a pipe
+  // not, nor in a level he has won (the wait after a chest leaves him in control).
+  if (!player || Level.LevelWon || Level.LevelEnded || Level.PipeTravel || Level.PlayerDying || !player->Controlled)
+    return;
   // A fresh second, so the death hop starts a whole tick after the death.
   w.MainTimer.SetEnabled(false);
   w.MainTimer.SetEnabled(true);
@@ -52,7 +53,7 @@ bool PlayTuneOnce(const char* storedPath) {
 
 void HurtPlayer() {
   TGKJumper* player = Level.Player;
-  if (!player || !player->Controlled) return;
+  if (!player || !player->Controlled || Level.LevelWon) return;
   switch (GameShell.PlayerMode) {
     case PlayerSmall: KillPlayer(); break;
     case PlayerBig: fmMain->SetPlayerMode(PlayerSmall, true); break;
@@ -66,7 +67,7 @@ void FinishDeathSequence() {
     ReturnToTitle();
     return;
   }
-  LeaveLevelForMap(true);
+  LeaveLevelForMap(TMapPlayerShows::Soon);
 }
 
 void CheckDeathSequenceEnd() {

@@ -112,7 +112,7 @@ bool showDustWhereEnemyWasMet() {
   if (inSet(PathKinds, last.Animation)) {
     fmMain->ShowDust(last.GetX(), last.GetY());
     PlayScreenSound(SoundTransform);
-    m.ShowPlayerTime = platform::StampIn(500);
+    m.ShowPlayerTime = platform::StampIn(ShowPlayerDelayMs);
   }
   return true;
 }
@@ -125,7 +125,7 @@ void wonLooks(TGKSprite& node, int s, const std::string& line, bool& dustWaits) 
   int kind = node.Animation;
   if ((inSet(WonLooks3, kind) || kind == wkCastle1) && here) {
     fmMain->ShowDust(node.GetX(), node.GetY());
-    m.ShowPlayerTime = platform::StampIn(kind == wkCastle1 ? 1000 : 500);
+    m.ShowPlayerTime = platform::StampIn(kind == wkCastle1 ? 1000 : ShowPlayerDelayMs);
   }
   if (kind == wkLock) {
     if (auto opened = worldKind(GetValue(line, 2))) {

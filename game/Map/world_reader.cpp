@@ -44,7 +44,7 @@ void readWorldOptions(const platform::IniFile& ini) {
   o.FillColor = ini.readInteger(kOptions, "FillColor", 0);
   if (WorldMap.InitialInfo) {
     WorldMap.InitialInfo = ini.readBool(kOptions, "InitialInfo", true);
-    if (!WorldMap.InitialInfo) WorldMap.ShowPlayerTime = platform::StampIn(500);
+    if (!WorldMap.InitialInfo) WorldMap.ShowPlayerTime = platform::StampIn(ShowPlayerDelayMs);
   }
   o.Name = ini.readString(kOptions, "Name", "");
   o.ShortName = ini.readString(kOptions, "ShortName", o.Name);

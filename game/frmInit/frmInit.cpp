@@ -71,12 +71,13 @@ void TfmInit::FormClose() {}
 
 void TfmInit::btnStartClick() { ModalResult = mrOK; }
 
-void TfmInit::btnCheckVersionClick() {
-  if (services_.openWebPage) services_.openWebPage(DownloadURL);
-}
+void TfmInit::btnCheckVersionClick() { openWebPage(DownloadURL); }
 
-void TfmInit::btnWebSiteClick() {
-  if (services_.openWebPage) services_.openWebPage(URL);
+void TfmInit::btnWebSiteClick() { openWebPage(URL); }
+
+void TfmInit::openWebPage(const std::string& url) {
+  if (!services_.openWebPage || services_.openWebPage(url)) return;
+  if (services_.showError) services_.showError("Error", WebPageNotOpenedText(url));
 }
 
 void TfmInit::btnOpenGameClick() {}
@@ -114,5 +115,5 @@ void TfmInit::VerificarVersion() {
   if (!body) return;  // no network, time-out or HTTP error: silently go on
   const std::optional<std::string> question = versionQuestion(*body);
   if (!question || !services_.askYesNo) return;
-  if (services_.askYesNo("Information", *question) && services_.openWebPage) services_.openWebPage(DownloadURL);
+  if (services_.askYesNo("Information", *question)) openWebPage(DownloadURL);
 }

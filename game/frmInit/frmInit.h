@@ -32,11 +32,13 @@ class TfmInit {
   enum TModalResult { mrNone, mrOK, mrCancel };
 
   // What the launcher needs from outside: the HTTP client (the body, or nothing
-  // on any failure), the Yes/No question box (true for Yes), the browser.
+  // on any failure), the Yes/No question box (true for Yes), the browser (true
+  // when one took the page) and the error box.
   struct Services {
     std::function<std::optional<std::string>(const std::string& url)> httpGet;
     std::function<bool(const std::string& title, const std::string& text)> askYesNo;
-    std::function<void(const std::string& url)> openWebPage;
+    std::function<bool(const std::string& url)> openWebPage;
+    std::function<void(const std::string& title, const std::string& text)> showError;
   };
 
   explicit TfmInit(Services services);
@@ -66,5 +68,8 @@ class TfmInit {
   static std::optional<std::string> versionQuestion(const std::string& versionFile);
 
  private:
+  // Opens a page in the browser; when none takes it, the error box says so.
+  void openWebPage(const std::string& url);
+
   Services services_;
 };

@@ -47,7 +47,11 @@ TfmInit::Services desktopInitServices() {
   s.askYesNo = [](const std::string& title, const std::string& text) {
     return platform::qt::AskYesNo(nullptr, platform::qt::qs(title), platform::qt::qs(text));
   };
-  s.openWebPage = [](const std::string& url) { platform::shell().openWebPage(url); };
+  s.openWebPage = [](const std::string& url) { return platform::shell().openWebPage(url); };
+  s.showError = [](const std::string& title, const std::string& text) {
+    platform::qt::ShowMessageBox(nullptr, QMessageBox::Critical, platform::qt::qs(title), platform::qt::qs(text),
+                                 QMessageBox::Ok);
+  };
   return s;
 }
 

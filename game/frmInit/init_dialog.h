@@ -18,7 +18,8 @@ inline const std::string kLauncherLogoFile = "bitmaps\\logo.jpg";
 std::optional<std::string> fetchVersionFile(const std::string& url);
 
 // The launcher's services on the desktop: the blocking HTTP GET with the
-// launcher's headers and time-outs, Qt's question box, the installed shell.
+// launcher's headers and time-outs, Qt's question and error boxes, the
+// installed shell.
 TfmInit::Services desktopInitServices();
 
 class TfmInitDialog : public QDialog {

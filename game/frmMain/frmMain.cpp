@@ -93,9 +93,7 @@ TfmMain::~TfmMain() {
   DXScreen.reset();
   platform::application().OnException = nullptr;
   // Play time does not stand for a window that is gone.
-  for (platform::StandReason reason : {platform::StandReason::Paused, platform::StandReason::InBackground,
-                                       platform::StandReason::InMenu, platform::StandReason::UnderDialog})
-    platform::playClock().setStanding(reason, false);
+  platform::playClock().clearStanding();
   if (fmMain == this) fmMain = nullptr;
 }
 
@@ -251,7 +249,6 @@ void TfmMain::LoadLanguage(const std::string& Name) {
     for (TMenuItem& item : top.Items) replace("MainWindow", item.Name, item.Caption);
   }
   if (host_.MenuChanged) host_.MenuChanged();
-  WebSiteURL = kWebSiteRoot + "?s=game";
   replace("MainWindow", "URL", WebSiteURL);
   replace("MainWindow", "StateLoaded", ShellTexts.StateLoaded);
   replace("MainWindow", "StateSaved", ShellTexts.StateSaved);
@@ -360,7 +357,7 @@ void TfmMain::MainTimerTimer() {
       Level.EndStage = -CardBonusLives;
       Level.UnlimitedFlight = false;
       MarkEnteredNodeEnded();  // once, even for a level won again
-      LeaveLevelForMap(false);  // the map shows the node just won first
+      LeaveLevelForMap(TMapPlayerShows::ByMapRules);  // the node just won shows first
     }
   }
 
@@ -369,9 +366,10 @@ void TfmMain::MainTimerTimer() {
     DeathHop();
   }
 
-  // The clock: one condition for both steps, so a time-out kills once and the
-  // clock reads -1 afterwards.
-  if (!Level.LevelEnded && !Level.PlayerDying) {
+  // The clock: it stands once the level is won or ended, and through a death;
+  // one condition for both steps, so a time-out kills once and the clock reads
+  // -1 afterwards.
+  if (!Level.LevelWon && !Level.LevelEnded && !Level.PlayerDying) {
     if (Level.LevelTime == 0) KillPlayer();
     // A time-out the player cannot die of yet (in a pipe, rising out of one)
     // holds the clock at 0 until he can.

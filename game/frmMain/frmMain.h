@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "game/frmInit/app_title.h"
 #include "game/frmMain/display_choice.h"
 #include "game/frmMain/main_menu.h"
 #include "game/frmMain/pending_screens.h"
@@ -120,7 +121,7 @@ class TfmMain {
   int ExtraLifeSoundTime = platform::NoStamp;
   std::vector<std::string> WanderPositions;
   std::vector<std::string> ScratchList;
-  std::string WebSiteURL;
+  std::string WebSiteURL = kGamePage;  // a language file may name another
 
   // The settings file as creation read it; destruction writes the game's own
   // keys into the file as it is then (see FormDestroy).

@@ -65,3 +65,6 @@ struct TWorldMapState {
   std::string RunningGameFile;  // the game file that was opened last
 };
 extern TWorldMapState WorldMap;
+// How long the map keeps its player hidden after it stands, unless a won node or
+// the intro card shows first.
+constexpr int ShowPlayerDelayMs = 500;

@@ -22,7 +22,6 @@ constexpr const char* kMap = "Map";
 // list to read key by key.
 constexpr int kMaxEndedNodes = 65536;
 constexpr int kMaxCoins = 99;  // the hundredth coin turns into a life
-constexpr int kShowPlayerDelayMs = 500;
 
 std::filesystem::path stateFile(const std::string& exeDir) {
   return platform::resolvePath(exeDir + SavedStateFileName);
@@ -181,7 +180,7 @@ void ApplySavedState(const TSavedState& state) {
       // entry, no intro card left half shown; he appears as after a return.
       WorldMap.EnterNodeTime = -1;
       WorldMap.IntroCardStart = -1;
-      WorldMap.ShowPlayerTime = platform::StampIn(kShowPlayerDelayMs);
+      WorldMap.ShowPlayerTime = platform::StampIn(ShowPlayerDelayMs);
       OpenWorldFile(SavedStatePath(state.MapFile, exeDir));
       break;
     case ssLevel:

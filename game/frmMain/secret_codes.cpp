@@ -5,6 +5,7 @@
 
 #include "components/ZEZ/TGKScreen.h"
 #include "components/gkspts/sprite_mgr.h"
+#include "game/Game/level_events.h"
 #include "game/Game/level_state.h"
 #include "game/Map/world_map.h"
 #include "game/frmMain/frmMain.h"
@@ -117,9 +118,12 @@ const std::array<TSecretCode, SecretCodeCount> SecretCodes{{
      }},
     {"WILLOWBED",
      [] {
+       // A level end once taken stays taken: its wait goes on to the map.
        for (int i = 0; i < sprites().Count(); ++i) {
-         sprites().GetSprite(i).Show();
-         sprites().GetSprite(i).Enable();
+         TGKSprite& s = sprites().GetSprite(i);
+         if (inLevel() && LevelEndTaken(s)) continue;
+         s.Show();
+         s.Enable();
        }
      }},
     {"PEBBLE",

@@ -8,7 +8,12 @@ uint32_t PlayClock::tickCount() { return (standing() ? standSince_ : GetTickCoun
 
 void PlayClock::setStanding(StandReason reason, bool on) {
   const unsigned bit = static_cast<unsigned>(reason);
-  const unsigned reasons = on ? reasons_ | bit : reasons_ & ~bit;
+  setReasons(on ? reasons_ | bit : reasons_ & ~bit);
+}
+
+void PlayClock::clearStanding() { setReasons(0); }
+
+void PlayClock::setReasons(unsigned reasons) {
   if ((reasons != 0) == standing()) {
     reasons_ = reasons;
     return;

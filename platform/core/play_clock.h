@@ -19,12 +19,17 @@ class PlayClock {
   uint32_t tickCount();
   // The game stands while any reason holds.
   void setStanding(StandReason reason, bool on);
+  // No reason holds any more (whatever gave them is gone): play time goes on
+  // from where it stood.
+  void clearStanding();
   bool standing() const { return reasons_ != 0; }
   bool standingFor(StandReason reason) const { return (reasons_ & static_cast<unsigned>(reason)) != 0; }
   // A new time base (a clock installed): nothing stood, nothing holds.
   void reset();
 
  private:
+  void setReasons(unsigned reasons);
+
   uint32_t stood_ = 0;       // milliseconds stood so far
   uint32_t standSince_ = 0;  // real tick when the current stand began
   unsigned reasons_ = 0;

@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "components/gkspts/sprite_mgr.h"
+#include "game/Game/level_events.h"
 #include "game/Game/level_state.h"
 #include "game/Map/world_kinds.h"
 #include "game/Map/world_map.h"
@@ -16,6 +18,7 @@
 #include "game/frmMain/frmMain.h"
 #include "game/frmMain/window_keys.h"
 #include "platform/core/keys.h"
+#include "platform/core/paths.h"
 #include "tools/tqrun/level_run.h"
 
 // A key script of this folder, its frames counted from the frame after `start`.
@@ -47,6 +50,12 @@ class DefaultGamePlay : public ::testing::Test {
   void press(int vk, TShiftState shift = 0) {
     DeliverKey(main(), vk, true, shift);
     DeliverKey(main(), vk, false, shift);
+  }
+  // Backspace, the code's letters, Backspace: as the player types a secret code.
+  void typeCode(const std::string& code) {
+    press(platform::VK_BACK);
+    for (char c : code) main().FormKeyPress(c);
+    press(platform::VK_BACK);
   }
   // Frames until done() holds; false when it never does.
   template <class Done>
@@ -90,6 +99,36 @@ class DefaultGamePlay : public ::testing::Test {
     openTheGame();
     if (!HasFatalFailure()) enterTheFirstLevel();
     return !HasFatalFailure();
+  }
+  // From the map's node that links the level, as the fire key enters it.
+  void enterTheNodeOf(const char* level) {
+    int node = -1;
+    for (int i = MapStartNode; i < manager().Sprites.Count() && node < 0; ++i)
+      if (const std::string* link = SpriteTextOf(sprite(i)); link && platform::sameText(*link, level)) node = i;
+    ASSERT_GE(node, MapStartNode) << "no node links " << level;
+    WorldMap.MapPosition = node;
+    player().SetX(sprite(node).GetX());
+    player().SetY(sprite(node).GetY());
+    press(manager().KeyFire1);
+    ASSERT_NE(WorldMap.EnterNodeTime, -1) << "fire does not choose node " << node;
+    ASSERT_TRUE(framesUntil([&] { return screen() == ssLevel; }));
+    ASSERT_TRUE(Level.Player);
+  }
+  // The castle's end block or a chest has been touched: its wait has begun.
+  bool endTaken() {
+    for (int i = FirstObjectSprite; i < manager().Sprites.Count(); ++i)
+      if (LevelEndTaken(sprite(i))) return true;
+    return false;
+  }
+  // The level just entered, played with a key script of this folder until its
+  // castle end or chest is taken, without a death on the way.
+  void playUntilTheEndIsTaken(const std::vector<TKeyEvent>& script) {
+    for (int i = 0; i < 900 && !endTaken(); ++i) {
+      run->RunFrame(script);
+      ASSERT_EQ(screen(), ssLevel) << "frame " << i;
+      ASSERT_FALSE(Level.PlayerDying) << "frame " << i;
+    }
+    ASSERT_TRUE(endTaken()) << "the script never reaches the level's end";
   }
   // Level 1-1, just entered, played with its key script to its end without a death.
   void winTheFirstLevel() {

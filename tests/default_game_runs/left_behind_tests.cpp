@@ -1,22 +1,16 @@
 // What a level and a game leave behind for the screens after them: the default
 // game from the title into level 1-1 and back to the map or the title, where
 // the map's keys and the next game must find nothing of the level that ran.
+#include <filesystem>
 #include <string>
 
 #include "default_game_play.h"
 #include "game/Game/level_events.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
-class LeftBehind : public DefaultGamePlay {
- protected:
-  // Backspace, the code's letters, Backspace: as the player types a secret code.
-  void typeCode(const std::string& code) {
-    press(platform::VK_BACK);
-    for (char c : code) main().FormKeyPress(c);
-    press(platform::VK_BACK);
-  }
-};
+class LeftBehind : public DefaultGamePlay {};
 
 enum class TLevelOutcome { None, Won, Died, GameOver };
 
@@ -136,6 +130,28 @@ TEST_F(LeftBehind, FireOnTheMapWaitsUntilThePlayerIsShown) {
   ASSERT_TRUE(framesUntil([&] { return mapReady(); }));
   press(manager().KeyFire1);
   EXPECT_NE(WorldMap.EnterNodeTime, -1);
+}
+
+// A node whose level cannot be built (its image library is gone) gives the map
+// back as any way out of a level does: the player shows again and the map
+// takes keys.
+TEST_F(LeftBehind, ALevelThatCannotBeBuiltGivesTheMapBackWithItsPlayer) {
+  const ScratchFolder game("unbuildable");
+  for (const char* part : {"Hopz.ini", "hopz.tqg", "sprites", "sounds", "music", "bitmaps", "levels", "worlds"})
+    std::filesystem::copy(std::filesystem::path(TQ_STAGE_DIR) / part, game.path() / part,
+                          std::filesystem::copy_options::recursive);
+  game.put("levels/1-1.tql", "[Options]\r\nImageLib=sprites\\missing.iml\r\n[Sprites]\r\n0=0,1,\r\n");
+  run.reset();
+  run = std::make_unique<TLevelRun>(game.path().string() + "/");
+  openTheGame();
+  if (HasFatalFailure()) return;
+  press(manager().KeyRight);
+  ASSERT_TRUE(framesUntil([&] { return standsStill(); }));
+  press(manager().KeyFire1);
+  ASSERT_NE(WorldMap.EnterNodeTime, -1);
+  ASSERT_TRUE(framesUntil([&] { return WorldMap.EnterNodeTime == -1; })) << "the node is never entered";
+  EXPECT_TRUE(framesUntil([&] { return mapReady(); })) << "the map comes back without its player";
+  run.reset();
 }
 
 }  // namespace

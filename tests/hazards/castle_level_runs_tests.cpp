@@ -1,7 +1,8 @@
 // The default game's castle (content/game/levels/1-4.level) played headless: its
 // lava with a flame value makes one jumping flame each on the first frame, a big
 // player dropped into the first lava pit dies there as a small one, and the
-// cannon before the second pit shoots at the player once he comes near.
+// cannon before the second pit shoots at the player once he comes near. In a
+// won level the lava costs nothing.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -85,6 +86,22 @@ TEST_F(CastleRun, ABigPlayerDroppedIntoTheLavaDiesSmall) {
   const TFrameState state = run_->State();
   EXPECT_GE(state.x, FirstPitX - 16);
   EXPECT_LE(state.x, FirstPitX + 48);
+}
+
+// In a level already won (a chest taken, the player still in control) the lava
+// takes neither his life nor his form.
+TEST_F(CastleRun, TheLavaOfAWonLevelCostsNothing) {
+  runFrames(1);
+  run_->Main().SetPlayerMode(PlayerBig, false);
+  Level.LevelWon = true;
+  const int lives = Level.Lives;
+  placePlayer(FirstPitX + 16, GroundTopY - 64);
+  for (int frame = 0; frame < 80; ++frame) {
+    runFrames(1);
+    ASSERT_FALSE(Level.PlayerDying) << frame;
+  }
+  EXPECT_EQ(GameShell.PlayerMode, PlayerBig);
+  EXPECT_EQ(Level.Lives, lives);
 }
 
 TEST_F(CastleRun, TheCannonShootsAtThePlayerOnceHeIsNear) {

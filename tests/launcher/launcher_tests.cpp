@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include <chrono>
 #include <filesystem>
@@ -17,6 +19,7 @@
 #include "loopback_server.h"
 #include "platform/core/paths.h"
 #include "platform/qt/net/http_get.h"
+#include "tests/support/desktop_hand_off.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/stall_inputs.h"
 
@@ -59,7 +62,10 @@ class Launcher : public ::testing::Test {
       questions.push_back({title, text});
       return answerYes;
     };
-    s.openWebPage = [this](const std::string& url) { opened.push_back(url); };
+    s.openWebPage = [this](const std::string& url) {
+      opened.push_back(url);
+      return true;
+    };
     return TfmInit(s);
   }
 
@@ -314,6 +320,50 @@ TEST_F(Launcher, AHostileLogoIsLeftOutAndStartStillStarts) {
     start->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
   }
+}
+
+// The two web buttons on the desktop's own services: the desktop shell hands
+// the page over, and when no browser takes it an error box says so in Spanish,
+// as the game's web items do.
+TEST_F(Launcher, WebButtonsSayInSpanishWhenNoBrowserOpensThePage) {
+  DesktopHandOff desktop;
+  TfmInit::Services services = desktopInitServices();
+  services.httpGet = nullptr;  // no version check
+  TfmInit init(services);
+  TfmInitDialog dialog(init);
+  QString refusal;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      refusal = box->text();
+      box->accept();
+    }
+  });
+  closer.start(20);
+  const struct {
+    const char* caption;
+    const char* url;
+  } buttons[] = {{"Ir a la web oficial", "http://www.tobboquest.com.ar/"},
+                 {"Buscar nuevas versiones", "http://www.tobboquest.com.ar/descargas"}};
+  for (const auto& b : buttons)
+    for (bool takes : {true, false}) {
+      SCOPED_TRACE(std::string(b.caption) + (takes ? ": a browser opens it" : ": no browser"));
+      QPushButton* button = nullptr;
+      for (QPushButton* candidate : dialog.findChildren<QPushButton*>())
+        if (candidate->text() == QString::fromUtf8(b.caption)) button = candidate;
+      ASSERT_NE(button, nullptr);
+      desktop.takes = takes;
+      desktop.opened.clear();
+      refusal.clear();
+      button->click();
+      ASSERT_EQ(desktop.opened.size(), 1u);
+      EXPECT_EQ(desktop.opened[0].toString().toStdString(), b.url);
+      if (takes)
+        EXPECT_TRUE(refusal.isEmpty()) << refusal.toStdString();
+      else
+        EXPECT_EQ(refusal.toStdString(), std::string("No se pudo abrir la p\u00E1gina ") + b.url +
+                                             ". Compruebe que haya un navegador para abrirla.");
+    }
 }
 
 }  // namespace

@@ -81,12 +81,13 @@ TEST_F(LevelEvents, KillPlayerDoesNothingWhileGuarded) {
     void (*arrange)(TfmMain&);
   } cases[] = {
       {"level ended", [](TfmMain&) { Level.LevelEnded = true; }},
+      {"level won, the player in control", [](TfmMain&) { Level.LevelWon = true; }},
       {"pipe travel", [](TfmMain&) { Level.PipeTravel = true; }},
       {"already dying", [](TfmMain&) { Level.PlayerDying = true; }},
       {"not controlled", [](TfmMain&) { Level.Player->Controlled = false; }},
   };
   for (const auto& c : cases) {
-    Level.LevelEnded = Level.PlayerDying = Level.PipeTravel = false;
+    Level.LevelEnded = Level.LevelWon = Level.PlayerDying = Level.PipeTravel = false;
     player().Controlled = true;
     Level.Lives = 4;
     c.arrange(w());
@@ -96,7 +97,7 @@ TEST_F(LevelEvents, KillPlayerDoesNothingWhileGuarded) {
     EXPECT_EQ(Level.PlayerDying, dying) << c.why;
   }
   // Behind the scenery, out of a pipe, the player is mortal.
-  Level.LevelEnded = Level.PlayerDying = Level.PipeTravel = false;
+  Level.LevelEnded = Level.LevelWon = Level.PlayerDying = Level.PipeTravel = false;
   player().Controlled = true;
   w().DXSprites->PlayerBehind = true;
   KillPlayer();
@@ -164,6 +165,11 @@ TEST_F(LevelEvents, HurtTakesOneModeDownAndKillsTheSmallPlayer) {
   player().Controlled = false;
   HurtPlayer();
   EXPECT_EQ(GameShell.PlayerMode, PlayerBig) << "not while the player is out of control";
+  player().Controlled = true;
+  Level.LevelWon = true;
+  HurtPlayer();
+  EXPECT_EQ(GameShell.PlayerMode, PlayerBig) << "not in a won level";
+  Level.LevelWon = false;
 }
 
 TEST_F(LevelEvents, TheHundredthCoinGivesALife) {

@@ -57,8 +57,8 @@ TEST(Clock, SleepUntilWakesNoEarlierThanItsTick) {
 }
 
 // Play time leaves out every stretch the game stood, for either reason or
-// both at once, across the wrap; stamps age only in play time; a new clock
-// starts it over.
+// both at once, across the wrap, and when every reason is cleared at once;
+// stamps age only in play time; a new clock starts it over.
 TEST(PlayClock, StandsWhileAnyReasonHoldsAndStampsAgeOnlyInPlay) {
   FakeClock fake(0xFFFFFF00u);
   ScopedClock scope(fake);
@@ -81,6 +81,12 @@ TEST(PlayClock, StandsWhileAnyReasonHoldsAndStampsAgeOnlyInPlay) {
   fake.advance(450);
   EXPECT_EQ(MsSince(deadline), 50);
   EXPECT_EQ(play.tickCount(), 0xFFFFFF00u + 550);  // past the wrap
+  play.setStanding(StandReason::Paused, true);
+  play.setStanding(StandReason::InMenu, true);
+  fake.advance(300);
+  play.clearStanding();  // every reason at once, the stand taken out
+  EXPECT_FALSE(play.standing());
+  EXPECT_EQ(play.tickCount(), 0xFFFFFF00u + 550);
   play.setStanding(StandReason::Paused, true);
   FakeClock other(7);
   setClock(&other);

@@ -56,6 +56,24 @@ TEST_F(PowerUpItems, EachItemGivesItsRewardOnceAndIsUsedUp) {
   }
 }
 
+// The poison mushroom takes a life, except in a level already won (the wait
+// after a chest leaves the player his keys): it is used up all the same.
+TEST_F(PowerUpItems, ThePoisonMushroomTakesNoLifeOnceTheLevelIsWon) {
+  for (bool won : {false, true}) {
+    SCOPED_TRACE(won ? "won" : "in play");
+    Level.Lives = 5;
+    Level.Score = 0;
+    Level.LevelWon = won;
+    placePlayer(100, 100);
+    const int poison = add(Mush3, 110, 110);
+    contact(poison);
+    EXPECT_EQ(Level.Lives, won ? 5 : 4);
+    EXPECT_EQ(Level.Score, 1000);
+    EXPECT_FALSE(sprite(poison).Enabled || sprite(poison).Visible);
+  }
+  Level.LevelWon = false;
+}
+
 TEST_F(PowerUpItems, AnItemIsTakenOnlyWhenTheBoxesShareAPixel) {
   // The player is 16 x 16 at (100, 100): right and bottom edges are exclusive.
   const struct {

@@ -100,7 +100,7 @@ TEST_F(MainWindow, NoSettingsFileGivesTheDefaultsAndSmallFullScreen) {
   EXPECT_TRUE(GameShell.PlaySound && GameShell.PlayMusic && GameShell.SecretCodes && GameShell.ShowInfo);
   EXPECT_EQ(GameShell.ExeDir, folder_.string() + "/");
   EXPECT_TRUE(w.GameFileName.empty());
-  EXPECT_TRUE(w.WebSiteURL.empty());
+  EXPECT_EQ(w.WebSiteURL, "http://www.tobboquest.com.ar/?s=game");  // no language file names another
 }
 
 TEST_F(MainWindow, WindowModeAloneGivesA320x240WindowWithTheMenu) {
@@ -235,7 +235,7 @@ TEST_F(MainWindow, MissingLanguageFileKeepsEveryText) {
       EXPECT_EQ(w.mnuMain[i].Items[j].Caption, builtIn[i].Items[j].Caption);
   }
   EXPECT_EQ(ShellTexts.strStart, "Start");
-  EXPECT_TRUE(w.WebSiteURL.empty());
+  EXPECT_EQ(w.WebSiteURL, "http://www.tobboquest.com.ar/?s=game");
 }
 
 TEST_F(MainWindow, FramePacingByTargetRateOrFixedDelay) {
@@ -448,6 +448,19 @@ TEST_F(MainWindow, PauseOnlyInLevels) {
   EXPECT_TRUE(ScreenCalls.empty());
 }
 
+// A window that goes while the game stands, for every reason at once, leaves
+// play time running for whatever comes next.
+TEST_F(MainWindow, AWindowGoneLeavesNoReasonToStand) {
+  TfmMain& w = create();
+  w.SetScreenState(ssLevel);
+  for (platform::StandReason reason : {platform::StandReason::Paused, platform::StandReason::InBackground,
+                                       platform::StandReason::InMenu, platform::StandReason::UnderDialog})
+    w.SetStanding(reason, true);
+  ASSERT_TRUE(platform::playClock().standing());
+  window_.reset();
+  EXPECT_FALSE(platform::playClock().standing());
+}
+
 TEST_F(MainWindow, MenuCommandsSetTheirFlags) {
   TfmMain& w = create();
   platform::RecordingShell shell;
@@ -464,14 +477,16 @@ TEST_F(MainWindow, MenuCommandsSetTheirFlags) {
   EXPECT_EQ(WorldMap.ShowPlayerTime, -1);
   w.MenuClick("mnuConfig");
   w.MenuClick("mnuHistory");
-  w.MenuClick("mnuWebSite");  // no language file: no address, nothing opens
+  w.MenuClick("mnuWebSite");  // no language file: the game's page all the same
   w.MenuClick("mnuExit");
   platform::setShell(nullptr);
-  ASSERT_EQ(shell.requests.size(), 2u);
+  ASSERT_EQ(shell.requests.size(), 3u);
   EXPECT_EQ(shell.requests[0].kind, "document");
   EXPECT_EQ(shell.requests[0].target, "Hopz.ini");
   EXPECT_EQ(shell.requests[1].kind, "document");
   EXPECT_EQ(shell.requests[1].target, "Update.txt");
+  EXPECT_EQ(shell.requests[2].kind, "web");
+  EXPECT_EQ(shell.requests[2].target, "http://www.tobboquest.com.ar/?s=game");
   EXPECT_EQ(closes, 1);
 }
 
@@ -523,11 +538,10 @@ TEST_F(MainWindow, WebPageItemsOpenTheirPagesOrSaySoInSpanish) {
   DesktopHandOff desktop;
   std::vector<QUrl>& opened = desktop.opened;
   bool& browserTakesIt = desktop.takes;
-  w.WebSiteURL = "http://www.tobboquest.com.ar/?s=game";  // as a language file names it
   const struct {
     const char* item;
     std::string url;
-  } items[] = {{"mnuWebSite", w.WebSiteURL},
+  } items[] = {{"mnuWebSite", "http://www.tobboquest.com.ar/?s=game"},  // with no language file
                {"mnuFacebook", "https://www.facebook.com/tobboquest"},
                {"mnuTwitter", "https://twitter.com/tobboquest"}};
   for (const auto& item : items)
