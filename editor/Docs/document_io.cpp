@@ -96,7 +96,7 @@ void checkOneLinePerCell(const TDocument& doc) {
     const std::optional<int> cell = CellOfLine(line);
     if (cell && !cells.insert(*cell).second)
       throw EDocumentWrite(TDocumentFailure::SharedCell, doc.FileName,
-                           "Unable to write to " + doc.FileName + ": two objects in cell " + std::to_string(*cell));
+                           "Unable to write to " + doc.FileName.string() + ": two objects in cell " + std::to_string(*cell));
   }
 }
 
@@ -158,19 +158,20 @@ void readSprites(const platform::IniFile& ini, TDocument& doc) {
   }
 }
 
-// A document's name is Windows-1252 text as the editor keeps it; the file on
-// the disk is found through the path resolver (UTF-8 names, any case).
+// A document's name is the disk's name; the file is found through the path
+// resolver (any case).
 std::filesystem::path onDisk(const std::filesystem::path& fileName) { return platform::resolvePath(fileName.string()); }
 
 // The file found on the disk for a document's name, checked to be readable.
 std::filesystem::path readable(const std::filesystem::path& fileName) {
   std::filesystem::path path = onDisk(fileName);
   if (platform::existsButUnreadable(path))
-    throw EDocumentRead(TDocumentFailure::Unreadable, fileName.string(), "Unable to read " + fileName.string());
+    throw EDocumentRead(TDocumentFailure::Unreadable, fileName, "Unable to read " + fileName.string());
   return path;
 }
 
-std::string quoted(const std::string& fileName) { return "\"" + fileName + "\""; }
+std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string quoted(const std::filesystem::path& fileName) { return quoted(platform::pathText(fileName)); }
 
 }  // namespace
 
@@ -252,9 +253,9 @@ bool FileChangedSinceRead(const TDocument& doc) {
   return readWholeFile(path) != doc.FileBytes;
 }
 
-TDocument LoadDocument(const std::string& fileName) {
+TDocument LoadDocument(const std::filesystem::path& fileName) {
   std::optional<TDocKind> kind = DocKindOfFileName(fileName);
-  if (!kind) throw std::invalid_argument("\"" + fileName + "\" is not a level (.tql), world map (.tqw) or game (.tqg) file");
+  if (!kind) throw std::invalid_argument("\"" + fileName.string() + "\" is not a level (.tql), world map (.tqw) or game (.tqg) file");
   TDocument doc;
   doc.FileName = fileName;
   switch (*kind) {
@@ -271,7 +272,7 @@ void WriteDocument(TDocument& doc) {
   std::optional<TDocKind> kind = DocKindOfFileName(doc.FileName);
   if (kind != doc.DocKind)
     throw EDocumentWrite(TDocumentFailure::WrongExtension, doc.FileName,
-                         "Unable to write to " + doc.FileName + ": the name must end in " +
+                         "Unable to write to " + doc.FileName.string() + ": the name must end in " +
                              DocKindExtension(doc.DocKind));
   std::string bytes;
   if (doc.DocKind == DocGame) {

@@ -43,7 +43,7 @@ std::optional<fs::path> findEntry(const fs::path& dir, const std::string& name) 
 
 }  // namespace
 
-std::string programFolder() {
+fs::path programFolder() {
   if (!folderOverride().empty()) return folderOverride();
   std::error_code ec;
   fs::path exe = fs::read_symlink("/proc/self/exe", ec);
@@ -131,11 +131,26 @@ std::string toStoredPath(std::string_view path) {
   return out;
 }
 
-std::string relativeStoredPath(std::string_view path, std::string_view base) {
-  std::string p = toStoredPath(path), b = toStoredPath(base);
-  if (!b.empty() && b.back() != '\\') b += '\\';
-  if (p.size() > b.size() && sameText(std::string_view(p).substr(0, b.size()), b)) return p.substr(b.size());
-  return std::string(path);
+std::string pathText(const fs::path& path) {
+  const std::string& name = path.native();
+  return isUtf8(name) ? utf8ToCp1252(name) : name;
+}
+
+std::string UnstorableLinkText(const EUnstorableLink& e) {
+  return "No se puede guardar el v\xEDnculo a \"" + pathText(e.File) +
+         "\": su nombre tiene letras que un archivo del juego no puede escribir (s\xF3lo admite las de "
+         "Windows-1252). Elija un archivo cuyo nombre y carpetas s\xF3lo tengan esas letras.";
+}
+
+std::string storedLink(const fs::path& file, const fs::path& base) {
+  std::string p = file.native(), b = base.native();
+  if (!b.empty() && b.back() != '/') b += '/';
+  const bool under = p.size() > b.size() && sameText(std::string_view(p).substr(0, b.size()), b);
+  const std::string link = under ? toStoredPath(p.substr(b.size())) : p;
+  // A link is found again by its UTF-8 form: a disk name in another coding cannot be.
+  const std::string text = utf8ToCp1252(link);
+  if (!isUtf8(link) || cp1252ToUtf8(text) != link) throw EUnstorableLink(file);
+  return text;
 }
 
 std::string lowerCase(std::string_view text) {

@@ -195,7 +195,7 @@ TEST_F(DocumentFiles, TwoLinesForOneCellOpenAsTheGameReadsThemAndAreNeverSavedAs
     FAIL() << "two objects in one cell were saved";
   } catch (const EDocumentWrite& e) {
     EXPECT_EQ(e.Failure, TDocumentFailure::SharedCell);
-    EXPECT_EQ(std::string(e.what()), "Unable to write to " + level.FileName + ": two objects in cell 65541");
+    EXPECT_EQ(std::string(e.what()), "Unable to write to " + level.FileName.string() + ": two objects in cell 65541");
   }
   EXPECT_TRUE(level.Modified);
   EXPECT_EQ(get(path("dup.tql")), before);
