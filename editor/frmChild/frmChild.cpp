@@ -124,8 +124,10 @@ void TfmChild::UpdateFileCaption() {
   view_.UpdateFileCaption();
   // After a level or map is written its Texto page shows the file as it is now.
   if (view_.Doc.DocKind != DocGame && !view_.KindImages.empty()) view_.LoadTextView();
-  setWindowTitle(qs(view_.Caption));
-  if (!view_.Doc.FileName.empty() && platform::fileExists(view_.Doc.FileName.native())) {
+  const bool onDisk = !view_.Doc.FileName.empty() && platform::fileExists(view_.Doc.FileName.native());
+  // The file's own name, in whatever letters: Caption is the 8-bit text of the messages.
+  setWindowTitle(onDisk ? platform::qt::qPath(view_.Doc.FileName.filename()) : qs(view_.Caption));
+  if (onDisk) {
     const QFileInfo file(platform::qt::qPath(platform::resolvePath(view_.Doc.FileName.native())));
     setWindowIcon(QFileIconProvider().icon(file));
   }

@@ -297,7 +297,7 @@ TToolbarButtonZ* TfmMain::addButton(TToolbarZ* bar, const char* hint, std::funct
   // Text buttons until the glyph strips exist: as wide as their hint.
   button->resize(button->fontMetrics().horizontalAdvance(button->Caption()) + 12, 22);
   // A glyph found in the program folder replaces the text.
-  if (const QImage glyph(QString::fromStdString(ToolbarGlyphFile(commands_->ProgramFolder(), hint).string()));
+  if (const QImage glyph(platform::qt::qPath(ToolbarGlyphFile(commands_->ProgramFolder(), hint)));
       !glyph.isNull()) {
     button->SetGlyph(glyph);
     button->SetDisplayMode(dmGlyphOnly);

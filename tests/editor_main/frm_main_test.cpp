@@ -346,6 +346,13 @@ TEST_F(FrmMain, TheOpenDialogOpensALevelOfAProgramFolderInAnyLetters) {
   EXPECT_EQ(doc.FileName, folder / "levels" / "casa.tql");
   EXPECT_EQ(doc.Objects, (std::vector<std::string>{"0=0,1,", "5=40,1,"}));
   EXPECT_EQ(form.DocumentWindows().back()->windowTitle(), "casa.tql");
+  // A level named in those letters too is titled by its name.
+  const fs::path garden = folder / "levels" / "\u0441\u0430\u0434.tql";
+  fs::copy_file(folder / "levels" / "casa.tql", garden);
+  form.Commands().OpenFile(garden);
+  ASSERT_EQ(form.DocumentWindows().size(), 2u);
+  EXPECT_EQ(form.DocumentWindows().back()->Document().Objects.size(), 2u);
+  EXPECT_EQ(form.DocumentWindows().back()->windowTitle().toStdString(), "\u0441\u0430\u0434.tql");
 }
 
 // The window menu's tilings: horizontal stacks the document windows, each as
