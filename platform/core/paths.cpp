@@ -147,9 +147,23 @@ std::string storedLink(const fs::path& file, const fs::path& base) {
   if (!b.empty() && b.back() != '/') b += '/';
   const bool under = p.size() > b.size() && sameText(std::string_view(p).substr(0, b.size()), b);
   const std::string link = under ? toStoredPath(p.substr(b.size())) : p;
-  // A link is found again by its UTF-8 form: a disk name in another coding cannot be.
-  const std::string text = utf8ToCp1252(link);
-  if (!isUtf8(link) || cp1252ToUtf8(text) != link) throw EUnstorableLink(file);
+  // Component by component, as resolvePath reads them back: a UTF-8 name is the
+  // disk's and becomes Windows-1252, any other is that text already.
+  std::string text, part;
+  for (size_t i = 0; i <= link.size(); ++i) {
+    if (i < link.size() && !isSeparator(link[i])) {
+      part += link[i];
+      continue;
+    }
+    if (isUtf8(part)) {
+      const std::string stored = utf8ToCp1252(part);
+      if (cp1252ToUtf8(stored) != part) throw EUnstorableLink(file);
+      part = stored;
+    }
+    text += part;
+    if (i < link.size()) text += link[i];
+    part.clear();
+  }
   return text;
 }
 

@@ -48,8 +48,9 @@ std::string UnstorableLinkText(const EUnstorableLink& e);
 
 // The link a file stores for a file chosen on the disk: relative to base with
 // '\' separators when the file is under base (names compared as on the disk,
-// ASCII case ignored), else the whole path as given; Windows-1252 text. Throws
-// EUnstorableLink when it cannot be written in that coding.
+// ASCII case ignored), else the whole path as given; Windows-1252 text. A
+// component that is not UTF-8 is taken for that text already, as resolvePath
+// takes it. Throws EUnstorableLink when it cannot be written in that coding.
 std::string storedLink(const std::filesystem::path& file, const std::filesystem::path& base);
 
 std::string lowerCase(std::string_view text);  // ASCII letters only, as the file keys need
