@@ -2,8 +2,8 @@
 
 #include "platform/core/paths.h"
 
-std::optional<TDocKind> DocKindOfFileName(std::string_view fileName) {
-  std::string ext = platform::lowerCase(platform::extractFileExt(fileName));
+std::optional<TDocKind> DocKindOfFileName(const std::filesystem::path& fileName) {
+  std::string ext = platform::lowerCase(platform::extractFileExt(fileName.string()));
   if (ext == ".tqg") return DocGame;
   if (ext == ".tqw") return DocWorldMap;
   if (ext == ".tql") return DocLevel;

@@ -2,6 +2,7 @@
 // An editor document: a level, a world map or a game, with every [Options]
 // value, the object list and, for a game, its text.
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -18,11 +19,11 @@ enum TDocKind : uint8_t { DocGame = 0, DocWorldMap = 1, DocLevel = 2 };
 
 // The kind a file name's extension names (".tqg", ".tqw", ".tql", in any letter
 // case), or nothing for any other extension.
-std::optional<TDocKind> DocKindOfFileName(std::string_view fileName);
+std::optional<TDocKind> DocKindOfFileName(const std::filesystem::path& fileName);
 const char* DocKindExtension(TDocKind kind);
 
 struct TDocument {
-  std::string FileName;  // empty for a document never saved
+  std::filesystem::path FileName;  // as the disk names it; empty for a document never saved
   TDocKind DocKind = DocGame;
   bool Modified = false;
 

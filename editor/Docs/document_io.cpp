@@ -105,7 +105,7 @@ void checkOneLinePerCell(const TDocument& doc) {
     const std::optional<int> cell = CellOfLine(line);
     if (!cell || cells.insert(*cell).second) continue;
     EDocumentWrite shared(TDocumentFailure::SharedCell, doc.FileName,
-                          "Unable to write to " + doc.FileName + ": two objects in cell " + std::to_string(*cell));
+                          "Unable to write to " + doc.FileName.string() + ": two objects in cell " + std::to_string(*cell));
     shared.CellColumn = int(uint32_t(*cell) & 0xFFFF);
     shared.CellRow = int(uint32_t(*cell) >> 16);
     throw shared;
@@ -202,23 +202,24 @@ void readSprites(const platform::IniFile& ini, TDocument& doc) {
   }
 }
 
-// A document's name is Windows-1252 text as the editor keeps it; the file on
-// the disk is found through the path resolver (UTF-8 names, any case).
+// A document's name is the disk's name; the file is found through the path
+// resolver (any case).
 std::filesystem::path onDisk(const std::filesystem::path& fileName) { return platform::resolvePath(fileName.string()); }
 
 // The file a save of the document writes: its name as the author chose it,
 // never another file whose name differs only in letter case.
-std::filesystem::path savedTo(const std::string& fileName) { return platform::writePath(fileName); }
+std::filesystem::path savedTo(const std::filesystem::path& fileName) { return platform::writePath(fileName.string()); }
 
 // The file found on the disk for a document's name, checked to be readable.
 std::filesystem::path readable(const std::filesystem::path& fileName) {
   std::filesystem::path path = onDisk(fileName);
   if (platform::existsButUnreadable(path))
-    throw EDocumentRead(TDocumentFailure::Unreadable, fileName.string(), "Unable to read " + fileName.string());
+    throw EDocumentRead(TDocumentFailure::Unreadable, fileName, "Unable to read " + fileName.string());
   return path;
 }
 
-std::string quoted(const std::string& fileName) { return "\"" + fileName + "\""; }
+std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string quoted(const std::filesystem::path& fileName) { return quoted(platform::pathText(fileName)); }
 
 }  // namespace
 
@@ -304,9 +305,9 @@ TFileSinceRead FileSinceRead(const TDocument& doc) {
   return now ? TFileSinceRead::Changed : TFileSinceRead::Gone;
 }
 
-TDocument LoadDocument(const std::string& fileName) {
+TDocument LoadDocument(const std::filesystem::path& fileName) {
   std::optional<TDocKind> kind = DocKindOfFileName(fileName);
-  if (!kind) throw std::invalid_argument("\"" + fileName + "\" is not a level (.tql), world map (.tqw) or game (.tqg) file");
+  if (!kind) throw std::invalid_argument("\"" + fileName.string() + "\" is not a level (.tql), world map (.tqw) or game (.tqg) file");
   TDocument doc;
   doc.FileName = fileName;
   switch (*kind) {
@@ -323,7 +324,7 @@ void WriteDocument(TDocument& doc) {
   std::optional<TDocKind> kind = DocKindOfFileName(doc.FileName);
   if (kind != doc.DocKind)
     throw EDocumentWrite(TDocumentFailure::WrongExtension, doc.FileName,
-                         "Unable to write to " + doc.FileName + ": the name must end in " +
+                         "Unable to write to " + doc.FileName.string() + ": the name must end in " +
                              DocKindExtension(doc.DocKind));
   std::string bytes;
   if (doc.DocKind == DocGame) {

@@ -25,10 +25,11 @@ enum class TDocumentFailure {
 // left as they were.
 class EDocumentFile : public std::runtime_error {
  public:
-  EDocumentFile(TDocumentFailure failure, std::string fileName, const std::string& what, std::string window = {})
+  EDocumentFile(TDocumentFailure failure, std::filesystem::path fileName, const std::string& what,
+                std::string window = {})
       : std::runtime_error(what), Failure(failure), FileName(std::move(fileName)), Window(std::move(window)) {}
   TDocumentFailure Failure;
-  std::string FileName;
+  std::filesystem::path FileName;
   std::string Window;
   int CellColumn = 0, CellRow = 0;  // the cell two objects share (SharedCell)
 };
@@ -71,7 +72,7 @@ TFileSinceRead FileSinceRead(const TDocument& doc);
 
 // Opens a file as the kind its extension names, with its password; FileName and
 // DocKind are set. Throws std::invalid_argument for an extension that names no kind.
-TDocument LoadDocument(const std::string& fileName);
+TDocument LoadDocument(const std::filesystem::path& fileName);
 
 // Writes the document to its FileName, the name as written (see
 // platform::writePath), in the format of its DocKind. A level or

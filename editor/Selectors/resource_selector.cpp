@@ -27,7 +27,7 @@ namespace {
 
 // The icon the desktop gives to a file, or the style's plain file icon.
 QIcon fileIcon(const std::string& path, QStyle* style) {
-  const QIcon icon = QFileIconProvider().icon(QFileInfo(qs(TResourceSelectorModel::ExpandPath(path))));
+  const QIcon icon = QFileIconProvider().icon(QFileInfo(platform::qt::qPath(TResourceSelectorModel::ExpandPath(path))));
   return icon.isNull() ? style->standardIcon(QStyle::SP_FileIcon) : icon;
 }
 
@@ -193,10 +193,11 @@ void TResourceSelector::BrowseClick() {
 QString TResourceSelector::QtBrowseFilter() const { return platform::qt::FileDialogFilter(texts_.BrowseFilter); }
 
 std::optional<std::string> TResourceSelector::browseWithFileDialog(const std::string& startPath) {
-  const std::string start = startPath.empty() ? platform::programFolder() : TResourceSelectorModel::ExpandPath(startPath);
-  QFileDialog dialog(this, qs("Examinar"), qs(start), QtBrowseFilter());
+  const std::filesystem::path start =
+      startPath.empty() ? platform::programFolder() : std::filesystem::path(TResourceSelectorModel::ExpandPath(startPath));
+  QFileDialog dialog(this, qs("Examinar"), platform::qt::qPath(start), QtBrowseFilter());
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setDefaultSuffix(qs(texts_.DefaultExt));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return cp(dialog.selectedFiles().first());
+  return platform::qt::diskPath(dialog.selectedFiles().first()).string();
 }

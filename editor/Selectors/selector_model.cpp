@@ -118,5 +118,5 @@ bool TResourceSelectorModel::Accept() {
 
 std::string MidiSelectorFolder(int propertiesMode, bool activeDocumentIsWorld) {
   const bool world = propertiesMode == 1 || (propertiesMode == 10 && activeDocumentIsWorld);
-  return platform::programFolder() + (world ? "music\\map\\" : "music\\");
+  return platform::programFolder().string() + (world ? "music\\map\\" : "music\\");
 }

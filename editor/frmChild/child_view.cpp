@@ -56,7 +56,8 @@ void TChildView::ArmKind(int kind) {
 
 void TChildView::LoadTextView() {
   if (Doc.DocKind == DocGame) Text = TextViewText(Doc.Text);
-  else if (!Doc.FileName.empty() && platform::fileExists(Doc.FileName)) Text = TextViewText(readWholeFile(Doc.FileName));
+  else if (!Doc.FileName.empty() && platform::fileExists(Doc.FileName.native()))
+    Text = TextViewText(readWholeFile(Doc.FileName.native()));
   else Text.clear();
   if (OnTextLoaded) OnTextLoaded(*this);
 }
@@ -72,8 +73,8 @@ void TChildView::InitView() {
 }
 
 void TChildView::UpdateFileCaption() {
-  if (!Doc.FileName.empty() && platform::fileExists(Doc.FileName))
-    Caption = platform::extractFileName(platform::toStoredPath(Doc.FileName));
+  if (!Doc.FileName.empty() && platform::fileExists(Doc.FileName.native()))
+    Caption = platform::extractFileName(platform::pathText(Doc.FileName));
 }
 
 // --- object lines ----------------------------------------------------------
@@ -340,7 +341,7 @@ void TChildView::DeleteSelected() {
 }
 
 void TChildView::DeleteAll() {
-  const std::string name = platform::extractFileName(platform::toStoredPath(Doc.FileName));
+  const std::string name = platform::extractFileName(platform::pathText(Doc.FileName));
   const std::string text = std::string("\xBF" "Confirma que desea eliminar todos los objetos del ") +
                            (Doc.DocKind == DocLevel ? "nivel" : "mundo") + " \"" + name + "\"?";
   if (!host_.ConfirmYesNo(text, "Confirmar la eliminaci\xF3n")) return;

@@ -13,7 +13,6 @@
 #include "editor/frmChild/paint_box.h"
 #include "editor/frmChild/text_page.h"
 #include "platform/core/paths.h"
-#include "platform/core/text_encoding.h"
 #include "platform/qt/text/qt_text.h"
 
 using platform::qt::qs;
@@ -125,9 +124,11 @@ void TfmChild::UpdateFileCaption() {
   view_.UpdateFileCaption();
   // After a level or map is written its Texto page shows the file as it is now.
   if (view_.Doc.DocKind != DocGame && !view_.KindImages.empty()) view_.LoadTextView();
-  setWindowTitle(qs(view_.Caption));
-  if (!view_.Doc.FileName.empty() && platform::fileExists(view_.Doc.FileName)) {
-    const QFileInfo file(QString::fromStdString(platform::resolvePath(view_.Doc.FileName).string()));
+  const bool onDisk = !view_.Doc.FileName.empty() && platform::fileExists(view_.Doc.FileName.native());
+  // The file's own name, in whatever letters: Caption is the 8-bit text of the messages.
+  setWindowTitle(onDisk ? platform::qt::qPath(view_.Doc.FileName.filename()) : qs(view_.Caption));
+  if (onDisk) {
+    const QFileInfo file(platform::qt::qPath(platform::resolvePath(view_.Doc.FileName.native())));
     setWindowIcon(QFileIconProvider().icon(file));
   }
   if (sub_) {
@@ -160,7 +161,7 @@ void TfmChild::ShowAsGame() {
 }
 
 void TfmChild::CommitText() {
-  const std::string text = platform::utf8ToCp1252(mmFile->toPlainText().toStdString());
+  const std::string text = platform::qt::cp(mmFile->toPlainText());
   std::string crlf;
   crlf.reserve(text.size() + text.size() / 16);
   for (char c : text) {

@@ -6,13 +6,15 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "platform/qt/text/qt_text.h"
+
 namespace {
 constexpr int kPreviewSize = 64;
 }
 
 TKindChooserBox::TKindChooserBox(TKindChooser& chooser, QWidget* parent)
     : QWidget(parent), chooser_(chooser), edit_(new TNumberBox(0, chooser.Max, this)), preview_(new QLabel(this)) {
-  auto* label = new QLabel(QString::fromUtf8("Animación:"), this);
+  auto* label = new QLabel(platform::qt::qs("Animaci\xF3n:"), this);
   label->setBuddy(edit_);
   preview_->setFixedSize(kPreviewSize, kPreviewSize);
   preview_->setFrameStyle(QFrame::Box | QFrame::Plain);

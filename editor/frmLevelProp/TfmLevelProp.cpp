@@ -281,7 +281,13 @@ void TfmLevelProp::selectFile(TLevelPropFile file, std::string M::*field) {
   Store();
   const std::string start = M::SelectorStart(Model.*field, file == TLevelPropFile::BgImage, ProgramFolder);
   if (auto chosen = OnSelectFile(*this, file, start)) {
-    Model.*field = M::FieldOfChosenFile(*chosen, ProgramFolder);
+    try {
+      Model.*field = M::FieldOfChosenFile(*chosen, ProgramFolder);
+    } catch (const platform::EUnstorableLink& e) {
+      platform::qt::ShowMessageBox(this, QMessageBox::Critical, qs(kErrorTitle), qs(platform::UnstorableLinkText(e)),
+                                   QMessageBox::Ok);
+      return;
+    }
     Text(field)->setText(qs(Model.*field));
   }
 }

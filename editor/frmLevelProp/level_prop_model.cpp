@@ -183,6 +183,7 @@ std::string TLevelPropModel::SelectorStart(const std::string& field, bool backgr
   return programFolder + field;
 }
 
-std::string TLevelPropModel::FieldOfChosenFile(const std::string& chosen, const std::string& programFolder) {
-  return platform::relativeStoredPath(chosen, programFolder);
+std::string TLevelPropModel::FieldOfChosenFile(const std::filesystem::path& chosen,
+                                               const std::filesystem::path& programFolder) {
+  return platform::storedLink(chosen, programFolder);
 }

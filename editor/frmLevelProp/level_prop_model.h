@@ -61,7 +61,8 @@ class TLevelPropModel {
 
   // Selector start file of a file field, and the field text for a chosen file.
   static std::string SelectorStart(const std::string& field, bool background, const std::string& programFolder);
-  static std::string FieldOfChosenFile(const std::string& chosen, const std::string& programFolder);
+  // Throws platform::EUnstorableLink for a file whose link the level cannot hold.
+  static std::string FieldOfChosenFile(const std::filesystem::path& chosen, const std::filesystem::path& programFolder);
 
   std::string Caption;
   int Panel4Top = 8;

@@ -148,3 +148,11 @@ std::vector<std::string> AnnounceFileTypes(const std::filesystem::path& dataHome
 std::string FileTypesFailureText(const std::string& dataHome) {
   return "No se pudieron asociar los tipos de archivo: no se puede escribir en la carpeta \"" + dataHome + "\".";
 }
+
+std::string FileTypesUnannouncedText(const std::string& dataHome, const std::vector<std::string>& failedTools) {
+  std::string tools;
+  for (const std::string& tool : failedTools) tools += (tools.empty() ? "" : ", ") + tool;
+  return "Los tipos de archivo quedaron registrados en \"" + dataHome +
+         "\", pero el escritorio todav\xED" "a no los conoce: no se pudo actualizar su base de datos (" + tools +
+         "). Los reconocer\xE1 cuando se actualice.";
+}

@@ -44,6 +44,9 @@ TRegisteredFiles WriteFileTypeRegistration(const std::filesystem::path& dataHome
                                            const std::filesystem::path& iconFolder = {});
 // What the author reads when that registration could not be written under dataHome.
 std::string FileTypesFailureText(const std::string& dataHome);
+// ... and when it was written but the desktop's databases could not be rebuilt
+// by the tools named.
+std::string FileTypesUnannouncedText(const std::string& dataHome, const std::vector<std::string>& failedTools);
 
 // Tells the desktop about what was written under dataHome: rebuilds the user's
 // MIME database (update-mime-database) and the cache of which desktop entry

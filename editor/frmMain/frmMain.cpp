@@ -118,7 +118,7 @@ class TMainChildHost : public TChildHost {
   TfmMain& form_;
 };
 
-TfmMain::TfmMain(std::string programFolder, QWidget* parent) : QMainWindow(parent) {
+TfmMain::TfmMain(std::filesystem::path programFolder, QWidget* parent) : QMainWindow(parent) {
   // An error inside a command ends that command, silently.
   platform::application().OnException = [](const std::exception&) {};
   commands_ = std::make_unique<TMainCommands>(*this, std::move(programFolder));
@@ -298,7 +298,7 @@ TToolbarButtonZ* TfmMain::addButton(TToolbarZ* bar, const char* hint, std::funct
   // Text buttons until the glyph strips exist: as wide as their hint.
   button->resize(button->fontMetrics().horizontalAdvance(button->Caption()) + 12, 22);
   // A glyph found in the program folder replaces the text.
-  if (const QImage glyph(QString::fromStdString(ToolbarGlyphFile(commands_->ProgramFolder(), hint).string()));
+  if (const QImage glyph(platform::qt::qPath(ToolbarGlyphFile(commands_->ProgramFolder(), hint)));
       !glyph.isNull()) {
     button->SetGlyph(glyph);
     button->SetDisplayMode(dmGlyphOnly);
@@ -519,21 +519,24 @@ void TfmMain::ActivateDocumentWindow(TDocumentWindowSeam& window) {
     if (w.get() == &window) MdiArea->setActiveSubWindow(w->SubWindow());
 }
 
-std::optional<std::string> TfmMain::OpenFileDialog(const std::string& title, const std::string& folder) {
-  QFileDialog dialog(this, qs(title), qs(folder), qtFilter());
+std::optional<std::filesystem::path> TfmMain::OpenFileDialog(const std::string& title,
+                                                             const std::filesystem::path& folder) {
+  QFileDialog dialog(this, qs(title), platform::qt::qPath(folder), qtFilter());
   dialog.setFileMode(QFileDialog::ExistingFiles);
   dialog.setDefaultSuffix("tql");
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return cp(dialog.selectedFiles().first());
+  return platform::qt::diskPath(dialog.selectedFiles().first());
 }
 
-std::optional<std::string> TfmMain::SaveFileDialog(const std::string& title, const std::string& startName,
-                                                   const std::string& defaultExt) {
-  QFileDialog dialog(this, qs(title), qs(startName.empty() ? commands_->ProgramFolder() : startName), qtFilter());
+std::optional<std::filesystem::path> TfmMain::SaveFileDialog(const std::string& title,
+                                                             const std::filesystem::path& startName,
+                                                             const std::string& defaultExt) {
+  QFileDialog dialog(this, qs(title), platform::qt::qPath(startName.empty() ? commands_->ProgramFolder() : startName),
+                     qtFilter());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(qs(defaultExt));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return cp(dialog.selectedFiles().first());
+  return platform::qt::diskPath(dialog.selectedFiles().first());
 }
 
 void TfmMain::ShowMessage(const std::string& text, const std::string& title, TMessageIcon icon) {

@@ -43,7 +43,7 @@ void AttachHints(TToolInfo& hints, QWidget* root);
 class TfmMain : public QMainWindow, public TMainHost {
  public:
   // programFolder ends with a separator.
-  explicit TfmMain(std::string programFolder, QWidget* parent = nullptr);
+  explicit TfmMain(std::filesystem::path programFolder, QWidget* parent = nullptr);
   ~TfmMain() override;
 
   TMainCommands& Commands() { return *commands_; }
@@ -103,8 +103,9 @@ class TfmMain : public QMainWindow, public TMainHost {
   TDocumentWindowSeam& CreateDocumentWindow() override;
   void FreeDocumentWindow(TDocumentWindowSeam& window) override;
   void ActivateDocumentWindow(TDocumentWindowSeam& window) override;
-  std::optional<std::string> OpenFileDialog(const std::string& title, const std::string& folder) override;
-  std::optional<std::string> SaveFileDialog(const std::string& title, const std::string& startName,
+  std::optional<std::filesystem::path> OpenFileDialog(const std::string& title,
+                                                      const std::filesystem::path& folder) override;
+  std::optional<std::filesystem::path> SaveFileDialog(const std::string& title, const std::filesystem::path& startName,
                                             const std::string& defaultExt) override;
   bool AskPassword(const std::string& password) override;
   std::optional<TDocument> AskNewDocument(TDocKind kind) override;

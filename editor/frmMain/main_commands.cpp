@@ -13,9 +13,10 @@ namespace {
 // File names here are case-sensitive, so a chosen save name has only its
 // extension lower-cased (where a Windows path was lower-cased whole): the kind
 // still follows the extension, and the file is the one the user named.
-std::string lowerCaseExtension(const std::string& fileName) {
-  const std::string ext = platform::extractFileExt(fileName);
-  return fileName.substr(0, fileName.size() - ext.size()) + platform::lowerCase(ext);
+std::filesystem::path lowerCaseExtension(const std::filesystem::path& fileName) {
+  const std::string name = fileName.native();
+  const std::string ext = platform::extractFileExt(name);
+  return name.substr(0, name.size() - ext.size()) + platform::lowerCase(ext);
 }
 
 // The save dialog's extension for a name typed without one: the document's own,
@@ -24,11 +25,11 @@ std::string defaultExtension(TDocKind kind) { return DocKindExtension(kind) + 1;
 
 // Two names of one file, as saves write them (the one the document read and
 // the one it is saved to).
-bool sameFile(const std::string& a, const std::string& b) {
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
   if (a.empty() || b.empty()) return false;
   if (a == b) return true;
   std::error_code ec;
-  return std::filesystem::equivalent(platform::writePath(a), platform::writePath(b), ec);
+  return std::filesystem::equivalent(platform::writePath(a.native()), platform::writePath(b.native()), ec);
 }
 
 // The question before a save over a file that is no longer as the document
@@ -37,23 +38,26 @@ struct TQuestion {
   std::string text;
   const char* title;
 };
-TQuestion fileSinceReadQuestion(TFileSinceRead since, const std::string& fileName) {
+TQuestion fileSinceReadQuestion(TFileSinceRead since, const std::filesystem::path& fileName) {
+  const std::string name = platform::pathText(fileName);
   if (since == TFileSinceRead::Gone)
-    return {"El archivo \"" + fileName +
+    return {"El archivo \"" + name +
                 "\" fue borrado o movido a otro lugar despu\xE9s de que se abriera o guardara aqu\xED. \xBF"
                 "Desea crearlo de nuevo con este documento?",
             "Archivo borrado o movido"};
-  return {"Otro programa modific\xF3 el archivo \"" + fileName +
+  return {"Otro programa modific\xF3 el archivo \"" + name +
               "\" despu\xE9s de que se abriera o guardara aqu\xED. \xBF" "Desea reemplazarlo por este documento?",
           "Archivo modificado"};
 }
 
+std::string saveChangesText(const std::string& caption) {
+  return "\xBF" "Desea guardar los cambios realizados a \"" + caption + "\"?";
+}
+
 }  // namespace
 
-TMainCommands::TMainCommands(TMainHost& host, std::string programFolder)
-    : host_(host),
-      programFolder_(std::move(programFolder)),
-      settings_(std::filesystem::path(programFolder_) / EditorSettingsFileName) {}
+TMainCommands::TMainCommands(TMainHost& host, std::filesystem::path programFolder)
+    : host_(host), programFolder_(std::move(programFolder)), settings_(programFolder_ / EditorSettingsFileName) {}
 
 void TMainCommands::Activate(TDocumentWindowSeam* window) {
   if (window && std::find(windows_.begin(), windows_.end(), window) == windows_.end()) return;
@@ -147,25 +151,25 @@ void TMainCommands::NewMap() {
 }
 
 void TMainCommands::Open() {
-  std::optional<std::string> name = host_.OpenFileDialog("Abrir archivo", programFolder_);
+  std::optional<std::filesystem::path> name = host_.OpenFileDialog("Abrir archivo", programFolder_);
   if (!name || name->empty()) return;
   OpenFile(*name);
 }
 
-TDocumentWindowSeam* TMainCommands::windowOfFile(const std::string& fileName,
+TDocumentWindowSeam* TMainCommands::windowOfFile(const std::filesystem::path& fileName,
                                                  const TDocumentWindowSeam* except) const {
   // Each window's save writes its name as written: only that one file is shared.
-  const std::filesystem::path file = platform::writePath(fileName);
+  const std::filesystem::path file = platform::writePath(fileName.native());
   for (TDocumentWindowSeam* window : windows_) {
-    const std::string& held = window->Document().FileName;
+    const std::filesystem::path& held = window->Document().FileName;
     if (window == except || held.empty()) continue;
     std::error_code ec;
-    if (std::filesystem::equivalent(platform::writePath(held), file, ec)) return window;
+    if (std::filesystem::equivalent(platform::writePath(held.native()), file, ec)) return window;
   }
   return nullptr;
 }
 
-void TMainCommands::OpenFile(const std::string& fileName) {
+void TMainCommands::OpenFile(const std::filesystem::path& fileName) {
   if (TDocumentWindowSeam* open = windowOfFile(fileName)) {
     Activate(open);
     host_.ActivateDocumentWindow(*open);
@@ -229,8 +233,8 @@ bool TMainCommands::Save() { return active_ ? Save(*active_) : false; }
 bool TMainCommands::Save(TDocumentWindowSeam& window) {
   TDocument& doc = window.Document();
   if (doc.FileName.empty()) {
-    std::optional<std::string> name =
-        host_.SaveFileDialog("Guardar " + window.Caption() + " como...", "", defaultExtension(doc.DocKind));
+    std::optional<std::filesystem::path> name =
+        host_.SaveFileDialog("Guardar " + window.Caption() + " como...", {}, defaultExtension(doc.DocKind));
     if (!name || name->empty()) return false;
     return write(window, lowerCaseExtension(*name));
   }
@@ -240,20 +244,21 @@ bool TMainCommands::Save(TDocumentWindowSeam& window) {
 bool TMainCommands::SaveAs() {
   if (!active_) return false;
   TDocument& doc = active_->Document();
-  std::optional<std::string> name = host_.SaveFileDialog("Guardar " + active_->Caption() + " como...", doc.FileName,
-                                                         defaultExtension(doc.DocKind));
+  std::optional<std::filesystem::path> name = host_.SaveFileDialog(
+      "Guardar " + active_->Caption() + " como...", doc.FileName, defaultExtension(doc.DocKind));
   if (!name || name->empty()) return false;
   return write(*active_, *name);
 }
 
-bool TMainCommands::write(TDocumentWindowSeam& window, const std::string& fileName) {
+bool TMainCommands::write(TDocumentWindowSeam& window, const std::filesystem::path& fileName) {
   TDocument& doc = window.Document();
-  const std::string oldName = doc.FileName;
+  const std::filesystem::path oldName = doc.FileName;
   try {
     // Its window would later save its own copy over this one.
     if (TDocumentWindowSeam* other = windowOfFile(fileName, &window))
       throw EDocumentWrite(TDocumentFailure::OpenInWindow, fileName,
-                           "Unable to write to " + fileName + ": the file is open in another window", other->Caption());
+                           "Unable to write to " + fileName.string() + ": the file is open in another window",
+                           other->Caption());
     // Another program (another editor) may have saved the file since this
     // document read it: its work is not written over without a question.
     const TFileSinceRead since = sameFile(oldName, fileName) ? FileSinceRead(doc) : TFileSinceRead::Unchanged;
@@ -288,8 +293,7 @@ void TMainCommands::Execute() {
 
 bool TMainCommands::CloseQuery(TDocumentWindowSeam& window) {
   if (!window.Document().Modified) return true;
-  switch (host_.AskYesNoCancel("\xBF" "Desea guardar los cambios realizados a \"" + window.Caption() + "\"?",
-                               "Guardar cambios")) {
+  switch (host_.AskYesNoCancel(saveChangesText(window.Caption()), "Guardar cambios")) {
     case ansYes:
       return Save(window);
     case ansNo:
@@ -408,10 +412,5 @@ void TMainCommands::RegisterFileTypes(const std::string& editorPath, const std::
     host_.ShowMessage(kRegisteredText, kRegisterTitle, miInformation);
     return;
   }
-  std::string tools;
-  for (const std::string& tool : failed) tools += (tools.empty() ? "" : ", ") + tool;
-  host_.ShowMessage("Los tipos de archivo quedaron registrados en \"" + dataHome +
-                        "\", pero el escritorio todav\xED" "a no los conoce: no se pudo actualizar su base de datos (" +
-                        tools + "). Los reconocer\xE1 cuando se actualice.",
-                    kRegisterTitle, miError);
+  host_.ShowMessage(FileTypesUnannouncedText(dataHome, failed), kRegisterTitle, miError);
 }

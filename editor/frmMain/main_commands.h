@@ -32,9 +32,9 @@ inline constexpr int kDefaultZoomItem = 2;
 class TMainCommands {
  public:
   // programFolder ends with a separator; the settings file is read from it.
-  TMainCommands(TMainHost& host, std::string programFolder);
+  TMainCommands(TMainHost& host, std::filesystem::path programFolder);
 
-  const std::string& ProgramFolder() const { return programFolder_; }
+  const std::filesystem::path& ProgramFolder() const { return programFolder_; }
   TEditorSettings& Settings() { return settings_; }
 
   // The document windows in window order, and the active one (nullptr when none).
@@ -54,7 +54,7 @@ class TMainCommands {
   // Opens a file as File/Open does after its dialog: password, kind by extension.
   // A file open in a window already brings that window to the front: two
   // windows of one file would save over each other's changes.
-  void OpenFile(const std::string& fileName);
+  void OpenFile(const std::filesystem::path& fileName);
 
   // The active document; false when there is none, the dialog was cancelled or
   // the file could not be written (an error message says why).
@@ -99,8 +99,9 @@ class TMainCommands {
  private:
   TDocumentWindowSeam& newWindow();
   // The window other than except whose document is that file, or nullptr.
-  TDocumentWindowSeam* windowOfFile(const std::string& fileName, const TDocumentWindowSeam* except = nullptr) const;
-  bool write(TDocumentWindowSeam& window, const std::string& fileName);
+  TDocumentWindowSeam* windowOfFile(const std::filesystem::path& fileName,
+                                    const TDocumentWindowSeam* except = nullptr) const;
+  bool write(TDocumentWindowSeam& window, const std::filesystem::path& fileName);
   void afterNew(TDocumentWindowSeam& window, TDocKind kind);
   // Renders and repaints; what cannot be drawn is reported, not thrown.
   void render(TDocumentWindowSeam& window);
@@ -109,7 +110,7 @@ class TMainCommands {
   void followActive();
 
   TMainHost& host_;
-  std::string programFolder_;
+  std::filesystem::path programFolder_;
   TEditorSettings settings_;
   std::vector<TDocumentWindowSeam*> windows_;
   TDocumentWindowSeam* active_ = nullptr;

@@ -24,12 +24,14 @@ class TMainHost {
   // Brings a document window to the front as the active one.
   virtual void ActivateDocumentWindow(TDocumentWindowSeam& window) = 0;
 
-  // Names chosen in the file dialogs (Windows-1252), or nothing on cancel. The
-  // save dialog adds defaultExt ("tql", without the point) to a name typed
-  // without an extension.
-  virtual std::optional<std::string> OpenFileDialog(const std::string& title, const std::string& folder) = 0;
-  virtual std::optional<std::string> SaveFileDialog(const std::string& title, const std::string& startName,
-                                                    const std::string& defaultExt) = 0;
+  // Files chosen in the file dialogs, as the disk names them, or nothing on
+  // cancel. The save dialog adds defaultExt ("tql", without the point) to a
+  // name typed without an extension.
+  virtual std::optional<std::filesystem::path> OpenFileDialog(const std::string& title,
+                                                              const std::filesystem::path& folder) = 0;
+  virtual std::optional<std::filesystem::path> SaveFileDialog(const std::string& title,
+                                                              const std::filesystem::path& startName,
+                                                              const std::string& defaultExt) = 0;
 
   // The password dialog; true when the user typed the document's password and chose OK.
   virtual bool AskPassword(const std::string& password) = 0;

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/core/text_encoding.h"
 #include "platform/qt/dialogs/message_box.h"
 #include "platform/qt/text/qt_text.h"
 
@@ -37,6 +36,6 @@ bool TfmPassword::Ask(const std::string& password) {
 }
 
 void TfmPassword::Button1Click() {
-  Model.edPass = platform::utf8ToCp1252(edPass_->text().toStdString());
+  Model.edPass = platform::qt::cp(edPass_->text());
   if (Model.Accept(password_)) accept();
 }

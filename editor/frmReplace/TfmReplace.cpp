@@ -7,7 +7,7 @@
 
 namespace {
 QGroupBox* group(QWidget* parent, const char* title, QWidget* content) {
-  auto* box = new QGroupBox(QString::fromLatin1(title), parent);
+  auto* box = new QGroupBox(qs(title), parent);
   (new QVBoxLayout(box))->addWidget(content);
   return box;
 }

@@ -69,7 +69,7 @@ QRadioButton* radioOf(const std::vector<std::pair<int, QRadioButton*>>& radios, 
 TfmSpriteProp::TfmSpriteProp(QWidget* parent)
     : QDialog(parent), tabs_(new QTabWidget(this)), pages_(new QStackedWidget) {
   setWindowTitle(qs(kSpritePropCaption));
-  Model.ProgramFolder = platform::programFolder();
+  Model.ProgramFolder = platform::programFolder().string();
   Model.OnBrowseLink = [this](M&, const std::string& start) { return browse(start); };
   Model.OnPreviewChange = [this](M&, int which, int kind) { showPreview(which, kind); };
 
@@ -433,7 +433,12 @@ void TfmSpriteProp::Store() {
 
 void TfmSpriteProp::handle(const std::function<void()>& handler) {
   Store();
-  handler();
+  try {
+    handler();
+  } catch (const platform::EUnstorableLink& e) {
+    platform::qt::ShowMessageBox(this, QMessageBox::Critical, qs(kMessageTitle), qs(platform::UnstorableLinkText(e)),
+                                 QMessageBox::Ok);
+  }
   Load();
 }
 
@@ -463,11 +468,11 @@ void TfmSpriteProp::showPreview(int which, int kind) {
   previews_[which]->setPixmap(QPixmap::fromImage(picture));
 }
 
-std::optional<std::string> TfmSpriteProp::browse(const std::string& start) {
-  QFileDialog dialog(this, qs(kLinkDialogTitle), qs(M::BrowseStart(start, Model.ProgramFolder)),
+std::optional<std::filesystem::path> TfmSpriteProp::browse(const std::string& start) {
+  QFileDialog dialog(this, qs(kLinkDialogTitle), platform::qt::qPath(M::BrowseStart(start, Model.ProgramFolder)),
                      platform::qt::FileDialogFilter(kLinkDialogFilter));
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setDefaultSuffix(qs(kLinkDialogExt));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return cp(dialog.selectedFiles().first());
+  return platform::qt::diskPath(dialog.selectedFiles().first());
 }

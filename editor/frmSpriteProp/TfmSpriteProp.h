@@ -61,7 +61,7 @@ class TfmSpriteProp : public QDialog {
  private:
   void Button1Click();
   void showPreview(int which, int kind);
-  std::optional<std::string> browse(const std::string& start);
+  std::optional<std::filesystem::path> browse(const std::string& start);
   // Runs a model handler from a widget, then shows what it changed.
   void handle(const std::function<void()>& handler);
 

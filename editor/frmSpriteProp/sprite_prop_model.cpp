@@ -373,13 +373,14 @@ void TSpritePropModel::cbCanyonFlameClick(bool checked) { cbCanyonFlame = FlameD
 
 void TSpritePropModel::cbHammerClick(bool checked) { cbHammer = HammerEnabled = checked; }
 
-std::string TSpritePropModel::LinkOfChosenFile(const std::string& chosen, const std::string& programFolder) {
-  return platform::relativeStoredPath(chosen, programFolder);
+std::string TSpritePropModel::LinkOfChosenFile(const std::filesystem::path& chosen,
+                                               const std::filesystem::path& programFolder) {
+  return platform::storedLink(chosen, programFolder);
 }
 
-std::string TSpritePropModel::BrowseStart(const std::string& link, const std::string& programFolder) {
+std::filesystem::path TSpritePropModel::BrowseStart(const std::string& link, const std::filesystem::path& programFolder) {
   if (link.empty()) return programFolder;
-  return platform::resolvePath(link, programFolder).lexically_normal().string();
+  return platform::resolvePath(link, programFolder).lexically_normal();
 }
 
 void TSpritePropModel::SpeedButton1Click() {

@@ -36,9 +36,11 @@ std::string LinkWithCommaText(const ELinkWithComma& e);
 
 class TSpritePropModel {
  public:
-  // Chooses a file for a link, starting at the given text; the full path, or
-  // nothing on cancel. Set by the dialog; without it the browse buttons do nothing.
-  std::function<std::optional<std::string>(TSpritePropModel& Sender, const std::string& start)> OnBrowseLink;
+  // Chooses a file for a link, starting at the given text; the file as the disk
+  // names it, or nothing on cancel. Set by the dialog; without it the browse
+  // buttons do nothing.
+  std::function<std::optional<std::filesystem::path>(TSpritePropModel& Sender, const std::string& start)>
+      OnBrowseLink;
   // After a preview's kind changed: 0 contents, 1 bomb, 2 key lock; kind -1 is a white preview.
   std::function<void(TSpritePropModel& Sender, int preview, int kind)> OnPreviewChange;
 
@@ -69,11 +71,13 @@ class TSpritePropModel {
   void SpeedButton1Click();  // browse for edPipeLink
   void SpeedButton2Click();  // browse for edHammer
   // The link to store for a chosen file: relative to the program folder when it
-  // lies in it (letter case aside), else the whole path.
-  static std::string LinkOfChosenFile(const std::string& chosen, const std::string& programFolder);
+  // lies in it (letter case aside), else the whole path. Throws
+  // platform::EUnstorableLink, with the field as it was, for a file whose link
+  // the document cannot hold.
+  static std::string LinkOfChosenFile(const std::filesystem::path& chosen, const std::filesystem::path& programFolder);
   // Where the browse dialog starts for a link as typed: the file it names under
   // the program folder (found as the game finds it), or the folder itself.
-  static std::string BrowseStart(const std::string& link, const std::string& programFolder);
+  static std::filesystem::path BrowseStart(const std::string& link, const std::filesystem::path& programFolder);
 
   std::string ProgramFolder;  // for the browse buttons; ends with a separator
 

@@ -23,7 +23,6 @@
 #include "platform/app/application.h"
 #include "platform/core/keys.h"
 #include "platform/core/paths.h"
-#include "platform/core/text_encoding.h"
 
 namespace {
 
@@ -58,7 +57,7 @@ char typedCharacter(const QKeyEvent& event) {
     case Qt::Key_Return: case Qt::Key_Enter: return 13;
     default: break;
   }
-  const std::string text = platform::utf8ToCp1252(event.text().toStdString());
+  const std::string text = platform::qt::cp(event.text());
   return text.size() == 1 && static_cast<unsigned char>(text[0]) >= 32 ? text[0] : 0;
 }
 
@@ -151,10 +150,10 @@ THopzWindow::THopzWindow() {
 }
 
 bool THopzWindow::runOpenDialog(TOpenDialog& dialog) {
-  const QString chosen = QFileDialog::getOpenFileName(this, QString(), platform::qt::qs(platform::programFolder()),
+  const QString chosen = QFileDialog::getOpenFileName(this, QString(), platform::qt::qPath(platform::programFolder()),
                                                       platform::qt::FileDialogFilter(dialog.Filter));
   if (chosen.isEmpty()) return false;
-  dialog.FileName = platform::utf8ToCp1252(chosen.toStdString());
+  dialog.FileName = platform::qt::diskPath(chosen);
   return true;
 }
 

@@ -127,7 +127,7 @@ void TfmMain::FormCreate() {
   // tqrun that fixed the seed keeps it).
   platform::Randomize();
   // The 1 ms timer resolution is what every clock here has already.
-  GameShell.ExeDir = platform::programFolder();
+  GameShell.ExeDir = platform::programFolder().string();
   Settings = platform::IniFile(platform::resolvePath(kSettingsFile, GameShell.ExeDir));
   Caption = kApplicationTitle;
   SpriteKeys.clear();
@@ -184,7 +184,7 @@ void TfmMain::FormCreate() {
   platform::application().OnException = [this](const std::exception& e) { AppException(e); };
 
   if (platform::fileExists("hopz.tqg", GameShell.ExeDir)) {
-    GameFileName = platform::resolvePath("hopz.tqg", GameShell.ExeDir).string();
+    GameFileName = platform::resolvePath("hopz.tqg", GameShell.ExeDir);
     LoadTitleResources();
   } else {
     // The title's resources wait for a game file from the menu, but the sound
@@ -482,13 +482,10 @@ void TfmMain::MenuClick(const std::string& name) {
 
 void TfmMain::OpenDocument(const std::string& file) {
   if (platform::shell().openDocument(file)) return;
-  if (host_.ShowError)
-    host_.ShowError("Error", "No se pudo abrir el archivo " + file +
-                                 ". Compruebe que exista en la carpeta del juego y que haya un programa para abrirlo.");
+  if (host_.ShowError) host_.ShowError("Error", DocumentNotOpenedText(file));
 }
 
 void TfmMain::OpenWebPage(const std::string& url) {
   if (platform::shell().openWebPage(url)) return;
-  if (host_.ShowError)
-    host_.ShowError("Error", "No se pudo abrir la p\xE1gina " + url + ". Compruebe que haya un navegador para abrirla.");
+  if (host_.ShowError) host_.ShowError("Error", WebPageNotOpenedText(url));
 }

@@ -6,6 +6,7 @@
 // world map reach it through `fmMain`.
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -42,7 +43,7 @@ class TGKSurface;
 struct TOpenDialog {
   std::string DefaultExt = "tqg";
   std::string Filter = "Tobbo Quest Studio Games|*.tqg";
-  std::string FileName;
+  std::filesystem::path FileName;  // as the disk names it
   // Shows the dialog; true with FileName set when the user confirmed a file.
   std::function<bool(TOpenDialog& dialog)> Execute;
 };
@@ -96,7 +97,7 @@ class TfmMain {
 
   // Fields.
   std::vector<std::unique_ptr<TGKSurface>> TextGlyphs;
-  std::string GameFileName;
+  std::filesystem::path GameFileName;  // as the disk names it; empty before a game is chosen
   int LastFrameEnd = 0;
   int CameraX = 0, CameraY = 0;
   int FrameTime = 0;

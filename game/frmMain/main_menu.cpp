@@ -38,3 +38,8 @@ TMenuItem* findMenuItem(std::vector<TMenuItem>& menu, const std::string& name) {
   }
   return nullptr;
 }
+
+std::string DocumentNotOpenedText(const std::string& file) {
+  return "No se pudo abrir el archivo " + file +
+         ". Compruebe que exista en la carpeta del juego y que haya un programa para abrirlo.";
+}

@@ -20,3 +20,7 @@ std::vector<TMenuItem> defaultMainMenu();
 
 // The item of that name at the top level or directly under one; nullptr if none.
 TMenuItem* findMenuItem(std::vector<TMenuItem>& menu, const std::string& name);
+
+// What the player reads when a menu command found no program for a file of
+// the game's folder (a page that no browser opens: WebPageNotOpenedText).
+std::string DocumentNotOpenedText(const std::string& file);

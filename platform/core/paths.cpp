@@ -43,7 +43,7 @@ std::optional<fs::path> findEntry(const fs::path& dir, const std::string& name) 
 
 }  // namespace
 
-std::string programFolder() {
+fs::path programFolder() {
   if (!folderOverride().empty()) return folderOverride();
   std::error_code ec;
   fs::path exe = fs::read_symlink("/proc/self/exe", ec);
@@ -141,11 +141,40 @@ std::string toStoredPath(std::string_view path) {
   return out;
 }
 
-std::string relativeStoredPath(std::string_view path, std::string_view base) {
-  std::string p = toStoredPath(path), b = toStoredPath(base);
-  if (!b.empty() && b.back() != '\\') b += '\\';
-  if (p.size() > b.size() && sameText(std::string_view(p).substr(0, b.size()), b)) return p.substr(b.size());
-  return std::string(path);
+std::string pathText(const fs::path& path) {
+  const std::string& name = path.native();
+  return isUtf8(name) ? utf8ToCp1252(name) : name;
+}
+
+std::string UnstorableLinkText(const EUnstorableLink& e) {
+  return "No se puede guardar el v\xEDnculo a \"" + pathText(e.File) +
+         "\": su nombre tiene letras que un archivo del juego no puede escribir (s\xF3lo admite las de "
+         "Windows-1252). Elija un archivo cuyo nombre y carpetas s\xF3lo tengan esas letras.";
+}
+
+std::string storedLink(const fs::path& file, const fs::path& base) {
+  std::string p = file.native(), b = base.native();
+  if (!b.empty() && b.back() != '/') b += '/';
+  const bool under = p.size() > b.size() && sameText(std::string_view(p).substr(0, b.size()), b);
+  const std::string link = under ? toStoredPath(p.substr(b.size())) : p;
+  // Component by component, as resolvePath reads them back: a UTF-8 name is the
+  // disk's and becomes Windows-1252, any other is that text already.
+  std::string text, part;
+  for (size_t i = 0; i <= link.size(); ++i) {
+    if (i < link.size() && !isSeparator(link[i])) {
+      part += link[i];
+      continue;
+    }
+    if (isUtf8(part)) {
+      const std::string stored = utf8ToCp1252(part);
+      if (cp1252ToUtf8(stored) != part) throw EUnstorableLink(file);
+      part = stored;
+    }
+    text += part;
+    if (i < link.size()) text += link[i];
+    part.clear();
+  }
+  return text;
 }
 
 std::string lowerCase(std::string_view text) {

@@ -205,6 +205,40 @@ editor_cases() {
 
   two_editors_case
   save_beside_a_name_in_other_case
+  editor_in_a_cyrillic_folder_case
+}
+
+# Installed in a folder named in Cyrillic letters, which Windows-1252 text
+# cannot hold: the open dialog starts in the program folder, and the level typed
+# by its name there opens in a document window.
+editor_in_a_cyrillic_folder_case() {
+  local folder main dialog
+  folder=$(installed_under "Дом") || { fail "the editor is installed under Дом"; return; }
+  start_program_in "$out/installed" "$out/editor-cyrillic.log" "./Дом/Hopz/Hopzedit"
+  local pid=$program_pid
+  if ! main=$(wait_output 30 editor_window_of "$pid"); then
+    fail "the editor under Дом starts"
+    stop_program "$pid"
+    return
+  fi
+  xdotool windowactivate --sync "$main" >/dev/null 2>&1
+  wait_until 5 is_active "$main"
+  key ctrl+a
+  if ! dialog=$(wait_window '^Abrir archivo$' 10); then
+    fail "Ctrl+A opens the open dialog under Дом"
+    stop_program "$pid"
+    return
+  fi
+  wait_until 5 is_active "$dialog"
+  xdotool type --delay 60 "levels/casa.tql"
+  shot editor-cyrillic-dialog
+  key Return
+  check "the open dialog under Дом takes levels/casa.tql by its name" window_gone "$dialog" 5
+  check "levels/casa.tql opens in a document window" wait_until 10 name_matches "$main" '\[casa\.tql\]'
+  sleep 2  # drawn
+  shot editor-cyrillic-level
+  check "the editor under Дом ran without a sanitizer report" clean_log "$out/editor-cyrillic.log"
+  stop_program "$pid"
 }
 
 # shot_when SECONDS NAME COMMAND...: takes the screenshot NAME again until the

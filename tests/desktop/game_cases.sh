@@ -357,6 +357,56 @@ full_screen_cases() {
   check "full-screen game ran without a sanitizer report" clean_log "$out/game-full-screen.log"
 }
 
+# Installed under "Año José" and started from the folder above, as a desktop
+# launcher starts it: "Abrir juego..." opens in the game's folder, so the game
+# file typed by its name opens, and the world map of that game shows.
+game_in_a_named_folder_case() {
+  local folder launcher dialog
+  folder=$(installed_under "Año José") || { fail "the game is installed under Año José"; return; }
+  start_program_in "$out/installed" "$out/game-named-folder.log" "./Año José/Hopz/Hopz"
+  game_pid=$program_pid
+  if ! launcher=$(wait_window '^Tobbo Quest' 30); then
+    fail "the game under Año José starts"
+    stop_program "$game_pid"
+    return
+  fi
+  wait_until 5 is_active "$launcher"
+  key Return
+  if ! game=$(wait_window '^Tobbo Quest' 20 600); then
+    fail "the game under Año José opens its window"
+    stop_program "$game_pid"
+    return
+  fi
+  wait_until 5 game_active
+  geometry "$game"
+  gcx=$gx gcy=$gy picture_top=$((gh - 480))
+  wait_until 10 screen_share $(picture) $title_curtain 100
+  if open_file_menu && geometry "$(popup_id)"; then
+    click $((gx + 30)) $((gy + 12))
+  fi
+  if ! dialog=$(wait_output 10 game_dialog); then
+    fail "Abrir juego... opens its dialog under Año José"
+    stop_program "$game_pid"
+    return
+  fi
+  wait_until 5 is_active "$dialog"
+  xdotool type --delay 60 "hopz.tqg"
+  shot game-named-folder-dialog
+  key Return
+  # A name the dialog cannot find keeps it open, with a box that says so.
+  check "Abrir juego... under Año José opens hopz.tqg by its name" window_gone "$dialog" 5
+  if ! window_gone "$dialog" 1; then
+    key Escape; sleep 0.3; key Escape
+  fi
+  wait_until 5 game_active
+  check "the chosen game starts from the title" start_from_title
+  shot game-named-folder-map
+  key Escape
+  check "the game under Año José closes on Escape" wait_until 15 not_running "$game_pid"
+  check "the game under Año José ran without a sanitizer report" clean_log "$out/game-named-folder.log"
+  stop_program "$game_pid"
+}
+
 game_cases() {
   windowed_game_cases
   full_screen_cases
@@ -462,4 +512,6 @@ windowed_game_cases() {
   key Escape
   check "Escape closes the game" wait_until 15 not_running "$game_pid"
   check "game ran without a sanitizer report" clean_log "$out/game.log"
+
+  game_in_a_named_folder_case
 }

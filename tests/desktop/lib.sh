@@ -64,11 +64,25 @@ stop_desktop() {
 
 # start_program LOG PROGRAM ARGS...: starts a program of the program folder
 # copy, in that folder; its pid is in $program_pid.
-start_program() {
-  local log=$1; shift
-  (cd "$run_folder" && exec "$@") >"$log" 2>&1 &
+start_program() { start_program_in "$run_folder" "$@"; }
+
+# start_program_in FOLDER LOG PROGRAM ARGS...: the same, started in FOLDER, as
+# a desktop launcher starts a program in a folder of its own.
+start_program_in() {
+  local folder=$1 log=$2; shift 2
+  (cd "$folder" && exec "$@") >"$log" 2>&1 &
   program_pid=$!
   started_pids+=("$program_pid")
+}
+
+# installed_under NAME...: a copy of the program folder at <artefacts>/NAME.../Hopz,
+# for programs installed in folders whose names are not plain ASCII; prints its path.
+installed_under() {
+  local folder=$out/installed part
+  for part in "$@"; do folder=$folder/$part; done
+  folder=$folder/Hopz
+  rm -rf "$out/installed"
+  mkdir -p "$(dirname "$folder")" && cp -r "$program_folder" "$folder" && echo "$folder"
 }
 
 stop_program() {

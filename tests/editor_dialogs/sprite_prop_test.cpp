@@ -3,6 +3,7 @@
 #include "editor/Docs/line_helpers.h"
 #include "editor/Docs/number_fields.h"
 #include "editor/frmSpriteProp/sprite_prop_model.h"
+#include "platform/core/paths.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -296,6 +297,23 @@ TEST(SpritePropBrowse, LinksRelativeToTheProgramFolder) {
   m.edHammer = "cancel";
   m.SpeedButton2Click();
   EXPECT_EQ(m.edHammer, "cancel");
+}
+
+// The disk's names are not the file's text: a program folder in any letters
+// still gives a relative link, and a file whose link Windows-1252 cannot hold
+// leaves the field as it was, with the failure for the dialog to report.
+TEST(SpritePropBrowse, LinksAreWindows1252TextOrRefused) {
+  TSpritePropModel m;
+  m.ProgramFolder = "/home/\u0430\u043d\u044f/Hopz/";
+  m.OnBrowseLink = [](TSpritePropModel&, const std::string& start) -> std::optional<std::filesystem::path> {
+    return start == "ru" ? "/home/\u0430\u043d\u044f/Hopz/levels/\u0434\u043e\u043c.tql"
+                         : "/home/\u0430\u043d\u044f/Hopz/levels/ni\u00f1o.tql";
+  };
+  m.SpeedButton1Click();
+  EXPECT_EQ(m.edPipeLink, "levels\\ni\xF1o.tql");
+  m.edHammer = "ru";
+  EXPECT_THROW(m.SpeedButton2Click(), platform::EUnstorableLink);
+  EXPECT_EQ(m.edHammer, "ru");
 }
 
 // The browse dialog opens at the linked file, stored with '\\' and in any

@@ -78,22 +78,25 @@ struct FakeHost : TMainHost {
   void FreeDocumentWindow(TDocumentWindowSeam&) override { ++freed; }
   std::vector<TDocumentWindowSeam*> activated;
   void ActivateDocumentWindow(TDocumentWindowSeam& w) override { activated.push_back(&w); }
-  std::optional<std::string> OpenFileDialog(const std::string& title, const std::string&) override {
+  std::optional<std::filesystem::path> OpenFileDialog(const std::string& title,
+                                                      const std::filesystem::path&) override {
     openTitles.push_back(title);
     auto n = openNames.empty() ? std::nullopt : openNames.front();
     if (!openNames.empty()) openNames.pop_front();
-    return n;
+    if (!n) return std::nullopt;
+    return std::filesystem::path(*n);
   }
   // As the dialog does, a name typed without an extension gets the default one.
-  std::optional<std::string> SaveFileDialog(const std::string& title, const std::string& start,
-                                            const std::string& ext) override {
+  std::optional<std::filesystem::path> SaveFileDialog(const std::string& title, const std::filesystem::path& start,
+                                                      const std::string& ext) override {
     saveTitles.push_back(title);
-    saveStarts.push_back(start);
+    saveStarts.push_back(start.string());
     saveExts.push_back(ext);
     auto n = saveNames.empty() ? std::nullopt : saveNames.front();
     if (!saveNames.empty()) saveNames.pop_front();
     if (n && !n->empty() && std::filesystem::path(*n).extension().empty()) *n += "." + ext;
-    return n;
+    if (!n) return std::nullopt;
+    return std::filesystem::path(*n);
   }
   bool AskPassword(const std::string& p) override { askedPasswords.push_back(p); return passwordOk; }
   std::optional<TDocument> AskNewDocument(TDocKind) override { return newDocument; }

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -26,6 +27,7 @@
 #include "editor/frmLevelProp/TfmLevelProp.h"
 #include "editor/frmPassword/TfmPassword.h"
 #include "platform/core/ini_file.h"
+#include "platform/qt/text/qt_text.h"
 #include "toolbars/TBZCtls/TBZCtls.h"
 #include "toolbars/TBZTlwn/TBZTlwn.h"
 
@@ -392,6 +394,48 @@ TEST_F(FrmMain, AGameDocumentHasNoGridCommandsAndItsTextKeepsItsKeys) {
   ASSERT_EQ(form.ActiveView()->Doc.DocKind, DocLevel);
   expectGrid(true);
   for (const auto& w : form.DocumentWindows()) w->Document().Modified = false;
+}
+
+// Installed in a folder whose name Windows-1252 cannot write, the open dialog
+// starts in the program folder and the level chosen there by its name opens.
+TEST_F(FrmMain, TheOpenDialogOpensALevelOfAProgramFolderInAnyLetters) {
+  const fs::path folder = dir / "\u0414\u043e\u043c \u0418\u0433\u0440" / "Hopz";
+  fs::create_directories(folder / "levels");
+  std::ofstream(folder / "levels" / "casa.tql", std::ios::binary)
+      << "[Options]\r\nWidth=20\r\n[Sprites]\r\n0=0,1,\r\n5=40,1,\r\n";
+  TfmMain form(folder.string() + "/");
+  form.show();
+  QString startFolder;
+  QTimer chooser;
+  bool chosen = false;
+  QObject::connect(&chooser, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    // The dialog's own box for a name it did not find goes, and so does the dialog.
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) return box->reject();
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    if (!dialog) return;
+    if (chosen) return dialog->reject();
+    chosen = true;
+    startFolder = dialog->directory().absolutePath();
+    dialog->selectFile("levels/casa.tql");
+    // As the Open button does, from the loop: a box it opens is seen by the next tick.
+    QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
+  });
+  chooser.start(10);
+  form.Commands().Open();
+  EXPECT_EQ(startFolder.toStdString(), platform::qt::qPath(folder).toStdString());
+  ASSERT_EQ(form.DocumentWindows().size(), 1u);
+  const TDocument& doc = form.DocumentWindows().back()->Document();
+  EXPECT_EQ(doc.FileName, folder / "levels" / "casa.tql");
+  EXPECT_EQ(doc.Objects, (std::vector<std::string>{"0=0,1,", "5=40,1,"}));
+  EXPECT_EQ(form.DocumentWindows().back()->windowTitle(), "casa.tql");
+  // A level named in those letters too is titled by its name.
+  const fs::path garden = folder / "levels" / "\u0441\u0430\u0434.tql";
+  fs::copy_file(folder / "levels" / "casa.tql", garden);
+  form.Commands().OpenFile(garden);
+  ASSERT_EQ(form.DocumentWindows().size(), 2u);
+  EXPECT_EQ(form.DocumentWindows().back()->Document().Objects.size(), 2u);
+  EXPECT_EQ(form.DocumentWindows().back()->windowTitle().toStdString(), "\u0441\u0430\u0434.tql");
 }
 
 // The window menu's tilings: horizontal stacks the document windows, each as

@@ -627,7 +627,7 @@ TEST_F(MainCommands, AFailedSaveIsReportedAndKeepsTheDocumentUnsaved) {
   EXPECT_FALSE(commands->CloseWindow(w));
   EXPECT_EQ(host.freed, 0);
   ASSERT_EQ(host.messages.size(), 3u);
-  EXPECT_EQ(host.messages[2], "Error: No se pudo guardar \"" + w.doc.FileName + "\": no se puede escribir el archivo.");
+  EXPECT_EQ(host.messages[2], "Error: No se pudo guardar \"" + w.doc.FileName.string() + "\": no se puede escribir el archivo.");
 }
 
 TEST_F(MainCommands, NewGameIsATextDocumentThatSavesItsText) {

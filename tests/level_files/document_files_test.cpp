@@ -194,9 +194,9 @@ TEST_F(DocumentFiles, TwoLinesForOneCellOpenAsTheGameReadsThemAndAreNeverSavedAs
     FAIL() << "two objects in one cell were saved";
   } catch (const EDocumentWrite& e) {
     EXPECT_EQ(e.Failure, TDocumentFailure::SharedCell);
-    EXPECT_EQ(std::string(e.what()), "Unable to write to " + level.FileName + ": two objects in cell 65541");
+    EXPECT_EQ(std::string(e.what()), "Unable to write to " + level.FileName.string() + ": two objects in cell 65541");
     // The author is told which cell to look at.
-    EXPECT_EQ(DocumentFailureText(e), "No se pudo guardar \"" + level.FileName +
+    EXPECT_EQ(DocumentFailureText(e), "No se pudo guardar \"" + level.FileName.string() +
                                           "\": dos objetos ocupan la misma celda (columna 5, fila 1) y el juego "
                                           "mostrar\xED" "a s\xF3lo uno.");
   }

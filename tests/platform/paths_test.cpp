@@ -80,10 +80,56 @@ TEST(PathStrings, SplitInTheWindowsManner) {
   }
   EXPECT_EQ(changeFileExt("a\\b.tql", ".tqs"), "a\\b.tqs");
   EXPECT_EQ(changeFileExt("a.b\\c", ".x"), "a.b\\c.x");
-  EXPECT_EQ(relativeStoredPath("/g/Hopz/sprites/a.iml", "/g/hopz/"), "sprites\\a.iml");
-  EXPECT_EQ(relativeStoredPath("/other/a.iml", "/g/hopz"), "/other/a.iml");
   EXPECT_TRUE(sameText("Options", "OPTIONS"));
   EXPECT_FALSE(sameText("Option", "Options"));
+}
+
+// A chosen file's link as a file stores it: Windows-1252 text relative to the
+// program folder, whatever the disk's names are; none where that text cannot
+// hold the name.
+TEST(StoredLink, IsWindows1252TextRelativeToTheFolderOrAFailure) {
+  struct Case {
+    const char* file;
+    const char* base;
+    std::optional<std::string> link;
+  } cases[] = {
+      {"/g/Hopz/sprites/a.iml", "/g/hopz/", "sprites\\a.iml"},
+      {"/g/Hopz/sprites/a.iml", "/g/Hopz", "sprites\\a.iml"},
+      {"/other/a.iml", "/g/hopz", "/other/a.iml"},
+      // The folder's own name is not stored; its letters may be any.
+      {"/g/\u0414\u043e\u043c/Hopz/bg/a.bmp", "/g/\u0414\u043e\u043c/Hopz/", "bg\\a.bmp"},
+      {"/g/A\u00f1o Jos\u00e9/Hopz/bg/ni\u00f1o.bmp", "/g/A\u00f1o Jos\u00e9/Hopz/", "bg\\ni\xF1o.bmp"},
+      {"/g/Hopz/bg/\u20ac.bmp", "/g/Hopz/", "bg\\\x80.bmp"},
+      {"/g/Hopz/bg/\u0434\u043e\u043c.bmp", "/g/Hopz/", std::nullopt},
+      {"/\u0434\u043e\u043c/a.bmp", "/g/Hopz/", std::nullopt},
+      // A name taken from a file (a selector's start) is that text already.
+      {"/g/\u0414/Hopz/bg/ni\xF1o.bmp", "/g/\u0414/Hopz/", "bg\\ni\xF1o.bmp"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    if (c.link) {
+      EXPECT_EQ(storedLink(c.file, c.base), *c.link);
+      continue;
+    }
+    try {
+      storedLink(c.file, c.base);
+      ADD_FAILURE() << "stored a link that the file cannot hold";
+    } catch (const EUnstorableLink& e) {
+      EXPECT_EQ(e.File, fs::path(c.file));
+      EXPECT_NE(UnstorableLinkText(e).find("No se puede guardar el v\xEDnculo"), std::string::npos);
+    }
+  }
+}
+
+// A link stored for a file chosen in a folder whose name Windows-1252 can hold
+// leads back to that file.
+TEST(StoredLink, LeadsBackToTheChosenFile) {
+  const ScratchFolder scratch("tq_link_\u00c1rbol");
+  fs::create_directories(scratch.path() / "bg");
+  const fs::path file = scratch.put("bg/Ni\u00f1o.bmp", "x");
+  const std::string link = storedLink(file, scratch.path());
+  EXPECT_EQ(link, "bg\\Ni\xF1o.bmp");
+  EXPECT_EQ(resolvePath(link, scratch.path()), file);
 }
 
 TEST(ProgramFolder, IsTheExecutablesFolderUnlessOverridden) {

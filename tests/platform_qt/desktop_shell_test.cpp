@@ -57,21 +57,31 @@ TEST_F(DesktopShellRequests, WebPagesAndDocumentsRefuseMailAddresses) {
   EXPECT_EQ(opened[0].toString(), "https://example.org/hopz");
 }
 
+// A stored name (Windows-1252) is found in the program folder, whose own name
+// is the disk's, in any letters.
 TEST_F(DesktopShellRequests, DocumentsAreFilesOfTheProgramFolder) {
-  const fs::path folder = fs::temp_directory_path() / ("desktop_shell_" + std::to_string(::getpid()));
-  fs::create_directories(folder);
-  std::ofstream(folder / "Update.txt") << "x";
+  const fs::path root = fs::temp_directory_path() / ("desktop_shell_" + std::to_string(::getpid()));
   const std::string saved = platform::programFolder();
-  platform::setProgramFolder(folder.string() + "/");
-
-  EXPECT_TRUE(shell.openDocument("Update.txt"));
-  EXPECT_FALSE(shell.openDocument("Missing.txt"));
-  ASSERT_EQ(opened.size(), 1u);
-  EXPECT_TRUE(opened[0].isLocalFile());
-  EXPECT_EQ(fs::path(opened[0].toLocalFile().toStdString()), folder / "Update.txt");
-
+  struct Case {
+    fs::path folder;
+    const char* stored;
+    const char* onDisk;
+  } cases[] = {{root / "plain", "Update.txt", "Update.txt"},
+               {root / "A\u00f1o Jos\u00e9" / "\u0414\u043e\u043c", "L\xE9" "ame.txt", "L\u00e9ame.txt"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.folder.string());
+    opened.clear();
+    fs::create_directories(c.folder);
+    std::ofstream(c.folder / c.onDisk) << "x";
+    platform::setProgramFolder(c.folder.string() + "/");
+    EXPECT_TRUE(shell.openDocument(c.stored));
+    EXPECT_FALSE(shell.openDocument("Missing.txt"));
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_TRUE(opened[0].isLocalFile());
+    EXPECT_EQ(fs::path(opened[0].toLocalFile().toStdString()), c.folder / c.onDisk);
+  }
   platform::setProgramFolder(saved);
-  fs::remove_all(folder);
+  fs::remove_all(root);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -26,6 +27,7 @@
 #include "platform/core/paths.h"
 #include "platform/qt/display/qt_application.h"
 #include "platform/qt/shell/desktop_shell.h"
+#include "platform/qt/text/qt_text.h"
 #include "tests/support/desktop_hand_off.h"
 #include "tests/support/scratch_folder.h"
 
@@ -379,6 +381,46 @@ TEST_F(HopzWindowTest, TheOpenGameDialogStandsTheLevel) {
   EXPECT_FALSE(m.GameStands());
   QTest::qWait(1500);
   EXPECT_LT(Level.LevelTime, timeAfter);
+}
+
+// Installed under a folder named in letters beyond ASCII and started from
+// elsewhere, "Abrir juego..." starts in the game's folder and opens the game
+// chosen there by its name, whatever letters its name has.
+TEST_F(HopzWindowTest, TheOpenGameDialogStartsInTheGamesFolderAndOpensTheChosenGame) {
+  const fs::path folder = folder_ / "A\u00f1o Jos\u00e9" / "\u0418\u0433\u0440\u0430";
+  fs::create_directories(folder);
+  fs::copy_file(folder_ / "Hopz.ini", folder / "Hopz.ini");
+  fs::copy_file(fs::path(TQ_STAGE_DIR) / "hopz.tqg", folder / "hopz.tqg");
+  fs::copy_file(fs::path(TQ_STAGE_DIR) / "hopz.tqg", folder / "\u0441\u0430\u0434.tqg");
+  platform::setProgramFolder(folder.string());
+  THopzWindow window;
+  window.showAsChosen();
+  runFrames(window, window.centralWidget(), 2);
+  QAction* openGame = window.menuBar()->actions().first()->menu()->actions().first();
+  for (const char* name : {"hopz.tqg", "\u0441\u0430\u0434.tqg"}) {
+    SCOPED_TRACE(name);
+    QString startFolder;
+    QTimer chooser;
+    bool chosen = false;
+    QObject::connect(&chooser, &QTimer::timeout, [&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      // The dialog's own box for a name it did not find goes, and so does the dialog.
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) return box->reject();
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      if (!dialog) return;
+      if (chosen) return dialog->reject();
+      chosen = true;
+      startFolder = dialog->directory().absolutePath();
+      dialog->selectFile(QString::fromUtf8(name));
+      // As the Open button does, from the loop: a box it opens is seen by the next tick.
+      QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
+    });
+    chooser.start(10);
+    openGame->trigger();
+    EXPECT_EQ(startFolder.toStdString(), platform::qt::qPath(folder).toStdString());
+    EXPECT_EQ(window.main().GameFileName, folder / name);
+    EXPECT_TRUE(fs::is_regular_file(window.main().GameFileName));
+  }
 }
 
 }  // namespace

@@ -2,18 +2,20 @@
 
 #include <QAbstractButton>
 
+#include "platform/qt/text/qt_text.h"
+
 namespace platform::qt {
 
 void SpanishButtons(QMessageBox& box) {
   static const struct {
     QMessageBox::StandardButton button;
     const char* text;
-  } kTexts[] = {{QMessageBox::Yes, "&S\u00ed"},
+  } kTexts[] = {{QMessageBox::Yes, "&S\xED"},
                 {QMessageBox::No, "&No"},
                 {QMessageBox::Cancel, "Cancelar"},
                 {QMessageBox::Ok, "Aceptar"}};
   for (const auto& t : kTexts)
-    if (QAbstractButton* b = box.button(t.button)) b->setText(QString::fromUtf8(t.text));
+    if (QAbstractButton* b = box.button(t.button)) b->setText(qs(t.text));
 }
 
 QMessageBox::StandardButton ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,

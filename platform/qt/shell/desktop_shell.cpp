@@ -15,7 +15,7 @@ namespace platform {
 namespace {
 
 std::filesystem::path inProgramFolder(const std::string& stored) {
-  return resolvePath(stored, std::filesystem::path(programFolder()));
+  return resolvePath(stored, programFolder());
 }
 
 }  // namespace
@@ -41,7 +41,7 @@ bool DesktopShell::openDocument(const std::string& path) {
   const std::filesystem::path file = inProgramFolder(path);
   std::error_code ec;
   if (!std::filesystem::is_regular_file(file, ec)) return false;
-  return open_(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+  return open_(QUrl::fromLocalFile(qt::qPath(file)));
 }
 
 bool DesktopShell::startProgram(const std::string& name) {
@@ -51,8 +51,7 @@ bool DesktopShell::startProgram(const std::string& name) {
   if (!std::filesystem::is_regular_file(program, ec) && sameText(extractFileExt(name), ".exe"))
     program = inProgramFolder(changeFileExt(name, ""));
   if (!std::filesystem::is_regular_file(program, ec)) return false;
-  return QProcess::startDetached(QString::fromStdString(program.string()), {},
-                                 QString::fromStdString(programFolder()));
+  return QProcess::startDetached(qt::qPath(program), {}, qt::qPath(programFolder()));
 }
 
 }  // namespace platform
