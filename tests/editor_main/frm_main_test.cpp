@@ -28,6 +28,7 @@
 #include "editor/frmPassword/TfmPassword.h"
 #include "platform/core/ini_file.h"
 #include "platform/qt/text/qt_text.h"
+#include "tests/support/modal_answer.h"
 #include "toolbars/TBZCtls/TBZCtls.h"
 #include "toolbars/TBZTlwn/TBZTlwn.h"
 
@@ -208,14 +209,10 @@ TEST_F(FrmMain, ArchivoCerrarAndCtrlF4CloseTheOnlyDocumentWindow) {
 TEST_F(FrmMain, ClosingTheEditorAsksOnceAboutAChangedDocument) {
   int questions = 0;
   // Every question box that opens is counted and answered "No".
-  QTimer answer;
-  QObject::connect(&answer, &QTimer::timeout, [&questions] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      ++questions;
-      box->button(QMessageBox::No)->click();
-    }
+  const ModalAnswer<QMessageBox> answer(10, [&questions](QMessageBox* box) {
+    ++questions;
+    box->button(QMessageBox::No)->click();
   });
-  answer.start(10);
   {
     TfmMain form(dir.string() + "/");
     QTimer::singleShot(0, &form.fmLevelProp(), [&form] { form.fmLevelProp().accept(); });
@@ -271,14 +268,10 @@ TEST_F(FrmMain, MenuShortcutsActTheSameInTheTextPages) {
   QApplication::setActiveWindow(&form);
   QStringList dialogs;
   // Every modal dialog that opens is named and closed.
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [&dialogs] {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-      dialogs << dialog->windowTitle();
-      dialog->reject();
-    }
+  const ModalAnswer<QDialog> closer(10, [&dialogs](QDialog* dialog) {
+    dialogs << dialog->windowTitle();
+    dialog->reject();
   });
-  closer.start(10);
   // The keyboard in a text page of the active main window.
   const auto focus = [&form](QTextEdit& page) {
     QApplication::setActiveWindow(&form);
@@ -325,14 +318,10 @@ TEST_F(FrmMain, AGameDocumentHasNoGridCommandsAndItsTextKeepsItsKeys) {
   form.show();
   QStringList dialogs;
   // Every modal dialog or message box that opens is named and closed.
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [&dialogs] {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-      dialogs << dialog->windowTitle();
-      dialog->reject();
-    }
+  const ModalAnswer<QDialog> closer(10, [&dialogs](QDialog* dialog) {
+    dialogs << dialog->windowTitle();
+    dialog->reject();
   });
-  closer.start(10);
   const char* gridItems[] = {"&Propiedades",     "&Actualizar",     "&Eliminar",  "&Eliminar todos",
                              "&Llenar con...",   "&Traer al frente", "&Enviar al fondo", "&Buscar...",
                              "&Reemplazar...",   "&Grilla",         "Editor &visual"};

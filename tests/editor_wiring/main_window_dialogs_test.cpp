@@ -29,6 +29,7 @@
 #include "editor/frmPassword/TfmPassword.h"
 #include "editor/frmReplace/TfmReplace.h"
 #include "platform/core/ini_file.h"
+#include "tests/support/modal_answer.h"
 #include "tests/support/other_user.h"
 
 namespace fs = std::filesystem;
@@ -177,14 +178,10 @@ TEST_F(MainWindowDialogs, AnUntouchedAceptarInPropiedadesLeavesTheLevelUnchanged
                                             "[Sprites]\r\n0=0,1,\r\n";
   // The document's password is asked at opening; every box is answered "Sí".
   QStringList questions;
-  QTimer answer;
-  QObject::connect(&answer, &QTimer::timeout, [&questions] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      questions << box->text();
-      box->button(QMessageBox::Yes)->click();
-    }
+  const ModalAnswer<QMessageBox> answer(5, [&questions](QMessageBox* box) {
+    questions << box->text();
+    box->button(QMessageBox::Yes)->click();
   });
-  answer.start(5);
   TfmPassword& password = form->fmPassword();
   WhenShown(password, [&password] {
     password.edPass()->setText("abc");
@@ -334,14 +331,10 @@ TEST_F(MainWindowDialogs, FillAndReplaceLeaveTheStartAndFindCellsByTheirNumber) 
   ASSERT_EQ(view.Doc.Objects.size(), 2u);
   // Every message box is read and closed.
   QStringList messages;
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [&messages] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      messages << box->text();
-      box->close();
-    }
+  const ModalAnswer<QMessageBox> closer(10, [&messages](QMessageBox* box) {
+    messages << box->text();
+    box->close();
   });
-  closer.start(10);
 
   TfmFill& fill = form->fmFill();
   WhenShown(fill, [&] {
@@ -410,14 +403,10 @@ TEST_F(MainWindowDialogs, EveryCommandThatChangesALevelAsksBeforeItsWindowCloses
   };
   // Every question box is answered "Sí" (the delete-all confirmation too).
   QStringList questions;
-  QTimer answer;
-  QObject::connect(&answer, &QTimer::timeout, [&questions] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      questions << box->text();
-      box->button(QMessageBox::Yes)->click();
-    }
+  const ModalAnswer<QMessageBox> answer(5, [&questions](QMessageBox* box) {
+    questions << box->text();
+    box->button(QMessageBox::Yes)->click();
   });
-  answer.start(5);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.command);
     std::ofstream(level, std::ios::binary) << saved;

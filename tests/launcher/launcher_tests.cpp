@@ -20,6 +20,7 @@
 #include "platform/core/paths.h"
 #include "platform/qt/net/http_get.h"
 #include "tests/support/desktop_hand_off.h"
+#include "tests/support/modal_answer.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/stall_inputs.h"
 
@@ -332,14 +333,10 @@ TEST_F(Launcher, WebButtonsSayInSpanishWhenNoBrowserOpensThePage) {
   TfmInit init(services);
   TfmInitDialog dialog(init);
   QString refusal;
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [&] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      refusal = box->text();
-      box->accept();
-    }
+  const ModalAnswer<QMessageBox> closer(20, [&](QMessageBox* box) {
+    refusal = box->text();
+    box->accept();
   });
-  closer.start(20);
   const struct {
     const char* caption;
     const char* url;

@@ -14,6 +14,7 @@
 #include "platform/core/paths.h"
 #include "platform/qt/display/qt_application.h"
 #include "tests/support/desktop_hand_off.h"
+#include "tests/support/modal_answer.h"
 #include "tests/support/scratch_folder.h"
 
 namespace fs = std::filesystem;
@@ -31,14 +32,10 @@ TEST(ShippedWebSiteItem, F1HandsTheGamesPageToTheDesktop) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   // A message box that says the page did not open is read and closed.
   QString refusal;
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [&] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      refusal = box->text();
-      box->accept();
-    }
+  const ModalAnswer<QMessageBox> closer(20, [&](QMessageBox* box) {
+    refusal = box->text();
+    box->accept();
   });
-  closer.start(20);
   QTest::keyClick(window.centralWidget(), Qt::Key_F1);
   EXPECT_TRUE(refusal.isEmpty()) << refusal.toStdString();
   ASSERT_EQ(desktop.opened.size(), 1u);
