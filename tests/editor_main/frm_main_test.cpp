@@ -28,6 +28,7 @@
 #include "editor/frmPassword/TfmPassword.h"
 #include "platform/core/ini_file.h"
 #include "platform/qt/text/qt_text.h"
+#include "tests/support/file_dialog_choice.h"
 #include "tests/support/modal_answer.h"
 #include "toolbars/TBZCtls/TBZCtls.h"
 #include "toolbars/TBZTlwn/TBZTlwn.h"
@@ -394,25 +395,9 @@ TEST_F(FrmMain, TheOpenDialogOpensALevelOfAProgramFolderInAnyLetters) {
       << "[Options]\r\nWidth=20\r\n[Sprites]\r\n0=0,1,\r\n5=40,1,\r\n";
   TfmMain form(folder.string() + "/");
   form.show();
-  QString startFolder;
-  QTimer chooser;
-  bool chosen = false;
-  QObject::connect(&chooser, &QTimer::timeout, [&] {
-    QWidget* modal = QApplication::activeModalWidget();
-    // The dialog's own box for a name it did not find goes, and so does the dialog.
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) return box->reject();
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    if (!dialog) return;
-    if (chosen) return dialog->reject();
-    chosen = true;
-    startFolder = dialog->directory().absolutePath();
-    dialog->selectFile("levels/casa.tql");
-    // As the Open button does, from the loop: a box it opens is seen by the next tick.
-    QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
-  });
-  chooser.start(10);
+  FileDialogChoice choice("levels/casa.tql");
   form.Commands().Open();
-  EXPECT_EQ(startFolder.toStdString(), platform::qt::qPath(folder).toStdString());
+  EXPECT_EQ(choice.startFolder.toStdString(), platform::qt::qPath(folder).toStdString());
   ASSERT_EQ(form.DocumentWindows().size(), 1u);
   const TDocument& doc = form.DocumentWindows().back()->Document();
   EXPECT_EQ(doc.FileName, folder / "levels" / "casa.tql");

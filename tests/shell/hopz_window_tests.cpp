@@ -29,6 +29,7 @@
 #include "platform/qt/shell/desktop_shell.h"
 #include "platform/qt/text/qt_text.h"
 #include "tests/support/desktop_hand_off.h"
+#include "tests/support/file_dialog_choice.h"
 #include "tests/support/scratch_folder.h"
 
 namespace fs = std::filesystem;
@@ -399,25 +400,9 @@ TEST_F(HopzWindowTest, TheOpenGameDialogStartsInTheGamesFolderAndOpensTheChosenG
   QAction* openGame = window.menuBar()->actions().first()->menu()->actions().first();
   for (const char* name : {"hopz.tqg", "\u0441\u0430\u0434.tqg"}) {
     SCOPED_TRACE(name);
-    QString startFolder;
-    QTimer chooser;
-    bool chosen = false;
-    QObject::connect(&chooser, &QTimer::timeout, [&] {
-      QWidget* modal = QApplication::activeModalWidget();
-      // The dialog's own box for a name it did not find goes, and so does the dialog.
-      if (auto* box = qobject_cast<QMessageBox*>(modal)) return box->reject();
-      auto* dialog = qobject_cast<QFileDialog*>(modal);
-      if (!dialog) return;
-      if (chosen) return dialog->reject();
-      chosen = true;
-      startFolder = dialog->directory().absolutePath();
-      dialog->selectFile(QString::fromUtf8(name));
-      // As the Open button does, from the loop: a box it opens is seen by the next tick.
-      QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
-    });
-    chooser.start(10);
+    FileDialogChoice choice(QString::fromUtf8(name));
     openGame->trigger();
-    EXPECT_EQ(startFolder.toStdString(), platform::qt::qPath(folder).toStdString());
+    EXPECT_EQ(choice.startFolder.toStdString(), platform::qt::qPath(folder).toStdString());
     EXPECT_EQ(window.main().GameFileName, folder / name);
     EXPECT_TRUE(fs::is_regular_file(window.main().GameFileName));
   }
