@@ -50,6 +50,12 @@ TQuestion fileSinceReadQuestion(TFileSinceRead since, const std::filesystem::pat
           "Archivo modificado"};
 }
 
+// The dialog asked about the name as typed; the file written is another one
+// when only its extension's case differs, and that one is not replaced unasked.
+std::string replaceExistingText(const std::filesystem::path& fileName) {
+  return "El archivo \"" + platform::pathText(fileName) + "\" ya existe. \xBF" "Desea reemplazarlo?";
+}
+
 std::string saveChangesText(const std::string& caption) {
   return "\xBF" "Desea guardar los cambios realizados a \"" + caption + "\"?";
 }
@@ -236,7 +242,12 @@ bool TMainCommands::Save(TDocumentWindowSeam& window) {
     std::optional<std::filesystem::path> name =
         host_.SaveFileDialog("Guardar " + window.Caption() + " como...", {}, defaultExtension(doc.DocKind));
     if (!name || name->empty()) return false;
-    return write(window, lowerCaseExtension(*name));
+    const std::filesystem::path chosen = lowerCaseExtension(*name);
+    std::error_code ec;
+    if (chosen != *name && std::filesystem::exists(std::filesystem::symlink_status(chosen, ec)) &&
+        !host_.AskYesNo(replaceExistingText(chosen), "Guardar como"))
+      return false;
+    return write(window, chosen);
   }
   return write(window, doc.FileName);
 }

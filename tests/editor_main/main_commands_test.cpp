@@ -428,6 +428,35 @@ TEST_F(MainCommands, ASaveUnderANameThatDiffersOnlyInCaseLeavesThatFile) {
   EXPECT_EQ(readFile(dir / "levels" / "casa.tql"), theirs);
 }
 
+// Guardar writes a typed extension in lower case. The dialog asked about the
+// name as typed (Casa.TQL); the lower-cased Casa.tql beside it is another file,
+// replaced only on "S\xED".
+TEST_F(MainCommands, AnExtensionLowerCasedOntoAnotherFileAsksBeforeReplacingIt) {
+  fs::create_directories(dir / "levels");
+  const std::string theirs = "[Options]\r\nName=Casa de otro\r\n[Sprites]\r\n0=0,1,\r\n";
+  writeFile(dir / "levels" / "Casa.TQL", theirs);
+  for (const TAnswer answer : {ansNo, ansYes}) {
+    SCOPED_TRACE(answer == ansYes ? "S\xED" : "No");
+    writeFile(dir / "levels" / "Casa.tql", theirs);
+    host.newDocument = NewLevelDocument({});
+    commands->NewLevel();
+    FakeWindow& w = *host.windows.back();
+    w.doc.Time = 123;
+    w.doc.Modified = true;
+    host.questions.clear();
+    host.answers = {answer};
+    host.saveNames = {path("levels/Casa.TQL")};
+    EXPECT_EQ(commands->Save(w), answer == ansYes);
+    ASSERT_EQ(host.questions.size(), 1u);
+    EXPECT_NE(host.questions[0].find("Casa.tql\" ya existe"), std::string::npos) << host.questions[0];
+    EXPECT_EQ(readFile(dir / "levels" / "Casa.TQL"), theirs);
+    EXPECT_EQ(readFile(dir / "levels" / "Casa.tql") == theirs, answer == ansNo);
+    EXPECT_EQ(w.doc.Modified, answer == ansNo);
+    w.doc.Modified = false;
+    commands->CloseWindow(w);
+  }
+}
+
 // A save changes the file's bytes, not what the file system holds of it: its
 // mode, its link. A file the author may not write is refused, and the
 // document keeps its changes.
