@@ -137,8 +137,8 @@ void TResourceSelector::refillItems() {
   Items->removeRows(0, Items->rowCount());
   const QIcon icon = Model.Items().empty() ? QIcon() : fileIcon(Model.Items().front().Path, style());
   for (const TSelectorItem& item : Model.Items()) {
-    auto* caption = new QStandardItem(icon, qs(item.Caption));
-    auto* path = new QStandardItem(qs(item.Path));
+    auto* caption = new QStandardItem(icon, platform::qt::qPath(item.Caption));
+    auto* path = new QStandardItem(platform::qt::qPath(item.Path));
     Items->appendRow({caption, path});
   }
   syncing_ = false;

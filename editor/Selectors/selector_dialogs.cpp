@@ -47,7 +47,7 @@ void fillNames(QListWidget* list, const std::vector<std::string>& names) {
 }  // namespace
 
 TfmBackSelector::TfmBackSelector(QWidget* parent)
-    : TResourceSelector(kBackTexts, platform::programFolder().string() + "bg\\", "*.bmp", TSelectorPaths::FolderPlusName,
+    : TResourceSelector(kBackTexts, "bg\\", "*.bmp", TSelectorPaths::FolderPlusName,
                         parent) {
   Image = previewLabel(this);
   Image->setScaledContents(true);
@@ -67,7 +67,7 @@ void TfmBackSelector::SelectionChanged() {
 }
 
 TfmSpriteSelector::TfmSpriteSelector(QWidget* parent)
-    : TResourceSelector(kSpriteTexts, platform::programFolder().string() + "sprites\\", "*.iml", TSelectorPaths::Expanded,
+    : TResourceSelector(kSpriteTexts, "sprites\\", "*.iml", TSelectorPaths::Expanded,
                         parent),
       PreviewBitmap(kPreviewWidth, kPreviewHeight) {
   auto* row = new QHBoxLayout;
@@ -99,7 +99,7 @@ void TfmSpriteSelector::lbSpritesClick() {
 }
 
 TfmSoundSelector::TfmSoundSelector(QWidget* parent, platform::SoundMixer* mixer)
-    : TResourceSelector(kSoundTexts, platform::programFolder().string() + "sounds\\", "*.sdl", TSelectorPaths::Expanded,
+    : TResourceSelector(kSoundTexts, "sounds\\", "*.sdl", TSelectorPaths::Expanded,
                         parent),
       Preview(mixer) {
   auto* row = new QHBoxLayout;
@@ -151,7 +151,7 @@ void TfmSoundSelector::lbSoundsClick() {
 }
 
 TfmMidiSelector::TfmMidiSelector(QWidget* parent, std::unique_ptr<platform::MusicDevice> device)
-    : TResourceSelector(kMidiTexts, platform::programFolder().string() + "music\\", "*.mid", TSelectorPaths::Expanded,
+    : TResourceSelector(kMidiTexts, "music\\", "*.mid", TSelectorPaths::Expanded,
                         parent),
       Preview(std::move(device)) {
   auto* row = new QHBoxLayout;

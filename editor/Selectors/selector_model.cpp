@@ -88,7 +88,7 @@ void TResourceSelectorModel::Show() {
   });
   for (const std::string& name : names) {
     if (paths_ == TSelectorPaths::FolderPlusName)
-      addItem(folder_ + name);
+      addItem((folder / name).string());
     else
       addItem((folder / name).lexically_normal().string());
   }
@@ -118,5 +118,5 @@ bool TResourceSelectorModel::Accept() {
 
 std::string MidiSelectorFolder(int propertiesMode, bool activeDocumentIsWorld) {
   const bool world = propertiesMode == 1 || (propertiesMode == 10 && activeDocumentIsWorld);
-  return platform::programFolder().string() + (world ? "music\\map\\" : "music\\");
+  return world ? "music\\map\\" : "music\\";
 }

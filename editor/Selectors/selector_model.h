@@ -1,17 +1,19 @@
 #pragma once
 // The file list of a resource selector: the files of one folder matching a mask,
 // each shown by its name up to the first point, with the chosen one kept in
-// SelectedFile. No Qt: the dialogs show it and tests drive it.
+// SelectedFile. No Qt: the dialogs show it and tests drive it. The folder is a
+// stored link ("bg\\", Windows-1252) found in the program folder on every Show;
+// item paths and SelectedFile are the disk's names.
 #include <functional>
 #include <string>
 #include <vector>
 
 struct TSelectorItem {
-  std::string Caption;  // the file name up to its first "."
-  std::string Path;
+  std::string Caption;  // the file name up to its first ".", as the disk names it
+  std::string Path;     // the disk's name
 };
 
-// How the paths of listed files are written: the folder as given followed by
+// How the paths of listed files are written: the folder as found followed by
 // the name (backgrounds), or the fully expanded path (libraries and music).
 enum class TSelectorPaths { FolderPlusName, Expanded };
 

@@ -42,7 +42,7 @@ std::string readWholeFile(const std::string& fileName) {
 
 }  // namespace
 
-TChildView::TChildView(TChildHost& host, std::string programFolder, int windowCount)
+TChildView::TChildView(TChildHost& host, std::filesystem::path programFolder, int windowCount)
     : host_(host), programFolder_(std::move(programFolder)) {
   Caption = "Nuevo " + std::to_string(windowCount);
 }
@@ -65,7 +65,7 @@ void TChildView::LoadTextView() {
 void TChildView::InitView() {
   host_.SetStatusText(0, Doc.DocKind == DocLevel ? "Inicializando nivel..." : "Inicializando mapa...");
   try {
-    DXImages.LoadFromFile(programFolder_ + Doc.ImageLib);
+    DXImages.LoadFromFile(platform::resolvePath(Doc.ImageLib, programFolder_).string());
   } catch (const std::exception&) {
     DXImages.SetImages(TGKImages());
   }
@@ -166,7 +166,8 @@ void TChildView::Render() {
   std::string picture;
   if (!Doc.BgImage.empty()) {
     if (platform::fileExists(Doc.BgImage)) picture = Doc.BgImage;
-    else if (platform::fileExists(programFolder_ + Doc.BgImage)) picture = programFolder_ + Doc.BgImage;
+    else if (platform::fileExists(Doc.BgImage, programFolder_))
+      picture = platform::resolvePath(Doc.BgImage, programFolder_).string();
   }
   if (!picture.empty()) {
     try {

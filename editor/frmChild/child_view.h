@@ -2,6 +2,7 @@
 // The document window without its widgets: the document, its rendering into
 // one bitmap, the zoomed paint box, grid editing and the status texts. The Qt
 // window (TfmChild) shows it; tests drive it directly.
+#include <filesystem>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -30,7 +31,7 @@ inline constexpr int kRulerSize = 20;
 class TChildView {
  public:
   // windowCount is the number of document windows the main window holds now.
-  TChildView(TChildHost& host, std::string programFolder, int windowCount);
+  TChildView(TChildHost& host, std::filesystem::path programFolder, int windowCount);
 
   TDocument Doc;  // [Options], the object list, FileName, DocKind and Modified
   std::string Caption;
@@ -122,7 +123,7 @@ class TChildView {
   void useBackgroundColor();
 
   TChildHost& host_;
-  std::string programFolder_;
+  std::filesystem::path programFolder_;
   int pbTag_ = 0;
   bool pbCross_ = false;
 };

@@ -17,7 +17,7 @@
 
 using platform::qt::qs;
 
-TfmChild::TfmChild(TChildHost& host, std::string programFolder, int windowCount, QMenu* popup, QWidget* parent)
+TfmChild::TfmChild(TChildHost& host, std::filesystem::path programFolder, int windowCount, QMenu* popup, QWidget* parent)
     : QWidget(parent), view_(host, std::move(programFolder), windowCount) {
   QFont font("Tahoma");
   setFont(font);

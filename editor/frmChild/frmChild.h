@@ -3,6 +3,7 @@
 // between its rulers, and a "Texto" page with the file as coloured text. Its
 // logic is TChildView; this window only shows it and forwards the mouse.
 #include <QWidget>
+#include <filesystem>
 #include <vector>
 
 #include "editor/frmChild/child_view.h"
@@ -20,7 +21,7 @@ class TRuler;
 class TfmChild : public QWidget, public TDocumentWindowSeam {
  public:
   // popup is the main window's object menu, shown by the right button.
-  TfmChild(TChildHost& host, std::string programFolder, int windowCount, QMenu* popup, QWidget* parent = nullptr);
+  TfmChild(TChildHost& host, std::filesystem::path programFolder, int windowCount, QMenu* popup, QWidget* parent = nullptr);
   ~TfmChild() override;
 
   TChildView& View() { return view_; }

@@ -279,7 +279,7 @@ void TfmLevelProp::Button1Click() {
 void TfmLevelProp::selectFile(TLevelPropFile file, std::string M::*field) {
   if (!OnSelectFile) return;
   Store();
-  const std::string start = M::SelectorStart(Model.*field, file == TLevelPropFile::BgImage, ProgramFolder);
+  const std::string start = M::SelectorStart(Model.*field, ProgramFolder);
   if (auto chosen = OnSelectFile(*this, file, start)) {
     try {
       Model.*field = M::FieldOfChosenFile(*chosen, ProgramFolder);

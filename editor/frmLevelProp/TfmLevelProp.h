@@ -2,6 +2,7 @@
 // The level and world properties window around TLevelPropModel.
 #include <QDialog>
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -33,7 +34,7 @@ class TfmLevelProp : public QDialog {
       OnSelectFile;
   // A swatch's "...": the full colour dialog starting at a colour; nothing on cancel.
   std::function<std::optional<TColor>(TfmLevelProp& Sender, TColor start)> OnChooseColor;
-  std::string ProgramFolder;  // ends with a separator
+  std::filesystem::path ProgramFolder;
 
   // Fills the fields for Model.Tag and shows the dialog modally. True on OK: the
   // caller then creates the new document's window (modes 0 and 1) and calls

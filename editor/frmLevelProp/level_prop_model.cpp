@@ -177,10 +177,9 @@ void TLevelPropModel::ApplyTo(TDocument& doc) const {
   doc = std::move(d);
 }
 
-std::string TLevelPropModel::SelectorStart(const std::string& field, bool background, const std::string& programFolder) {
+std::string TLevelPropModel::SelectorStart(const std::string& field, const std::filesystem::path& programFolder) {
   if (field.empty()) return {};
-  if (background && !platform::fileExists(programFolder + field)) return field;
-  return programFolder + field;
+  return platform::resolvePath(field, programFolder).string();
 }
 
 std::string TLevelPropModel::FieldOfChosenFile(const std::filesystem::path& chosen,

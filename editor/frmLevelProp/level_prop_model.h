@@ -59,8 +59,9 @@ class TLevelPropModel {
   // field that holds no whole number.
   void ApplyTo(TDocument& doc) const;
 
-  // Selector start file of a file field, and the field text for a chosen file.
-  static std::string SelectorStart(const std::string& field, bool background, const std::string& programFolder);
+  // Selector start file of a file field (the disk's name of its link, found in
+  // the program folder), and the field text for a chosen file.
+  static std::string SelectorStart(const std::string& field, const std::filesystem::path& programFolder);
   // Throws platform::EUnstorableLink for a file whose link the level cannot hold.
   static std::string FieldOfChosenFile(const std::filesystem::path& chosen, const std::filesystem::path& programFolder);
 

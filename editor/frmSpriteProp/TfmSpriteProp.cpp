@@ -69,7 +69,7 @@ QRadioButton* radioOf(const std::vector<std::pair<int, QRadioButton*>>& radios, 
 TfmSpriteProp::TfmSpriteProp(QWidget* parent)
     : QDialog(parent), tabs_(new QTabWidget(this)), pages_(new QStackedWidget) {
   setWindowTitle(qs(kSpritePropCaption));
-  Model.ProgramFolder = platform::programFolder().string();
+  Model.ProgramFolder = platform::programFolder();
   Model.OnBrowseLink = [this](M&, const std::string& start) { return browse(start); };
   Model.OnPreviewChange = [this](M&, int which, int kind) { showPreview(which, kind); };
 

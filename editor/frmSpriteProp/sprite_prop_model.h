@@ -2,6 +2,7 @@
 // The object properties dialog without its window: the state of every control,
 // filled from an object line and turned back into one. The dialog widget mirrors
 // this state; tests drive it directly.
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <stdexcept>
@@ -79,7 +80,7 @@ class TSpritePropModel {
   // the program folder (found as the game finds it), or the folder itself.
   static std::filesystem::path BrowseStart(const std::string& link, const std::filesystem::path& programFolder);
 
-  std::string ProgramFolder;  // for the browse buttons; ends with a separator
+  std::filesystem::path ProgramFolder;  // for the browse buttons
 
   // What was shown.
   TDocKind DocKind = DocLevel;

@@ -351,6 +351,29 @@ TEST_F(ChildWindow, RulersPaintedInPartsMatchTheWholeRuler) {
   }
 }
 
+// A level keeps the whole path of a library outside the program folder; the
+// view loads it from there, as it loads one inside by its link.
+TEST_F(ChildWindow, ALevelsLibraryIsFoundByItsLinkInsideOrOutsideTheProgramFolder) {
+  const fs::path outside = dir.parent_path() / ("editor_child_outside_" + std::to_string(::getpid()));
+  fs::create_directories(outside);
+  fs::copy_file(fs::path(TQ_STAGE_DIR) / "sprites" / "game.iml", outside / "game.iml", fs::copy_options::overwrite_existing);
+  struct Case {
+    const char* level;
+    std::string link;
+  };
+  for (const Case& c : {Case{"inside.tql", "sprites\\game.iml"}, Case{"outside.tql", (outside / "game.iml").string()}}) {
+    SCOPED_TRACE(c.link);
+    const fs::path level = dir / "levels" / c.level;
+    std::ofstream(level, std::ios::binary)
+        << "[Options]\r\nWidth=300\r\nHeight=40\r\nImageLib=" << c.link << "\r\n[Sprites]\r\n0=0,1,\r\n";
+    form->Commands().OpenFile(level.string());
+    const TChildView& view = form->DocumentWindows().back()->View();
+    ASSERT_EQ(view.Doc.ImageLib, c.link);
+    EXPECT_GT(view.DXImages.GetCount(), 0);
+  }
+  fs::remove_all(outside);
+}
+
 TEST_F(ChildWindow, ZoomHidesTheRulersAndThePaletteScrolls) {
   form->Commands().SetZoomItem(3);
   EXPECT_EQ(child->Pb->geometry(), QRect(0, 0, 116 * 24, 13 * 24));

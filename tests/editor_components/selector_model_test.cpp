@@ -46,19 +46,19 @@ std::vector<std::string> captions(const TResourceSelectorModel& m) {
 TEST_F(SelectorFolder, ListsMatchingFilesByNameUpToTheFirstPointAndSelectsTheFirst) {
   for (const char* f : {"sky.bmp", "a.b.bmp", "Cave.BMP", "notes.txt"}) touch(std::string("bg/") + f);
   fs::create_directories(root_ / "bg" / "dir.bmp");
-  TResourceSelectorModel m(folder() + "bg\\", "*.bmp", TSelectorPaths::FolderPlusName);
+  TResourceSelectorModel m("bg\\", "*.bmp", TSelectorPaths::FolderPlusName);
   int changes = 0;
   m.OnSelectionChange = [&](TResourceSelectorModel&) { ++changes; };
   m.Show();
   EXPECT_EQ(captions(m), (std::vector<std::string>{"a", "Cave", "sky"}));
-  // Backgrounds keep the folder as given followed by the name.
-  EXPECT_EQ(m.Items()[2].Path, folder() + "bg\\sky.bmp");
+  // The folder is a link found in the program folder; the items are the disk's names.
+  EXPECT_EQ(m.Items()[2].Path, (root_ / "bg" / "sky.bmp").string());
   EXPECT_EQ(m.SelectedIndex(), 0);
   EXPECT_EQ(changes, 1);  // only the final selection, not the filling
 }
 
 TEST_F(SelectorFolder, EmptyFolderAndNoSelectedFileGiveNothingSelectedAndAcceptRefuses) {
-  TResourceSelectorModel m(folder() + "empty\\", "*.bmp", TSelectorPaths::FolderPlusName);
+  TResourceSelectorModel m("empty\\", "*.bmp", TSelectorPaths::FolderPlusName);
   m.SelectedFile = "";
   m.Show();
   EXPECT_TRUE(m.Items().empty());
@@ -66,7 +66,7 @@ TEST_F(SelectorFolder, EmptyFolderAndNoSelectedFileGiveNothingSelectedAndAcceptR
   EXPECT_FALSE(m.Accept());
   EXPECT_EQ(m.SelectedFile, "");
   // A folder that does not exist lists nothing either.
-  TResourceSelectorModel missing(folder() + "nothere\\", "*.bmp", TSelectorPaths::FolderPlusName);
+  TResourceSelectorModel missing("nothere\\", "*.bmp", TSelectorPaths::FolderPlusName);
   missing.Show();
   EXPECT_TRUE(missing.Items().empty());
 }
@@ -87,7 +87,7 @@ TEST_F(SelectorFolder, SelectedFileIsFoundWithoutRegardToCaseOrAddedWhenOutside)
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.selected);
-    TResourceSelectorModel m(folder() + "sprites\\", "*.iml", TSelectorPaths::Expanded);
+    TResourceSelectorModel m("sprites\\", "*.iml", TSelectorPaths::Expanded);
     m.SelectedFile = c.selected;
     m.Show();
     ASSERT_EQ(m.Items().size(), c.items);
@@ -102,7 +102,7 @@ TEST_F(SelectorFolder, SelectedFileIsFoundWithoutRegardToCaseOrAddedWhenOutside)
 TEST_F(SelectorFolder, BrowsingTheSameFileTwiceAddsItOnce) {
   touch("sprites/level1.iml");
   touch("elsewhere.iml");
-  TResourceSelectorModel m(folder() + "sprites\\", "*.iml", TSelectorPaths::Expanded);
+  TResourceSelectorModel m("sprites\\", "*.iml", TSelectorPaths::Expanded);
   m.Show();
   m.Browse(folder() + "elsewhere.iml");
   m.Browse(folder() + "ELSEWHERE.iml");
@@ -126,11 +126,10 @@ TEST(SelectorMask, MatchesAsWindowsDoes) {
 }
 
 TEST(SelectorMidiFolder, FollowsThePropertiesModeAndTheActiveDocument) {
-  const std::string base = platform::programFolder();
-  EXPECT_EQ(MidiSelectorFolder(1, false), base + "music\\map\\");
-  EXPECT_EQ(MidiSelectorFolder(0, true), base + "music\\");
-  EXPECT_EQ(MidiSelectorFolder(10, true), base + "music\\map\\");
-  EXPECT_EQ(MidiSelectorFolder(10, false), base + "music\\");
+  EXPECT_EQ(MidiSelectorFolder(1, false), "music\\map\\");
+  EXPECT_EQ(MidiSelectorFolder(0, true), "music\\");
+  EXPECT_EQ(MidiSelectorFolder(10, true), "music\\map\\");
+  EXPECT_EQ(MidiSelectorFolder(10, false), "music\\");
 }
 
 TEST_F(SelectorFolder, SpritePreviewListsNamesAndDrawsOnWhite) {

@@ -199,10 +199,10 @@ TEST(LevelPropFiles, SelectorStartAndChosenPaths) {
   fs::create_directories(dir / "bg");
   std::ofstream(dir / "bg" / "sky.bmp") << "x";
   std::string folder = dir.string() + "/";
-  EXPECT_EQ(TLevelPropModel::SelectorStart("bg\\sky.bmp", true, folder), folder + "bg\\sky.bmp");
-  EXPECT_EQ(TLevelPropModel::SelectorStart("/elsewhere/sky.bmp", true, folder), "/elsewhere/sky.bmp");
-  EXPECT_EQ(TLevelPropModel::SelectorStart("sprites\\a.iml", false, folder), folder + "sprites\\a.iml");
-  EXPECT_EQ(TLevelPropModel::SelectorStart("", false, folder), "");
+  EXPECT_EQ(TLevelPropModel::SelectorStart("BG\\Sky.bmp", folder), (dir / "bg" / "sky.bmp").string());
+  EXPECT_EQ(TLevelPropModel::SelectorStart("/elsewhere/sky.bmp", folder), "/elsewhere/sky.bmp");
+  EXPECT_EQ(TLevelPropModel::SelectorStart("sprites\\a.iml", folder), (dir / "sprites" / "a.iml").string());
+  EXPECT_EQ(TLevelPropModel::SelectorStart("", folder), "");
   std::string upper = folder;
   for (char& c : upper) c = char(toupper(c));
   EXPECT_EQ(TLevelPropModel::FieldOfChosenFile(upper + "bg/sky.bmp", folder), "bg\\sky.bmp");

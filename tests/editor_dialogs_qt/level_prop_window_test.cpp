@@ -204,7 +204,7 @@ TEST(LevelPropWindow, SwatchButtonsAndFileSelectorsAnswerThroughTheirEvents) {
     ClickButton(dialog, "Aceptar");
   });
   ASSERT_TRUE(dialog.Execute(nullptr, settings));
-  EXPECT_EQ(start, "/games/hopz/sprites\\old.iml");
+  EXPECT_EQ(start, "/games/hopz/sprites/old.iml");
   EXPECT_EQ(dialog.Model.Edit7, "sprites\\new.iml");
   EXPECT_EQ(dialog.Model.Colors[0], 0x0000FF);
 }

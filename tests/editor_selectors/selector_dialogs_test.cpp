@@ -18,6 +18,7 @@
 #include <unistd.h>
 
 #include "editor/Selectors/select_resource.h"
+#include "editor/frmLevelProp/level_prop_model.h"
 #include "platform/core/paths.h"
 #include "platform/music/silent_music_device.h"
 #include "platform/sound/sound_mixer.h"
@@ -197,6 +198,34 @@ TEST_F(Selectors, BrowsingAddsAFileElsewhereOnceAndTheViewButtonsSwitchTheStyle)
   EXPECT_EQ(sprites.ListView->viewMode(), QListView::IconMode);
   EXPECT_EQ(sprites.Model.ViewStyle, vsIcon);
   sprites.reject();
+}
+
+// Installed under a folder whose name is not ASCII: the level's stored link finds
+// its item, the path column shows the disk's name, and the chosen file goes back
+// into the level as Windows-1252 text.
+TEST_F(Selectors, AProgramFolderInAnyLettersListsReadablePathsAndStoresTheLink) {
+  for (const char* name : {"A\u00f1o Jos\u00e9", "\u0414\u043e\u043c"}) {
+    SCOPED_TRACE(name);
+    const fs::path folder = scratch_ / fs::path(std::u8string(reinterpret_cast<const char8_t*>(name)));
+    fs::create_directories(folder / "bg");
+    for (const char* picture : {"A\u00f1o.bmp", "casa.bmp"})
+      fs::copy_file(stage() + "bitmaps/splash1.bmp", folder / "bg" / picture);
+    platform::setProgramFolder(folder.string());
+    TfmBackSelector back;
+    back.SetSelectedFile(TLevelPropModel::SelectorStart("bg\\A\xF1o.bmp", platform::programFolder()));
+    back.show();
+    ASSERT_EQ(back.Items->rowCount(), 2);  // the stored link is the listed file, not an extra item
+    ASSERT_EQ(back.Model.SelectedIndex(), 0);
+    EXPECT_EQ(back.Items->item(0, 0)->text(), QString::fromUtf8("A\u00f1o"));
+    EXPECT_EQ(back.Items->item(0, 1)->text(),
+              QString::fromUtf8((folder / "bg" / "A\u00f1o.bmp").string()));
+    EXPECT_FALSE(back.Image->pixmap().isNull());
+    back.ChangeListView(vsReport);
+    back.grab().save("back_selector_program_folder.png");
+    QTest::mouseClick(back.btnOK, Qt::LeftButton);
+    ASSERT_EQ(back.result(), QDialog::Accepted);
+    EXPECT_EQ(TLevelPropModel::FieldOfChosenFile(back.SelectedFile(), platform::programFolder()), "bg\\A\xF1o.bmp");
+  }
 }
 
 TEST_F(Selectors, TheCallersFunctionShowsTheKeptSelectorAtTheStartFile) {
