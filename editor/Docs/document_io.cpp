@@ -202,8 +202,8 @@ void readSprites(const platform::IniFile& ini, TDocument& doc) {
   }
 }
 
-// A document's name is the disk's name; the file is found through the path
-// resolver (any case).
+// A document's name is the disk's name; the file a read opens is found through
+// the path resolver (any case).
 std::filesystem::path onDisk(const std::filesystem::path& fileName) { return platform::resolvePath(fileName.string()); }
 
 // The file a save of the document writes: its name as the author chose it,

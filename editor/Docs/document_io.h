@@ -77,10 +77,11 @@ TDocument LoadDocument(const std::filesystem::path& fileName);
 // Writes the document to its FileName, the name as written (see
 // platform::writePath), in the format of its DocKind. A level or
 // a world map goes into its file as read (FileBytes: its other sections stay),
-// with [Options] written anew after them (keeping the keys the editor does not
-// write) and [Sprites] last: the objects, and the lines kept as read where they
-// stood. A game is its text, each line ended by CR LF. Clears Modified and keeps
-// the bytes written in FileBytes on success. Throws EDocumentWrite when the name
+// with [Options] written anew after them (the editor's keys, then the keys it
+// does not write, with its other lines kept as read where they stood) and
+// [Sprites] last: the objects, and the lines kept as read where they stood. A
+// game is its text, each line ended by CR LF. Clears Modified and keeps the
+// bytes written in FileBytes on success. Throws EDocumentWrite when the name
 // is empty, when its extension is not the one of the document's kind, when two
 // objects name one cell (the game would build both from the first one's value),
 // when a file already there cannot be read, or when the file cannot be written

@@ -42,6 +42,11 @@ std::string readWholeFile(const std::string& fileName) {
 
 }  // namespace
 
+std::string DeleteAllQuestion(TDocKind kind, const std::string& name) {
+  return std::string("\xBF" "Confirma que desea eliminar todos los objetos del ") +
+         (kind == DocLevel ? "nivel" : "mundo") + " \"" + name + "\"?";
+}
+
 TChildView::TChildView(TChildHost& host, std::filesystem::path programFolder, int windowCount)
     : host_(host), programFolder_(std::move(programFolder)) {
   Caption = "Nuevo " + std::to_string(windowCount);
@@ -343,9 +348,7 @@ void TChildView::DeleteSelected() {
 
 void TChildView::DeleteAll() {
   const std::string name = platform::extractFileName(platform::pathText(Doc.FileName));
-  const std::string text = std::string("\xBF" "Confirma que desea eliminar todos los objetos del ") +
-                           (Doc.DocKind == DocLevel ? "nivel" : "mundo") + " \"" + name + "\"?";
-  if (!host_.ConfirmYesNo(text, "Confirmar la eliminaci\xF3n")) return;
+  if (!host_.ConfirmYesNo(DeleteAllQuestion(Doc.DocKind, name), "Confirmar la eliminaci\xF3n")) return;
   if (!Doc.Objects.empty()) Doc.Modified = true;
   Doc.Objects.clear();
   SelectedIndex = -1;

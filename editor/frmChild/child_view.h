@@ -23,6 +23,10 @@ enum TMouseButton { mbLeft, mbRight, mbMiddle };
 // Status panel 0 when the armed kind is not placed: the cell holds another object.
 inline constexpr const char* kCellTaken = "Celda ocupada";
 
+// The question before "Eliminar todos" empties a level or a world map; name is
+// the document's file name.
+std::string DeleteAllQuestion(TDocKind kind, const std::string& name);
+
 // The zoom factors of the main window's zoom box, by item.
 inline constexpr double kZoomFactors[] = {0.25, 0.5, 1.0, 1.5, 2.0, 4.0};
 // Where the paint box stands while the rulers show (zoom 1.0).

@@ -164,14 +164,10 @@ void TMainCommands::Open() {
 
 TDocumentWindowSeam* TMainCommands::windowOfFile(const std::filesystem::path& fileName,
                                                  const TDocumentWindowSeam* except) const {
-  // Each window's save writes its name as written: only that one file is shared.
-  const std::filesystem::path file = platform::writePath(fileName.native());
-  for (TDocumentWindowSeam* window : windows_) {
-    const std::filesystem::path& held = window->Document().FileName;
-    if (window == except || held.empty()) continue;
-    std::error_code ec;
-    if (std::filesystem::equivalent(platform::writePath(held.native()), file, ec)) return window;
-  }
+  // Each window's save writes its name as written: only that one file is
+  // shared, also while it is not on the disk (removed since it was read).
+  for (TDocumentWindowSeam* window : windows_)
+    if (window != except && sameFile(window->Document().FileName, fileName)) return window;
   return nullptr;
 }
 

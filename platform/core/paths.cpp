@@ -79,7 +79,13 @@ fs::path diskPath(std::string_view stored, const fs::path& base, bool findCase) 
     const std::string part = diskName(stored);
     if (part == ".") continue;
     if (part == "..") {
-      result = result.empty() ? fs::path("..") : result.parent_path();
+      // A folder written with its trailing '/' (the program folder) names no
+      // last component for ".." to take away.
+      if (!result.empty() && !result.has_filename()) result = result.parent_path();
+      if (result.empty() || result.filename() == "..")
+        result /= "..";
+      else
+        result = result.parent_path();
       continue;
     }
     if (found) {

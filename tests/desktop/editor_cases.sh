@@ -374,6 +374,8 @@ two_editors_case() {
 # the name is the one typed, so Casa.tql is written and casa.tql stays as it was.
 save_beside_a_name_in_other_case() {
   local default=$run_folder/levels/casa.tql written=$run_folder/levels/Casa.tql editor_save w box before
+  # Without casa.tql, "as it was" would compare two empty sums.
+  [ -f "$default" ] || { fail "levels/casa.tql is there before the save"; return; }
   before=$(md5sum <"$default")
   rm -f "$written"
   start_program "$out/editor-save.log" ./Hopzedit

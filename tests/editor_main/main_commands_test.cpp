@@ -233,6 +233,14 @@ TEST_F(MainCommands, AFileHeldByAWindowIsNeitherOpenedTwiceNorSavedOverByAnother
   EXPECT_EQ(host.messages, std::vector<std::string>{"Error: No se pudo guardar \"" + path("nivel.tql") +
                                                     "\": el archivo est\xE1 abierto en la ventana \"" +
                                                     path("nivel.tql") + "\". Ci\xE9rrela antes de guardar con ese nombre."});
+  // Removed from the disk meanwhile, the file is still the one that window saves.
+  fs::rename(dir / "nivel.tql", dir / "aparte.tql");
+  host.messages.clear();
+  host.saveNames.push_back(path("nivel.tql"));
+  EXPECT_FALSE(commands->Save(fresh));
+  EXPECT_FALSE(fs::exists(dir / "nivel.tql"));
+  EXPECT_EQ(host.messages.size(), 1u);
+  fs::rename(dir / "aparte.tql", dir / "nivel.tql");
   // The window that holds the file saves it, under its name or another.
   host.window(0).doc.Modified = true;
   EXPECT_TRUE(commands->Save(host.window(0)));

@@ -42,6 +42,12 @@ TEST_F(PathsTest, ResolvesStoredPathsCaseInsensitively) {
   std::string absolute = (root / "SPRITES" / "game.iml").string();
   EXPECT_EQ(resolvePath(absolute), root / "Sprites" / "Game.IML");
   EXPECT_EQ(resolvePath(toStoredPath(absolute)), root / "Sprites" / "Game.IML");
+  // ".." leaves a folder given with its trailing '/', as the program folder is,
+  // and goes on up from a relative start.
+  const std::string up = "..\\" + root.filename().string() + "\\HOPZ.TQG";
+  EXPECT_EQ(resolvePath(up, root.string() + "/"), root / "hopz.tqg");
+  EXPECT_EQ(writePath(up, root.string() + "/"), root / "HOPZ.TQG");
+  EXPECT_EQ(writePath("..\\..\\x.tql"), fs::path("../../x.tql"));
 }
 
 // A write goes to the name as written: the case-insensitive match is for the

@@ -30,6 +30,7 @@
 #include "platform/qt/text/qt_text.h"
 #include "tests/support/desktop_hand_off.h"
 #include "tests/support/file_dialog_choice.h"
+#include "tests/support/modal_answer.h"
 #include "tests/support/scratch_folder.h"
 
 namespace fs = std::filesystem;
@@ -134,17 +135,14 @@ TEST_F(HopzWindowTest, ChangeHistoryWithoutItsFileSaysSoInAMessageBox) {
       if (item->text() == "Historial de cambios") history = item;
   ASSERT_NE(history, nullptr);
   QString title, text;
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [&] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+  {
+    const ModalAnswer<QMessageBox> closer(10, [&](QMessageBox* box) {
       title = box->windowTitle();
       text = box->text();
       box->accept();
-    }
-  });
-  closer.start(10);
-  history->trigger();
-  closer.stop();
+    });
+    history->trigger();
+  }
   EXPECT_TRUE(desktop.opened.empty());  // nothing was handed to the desktop
   EXPECT_EQ(title.toStdString(), "Error");
   EXPECT_EQ(text.toStdString(), "No se pudo abrir el archivo Update.txt. Compruebe que exista en la carpeta del juego y que haya "

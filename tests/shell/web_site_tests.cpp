@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "game/Hopz/hopz_window.h"
+#include "platform/core/ini_file.h"
 #include "platform/core/paths.h"
 #include "platform/qt/display/qt_application.h"
 #include "tests/support/desktop_hand_off.h"
@@ -25,6 +26,8 @@ TEST(ShippedWebSiteItem, F1HandsTheGamesPageToTheDesktop) {
   const ScratchFolder folder("websiteitem");
   for (const char* part : {"Hopz.ini", "Languages"})
     fs::copy(fs::path(TQ_STAGE_DIR) / part, folder.path() / part, fs::copy_options::recursive);
+  ASSERT_EQ(platform::IniFile(folder.path() / "Hopz.ini").readString("Options", "Language", "?"), "")
+      << "the premise: the shipped Hopz.ini names no language file";
   platform::setProgramFolder(folder.path().string() + "/");
   DesktopHandOff desktop;
   THopzWindow window;

@@ -15,7 +15,9 @@ QString qs(std::string_view cp1252);
 std::string cp(const QString& text);
 
 // A disk name for a widget or a file dialog, and a name a file dialog gave back
-// as the disk has it: nothing is lost either way.
+// as the disk has it: a UTF-8 name, in any letters, passes whole either way; the
+// bytes of a name that is no UTF-8 (one unpacked as Windows-1252) do not, since
+// Qt reads names as UTF-8.
 QString qPath(const std::filesystem::path& path);
 std::filesystem::path diskPath(const QString& name);
 
