@@ -82,14 +82,20 @@ class DefaultGamePlay : public ::testing::Test {
     ASSERT_EQ(screen(), ssWorldMap);
     ASSERT_TRUE(framesUntil([&] { return mapReady(); }));
   }
-  // From the start node right to the first level node (1-1), and into its level:
-  // the level is built and its first frame is the next one.
-  void enterTheFirstLevel() {
+  // From the start node right to the first level node (1-1), chosen by the fire
+  // key: its entry has begun.
+  void chooseTheFirstLevelNode() {
     ASSERT_EQ(WorldMap.MapPosition, MapStartNode);
     press(manager().KeyRight);
     ASSERT_TRUE(framesUntil([&] { return standsStill(); }));
     press(manager().KeyFire1);
     ASSERT_NE(WorldMap.EnterNodeTime, -1) << "fire does not choose node " << WorldMap.MapPosition;
+  }
+  // The first level node chosen, and into its level: the level is built and its
+  // first frame is the next one.
+  void enterTheFirstLevel() {
+    chooseTheFirstLevelNode();
+    if (HasFatalFailure()) return;
     ASSERT_TRUE(framesUntil([&] { return screen() == ssLevel; }));
     ASSERT_TRUE(Level.Player);
     ASSERT_EQ(Level.LevelFileName, GameShell.ExeDir + "levels\\1-1.tql");

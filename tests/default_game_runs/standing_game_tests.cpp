@@ -68,10 +68,8 @@ TEST_F(StandingGame, APauseHoldsEveryPartOfTheDeath) {
 TEST_F(StandingGame, TheMapsEntryDelayStandsInTheBackground) {
   openTheGame();
   if (HasFatalFailure()) return;
-  press(manager().KeyRight);
-  ASSERT_TRUE(framesUntil([&] { return standsStill(); }));
-  press(manager().KeyFire1);
-  ASSERT_NE(WorldMap.EnterNodeTime, -1);
+  chooseTheFirstLevelNode();
+  if (HasFatalFailure()) return;
   main().WindowActivated(false);
   platform::activeClock().sleep(3000);
   main().WindowActivated(true);
